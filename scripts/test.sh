@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds the test build (warnings as errors,
+# AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+build=build/test
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
+  -DVERLANO_TESTS=ON -DVERLANO_BENCH=ON -DVERLANO_SANITIZE=ON -DVERLANO_WERROR=ON
+cmake --build "$build" -j"$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -1,0 +1,117 @@
+#include "rules/scoring.h"
+
+#include "rules/game.h"
+
+namespace verlano {
+
+namespace {
+
+// The items that come from the cards alone, for one side.
+void CountCards(const Game& game, const SidePiles& side, SideScore& score) {
+  const Settings& s = game.settings;
+  const bool kingCounts = s.ExtraCoinPoints || s.UmbriaMarcheRules;
+  // Highest primiera value per suit letter D, S, C, H.
+  const char suits[4] = {'D', 'S', 'C', 'H'};
+  std::array<int, 4> best{};
+  for (int i = 0; i < side.CardCount; ++i) {
+    const std::string& name = game.cards.CardFileName[side.Cards[i]];
+    if (name.compare(0, 2, "7D") == 0) score.Settebello = 1;
+    if (name.compare(0, 2, "KD") == 0 && kingCounts) score.KingOfCoins = 1;
+    if (name[1] == 'D') score.Coins += 1;
+    for (int k = 0; k < 4; ++k) {
+      if (name[1] == suits[k] && game.cards.CardPrimiera[side.Cards[i]] > best[k]) {
+        best[k] = game.cards.CardPrimiera[side.Cards[i]];
+      }
+    }
+  }
+  const bool allSuits = best[0] > 0 && best[1] > 0 && best[2] > 0 && best[3] > 0;
+  score.PrimieraSum = allSuits ? best[0] + best[1] + best[2] + best[3] : 0;
+}
+
+// One point to the side with strictly more; none on a tie.
+void AwardMore(int ours, int theirs, int& ourPoint, int& theirPoint) {
+  ourPoint = ours > theirs ? 1 : 0;
+  theirPoint = theirs > ours ? 1 : 0;
+}
+
+void ResetItems(SideScore& score) {
+  score.Total = 0;
+  score.Settebello = 0;
+  score.KingOfCoins = 0;
+  score.Coins = 0;
+  score.CoinPoints = 0;
+  score.MostCoins = 0;
+  score.MostCards = 0;
+}
+
+}  // namespace
+
+void ScoreHand(Game& game) {
+  const Settings& s = game.settings;
+  SideScore& we = game.score.We;
+  SideScore& they = game.score.They;
+  ResetItems(we);
+  ResetItems(they);
+  CountCards(game, game.piles.Our, we);
+  CountCards(game, game.piles.Their, they);
+  const bool romane = s.TenCards && !s.NapoletaneRules && !s.UmbriaMarcheRules;
+  if (romane) {
+    we.CoinPoints = we.Coins;
+    they.CoinPoints = they.Coins;
+  }
+  if (s.ExtraCoinPoints || s.UmbriaMarcheRules || !s.TenCards || s.NapoletaneRules) {
+    AwardMore(we.Coins, they.Coins, we.MostCoins, they.MostCoins);
+  }
+  if (game.capture.WeSweep) we.Sweeps += 1;
+  if (game.capture.TheySweep) they.Sweeps += 1;
+  AwardMore(game.piles.Our.CardCount, game.piles.Their.CardCount, we.MostCards, they.MostCards);
+  AwardMore(we.PrimieraSum, they.PrimieraSum, we.PrimieraPoint, they.PrimieraPoint);
+  for (SideScore* side : {&we, &they}) {
+    side->Total = side->PrimieraPoint + side->MostCards + side->MostCoins + side->CoinPoints +
+                  side->Settebello + side->KingOfCoins + side->Sweeps;
+  }
+}
+
+int HistoryRowsPerPage(const Game& game) {
+  if (game.settings.ExtraCoinPoints) return 3;
+  if (game.settings.UmbriaMarcheRules) return 4;
+  return 5;
+}
+
+void RecordHandScore(Game& game) {
+  MatchState& m = game.match;
+  if (m.HistoryCount == HistoryRowsPerPage(game)) {
+    m.OurHistory[0] = m.OurMatchTotal;
+    m.TheirHistory[0] = m.TheirMatchTotal;
+    m.HistoryCount = 1;
+  }
+  m.OurHistory[m.HistoryCount] = game.score.We.Total;
+  m.TheirHistory[m.HistoryCount] = game.score.They.Total;
+  m.HistoryCount += 1;
+  m.OurMatchTotal += game.score.We.Total;
+  m.TheirMatchTotal += game.score.They.Total;
+  m.MatchResultText.clear();
+  if (m.OurMatchTotal > m.MatchTarget && m.TheirMatchTotal < m.OurMatchTotal) {
+    m.MatchResultText = "We Won!";
+    game.sound->PlaySound(kMatchWonSound);
+    m.MatchOver = true;
+  } else if (m.TheirMatchTotal > m.MatchTarget) {
+    if (m.OurMatchTotal < m.TheirMatchTotal) {
+      m.MatchResultText = "We lost!";
+      game.sound->PlaySound(kMatchLostSound);
+      m.MatchOver = true;
+    } else {
+      game.sound->PlaySound(kHandEndSound);
+      m.TieOverTarget = true;
+    }
+  } else {
+    game.sound->PlaySound(kHandEndSound);
+  }
+}
+
+void SetMatchTarget(Game& game) {
+  const Settings& s = game.settings;
+  game.match.MatchTarget = (s.TenCards && !s.NapoletaneRules && !s.UmbriaMarcheRules) ? 40 : 20;
+}
+
+}  // namespace verlano

@@ -1,0 +1,76 @@
+#pragma once
+// The settings of one run, as the options dialog chooses them, and the screen
+// layout constants derived from them. The dialog fills `Options`; `ApplyOptions`
+// turns them into `Settings` and `Layout`, which the rest of the game only reads.
+
+#include <string>
+
+namespace verlano {
+
+enum class DeckChoice { Trevigiano, Royal, Trentino };
+enum class Variant { Nine, Romane, Napoletane, UmbriaMarche };
+
+// What the options dialog hands over when play is pressed.
+struct Options {
+  DeckChoice deck = DeckChoice::Trevigiano;
+  Variant variant = Variant::Nine;
+  bool extraCoinPoints = false;  // "Punti per piu Dinari e Rebello"
+  bool slowAnimation = false;    // "Slow animation"
+};
+
+struct Settings {
+  std::string ResPath;  // the program's folder, ending in a separator
+  std::string ArchiveName = "res077.pak";
+  std::string DeckName = "Trevigiano";
+  std::string ScreenModeName;
+  int ScreenWidth = 800;
+  int ScreenHeight = 600;
+  bool UseVideoMemory = false;
+  bool FullScreen = true;
+  bool TenCards = false;
+  bool NapoletaneRules = false;
+  bool UmbriaMarcheRules = false;
+  bool ExtraCoinPoints = false;
+  bool SlowAnimation = false;
+  int CardsPerHand = 9;
+  int DealPacketSize = 3;
+};
+
+// Positions in pixels of the 800x600 screen and flight lengths in frames.
+struct Layout {
+  int OurPileX = 0, OurPileY = 0;
+  int TheirPileX = 0, TheirPileY = 0;
+  int OurSweepMarkX = 0, SweepMarkY = 0, TheirSweepMarkX = 0;
+  int DeckX = 0, DeckY = 0;
+  int DeckStackOffset = 0, DeckStackStep = 0;
+  int ScoreColX = 0, ScoreTopY = 0, ScoreRowStep = 0;
+  int ScoreTotalsX = 0, ScoreTotalsY = 0;
+  int ScoreResultX = 0, ScoreResultY = 0;
+  int ScorePageX = 0, ScorePageY = 0;
+  int ClockX = 0, ClockY = 0;
+  int ArriveTolX = 0, ArriveTolY = 0;
+  int SweepFlightFramesX = 0, SweepFlightFramesY = 0;
+  int GatherJitterX = 0, GatherJitterY = 0;
+  int GatherFrames = 0;
+  int DealFrames = 0;
+  int TableJitterX = 0, TableJitterY = 0;
+  int PlaceJitterX = 0, PlaceJitterY = 0;
+  int Hand0X = 0, Hand0Step = 0, Hand0Y = 0;
+  int Hand1X = 0, Hand1Y = 0, Hand1Step = 0;
+  int Hand2X = 0, Hand2Step = 0, Hand2Y = 0;
+  int Hand3X = 0, Hand3Y = 0, Hand3Step = 0;
+  int HandSlotX = 0, HandSlotStep = 0, HandSlotY = 0;
+  int CardWidth = 0;
+};
+
+// The table was designed for 1024x768: scale a design length to the 800x600
+// screen, rounding to nearest with ties to even (437.5 -> 438, 12.5 -> 12).
+int ScaleDesign(int designPixels);
+
+// Card width in pixels of a deck's pictures: 92 for "Trevigiano", else 100.
+int CardWidthOf(const std::string& deckName);
+
+void SetUpLayout(const Settings& settings, Layout& layout);
+void ApplyOptions(const Options& options, Settings& settings, Layout& layout);
+
+}  // namespace verlano
