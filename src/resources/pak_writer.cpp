@@ -1,0 +1,70 @@
+#include "resources/pak_writer.h"
+
+#include <fstream>
+#include <limits>
+
+namespace verlano {
+
+namespace {
+
+constexpr std::size_t kNameBytes = 56;
+constexpr std::size_t kHeaderBytes = 12;
+constexpr std::size_t kDirectoryRecordBytes = 64;
+
+void PutLe32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
+  for (int b = 0; b < 4; ++b) out[at + b] = static_cast<std::uint8_t>(value >> (8 * b));
+}
+
+}  // namespace
+
+bool BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& out,
+              std::string& error) {
+  std::size_t dataBytes = 0;
+  for (const PakEntry& e : entries) {
+    if (e.name.empty() || e.name.size() > kNameBytes) {
+      error = "entry name \"" + e.name + "\" must have 1 to 56 characters";
+      return false;
+    }
+    dataBytes += e.data.size();
+  }
+  const std::size_t directoryBytes = entries.size() * kDirectoryRecordBytes;
+  const std::size_t total = kHeaderBytes + dataBytes + directoryBytes;
+  if (total > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+    error = "the archive would be larger than 2 GiB";
+    return false;
+  }
+  out.assign(total, 0);
+  out[0] = 'P';
+  out[1] = 'A';
+  out[2] = 'C';
+  out[3] = 'K';
+  const std::size_t directoryAt = kHeaderBytes + dataBytes;
+  PutLe32(out, 4, static_cast<std::uint32_t>(directoryAt));
+  PutLe32(out, 8, static_cast<std::uint32_t>(directoryBytes));
+  std::size_t dataAt = kHeaderBytes;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const PakEntry& e = entries[i];
+    std::copy(e.data.begin(), e.data.end(), out.begin() + static_cast<std::ptrdiff_t>(dataAt));
+    const std::size_t record = directoryAt + i * kDirectoryRecordBytes;
+    std::copy(e.name.begin(), e.name.end(), out.begin() + static_cast<std::ptrdiff_t>(record));
+    PutLe32(out, record + kNameBytes, static_cast<std::uint32_t>(dataAt));
+    PutLe32(out, record + kNameBytes + 4, static_cast<std::uint32_t>(e.data.size()));
+    dataAt += e.data.size();
+  }
+  return true;
+}
+
+bool WritePak(const std::string& path, const std::vector<PakEntry>& entries, std::string& error) {
+  std::vector<std::uint8_t> bytes;
+  if (!BuildPak(entries, bytes, error)) return false;
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) {
+    error = "cannot write " + path;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace verlano
