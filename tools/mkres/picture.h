@@ -24,6 +24,12 @@ struct ContextDeleter {
 };
 using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 
+// A drawn picture and the file name it is stored under in its resource folder.
+struct NamedPicture {
+  std::string fileName;
+  Surface picture;
+};
+
 Surface NewSurface(int width, int height);  // fully transparent
 Context NewContext(const Surface& surface);
 
