@@ -28,7 +28,8 @@ void BuildCardNames(CardTables& cards) {
   const int courtBase[4] = {0, 40, 44, 48};
   for (int c = 0; c < 4; ++c) {
     for (int suit = 0; suit < 4; ++suit) {
-      cards.CardFileName[courtBase[c] + suit] = std::string(courts[c]) + kSuitLetters[suit] + ".BMP";
+      cards.CardFileName[courtBase[c] + suit] =
+          std::string(courts[c]) + kSuitLetters[suit] + ".BMP";
     }
   }
   for (int i = 0; i <= 8; ++i) {

@@ -11,14 +11,14 @@ namespace {
 
 // Table places in the 1024x768 design, scaled to the screen when a hand is laid out.
 constexpr int kPlaceDesign[kTablePlaces][2] = {
-    {295, 260}, {430, 50},  {565, 260}, {430, 260}, {295, 50},  {565, 50},  {665, 260},
-    {180, 260}, {195, 50},  {665, 50},  {380, 180}, {480, 210}, {260, 210}, {600, 210}};
+    {295, 260}, {430, 50}, {565, 260}, {430, 260}, {295, 50},  {565, 50},  {665, 260},
+    {180, 260}, {195, 50}, {665, 50},  {380, 180}, {480, 210}, {260, 210}, {600, 210}};
 
 // Sweep marks: five places per row around the anchor, three rows.
 constexpr int kMarkOffsetX[5] = {0, 15, -15, 30, -30};
 constexpr int kMarkRowOffsetY[3] = {-40, -20, -60};
 constexpr int kMarkDrawOrder[kUsableSweepMarks] = {14, 12, 10, 11, 13, 4, 2, 0,
-                                                    1,  3,  9,  7,  5,  6, 8};
+                                                   1,  3,  9,  7,  5,  6, 8};
 
 void LayOutSweepMarks(const Layout& layout, SidePiles& side, int anchorX) {
   for (int m = 0; m < kUsableSweepMarks; ++m) {
@@ -61,7 +61,8 @@ void ResetHandSlots(Game& game) {
   for (int i = 0; i < 12; ++i) {
     CardSprite& human = p.Hand[0][i];
     human.Present = false;
-    human.X = static_cast<float>(human.HomeX = game.layout.HandSlotX + i * game.layout.HandSlotStep);
+    human.X =
+        static_cast<float>(human.HomeX = game.layout.HandSlotX + i * game.layout.HandSlotStep);
     human.Y = static_cast<float>(human.HomeY = game.layout.HandSlotY);
     human.Width = game.layout.CardWidth;
     human.Height = kCardHeight;

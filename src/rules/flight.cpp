@@ -6,7 +6,9 @@ namespace verlano {
 
 namespace {
 
-int Sign(float v) { return (v > 0.0f) - (v < 0.0f); }
+int Sign(float v) {
+  return (v > 0.0f) - (v < 0.0f);
+}
 
 }  // namespace
 

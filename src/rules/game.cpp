@@ -14,8 +14,12 @@ Game::Game(const Options& options, std::uint64_t seed, SoundOut* soundOut)
   BuildCardNames(cards);
 }
 
-void PlayFlipSound(Game& game) { game.sound->PlaySound(kCardFlipSound + game.rng.Below(3)); }
+void PlayFlipSound(Game& game) {
+  game.sound->PlaySound(kCardFlipSound + game.rng.Below(3));
+}
 
-void PlaySignSound(Game& game) { game.sound->PlaySound(kSignSound + game.rng.Below(3)); }
+void PlaySignSound(Game& game) {
+  game.sound->PlaySound(kSignSound + game.rng.Below(3));
+}
 
 }  // namespace verlano

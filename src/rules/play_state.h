@@ -47,6 +47,8 @@ struct TurnState {
   int PickedHandSlot = -1;
 };
 
-inline bool IsWeSeat(int seat) { return seat == 0 || seat == 2; }
+inline bool IsWeSeat(int seat) {
+  return seat == 0 || seat == 2;
+}
 
 }  // namespace verlano

@@ -9,7 +9,9 @@ int ScaleDesign(int designPixels) {
   return static_cast<int>(std::nearbyint(designPixels * 0.78125));
 }
 
-int CardWidthOf(const std::string& deckName) { return deckName == "Trevigiano" ? 92 : 100; }
+int CardWidthOf(const std::string& deckName) {
+  return deckName == "Trevigiano" ? 92 : 100;
+}
 
 void SetUpLayout(const Settings& settings, Layout& l) {
   const int frames = settings.SlowAnimation ? 40 : 20;
