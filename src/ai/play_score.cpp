@@ -1,0 +1,43 @@
+#include "ai/play_score.h"
+
+#include "ai/card_memory.h"
+#include "ai/enumerate.h"
+#include "rules/game.h"
+
+namespace verlano {
+
+float BaseScore(const Game& game, std::span<const CardSprite> table, const CaptureOption& option) {
+  float score = 2.0f * static_cast<float>(option.Count);
+  if (option.Safe) score += 50.0f;
+  score += 20.0f * static_cast<float>(option.Premium);
+  score += static_cast<float>(CountCoins(game.cards, table, option));
+  score += static_cast<float>(option.PrimieraSum) / 100.0f;
+  return score;
+}
+
+double KeepValue(const Game& game, const HandAnalysis& analysis, int card) {
+  const Settings& s = game.settings;
+  const std::string& name = game.cards.CardFileName[card];
+  const bool kingScores = s.ExtraCoinPoints || s.UmbriaMarcheRules;
+  const bool coin = game.cards.CardSuit[card] == kCoinSuit;
+  double keep = 0;
+  keep -= analysis.IsSettebello;
+  if (name == "7D.BMP") keep -= 10;
+  if (name == "KD.BMP" && kingScores) keep -= 10;
+  keep += analysis.KnownCount;
+  // Any seven (or king) may be what lets the opponents take the unseen one.
+  if (!CardIsOut(game, "7D.BMP") && analysis.Value == 7) keep -= 5;
+  if (!CardIsOut(game, "KD.BMP") && kingScores && analysis.Value == 10) keep -= 5;
+  if (coin) keep -= 1;
+  // Where coins score one point each they are worth far more.
+  if (coin && s.TenCards && !s.NapoletaneRules) keep -= 5;
+  keep -= game.cards.CardPrimiera[card] / 21.0;
+  return keep;
+}
+
+float FinalScore(const CaptureOption& option, double keepValue) {
+  if (option.Count > 0) return 10.0f * option.Score;
+  return static_cast<float>(keepValue / 100.0 + 10.0f * option.Score);
+}
+
+}  // namespace verlano
