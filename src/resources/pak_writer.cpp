@@ -58,7 +58,8 @@ bool WritePak(const std::string& path, const std::vector<PakEntry>& entries, std
   std::vector<std::uint8_t> bytes;
   if (!BuildPak(entries, bytes, error)) return false;
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   file.close();
   if (!file) {
     error = "cannot write " + path;

@@ -1,0 +1,19 @@
+#pragma once
+// Writes one archive entry into a folder under a given file name, for the
+// unpacker and `verlano-pak extract` alike, so both refuse the same unsafe
+// names and never write through something an earlier run left at the target.
+
+#include <cstdint>
+#include <string>
+
+#include "resources/tor_pak.h"
+
+namespace verlano {
+
+// Writes entry `index` of `pak` to `folder`/`fileName` and returns true; false
+// with a reason when the name is unsafe or the entry cannot be written.
+// `written` receives the path of the file made.
+bool ExtractEntry(const torPAK& pak, std::int32_t index, const std::string& folder,
+                  const std::string& fileName, std::string& written, std::string& error);
+
+}  // namespace verlano

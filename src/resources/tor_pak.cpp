@@ -1,0 +1,143 @@
+#include "resources/tor_pak.h"
+
+#include <array>
+#include <cstring>
+#include <fstream>
+
+namespace verlano {
+
+namespace {
+
+constexpr std::size_t kHeaderBytes = 12;
+constexpr std::size_t kRecordBytes = 64;
+
+std::int32_t Le32(const char* bytes) {
+  std::uint32_t value = 0;
+  for (int b = 3; b >= 0; --b) value = (value << 8) | static_cast<std::uint8_t>(bytes[b]);
+  return static_cast<std::int32_t>(value);
+}
+
+// The file's size in bytes, or -1 when it cannot be told; leaves the stream at 0.
+std::int64_t SizeOf(std::ifstream& file) {
+  file.seekg(0, std::ios::end);
+  const std::streamoff size = file.tellg();
+  file.seekg(0, std::ios::beg);
+  return file ? static_cast<std::int64_t>(size) : -1;
+}
+
+// An extent read from the archive must lie wholly inside the file.
+bool InsideFile(std::int64_t offset, std::int64_t length, std::int64_t fileSize) {
+  return offset >= 0 && length >= 0 && offset + length <= fileSize;
+}
+
+}  // namespace
+
+bool torPAK::OpenQ2Pak(const std::string& path, std::string& error) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    error = "cannot open " + path;
+    return false;
+  }
+  const std::int64_t fileSize = SizeOf(file);
+  // The classic reader takes 16 bytes here, the last four unused; only 12 are
+  // needed, and an archive with no entries may be no longer than that.
+  std::array<char, kHeaderBytes> header{};
+  if (fileSize < static_cast<std::int64_t>(kHeaderBytes) ||
+      !file.read(header.data(), kHeaderBytes)) {
+    error = path + " is too short to be a PAK archive";
+    return false;
+  }
+  if (std::memcmp(header.data(), "PACK", 4) != 0) {
+    error = path + " is not a PAK archive (it does not start with \"PACK\")";
+    return false;
+  }
+  const std::int32_t directoryOffset = Le32(header.data() + 4);
+  const std::int32_t directoryLength = Le32(header.data() + 8);
+  if (directoryLength % static_cast<std::int32_t>(kRecordBytes) != 0) {
+    error =
+        path + ": directory length " + std::to_string(directoryLength) + " is not a multiple of 64";
+    return false;
+  }
+  if (!InsideFile(directoryOffset, directoryLength, fileSize)) {
+    error = path + ": the directory (offset " + std::to_string(directoryOffset) + ", length " +
+            std::to_string(directoryLength) + ") lies outside the file of " +
+            std::to_string(fileSize) + " bytes";
+    return false;
+  }
+  std::vector<char> directory(static_cast<std::size_t>(directoryLength));
+  file.seekg(directoryOffset);
+  if (!file.read(directory.data(), directoryLength)) {
+    error = "cannot read the directory of " + path;
+    return false;
+  }
+  std::vector<Entry> entries(directory.size() / kRecordBytes);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const char* record = directory.data() + i * kRecordBytes;
+    entries[i].name.assign(record, kNameBytes);
+    entries[i].offset = Le32(record + kNameBytes);
+    entries[i].size = Le32(record + kNameBytes + 4);
+  }
+  entries_ = std::move(entries);
+  fileLoaded_ = path;
+  return true;
+}
+
+const torPAK::Entry* torPAK::Find(std::int32_t index) const {
+  if (index < 0 || index > NumEntrys()) return nullptr;
+  return &entries_[static_cast<std::size_t>(index)];
+}
+
+std::optional<std::string> torPAK::EntryName(std::int32_t index) const {
+  if (const Entry* e = Find(index)) return e->name;
+  return std::nullopt;
+}
+
+std::optional<std::int32_t> torPAK::EntryOffset(std::int32_t index) const {
+  if (const Entry* e = Find(index)) return e->offset;
+  return std::nullopt;
+}
+
+std::optional<std::int32_t> torPAK::EntrySize(std::int32_t index) const {
+  if (const Entry* e = Find(index)) return e->size;
+  return std::nullopt;
+}
+
+bool torPAK::SaveFileFromPAK(std::int32_t index, const std::string& target,
+                             std::string& error) const {
+  const Entry* entry = Find(index);
+  if (entry == nullptr) {
+    error = "entry index " + std::to_string(index) + " is out of range 0.." +
+            std::to_string(NumEntrys());
+    return false;
+  }
+  std::ifstream archive(fileLoaded_, std::ios::binary);
+  if (!archive) {
+    error = "cannot open the archive " + fileLoaded_;
+    return false;
+  }
+  // Checked against the file as it is now, so the buffer never outgrows it.
+  const std::int64_t fileSize = SizeOf(archive);
+  if (!InsideFile(entry->offset, entry->size, fileSize)) {
+    error = "entry " + std::to_string(index) + " (offset " + std::to_string(entry->offset) +
+            ", length " + std::to_string(entry->size) + ") lies outside the archive of " +
+            std::to_string(fileSize) + " bytes";
+    return false;
+  }
+  std::vector<char> data(static_cast<std::size_t>(entry->size));
+  archive.seekg(entry->offset);
+  if (!archive.read(data.data(), entry->size)) {
+    error = "cannot read entry " + std::to_string(index) + " of " + fileLoaded_;
+    return false;
+  }
+  archive.close();
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  out.write(data.data(), static_cast<std::streamsize>(data.size()));
+  out.close();
+  if (!out) {
+    error = "cannot write " + target;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace verlano

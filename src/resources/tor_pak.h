@@ -1,0 +1,53 @@
+#pragma once
+// torPAK reads the directory of a PAK archive (the game's resource file) into
+// memory and copies single entries out to ordinary files. The archive is only
+// read, and it is opened afresh by each call, never held open in between.
+// Everything read from the file is checked before use, so a damaged or hostile
+// archive is refused with a reason instead of crashing or exhausting memory.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace verlano {
+
+class torPAK {
+ public:
+  static constexpr std::size_t kNameBytes = 56;
+
+  // Loads the directory of the archive at `path`, replacing what was loaded
+  // before. On any failure (missing file, no exact "PACK" magic, a directory
+  // outside the file) returns false with a reason and keeps the previous state.
+  bool OpenQ2Pak(const std::string& path, std::string& error);
+
+  // The highest entry index, -1 while nothing (or an empty directory) is loaded.
+  std::int32_t NumEntrys() const { return static_cast<std::int32_t>(entries_.size()) - 1; }
+
+  // The entry's fields as stored; nothing for an index outside 0..NumEntrys().
+  // The name keeps its padding: always exactly 56 bytes.
+  std::optional<std::string> EntryName(std::int32_t index) const;
+  std::optional<std::int32_t> EntryOffset(std::int32_t index) const;
+  std::optional<std::int32_t> EntrySize(std::int32_t index) const;
+
+  // The path given to the last successful OpenQ2Pak, empty while none.
+  const std::string& FileLoaded() const { return fileLoaded_; }
+
+  // Writes the entry's data to `target` (its folder must exist). False with a
+  // reason for a bad index, an entry outside the archive, or an I/O failure.
+  bool SaveFileFromPAK(std::int32_t index, const std::string& target, std::string& error) const;
+
+ private:
+  struct Entry {
+    std::string name;  // 56 bytes, padding included
+    std::int32_t offset = 0;
+    std::int32_t size = 0;
+  };
+
+  const Entry* Find(std::int32_t index) const;
+
+  std::vector<Entry> entries_;
+  std::string fileLoaded_;
+};
+
+}  // namespace verlano

@@ -1,0 +1,77 @@
+#include "pak_fixtures.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace verlano::test {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "verlano-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+  return {text.begin(), text.end()};
+}
+
+PakEntry Entry(const std::string& name, const std::string& data) {
+  return {name, Bytes(data)};
+}
+
+std::vector<std::uint8_t> PakBytes(const std::vector<PakEntry>& entries) {
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  EXPECT_TRUE(BuildPak(entries, bytes, error)) << error;
+  return bytes;
+}
+
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(file.good()) << path;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void SetLe32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) {
+  const auto raw = static_cast<std::uint32_t>(value);
+  for (std::size_t b = 0; b < 4; ++b) bytes.at(at + b) = static_cast<std::uint8_t>(raw >> (8 * b));
+}
+
+std::size_t RecordAt(const std::vector<std::uint8_t>& bytes, std::size_t index) {
+  std::uint32_t directory = 0;
+  for (int b = 3; b >= 0; --b) directory = (directory << 8) | bytes.at(kDirectoryOffsetAt + b);
+  return directory + index * 64;
+}
+
+void PadNameWithSpaces(std::vector<std::uint8_t>& bytes, std::size_t index) {
+  const std::size_t record = RecordAt(bytes, index);
+  for (std::size_t i = record; i < record + kRecordOffsetField; ++i) {
+    if (bytes[i] == 0) bytes[i] = ' ';
+  }
+}
+
+std::vector<std::string> FilesBelow(const std::filesystem::path& folder) {
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (!entry.is_directory()) files.push_back(entry.path().lexically_relative(folder).string());
+  }
+  std::ranges::sort(files);
+  return files;
+}
+
+}  // namespace verlano::test

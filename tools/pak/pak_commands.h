@@ -1,0 +1,22 @@
+#pragma once
+// The three subcommands of verlano-pak. Each returns the process exit status
+// (0 or 1) and prints its findings to `out` and its complaints to `err`.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace verlano {
+
+// One line per entry: index, name without padding, offset, size (tab-separated).
+int ListArchive(const std::string& archive, std::ostream& out, std::ostream& err);
+
+// Writes every entry under `folder` by its stored name; unsafe names and
+// entries outside the archive are skipped with a message (and status 1).
+int ExtractArchive(const std::string& archive, const std::string& folder, std::ostream& err);
+
+// An entry per argument, "FILE" (named by its base name) or "NAME=FILE".
+int CreateArchive(const std::string& archive, const std::vector<std::string>& sources,
+                  std::ostream& err);
+
+}  // namespace verlano
