@@ -1,0 +1,112 @@
+#include "sim/answers.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "ai/choose.h"
+#include "rules/game.h"
+#include "sim/line_fields.h"
+
+namespace verlano::sim {
+
+namespace {
+
+constexpr int kSeat = 1;            // any computer seat answers the same way
+constexpr int kMostSweeps = 40;     // one per card played in a hand
+constexpr std::uint64_t kSeed = 0;  // neither question draws a random number
+
+constexpr std::array<std::string_view, 5> kChooseFields = {"variant", "hand", "table", "played",
+                                                           "out"};
+constexpr std::array<std::string_view, 5> kScoreFields = {"variant", "we", "they", "wesweeps",
+                                                          "theysweeps"};
+
+void SetUpTable(Piles& piles, const std::vector<int>& table) {
+  for (int card : table) {
+    piles.TablePile[piles.TableCount].Card = card;
+    piles.TablePile[piles.TableCount++].Present = true;
+    piles.TableCards[piles.TableCardCount++] = card;
+  }
+}
+
+// Cards already taken: `CardIsOut` looks in either pile, so ours holds them all.
+void SetUpOut(SidePiles& ours, const std::vector<int>& out) {
+  for (int card : out) {
+    ours.Pile[ours.PileCount++].Card = card;
+    ours.Cards[ours.CardCount++] = card;
+  }
+}
+
+void SetUpTaken(SidePiles& side, const std::vector<int>& cards) {
+  for (int card : cards) side.Cards[side.CardCount++] = card;
+}
+
+std::string Choose(std::string_view line) {
+  const LineFields fields(line, kChooseFields);
+  Game game(ParseVariant(fields.Required("variant")), kSeed);
+  CardLists lists(game.cards);
+  const std::vector<int> hand = lists.Parse("hand", fields.Required("hand"), kHandEntries);
+  const std::vector<int> table = lists.Parse("table", fields.Required("table"), kTableCardEntries);
+  const std::vector<int> out = lists.Parse("out", fields.Optional("out"), kSideCardEntries);
+  if (hand.empty()) throw LineError("hand is empty: there is no card to choose");
+  game.memory.PlayedByValue = ParsePlayed(fields.Optional("played"));
+  Piles& piles = game.piles;
+  std::ranges::copy(hand, piles.HandCards[kSeat].begin());
+  piles.HandCount[kSeat] = static_cast<int>(hand.size());
+  SetUpTable(piles, table);
+  SetUpOut(piles.Our, out);
+
+  const int position = ChooseComputerCard(game, kSeat);
+  const CaptureChoice& choice = game.capture.Choice;
+  std::string text = std::to_string(position) + " " + std::to_string(choice.Count);
+  for (int k = 0; k < choice.Count; ++k) text += " " + std::to_string(choice.Positions[k]);
+  std::array<char, 64> score{};
+  std::snprintf(score.data(), score.size(), " %.4f", static_cast<double>(choice.Score));
+  return text + score.data();
+}
+
+std::string SideText(const SideScore& s) {
+  std::array<char, 256> text{};
+  std::snprintf(text.data(), text.size(),
+                "total=%d sweeps=%d primierapoint=%d primierasum=%d settebello=%d kingofcoins=%d "
+                "mostcoins=%d coins=%d coinpoints=%d mostcards=%d",
+                s.Total, s.Sweeps, s.PrimieraPoint, s.PrimieraSum, s.Settebello, s.KingOfCoins,
+                s.MostCoins, s.Coins, s.CoinPoints, s.MostCards);
+  return text.data();
+}
+
+std::string Score(std::string_view line) {
+  const LineFields fields(line, kScoreFields);
+  Game game(ParseVariant(fields.Required("variant")), kSeed);
+  CardLists lists(game.cards);
+  SetUpTaken(game.piles.Our, lists.Parse("we", fields.Required("we"), kSideCardEntries));
+  SetUpTaken(game.piles.Their, lists.Parse("they", fields.Required("they"), kSideCardEntries));
+  const std::string_view weSweeps = fields.Optional("wesweeps");
+  const std::string_view theySweeps = fields.Optional("theysweeps");
+  game.score.We.Sweeps = weSweeps.empty() ? 0 : ParseCount("wesweeps", weSweeps, kMostSweeps);
+  game.score.They.Sweeps =
+      theySweeps.empty() ? 0 : ParseCount("theysweeps", theySweeps, kMostSweeps);
+  ScoreHand(game);
+  return SideText(game.score.We) + " | " + SideText(game.score.They);
+}
+
+template <typename Question>
+Answer Ask(Question question, std::string_view line) {
+  try {
+    return Answer{question(line), true};
+  } catch (const LineError& fault) {
+    return Answer{std::string("error: ") + fault.what(), false};
+  }
+}
+
+}  // namespace
+
+Answer AnswerChoose(std::string_view line) {
+  return Ask(Choose, line);
+}
+
+Answer AnswerScore(std::string_view line) {
+  return Ask(Score, line);
+}
+
+}  // namespace verlano::sim
