@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ai/play_score.h"
 #include "ai_fixture.h"
 
 namespace verlano {
@@ -9,10 +10,36 @@ namespace {
 
 using test::AiPosition;
 
-TEST(ChooseComputerCard, WorkedExampleKingTakesSevenOfCoinsAndThree) {
-  AiPosition pos;
+// The design's worked example: seven of S and king of C over 7D, 3H, 4S.
+void SetUpWorkedExample(AiPosition& pos) {
   pos.Hand({"7S", "KC"}).Table({"7D", "3H", "4S"}).Played(3, 1).Played(4, 1).Played(7, 1);
+}
+
+float OnlyOptionFinalScore(Game& game, std::string_view code) {
+  HandAnalysis analysis;
+  const Piles& piles = game.piles;
+  const std::span<const CardSprite> table(piles.TablePile.data(), piles.TableCount);
+  const std::span<const int> hand(piles.HandCards[AiPosition::kSeat].data(),
+                                  piles.HandCount[AiPosition::kSeat]);
+  const int card = test::Card(game, code);
+  AnalyseHandCard(game, analysis, card, table, hand);
+  EXPECT_EQ(analysis.Options.size(), 1u);
+  CaptureOption& option = analysis.Options.front();
+  option.Score = BaseScore(game, table, option);
+  return FinalScore(option, KeepValue(game, analysis, card));
+}
+
+TEST(WorkedExample, SevenTakesOnlyTheSevenOfCoins) {
+  AiPosition pos;
+  SetUpWorkedExample(pos);
+  EXPECT_FLOAT_EQ(OnlyOptionFinalScore(pos.game(), "7S"), 233.5f);
+}
+
+TEST(WorkedExample, KingTakesSevenOfCoinsAndThree) {
+  AiPosition pos;
+  SetUpWorkedExample(pos);
   Game& game = pos.game();
+  EXPECT_FLOAT_EQ(OnlyOptionFinalScore(game, "KC"), 254.8f);
   EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 1);
   const CaptureChoice& choice = game.capture.Choice;
   ASSERT_EQ(choice.Count, 2);
@@ -22,6 +49,119 @@ TEST(ChooseComputerCard, WorkedExampleKingTakesSevenOfCoinsAndThree) {
   EXPECT_EQ(choice.PrimieraSum, 48);
   EXPECT_FALSE(choice.Safe);
   EXPECT_FLOAT_EQ(choice.Score, 254.8f);
+}
+
+TEST(ChooseComputerCard, OverwritesTheWholeEarlierChoice) {
+  AiPosition pos;
+  SetUpWorkedExample(pos);
+  Game& game = pos.game();
+  game.capture.Choice.Positions.fill(9);
+  game.capture.Choice.Safe = true;
+  ChooseComputerCard(game, AiPosition::kSeat);
+  const CaptureChoice& choice = game.capture.Choice;
+  EXPECT_FALSE(choice.Safe);
+  for (std::size_t k = 2; k < choice.Positions.size(); ++k) EXPECT_EQ(choice.Positions[k], 0);
+}
+
+TEST(ChooseComputerCard, SameAnswerOnEveryCall) {
+  AiPosition pos;
+  SetUpWorkedExample(pos);
+  Game& game = pos.game();
+  const int first = ChooseComputerCard(game, AiPosition::kSeat);
+  const CaptureChoice firstChoice = game.capture.Choice;
+  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), first);
+  EXPECT_EQ(game.capture.Choice.Positions, firstChoice.Positions);
+  EXPECT_EQ(game.capture.Choice.Score, firstChoice.Score);
+  EXPECT_EQ(game.piles.HandCount[AiPosition::kSeat], 2);
+  EXPECT_EQ(game.piles.TableCount, 3);
+}
+
+TEST(ChooseComputerCard, EmptyHandChoosesNothing) {
+  AiPosition pos;
+  pos.Hand({}).Table({"3C"});
+  EXPECT_EQ(ChooseComputerCard(pos.game(), AiPosition::kSeat), -1);
+  EXPECT_EQ(pos.game().capture.Choice.Count, 0);
+}
+
+TEST(EmptyTable, LaysTheCardWithTheHighestKeepValue) {
+  AiPosition pos;
+  // A six is worth more at primiera than a two of another suit.
+  pos.Hand({"6C", "2H"}).Table({});
+  Game& game = pos.game();
+  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 1);
+  EXPECT_EQ(game.capture.Choice.Count, 0);
+  EXPECT_FALSE(game.capture.Choice.Safe);
+}
+
+TEST(EmptyTable, EqualKeepValuesTieToTheFirstHandPosition) {
+  AiPosition pos;
+  pos.Hand({"5C", "5H", "5S"}).Table({});
+  EXPECT_EQ(ChooseComputerCard(pos.game(), AiPosition::kSeat), 0);
+}
+
+TEST(EmptyTable, NoLayDownIsSafeEvenWithThreeOfTheValueSeen) {
+  AiPosition pos;
+  pos.Hand({"5C"}).Table({}).Played(5, 3);
+  ChooseComputerCard(pos.game(), AiPosition::kSeat);
+  EXPECT_FALSE(pos.game().capture.Choice.Safe);
+}
+
+TEST(TieBreak, TwoSevensOnTheTableTieToTheFirstPosition) {
+  AiPosition pos;
+  pos.Hand({"7S"}).Table({"2C", "7C", "7H"});
+  Game& game = pos.game();
+  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 0);
+  ASSERT_EQ(game.capture.Choice.Count, 1);
+  EXPECT_EQ(game.capture.Choice.Positions[0], 1);
+}
+
+TEST(TieBreak, TheSevenOfCoinsBeatsAnEarlierPlainSeven) {
+  AiPosition pos;
+  pos.Hand({"7S"}).Table({"2C", "7C", "7D"});
+  Game& game = pos.game();
+  ChooseComputerCard(game, AiPosition::kSeat);
+  ASSERT_EQ(game.capture.Choice.Count, 1);
+  EXPECT_EQ(game.capture.Choice.Positions[0], 2);
+  EXPECT_EQ(game.capture.Choice.Premium, 1);
+}
+
+TEST(TieBreak, EqualCapturesTieToTheFirstHandPosition) {
+  AiPosition pos;
+  pos.Hand({"3C", "3H"}).Table({"3S", "KC"});
+  Game& game = pos.game();
+  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 0);
+  EXPECT_EQ(game.capture.Choice.Positions[0], 0);
+}
+
+TEST(TieBreak, MoreCardsTakenBeatsFewer) {
+  AiPosition pos;
+  // The queen takes three cards, the king two: no premium, no coin, neither safe.
+  pos.Hand({"KC", "QC"}).Table({"AC", "2H", "6S", "4S"});
+  Game& game = pos.game();
+  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 1);
+  EXPECT_EQ(game.capture.Choice.Count, 3);
+}
+
+TEST(Safety, SafeLayDownBeatsAnUnsafeCapture) {
+  AiPosition pos;
+  // Taking the two leaves the six alone for the next player to sweep; laying
+  // the queen leaves 2 + 6 + 9 = 17, more than any card takes.
+  pos.Hand({"2S", "QS"}).Table({"2C", "6C"});
+  Game& game = pos.game();
+  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 1);
+  EXPECT_EQ(game.capture.Choice.Count, 0);
+  EXPECT_TRUE(game.capture.Choice.Safe);
+}
+
+TEST(Safety, SweepIsSafeAndEarnsAPremium) {
+  AiPosition pos;
+  pos.Hand({"7S"}).Table({"3C", "4H"});
+  Game& game = pos.game();
+  ChooseComputerCard(game, AiPosition::kSeat);
+  const CaptureChoice& choice = game.capture.Choice;
+  EXPECT_EQ(choice.Count, 2);
+  EXPECT_EQ(choice.Premium, 1);
+  EXPECT_TRUE(choice.Safe);
 }
 
 }  // namespace

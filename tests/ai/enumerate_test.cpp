@@ -1,0 +1,119 @@
+#include "ai/enumerate.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ai_fixture.h"
+
+namespace verlano {
+namespace {
+
+using test::AiPosition;
+
+std::span<const CardSprite> TableOf(const Game& game) {
+  return {game.piles.TablePile.data(), static_cast<std::size_t>(game.piles.TableCount)};
+}
+
+HandAnalysis Enumerate(AiPosition& pos, std::string_view code) {
+  HandAnalysis analysis;
+  EnumerateCaptures(pos.game(), analysis, test::Card(pos.game(), code), TableOf(pos.game()));
+  return analysis;
+}
+
+std::vector<int> PositionsOf(const CaptureOption& option) {
+  return {option.Positions.begin(), option.Positions.begin() + option.Count};
+}
+
+TEST(EnumerateCaptures, EqualCardDiscardsTheSums) {
+  AiPosition pos;
+  pos.Table({"3H", "4S", "7C"});
+  const HandAnalysis analysis = Enumerate(pos, "7S");
+  ASSERT_EQ(analysis.Options.size(), 1u);
+  EXPECT_EQ(PositionsOf(analysis.Options[0]), std::vector<int>{2});
+  EXPECT_EQ(analysis.Options[0].Premium, 0);
+}
+
+TEST(EnumerateCaptures, TakingTheSevenOfCoinsEarnsAPremium) {
+  AiPosition pos;
+  pos.Table({"3H", "4S", "7D"});
+  const HandAnalysis analysis = Enumerate(pos, "7S");
+  ASSERT_EQ(analysis.Options.size(), 1u);
+  EXPECT_EQ(analysis.Options[0].Premium, 1);
+}
+
+TEST(EnumerateCaptures, FoursThenThreesThenPairsInTableOrder) {
+  AiPosition pos;
+  pos.Table({"AC", "2C", "3C", "4C", "6C"});
+  const HandAnalysis analysis = Enumerate(pos, "KS");
+  std::vector<std::vector<int>> found;
+  for (const CaptureOption& option : analysis.Options) found.push_back(PositionsOf(option));
+  const std::vector<std::vector<int>> expected = {{0, 1, 2, 3}, {0, 2, 4}, {3, 4}};
+  EXPECT_EQ(found, expected);
+}
+
+TEST(EnumerateCaptures, AceTakesOnlyAnAce) {
+  AiPosition pos;
+  pos.Table({"2C", "AH"});
+  const HandAnalysis analysis = Enumerate(pos, "AS");
+  ASSERT_EQ(analysis.Options.size(), 1u);
+  EXPECT_EQ(PositionsOf(analysis.Options[0]), std::vector<int>{1});
+}
+
+TEST(EnumerateCaptures, NoCaptureGivesOneLayDown) {
+  AiPosition pos;
+  // Ace + 2 + 3 and a jack: no sum counts one card twice.
+  pos.Table({"AC", "2C", "3C", "JC"});
+  const HandAnalysis analysis = Enumerate(pos, "7S");
+  ASSERT_EQ(analysis.Options.size(), 1u);
+  EXPECT_EQ(analysis.Options[0].Count, 0);
+  EXPECT_EQ(analysis.Options[0].Premium, 0);
+  EXPECT_EQ(analysis.Options[0].PrimieraSum, 0);
+}
+
+TEST(EnumerateCaptures, FiveCardSumsAreNotSearched) {
+  AiPosition pos;
+  pos.Table({"AC", "AH", "2C", "3C", "3H"});
+  const HandAnalysis analysis = Enumerate(pos, "KS");
+  ASSERT_EQ(analysis.Options.size(), 1u);
+  EXPECT_EQ(analysis.Options[0].Count, 0);
+}
+
+TEST(ScoreCaptureBasics, SweepAddsAPremiumOnTopOfTheSevenOfCoins) {
+  AiPosition pos;
+  pos.Table({"7D", "3H"});
+  const HandAnalysis analysis = Enumerate(pos, "KS");
+  ASSERT_EQ(analysis.Options.size(), 1u);
+  EXPECT_EQ(analysis.Options[0].Premium, 2);
+}
+
+TEST(ScoreCaptureBasics, PrimieraSumAddsTheTablesLastCard) {
+  AiPosition pos;
+  pos.Table({"6C", "5H", "QS"});
+  const HandAnalysis analysis = Enumerate(pos, "5S");
+  ASSERT_EQ(analysis.Options.size(), 1u);
+  const CardTables& cards = pos.game().cards;
+  EXPECT_EQ(analysis.Options[0].PrimieraSum, cards.CardPrimiera[test::Card(pos.game(), "5H")] +
+                                                 cards.CardPrimiera[test::Card(pos.game(), "QS")]);
+}
+
+TEST(CountCoins, CountsOnlyTheTakenCoins) {
+  AiPosition pos;
+  pos.Table({"AD", "2D", "3C", "4D", "KD"});
+  CaptureOption option;
+  option.Positions = {0, 2, 3, 4};
+  option.Count = 3;
+  EXPECT_EQ(CountCoins(pos.game().cards, TableOf(pos.game()), option), 2);
+}
+
+TEST(SettebelloFlag, OnlyTheSevenOfCoins) {
+  AiPosition pos;
+  const CardTables& cards = pos.game().cards;
+  EXPECT_EQ(SettebelloFlag(cards, kSettebello), 1);
+  EXPECT_EQ(SettebelloFlag(cards, test::Card(pos.game(), "7C")), 0);
+  EXPECT_EQ(SettebelloFlag(cards, test::Card(pos.game(), "6D")), 0);
+}
+
+}  // namespace
+}  // namespace verlano
