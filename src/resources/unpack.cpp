@@ -5,7 +5,7 @@
 
 #include <filesystem>
 #include <optional>
-#include <ranges>
+#include <span>
 #include <system_error>
 
 #include "resources/entry_names.h"
@@ -72,7 +72,7 @@ UnpackResult UseLeftovers(const std::string& root) {
   result.ok = true;
   result.resourceRoot = root;
   result.usedLeftovers = true;
-  for (std::string_view folder : kResourceFolders | std::views::drop(1)) {
+  for (std::string_view folder : std::span(kResourceFolders).subspan(1)) {
     std::error_code error;
     for (fs::directory_iterator it(fs::path(root) / folder, error), end; !error && it != end;
          it.increment(error)) {
@@ -175,8 +175,9 @@ CleanupReport RemoveResources(const UnpackResult& unpacked) {
     }
   };
   for (const std::string& file : unpacked.files) remove(file, ": ");
-  for (std::string_view folder : kResourceFolders | std::views::reverse) {
-    remove(fs::path(unpacked.resourceRoot) / folder, " left in place: ");
+  // Children before "res", so that an emptied "res" can go too.
+  for (auto folder = kResourceFolders.rbegin(); folder != kResourceFolders.rend(); ++folder) {
+    remove(fs::path(unpacked.resourceRoot) / *folder, " left in place: ");
   }
   if (unpacked.privateRoot) remove(unpacked.resourceRoot, " left in place: ");
   return report;
