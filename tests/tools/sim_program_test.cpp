@@ -1,0 +1,112 @@
+// Runs the built verlano-sim on whole inputs: one output line per input line,
+// empty lines echoed, and the exit status.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace verlano {
+namespace {
+
+// A temporary input file, removed when done.
+class InputFile {
+ public:
+  explicit InputFile(const std::string& text)
+      : path_(std::filesystem::temp_directory_path() /
+              ("verlano-sim-input-" + std::to_string(::getpid()) + "-" +
+               std::to_string(counter_++))) {
+    std::ofstream(path_) << text;
+  }
+  ~InputFile() { std::filesystem::remove(path_); }
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  static inline int counter_ = 0;
+  std::filesystem::path path_;
+};
+
+// A process started with popen, always closed.
+class Pipe {
+ public:
+  explicit Pipe(const std::string& command) : file_(::popen(command.c_str(), "r")) {}
+  ~Pipe() {
+    if (file_ != nullptr) ::pclose(file_);
+  }
+  Pipe(const Pipe&) = delete;
+  Pipe& operator=(const Pipe&) = delete;
+
+  std::string ReadAll() {
+    std::string text;
+    char buffer[4096];
+    std::size_t got = 0;
+    while (file_ != nullptr && (got = std::fread(buffer, 1, sizeof buffer, file_)) > 0) {
+      text.append(buffer, got);
+    }
+    return text;
+  }
+
+  // The exit code, or -1 if the program did not exit normally.
+  int Close() {
+    const int status = ::pclose(file_);
+    file_ = nullptr;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+ private:
+  FILE* file_;
+};
+
+struct RunResult {
+  std::string output;
+  int exitCode;
+};
+
+RunResult RunSim(const std::string& arguments, const std::string& input) {
+  const InputFile file(input);
+  Pipe pipe("'" VERLANO_SIM_PATH "' " + arguments + " < '" + file.path().string() +
+            "' 2>/dev/null");
+  RunResult result{pipe.ReadAll(), 0};
+  result.exitCode = pipe.Close();
+  return result;
+}
+
+TEST(SimProgram, ChooseAnswersEveryLineAndEchoesEmptyLines) {
+  const RunResult run = RunSim("choose",
+                               "variant=nine hand=7S,KC table=7D,3H,4S played=3:1,4:1,7:1\n"
+                               "\n"
+                               "variant=nine hand=KC table=AC,9C\n");
+  EXPECT_EQ(run.output, "1 2 0 1 254.8000\n\nerror: unknown card '9C' in table\n");
+  EXPECT_EQ(run.exitCode, 1);
+}
+
+TEST(SimProgram, ScoreOfGoodLinesExitsZero) {
+  const RunResult run = RunSim("score",
+                               "variant=nine we=7D they=AC\r\n"
+                               "variant=umbria we=KD they=\n");
+  EXPECT_EQ(run.exitCode, 0);
+  ASSERT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 2);
+  EXPECT_EQ(run.output.find("error"), std::string::npos);
+  EXPECT_EQ(run.output.substr(0, 8), "total=2 ");
+}
+
+TEST(SimProgram, MalformedLineDoesNotStopTheRest) {
+  const RunResult run = RunSim("score", "variant=nine we=AC they=AC\nvariant=nine we=AC they=\n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.output.substr(0, 30), "error: card 'AC' given twice\nt");
+}
+
+TEST(SimProgram, UnknownCommandIsRefused) {
+  EXPECT_EQ(RunSim("play", "").exitCode, 2);
+  EXPECT_EQ(RunSim("", "").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace verlano
