@@ -1,0 +1,183 @@
+// The end of each hand: match totals, the score page's history, the won /
+// lost / tie-above-target decision with its sound, and what the next deal
+// restarts after a decided match or a tie.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "rules/table_builder.h"
+
+namespace verlano {
+namespace {
+
+using test::RecordingSound;
+using test::VariantOptions;
+
+class MatchTest : public ::testing::Test {
+ protected:
+  void Start(const Options& options) {
+    game = test::DealtGame(options, &sound);
+    SetMatchTarget(*game);
+    sound.slots.clear();
+  }
+
+  // Ends a hand in which the sides scored these totals.
+  void EndHand(int we, int they) {
+    game->score.We.Total = we;
+    game->score.They.Total = they;
+    RecordHandScore(*game);
+  }
+
+  MatchState& Match() { return game->match; }
+
+  RecordingSound sound;
+  std::unique_ptr<Game> game;
+};
+
+struct TargetCase {
+  Variant variant;
+  bool extra;
+  int target;
+};
+
+class MatchTargetTest : public MatchTest, public ::testing::WithParamInterface<TargetCase> {};
+
+TEST_P(MatchTargetTest, FirstMatchRunsToTheVariantsTarget) {
+  Start(VariantOptions(GetParam().variant, GetParam().extra));
+  EXPECT_EQ(Match().MatchTarget, GetParam().target);
+}
+
+// A decided match restarts from nothing, to the same target as the first one.
+TEST_P(MatchTargetTest, NextDealAfterADecidedMatchStartsANewMatch) {
+  for (bool won : {true, false}) {
+    Start(VariantOptions(GetParam().variant, GetParam().extra));
+    const int target = Match().MatchTarget;
+    EndHand(won ? target + 1 : 0, won ? 0 : target + 1);
+    ASSERT_TRUE(Match().MatchOver);
+    DealHand(*game);
+    EXPECT_FALSE(Match().MatchOver);
+    EXPECT_EQ(Match().OurMatchTotal, 0);
+    EXPECT_EQ(Match().TheirMatchTotal, 0);
+    EXPECT_EQ(Match().HistoryCount, 0);
+    EXPECT_EQ(Match().MatchTarget, GetParam().target);
+    EndHand(1, 2);
+    EXPECT_TRUE(Match().MatchResultText.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllVariants, MatchTargetTest,
+                         ::testing::Values(TargetCase{Variant::Nine, false, 20},
+                                           TargetCase{Variant::Romane, false, 40},
+                                           TargetCase{Variant::Romane, true, 40},
+                                           TargetCase{Variant::Napoletane, false, 20},
+                                           TargetCase{Variant::UmbriaMarche, false, 20}));
+
+struct OutcomeCase {
+  int we, they;
+  const char* text;
+  int sound;
+  bool over, tie;
+};
+
+class OutcomeTest : public MatchTest, public ::testing::WithParamInterface<OutcomeCase> {};
+
+TEST_P(OutcomeTest, DecidesTheMatchAtTargetTwenty) {
+  const OutcomeCase& c = GetParam();
+  Start(Options{});
+  ASSERT_EQ(Match().MatchTarget, 20);
+  // Reach the totals over two hands, so that the decision reads the match totals.
+  EndHand(c.we / 2, c.they / 2);
+  sound.slots.clear();
+  EndHand(c.we - c.we / 2, c.they - c.they / 2);
+  EXPECT_EQ(Match().OurMatchTotal, c.we);
+  EXPECT_EQ(Match().TheirMatchTotal, c.they);
+  EXPECT_EQ(Match().MatchResultText, c.text);
+  EXPECT_EQ(sound.slots, std::vector<int>{c.sound});
+  EXPECT_EQ(Match().MatchOver, c.over);
+  EXPECT_EQ(Match().TieOverTarget, c.tie);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Totals, OutcomeTest,
+    ::testing::Values(OutcomeCase{21, 19, "We Won!", kMatchWonSound, true, false},
+                      OutcomeCase{22, 22, "", kHandEndSound, false, true},
+                      OutcomeCase{20, 21, "We lost!", kMatchLostSound, true, false},
+                      OutcomeCase{20, 20, "", kHandEndSound, false, false},
+                      OutcomeCase{25, 23, "We Won!", kMatchWonSound, true, false},
+                      OutcomeCase{23, 25, "We lost!", kMatchLostSound, true, false},
+                      OutcomeCase{21, 21, "", kHandEndSound, false, true},
+                      OutcomeCase{3, 30, "We lost!", kMatchLostSound, true, false},
+                      OutcomeCase{7, 4, "", kHandEndSound, false, false}));
+
+TEST_F(MatchTest, SoundSlotsOfTheMatchEnd) {
+  EXPECT_EQ(kHandEndSound, 25);
+  EXPECT_EQ(kMatchLostSound, 26);
+  EXPECT_EQ(kMatchWonSound, 27);
+  EXPECT_EQ(kShuffleSound, 24);
+}
+
+// After a tie above the target only the history restarts; play goes on.
+TEST_F(MatchTest, NextDealAfterATieKeepsTheTotals) {
+  Start(Options{});
+  EndHand(22, 22);
+  ASSERT_TRUE(Match().TieOverTarget);
+  DealHand(*game);
+  EXPECT_FALSE(Match().TieOverTarget);
+  EXPECT_EQ(Match().HistoryCount, 0);
+  EXPECT_EQ(Match().OurMatchTotal, 22);
+  EXPECT_EQ(Match().TheirMatchTotal, 22);
+  EXPECT_EQ(Match().MatchTarget, 20);
+  sound.slots.clear();
+  EndHand(2, 1);
+  EXPECT_EQ(Match().MatchResultText, "We Won!");
+  EXPECT_EQ(sound.slots, std::vector<int>{kMatchWonSound});
+}
+
+TEST_F(MatchTest, NextDealOfAMatchGoingOnKeepsEverything) {
+  Start(Options{});
+  EndHand(5, 3);
+  DealHand(*game);
+  EXPECT_EQ(Match().OurMatchTotal, 5);
+  EXPECT_EQ(Match().TheirMatchTotal, 3);
+  EXPECT_EQ(Match().HistoryCount, 1);
+}
+
+struct PageCase {
+  Variant variant;
+  bool extra;
+  int rows;
+};
+
+class HistoryPageTest : public MatchTest, public ::testing::WithParamInterface<PageCase> {};
+
+// A full page restarts with the match totals so far as its first row.
+TEST_P(HistoryPageTest, PageRestartsWhenItsRowsAreFull) {
+  const PageCase& c = GetParam();
+  Start(VariantOptions(c.variant, c.extra));
+  EXPECT_EQ(HistoryRowsPerPage(*game), c.rows);
+  for (int hand = 1; hand <= c.rows; ++hand) {
+    EndHand(1, 2);
+    EXPECT_EQ(Match().HistoryCount, hand);
+    EXPECT_EQ(Match().OurHistory[hand - 1], 1);
+    EXPECT_EQ(Match().TheirHistory[hand - 1], 2);
+  }
+  EndHand(3, 0);
+  EXPECT_EQ(Match().HistoryCount, 2);
+  EXPECT_EQ(Match().OurHistory[0], c.rows);
+  EXPECT_EQ(Match().TheirHistory[0], 2 * c.rows);
+  EXPECT_EQ(Match().OurHistory[1], 3);
+  EXPECT_EQ(Match().TheirHistory[1], 0);
+  EXPECT_EQ(Match().OurMatchTotal, c.rows + 3);
+  EXPECT_EQ(Match().TheirMatchTotal, 2 * c.rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllVariants, HistoryPageTest,
+                         ::testing::Values(PageCase{Variant::Nine, false, 5},
+                                           PageCase{Variant::Romane, false, 5},
+                                           PageCase{Variant::Romane, true, 3},
+                                           PageCase{Variant::Napoletane, false, 5},
+                                           PageCase{Variant::UmbriaMarche, false, 4}));
+
+}  // namespace
+}  // namespace verlano
