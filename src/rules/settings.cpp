@@ -91,7 +91,8 @@ void ApplyOptions(const Options& options, Settings& s, Layout& layout) {
   s.TenCards = options.variant != Variant::Nine;
   s.NapoletaneRules = options.variant == Variant::Napoletane;
   s.UmbriaMarcheRules = options.variant == Variant::UmbriaMarche;
-  if (options.extraCoinPoints) s.ExtraCoinPoints = true;
+  // Only "10 cards Romane" offers the extra points; a tick left from it counts nowhere else.
+  if (options.extraCoinPoints && options.variant == Variant::Romane) s.ExtraCoinPoints = true;
   if (options.slowAnimation) s.SlowAnimation = true;
   s.DealPacketSize = s.TenCards ? 5 : 3;
   s.CardsPerHand = s.TenCards ? 10 : 9;

@@ -77,6 +77,15 @@ TEST(SettingsTest, RomaneWithExtraPointsKeepsTheOtherRuleFlagsOff) {
   EXPECT_EQ(a.settings.DealPacketSize, 5);
 }
 
+// The extra points belong to "10 cards Romane" alone: a tick left over from it
+// must not reach the settings of another variant.
+TEST(SettingsTest, ExtraPointsTickedUnderAnotherVariantStayOff) {
+  for (Variant variant : {Variant::Nine, Variant::Napoletane, Variant::UmbriaMarche}) {
+    const Applied a = Apply(test::VariantOptions(variant, true));
+    EXPECT_FALSE(a.settings.ExtraCoinPoints) << static_cast<int>(variant);
+  }
+}
+
 TEST(SettingsTest, FlightLengthsAtNormalSpeed) {
   const Applied a = Apply(Options{});
   EXPECT_EQ(a.layout.GatherFrames, 20);
