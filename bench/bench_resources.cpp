@@ -57,15 +57,17 @@ std::vector<verlano::PakEntry> SyntheticEntries() {
 }
 
 // Puts the archive into `folder`: the build's real one, else a synthetic one.
-bool PlaceArchive(const fs::path& folder, std::string& source) {
+// `source` names which; a failure ends the benchmark with the reason.
+bool PlaceArchive(const fs::path& folder, benchmark::State& state, std::string& source) {
   const fs::path real = fs::read_symlink("/proc/self/exe").parent_path() / kArchive;
   std::error_code error;
-  if (fs::exists(real, error)) {
-    source = real.string();
-    return fs::copy_file(real, folder / kArchive, error);
-  }
-  source = "synthetic";
-  return verlano::WritePak((folder / kArchive).string(), SyntheticEntries(), source);
+  std::string reason = "cannot copy " + real.string();
+  const bool placed = fs::exists(real, error) ? fs::copy_file(real, folder / kArchive, error)
+                                              : verlano::WritePak((folder / kArchive).string(),
+                                                                  SyntheticEntries(), reason);
+  source = fs::exists(real, error) ? real.string() : "synthetic";
+  if (!placed) state.SkipWithError(reason.c_str());
+  return placed;
 }
 
 std::size_t ReadAll(const std::vector<std::string>& files) {
@@ -82,10 +84,7 @@ std::size_t ReadAll(const std::vector<std::string>& files) {
 void BM_UnpackReadRemove(benchmark::State& state) {
   const ProgramFolder program;
   std::string source;
-  if (!PlaceArchive(program.path(), source)) {
-    state.SkipWithError(("cannot place the archive: " + source).c_str());
-    return;
-  }
+  if (!PlaceArchive(program.path(), state, source)) return;
   std::size_t bytes = 0;
   for (auto _ : state) {
     const verlano::UnpackResult result =
@@ -106,10 +105,7 @@ BENCHMARK(BM_UnpackReadRemove)->Unit(benchmark::kMillisecond)->Repetitions(7);
 void BM_OpenDirectory(benchmark::State& state) {
   const ProgramFolder program;
   std::string source;
-  if (!PlaceArchive(program.path(), source)) {
-    state.SkipWithError(("cannot place the archive: " + source).c_str());
-    return;
-  }
+  if (!PlaceArchive(program.path(), state, source)) return;
   const std::string archive = (program.path() / kArchive).string();
   for (auto _ : state) {
     verlano::torPAK pak;

@@ -1,7 +1,8 @@
 #include "resources/pak_writer.h"
 
-#include <fstream>
 #include <limits>
+
+#include "resources/whole_file.h"
 
 namespace verlano {
 
@@ -56,16 +57,7 @@ bool BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& o
 
 bool WritePak(const std::string& path, const std::vector<PakEntry>& entries, std::string& error) {
   std::vector<std::uint8_t> bytes;
-  if (!BuildPak(entries, bytes, error)) return false;
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  return BuildPak(entries, bytes, error) && WriteWholeFile(path, bytes, error);
 }
 
 }  // namespace verlano

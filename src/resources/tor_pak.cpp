@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "resources/whole_file.h"
+
 namespace verlano {
 
 namespace {
@@ -123,21 +125,14 @@ bool torPAK::SaveFileFromPAK(std::int32_t index, const std::string& target,
             std::to_string(fileSize) + " bytes";
     return false;
   }
-  std::vector<char> data(static_cast<std::size_t>(entry->size));
+  std::vector<std::uint8_t> data(static_cast<std::size_t>(entry->size));
   archive.seekg(entry->offset);
-  if (!archive.read(data.data(), entry->size)) {
+  if (!archive.read(reinterpret_cast<char*>(data.data()), entry->size)) {
     error = "cannot read entry " + std::to_string(index) + " of " + fileLoaded_;
     return false;
   }
   archive.close();
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
-  out.write(data.data(), static_cast<std::streamsize>(data.size()));
-  out.close();
-  if (!out) {
-    error = "cannot write " + target;
-    return false;
-  }
-  return true;
+  return WriteWholeFile(target, data, error);
 }
 
 }  // namespace verlano
