@@ -29,6 +29,13 @@ float OnlyOptionFinalScore(Game& game, std::string_view code) {
   return FinalScore(option, KeepValue(game, analysis, card));
 }
 
+// The seat lays down the card at `position`; its safety is `safe`.
+void ExpectLayDown(Game& game, int position, bool safe) {
+  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), position);
+  EXPECT_EQ(game.capture.Choice.Count, 0);
+  EXPECT_EQ(game.capture.Choice.Safe, safe);
+}
+
 TEST(WorkedExample, SevenTakesOnlyTheSevenOfCoins) {
   AiPosition pos;
   SetUpWorkedExample(pos);
@@ -87,10 +94,7 @@ TEST(EmptyTable, LaysTheCardWithTheHighestKeepValue) {
   AiPosition pos;
   // A six is worth more at primiera than a two of another suit.
   pos.Hand({"6C", "2H"}).Table({});
-  Game& game = pos.game();
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 1);
-  EXPECT_EQ(game.capture.Choice.Count, 0);
-  EXPECT_FALSE(game.capture.Choice.Safe);
+  ExpectLayDown(pos.game(), 1, false);
 }
 
 TEST(EmptyTable, EqualKeepValuesTieToTheFirstHandPosition) {
@@ -147,10 +151,7 @@ TEST(Safety, SafeLayDownBeatsAnUnsafeCapture) {
   // Taking the two leaves the six alone for the next player to sweep; laying
   // the queen leaves 2 + 6 + 9 = 17, more than any card takes.
   pos.Hand({"2S", "QS"}).Table({"2C", "6C"});
-  Game& game = pos.game();
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 1);
-  EXPECT_EQ(game.capture.Choice.Count, 0);
-  EXPECT_TRUE(game.capture.Choice.Safe);
+  ExpectLayDown(pos.game(), 1, true);
 }
 
 TEST(Safety, SweepIsSafeAndEarnsAPremium) {

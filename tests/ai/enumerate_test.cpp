@@ -22,25 +22,24 @@ HandAnalysis Enumerate(AiPosition& pos, std::string_view code) {
   return analysis;
 }
 
+// The single option a card has; an empty option (and a failure) otherwise.
+CaptureOption OnlyOption(const HandAnalysis& analysis) {
+  EXPECT_EQ(analysis.Options.size(), 1u);
+  return analysis.Options.size() == 1 ? analysis.Options[0] : CaptureOption{};
+}
+
 std::vector<int> PositionsOf(const CaptureOption& option) {
   return {option.Positions.begin(), option.Positions.begin() + option.Count};
 }
 
-TEST(EnumerateCaptures, EqualCardDiscardsTheSums) {
-  AiPosition pos;
-  pos.Table({"3H", "4S", "7C"});
-  const HandAnalysis analysis = Enumerate(pos, "7S");
-  ASSERT_EQ(analysis.Options.size(), 1u);
-  EXPECT_EQ(PositionsOf(analysis.Options[0]), std::vector<int>{2});
-  EXPECT_EQ(analysis.Options[0].Premium, 0);
-}
-
-TEST(EnumerateCaptures, TakingTheSevenOfCoinsEarnsAPremium) {
-  AiPosition pos;
-  pos.Table({"3H", "4S", "7D"});
-  const HandAnalysis analysis = Enumerate(pos, "7S");
-  ASSERT_EQ(analysis.Options.size(), 1u);
-  EXPECT_EQ(analysis.Options[0].Premium, 1);
+TEST(EnumerateCaptures, EqualCardDiscardsTheSumsAndTheSevenOfCoinsEarnsAPremium) {
+  for (std::string_view seven : {"7C", "7D"}) {
+    AiPosition pos;
+    pos.Table({"3H", "4S", seven});
+    const CaptureOption option = OnlyOption(Enumerate(pos, "7S"));
+    EXPECT_EQ(PositionsOf(option), std::vector<int>{2});
+    EXPECT_EQ(option.Premium, seven == "7D" ? 1 : 0);
+  }
 }
 
 TEST(EnumerateCaptures, FoursThenThreesThenPairsInTableOrder) {
@@ -56,46 +55,38 @@ TEST(EnumerateCaptures, FoursThenThreesThenPairsInTableOrder) {
 TEST(EnumerateCaptures, AceTakesOnlyAnAce) {
   AiPosition pos;
   pos.Table({"2C", "AH"});
-  const HandAnalysis analysis = Enumerate(pos, "AS");
-  ASSERT_EQ(analysis.Options.size(), 1u);
-  EXPECT_EQ(PositionsOf(analysis.Options[0]), std::vector<int>{1});
+  EXPECT_EQ(PositionsOf(OnlyOption(Enumerate(pos, "AS"))), std::vector<int>{1});
 }
 
 TEST(EnumerateCaptures, NoCaptureGivesOneLayDown) {
   AiPosition pos;
   // Ace + 2 + 3 and a jack: no sum counts one card twice.
   pos.Table({"AC", "2C", "3C", "JC"});
-  const HandAnalysis analysis = Enumerate(pos, "7S");
-  ASSERT_EQ(analysis.Options.size(), 1u);
-  EXPECT_EQ(analysis.Options[0].Count, 0);
-  EXPECT_EQ(analysis.Options[0].Premium, 0);
-  EXPECT_EQ(analysis.Options[0].PrimieraSum, 0);
+  const CaptureOption option = OnlyOption(Enumerate(pos, "7S"));
+  EXPECT_EQ(option.Count, 0);
+  EXPECT_EQ(option.Premium, 0);
+  EXPECT_EQ(option.PrimieraSum, 0);
 }
 
 TEST(EnumerateCaptures, FiveCardSumsAreNotSearched) {
   AiPosition pos;
   pos.Table({"AC", "AH", "2C", "3C", "3H"});
-  const HandAnalysis analysis = Enumerate(pos, "KS");
-  ASSERT_EQ(analysis.Options.size(), 1u);
-  EXPECT_EQ(analysis.Options[0].Count, 0);
+  EXPECT_EQ(OnlyOption(Enumerate(pos, "KS")).Count, 0);
 }
 
 TEST(ScoreCaptureBasics, SweepAddsAPremiumOnTopOfTheSevenOfCoins) {
   AiPosition pos;
   pos.Table({"7D", "3H"});
-  const HandAnalysis analysis = Enumerate(pos, "KS");
-  ASSERT_EQ(analysis.Options.size(), 1u);
-  EXPECT_EQ(analysis.Options[0].Premium, 2);
+  EXPECT_EQ(OnlyOption(Enumerate(pos, "KS")).Premium, 2);
 }
 
 TEST(ScoreCaptureBasics, PrimieraSumAddsTheTablesLastCard) {
   AiPosition pos;
   pos.Table({"6C", "5H", "QS"});
-  const HandAnalysis analysis = Enumerate(pos, "5S");
-  ASSERT_EQ(analysis.Options.size(), 1u);
   const CardTables& cards = pos.game().cards;
-  EXPECT_EQ(analysis.Options[0].PrimieraSum, cards.CardPrimiera[test::Card(pos.game(), "5H")] +
-                                                 cards.CardPrimiera[test::Card(pos.game(), "QS")]);
+  EXPECT_EQ(OnlyOption(Enumerate(pos, "5S")).PrimieraSum,
+            cards.CardPrimiera[test::Card(pos.game(), "5H")] +
+                cards.CardPrimiera[test::Card(pos.game(), "QS")]);
 }
 
 TEST(CountCoins, CountsOnlyTheTakenCoins) {
