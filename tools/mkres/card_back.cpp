@@ -17,26 +17,26 @@ void FieldPath(cairo_t* cr, const DeckLook& look) {
                   kCardHeight - 2 * kFieldInset, 3);
 }
 
-// Gold diagonal lattice with red studs where the lines cross.
+// Gold diagonal lattice through the card's middle, red studs where lines cross.
 void Lattice(cairo_t* cr, const DeckLook& look) {
-  constexpr double kStep = 10;
-  const double span = look.width + kCardHeight;
-  for (double d = -span; d < span; d += kStep) {
-    cairo_move_to(cr, d, 0);
-    cairo_line_to(cr, d + kCardHeight, kCardHeight);
-    cairo_move_to(cr, d + kCardHeight, 0);
-    cairo_line_to(cr, d, kCardHeight);
+  constexpr double kHalfStep = 5;
+  const int reach = static_cast<int>((look.width + kCardHeight) / kHalfStep);
+  cairo_translate(cr, look.width / 2.0, kCardHeight / 2.0);
+  for (int k = -reach; k <= reach; k += 2) {
+    cairo_move_to(cr, k * kHalfStep - kCardHeight, -kCardHeight);
+    cairo_line_to(cr, k * kHalfStep + kCardHeight, kCardHeight);
+    cairo_move_to(cr, k * kHalfStep + kCardHeight, -kCardHeight);
+    cairo_line_to(cr, k * kHalfStep - kCardHeight, kCardHeight);
   }
   SetColour(cr, look.backFigure);
   cairo_set_line_width(cr, 1.0);
   cairo_stroke(cr);
-  for (double y = 0; y <= kCardHeight; y += kStep) {
-    for (double x = 0; x <= look.width; x += kStep) {
-      // Crossings lie where x + y and x - y are multiples of the step.
-      const double cx = x + (static_cast<int>(y / kStep) % 2 == 0 ? 0 : kStep / 2);
-      const double cy = y + kStep / 2;
+  // The lines cross at (m, n) half steps from the middle with m + n even.
+  for (int n = -reach; n <= reach; ++n) {
+    for (int m = -reach; m <= reach; ++m) {
+      if ((m + n) % 2 != 0) continue;
       cairo_new_sub_path(cr);
-      cairo_arc(cr, cx, cy, 1.6, 0, kTurn);
+      cairo_arc(cr, m * kHalfStep, n * kHalfStep, 1.6, 0, kTurn);
     }
   }
   SetColour(cr, look.robe[static_cast<int>(Suit::Hearts)]);

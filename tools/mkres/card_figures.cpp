@@ -51,14 +51,14 @@ void DrawQueen(cairo_t* cr, const FigurePen& pen) {
   cairo_line_to(cr, 9, 64);
   cairo_line_to(cr, -9, 64);
   cairo_close_path(cr);
-  FillGarment(cr, pen, look.trim, 38, 64);
+  FillGarment(cr, pen, Shade(pen.robe, 0.1), 38, 64);
   cairo_move_to(cr, -12, 39);
   cairo_curve_to(cr, -6, 46, 6, 46, 12, 39);
   SetColour(cr, look.paper);
   cairo_set_line_width(cr, 2.2);
   cairo_stroke(cr);
-  DrawLimb(cr, pen, Shade(pen.robe, -0.1), 6, -12, 42, -6, 62);
-  DrawLimb(cr, pen, Shade(pen.robe, -0.1), 6, 12, 42, 14, 58);
+  DrawLimb(cr, pen, look.trim, 6, -12, 42, -6, 62);
+  DrawLimb(cr, pen, look.trim, 6, 12, 42, 14, 58);
   // The rose: a stem up from the hand to a red bloom.
   cairo_move_to(cr, 14, 58);
   cairo_curve_to(cr, 16, 50, 18, 44, 18, 38);

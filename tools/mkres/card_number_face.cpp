@@ -18,11 +18,13 @@ constexpr double kPipAreaInset = 19;
 constexpr double kAcePipSize = 54;
 
 // A curling sprig of three leaves growing from the origin along +x.
-void Sprig(cairo_t* cr, Rgb leaf, Rgb ink) {
+void Sprig(cairo_t* cr, Rgb leaf) {
+  const Rgb stem = Shade(leaf, -0.45);
+  cairo_scale(cr, 1.25, 1.25);
   cairo_move_to(cr, 0, 0);
   cairo_curve_to(cr, 6, -5, 12, 4, 18, -1);
-  SetColour(cr, ink);
-  cairo_set_line_width(cr, 1.1);
+  SetColour(cr, stem);
+  cairo_set_line_width(cr, 1.0);
   cairo_stroke(cr);
   const double leaves[3][3] = {{6, -2.5, -0.8}, {11, 1.5, 0.7}, {17.5, -1.2, -0.2}};
   for (const auto& l : leaves) {
@@ -31,7 +33,7 @@ void Sprig(cairo_t* cr, Rgb leaf, Rgb ink) {
     cairo_rotate(cr, l[2]);
     cairo_scale(cr, 3.6, 1.7);
     cairo_arc(cr, 0, 0, 1, 0, kTurn);
-    FillAndOutline(cr, leaf, ink, 0);
+    FillAndOutline(cr, leaf, stem, 0);
   }
 }
 
@@ -44,7 +46,7 @@ void AceFlourish(cairo_t* cr, const DeckLook& look, Suit suit, double reach) {
     cairo_rotate(cr, angle);
     cairo_translate(cr, reach, 0);
     if (k % 2 == 1) cairo_scale(cr, 1, -1);  // mirror pairs so the frame is symmetric
-    Sprig(cr, leaf, look.ink);
+    Sprig(cr, leaf);
   }
 }
 

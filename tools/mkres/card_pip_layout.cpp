@@ -12,8 +12,9 @@ constexpr PipSpot kThree[] = {{0, -1}, {0, 0}, {0, 1}};
 constexpr PipSpot kFour[] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 constexpr PipSpot kFive[] = {{-1, -1}, {1, -1}, {0, 0}, {-1, 1}, {1, 1}};
 constexpr PipSpot kSix[] = {{-1, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {1, 1}};
-// The seventh pip sits between the top two rows, as on printed packs.
-constexpr PipSpot kSeven[] = {{-1, -1}, {1, -1}, {0, -0.5}, {-1, 0}, {1, 0}, {-1, 1}, {1, 1}};
+// Two, one, two, two: the rows spread evenly so the large coins never touch.
+constexpr PipSpot kSeven[] = {{-1, -1},  {1, -1}, {0, -0.34}, {-1, 0.33},
+                              {1, 0.33}, {-1, 1}, {1, 1}};
 
 constexpr std::array<std::span<const PipSpot>, 7> kLayouts = {kOne,  kTwo, kThree, kFour,
                                                               kFive, kSix, kSeven};

@@ -91,7 +91,7 @@ DeckLook RoyalLook() {
                Rgb{0.14, 0.28, 0.66}};
   look.trim = {0.96, 0.76, 0.14};
   look.skin = {1.0, 0.88, 0.76};
-  look.hair = {0.90, 0.70, 0.20};
+  look.hair = {0.62, 0.40, 0.16};
   look.horseCoat = {0.96, 0.94, 0.90};
   look.backField = {0.66, 0.06, 0.10};
   look.backFigure = {1.0, 0.92, 0.90};
