@@ -29,6 +29,20 @@ class CaptureTest : public ::testing::Test {
     for (int p : positions) choice.Positions[choice.Count++] = p;
   }
 
+  // The seat's card lands on the table and the capture is decided.
+  void PlayOnto(test::Codes table, std::string_view played, int seat,
+                std::initializer_list<int> computerChoice = {}) {
+    LayTable(g, table, played, seat);
+    ChooseForComputer(computerChoice);
+    DecideCapture(g);
+  }
+
+  void ExpectDecision(int result, int lastCapturer, PlayState state) const {
+    EXPECT_EQ(g.capture.CaptureResult, result);
+    EXPECT_EQ(g.capture.LastCapturer, lastCapturer);
+    EXPECT_EQ(g.turn.GameState, state);
+  }
+
   void MakeLastPlay() { piles.CardsPlayed = 4 * g.settings.CardsPerHand; }
 
   // Table positions marked to go with the played card, the played card excluded.
@@ -79,11 +93,9 @@ TEST_F(CaptureTest, SearchLooksForFourThenThreeThenTwoThenOne) {
 
 // Five cards would be needed: beyond the automatic search.
 TEST_F(CaptureTest, KingOnAceAceTwoThreeThreeFindsNothing) {
-  LayTable(g, {"AC", "AD", "2H", "3S", "3C"}, "KC", 0);
+  PlayOnto({"AC", "AD", "2H", "3S", "3C"}, "KC", 0);
   EXPECT_EQ(FindCaptureKind(g), 0);
-  DecideCapture(g);
-  EXPECT_EQ(g.capture.CaptureResult, 0);
-  EXPECT_EQ(g.turn.GameState, PlayState::NormalPlay);
+  ExpectDecision(0, 0, PlayState::NormalPlay);
 }
 
 TEST_F(CaptureTest, HumanSelectionHasNoBoundOnItsSize) {
@@ -109,22 +121,17 @@ TEST_F(CaptureTest, PlayedCardIsNoPartOfWhatItCaptures) {
 }
 
 TEST_F(CaptureTest, CardOnAnEmptyTableCapturesNothing) {
-  LayTable(g, {}, "5D", 1);
-  ChooseForComputer({0});
-  DecideCapture(g);
-  EXPECT_EQ(g.capture.CaptureResult, -1);
-  EXPECT_EQ(g.turn.GameState, PlayState::NormalPlay);
+  PlayOnto({}, "5D", 1, {0});
+  ExpectDecision(-1, 0, PlayState::NormalPlay);
   EXPECT_FALSE(Played().ToCapture);
   EXPECT_FALSE(g.capture.TheySweep);
 }
 
 TEST_F(CaptureTest, HumanCaptureStartsOurGatheringAndWaitsForTheSelection) {
   g.capture.LastCapturer = 3;
-  LayTable(g, {"5C", "2H"}, "5D", 0);
-  DecideCapture(g);
+  PlayOnto({"5C", "2H"}, "5D", 0);
+  ExpectDecision(FindCaptureKind(g), 0, PlayState::WeGettingCardsGathering);
   EXPECT_GT(g.capture.CaptureResult, 0);
-  EXPECT_EQ(g.capture.LastCapturer, 0);
-  EXPECT_EQ(g.turn.GameState, PlayState::WeGettingCardsGathering);
   EXPECT_STREQ(StateName(g.turn.GameState), "WE ARE GETTING CARDS - GOTHERING");
   EXPECT_TRUE(MarkedPositions().empty());
   EXPECT_FALSE(g.capture.WeSweep);
@@ -132,11 +139,8 @@ TEST_F(CaptureTest, HumanCaptureStartsOurGatheringAndWaitsForTheSelection) {
 
 TEST_F(CaptureTest, HumanCardThatTakesNothingStaysOnTheTable) {
   g.capture.LastCapturer = 3;
-  LayTable(g, {"2C", "JH"}, "5D", 0);
-  DecideCapture(g);
-  EXPECT_EQ(g.capture.CaptureResult, 0);
-  EXPECT_EQ(g.capture.LastCapturer, 3);
-  EXPECT_EQ(g.turn.GameState, PlayState::NormalPlay);
+  PlayOnto({"2C", "JH"}, "5D", 0);
+  ExpectDecision(0, 3, PlayState::NormalPlay);
 }
 
 TEST_F(CaptureTest, ComputerCaptureMarksItsChoiceAndPicksTheSidesGathering) {
@@ -144,12 +148,8 @@ TEST_F(CaptureTest, ComputerCaptureMarksItsChoiceAndPicksTheSidesGathering) {
       PlayState::WeGettingCardsGathering, PlayState::TheyGettingCardsGathering,
       PlayState::WeGettingCardsGathering, PlayState::TheyGettingCardsGathering};
   for (int seat = 1; seat < 4; ++seat) {
-    LayTable(g, {"2C", "5C", "3H"}, "5D", seat);
-    ChooseForComputer({1});
-    DecideCapture(g);
-    EXPECT_EQ(g.capture.CaptureResult, 1) << "seat " << seat;
-    EXPECT_EQ(g.capture.LastCapturer, seat);
-    EXPECT_EQ(g.turn.GameState, gathering[seat]) << "seat " << seat;
+    PlayOnto({"2C", "5C", "3H"}, "5D", seat, {1});
+    ExpectDecision(1, seat, gathering[seat]);
     EXPECT_EQ(MarkedPositions(), std::vector<int>{1});
     EXPECT_TRUE(Played().ToCapture);
     EXPECT_FALSE(g.capture.WeSweep);
@@ -165,11 +165,8 @@ TEST_F(CaptureTest, ComputerSweepFlagsItsSideAndPicksTheDrevGathering) {
                              PlayState::TheyGettingDrevGathering};
   for (int seat = 1; seat < 4; ++seat) {
     ClearSweepFlags(g);
-    LayTable(g, {"2C", "3H"}, "5D", seat);
-    ChooseForComputer({0, 1});
-    DecideCapture(g);
-    EXPECT_EQ(g.capture.CaptureResult, 2);
-    EXPECT_EQ(g.turn.GameState, drev[seat]) << "seat " << seat;
+    PlayOnto({"2C", "3H"}, "5D", seat, {0, 1});
+    ExpectDecision(2, seat, drev[seat]);
     EXPECT_EQ(g.capture.WeSweep, IsWeSeat(seat)) << "seat " << seat;
     EXPECT_EQ(g.capture.TheySweep, !IsWeSeat(seat)) << "seat " << seat;
     EXPECT_EQ(MarkedPositions(), (std::vector<int>{0, 1}));
@@ -195,20 +192,14 @@ TEST_F(CaptureTest, ClearingTheTableOnTheLastPlayIsNoSweep) {
 
 TEST_F(CaptureTest, ComputerSeatWithNoChoiceTakesNothing) {
   g.capture.LastCapturer = 2;
-  LayTable(g, {"2C", "3H"}, "KD", 3);
-  ChooseForComputer({});
-  DecideCapture(g);
-  EXPECT_EQ(g.capture.CaptureResult, 0);
-  EXPECT_EQ(g.capture.LastCapturer, 2);
-  EXPECT_EQ(g.turn.GameState, PlayState::NormalPlay);
+  PlayOnto({"2C", "3H"}, "KD", 3);
+  ExpectDecision(0, 2, PlayState::NormalPlay);
   EXPECT_TRUE(MarkedPositions().empty());
   EXPECT_FALSE(Played().ToCapture);
 }
 
 TEST_F(CaptureTest, SweepFlagIsClearedWhenTheTurnPasses) {
-  LayTable(g, {"2C", "3H"}, "5D", 1);
-  ChooseForComputer({0, 1});
-  DecideCapture(g);
+  PlayOnto({"2C", "3H"}, "5D", 1, {0, 1});
   ASSERT_TRUE(g.capture.TheySweep);
   ClearSweepFlags(g);
   EXPECT_FALSE(g.capture.TheySweep);
@@ -258,8 +249,7 @@ TEST_F(CaptureTest, StoredSelectionKeepsTableOrderAndMarksOnlyTheChosen) {
 
 // Four aces and three twos make a king's ten: seven cards, all of them kept.
 TEST_F(CaptureTest, SevenCardSelectionIsStoredAndCommittedWhole) {
-  LayTable(g, {"AC", "AD", "AH", "AS", "2C", "2D", "2H", "5S"}, "KD", 0);
-  DecideCapture(g);
+  PlayOnto({"AC", "AD", "AH", "AS", "2C", "2D", "2H", "5S"}, "KD", 0);
   ASSERT_EQ(g.turn.GameState, PlayState::WeGettingCardsGathering) << "two twos and a five add up";
   Choose(g, {0, 1, 2, 3, 4, 5, 6});
   ASSERT_TRUE(CheckSelection(g));

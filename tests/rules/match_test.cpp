@@ -12,7 +12,6 @@ namespace verlano {
 namespace {
 
 using test::RecordingSound;
-using test::VariantOptions;
 
 class MatchTest : public ::testing::Test {
  protected:
@@ -31,47 +30,43 @@ class MatchTest : public ::testing::Test {
 
   MatchState& Match() { return game->match; }
 
+  void ExpectMatch(int ourTotal, int theirTotal, int historyRows) {
+    EXPECT_EQ(Match().OurMatchTotal, ourTotal);
+    EXPECT_EQ(Match().TheirMatchTotal, theirTotal);
+    EXPECT_EQ(Match().HistoryCount, historyRows);
+  }
+
   RecordingSound sound;
   std::unique_ptr<Game> game;
 };
 
-struct TargetCase {
-  Variant variant;
-  bool extra;
-  int target;
-};
-
-class MatchTargetTest : public MatchTest, public ::testing::WithParamInterface<TargetCase> {};
+class MatchTargetTest : public MatchTest,
+                        public ::testing::WithParamInterface<test::RuleSetCase> {};
 
 TEST_P(MatchTargetTest, FirstMatchRunsToTheVariantsTarget) {
-  Start(VariantOptions(GetParam().variant, GetParam().extra));
-  EXPECT_EQ(Match().MatchTarget, GetParam().target);
+  Start(test::OptionsOf(GetParam().rules));
+  EXPECT_EQ(Match().MatchTarget, GetParam().expected);
 }
 
 // A decided match restarts from nothing, to the same target as the first one.
 TEST_P(MatchTargetTest, NextDealAfterADecidedMatchStartsANewMatch) {
   for (bool won : {true, false}) {
-    Start(VariantOptions(GetParam().variant, GetParam().extra));
+    Start(test::OptionsOf(GetParam().rules));
     const int target = Match().MatchTarget;
     EndHand(won ? target + 1 : 0, won ? 0 : target + 1);
     ASSERT_TRUE(Match().MatchOver);
     DealHand(*game);
     EXPECT_FALSE(Match().MatchOver);
-    EXPECT_EQ(Match().OurMatchTotal, 0);
-    EXPECT_EQ(Match().TheirMatchTotal, 0);
-    EXPECT_EQ(Match().HistoryCount, 0);
-    EXPECT_EQ(Match().MatchTarget, GetParam().target);
+    ExpectMatch(0, 0, 0);
+    EXPECT_EQ(Match().MatchTarget, GetParam().expected);
     EndHand(1, 2);
     EXPECT_TRUE(Match().MatchResultText.empty());
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllVariants, MatchTargetTest,
-                         ::testing::Values(TargetCase{Variant::Nine, false, 20},
-                                           TargetCase{Variant::Romane, false, 40},
-                                           TargetCase{Variant::Romane, true, 40},
-                                           TargetCase{Variant::Napoletane, false, 20},
-                                           TargetCase{Variant::UmbriaMarche, false, 20}));
+INSTANTIATE_TEST_SUITE_P(AllRuleSets, MatchTargetTest,
+                         ::testing::ValuesIn(test::PerRuleSet({20, 40, 40, 20, 20})),
+                         test::RuleSetName);
 
 struct OutcomeCase {
   int we, they;
@@ -124,9 +119,7 @@ TEST_F(MatchTest, NextDealAfterATieKeepsTheTotals) {
   ASSERT_TRUE(Match().TieOverTarget);
   DealHand(*game);
   EXPECT_FALSE(Match().TieOverTarget);
-  EXPECT_EQ(Match().HistoryCount, 0);
-  EXPECT_EQ(Match().OurMatchTotal, 22);
-  EXPECT_EQ(Match().TheirMatchTotal, 22);
+  ExpectMatch(22, 22, 0);
   EXPECT_EQ(Match().MatchTarget, 20);
   sound.slots.clear();
   EndHand(2, 1);
@@ -138,46 +131,33 @@ TEST_F(MatchTest, NextDealOfAMatchGoingOnKeepsEverything) {
   Start(Options{});
   EndHand(5, 3);
   DealHand(*game);
-  EXPECT_EQ(Match().OurMatchTotal, 5);
-  EXPECT_EQ(Match().TheirMatchTotal, 3);
-  EXPECT_EQ(Match().HistoryCount, 1);
+  ExpectMatch(5, 3, 1);
 }
 
-struct PageCase {
-  Variant variant;
-  bool extra;
-  int rows;
-};
-
-class HistoryPageTest : public MatchTest, public ::testing::WithParamInterface<PageCase> {};
+class HistoryPageTest : public MatchTest,
+                        public ::testing::WithParamInterface<test::RuleSetCase> {};
 
 // A full page restarts with the match totals so far as its first row.
 TEST_P(HistoryPageTest, PageRestartsWhenItsRowsAreFull) {
-  const PageCase& c = GetParam();
-  Start(VariantOptions(c.variant, c.extra));
-  EXPECT_EQ(HistoryRowsPerPage(*game), c.rows);
-  for (int hand = 1; hand <= c.rows; ++hand) {
+  const int rows = GetParam().expected;
+  Start(test::OptionsOf(GetParam().rules));
+  EXPECT_EQ(HistoryRowsPerPage(*game), rows);
+  for (int hand = 1; hand <= rows; ++hand) {
     EndHand(1, 2);
     EXPECT_EQ(Match().HistoryCount, hand);
     EXPECT_EQ(Match().OurHistory[hand - 1], 1);
     EXPECT_EQ(Match().TheirHistory[hand - 1], 2);
   }
   EndHand(3, 0);
-  EXPECT_EQ(Match().HistoryCount, 2);
-  EXPECT_EQ(Match().OurHistory[0], c.rows);
-  EXPECT_EQ(Match().TheirHistory[0], 2 * c.rows);
+  ExpectMatch(rows + 3, 2 * rows, 2);
+  EXPECT_EQ(Match().OurHistory[0], rows);
+  EXPECT_EQ(Match().TheirHistory[0], 2 * rows);
   EXPECT_EQ(Match().OurHistory[1], 3);
   EXPECT_EQ(Match().TheirHistory[1], 0);
-  EXPECT_EQ(Match().OurMatchTotal, c.rows + 3);
-  EXPECT_EQ(Match().TheirMatchTotal, 2 * c.rows);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllVariants, HistoryPageTest,
-                         ::testing::Values(PageCase{Variant::Nine, false, 5},
-                                           PageCase{Variant::Romane, false, 5},
-                                           PageCase{Variant::Romane, true, 3},
-                                           PageCase{Variant::Napoletane, false, 5},
-                                           PageCase{Variant::UmbriaMarche, false, 4}));
+INSTANTIATE_TEST_SUITE_P(AllRuleSets, HistoryPageTest,
+                         ::testing::ValuesIn(test::PerRuleSet({5, 5, 3, 5, 4})), test::RuleSetName);
 
 }  // namespace
 }  // namespace verlano

@@ -13,12 +13,23 @@ namespace verlano {
 namespace {
 
 using test::GiveCards;
-using test::VariantOptions;
 
 class ScoringTest : public ::testing::Test {
  protected:
-  void Start(Variant variant, bool extra = false) {
-    game = test::DealtGame(VariantOptions(variant, extra));
+  void Start(const test::RuleSet& rules) { game = test::DealtGame(test::OptionsOf(rules)); }
+
+  // Scores a hand in which the sides took these cards.
+  void ScoreCards(test::Codes we, test::Codes they) {
+    Give(game->piles.Our, we);
+    Give(game->piles.Their, they);
+    ScoreHand(*game);
+  }
+
+  void ExpectPrimiera(int weSum, int theySum, int wePoint, int theyPoint) const {
+    EXPECT_EQ(game->score.We.PrimieraSum, weSum);
+    EXPECT_EQ(game->score.They.PrimieraSum, theySum);
+    EXPECT_EQ(game->score.We.PrimieraPoint, wePoint);
+    EXPECT_EQ(game->score.They.PrimieraPoint, theyPoint);
   }
 
   void Give(SidePiles& side, test::Codes codes) { GiveCards(*game, side, codes); }
@@ -29,19 +40,14 @@ class ScoringTest : public ::testing::Test {
 };
 
 // Every card of coins and every seven to one side, the rest to the other:
-// each item goes to one side, so the totals add up to all a hand can give.
-struct FullHandCase {
-  Variant variant;
-  bool extra;
-  int points;  // besides sweeps
-};
-
-class FullHandTest : public ScoringTest, public ::testing::WithParamInterface<FullHandCase> {};
+// each item goes to one side, so the totals add up to all a hand can give
+// besides sweeps.
+class FullHandTest : public ScoringTest, public ::testing::WithParamInterface<test::RuleSetCase> {};
 
 TEST_P(FullHandTest, TotalsAddUpToWhatTheVariantGives) {
-  const FullHandCase& c = GetParam();
+  const test::RuleSetCase& c = GetParam();
   for (bool coinsToWe : {true, false}) {
-    Start(c.variant, c.extra);
+    Start(c.rules);
     SidePiles& coinSide = coinsToWe ? game->piles.Our : game->piles.Their;
     SidePiles& restSide = coinsToWe ? game->piles.Their : game->piles.Our;
     for (int card : test::CardsInPlay(*game)) {
@@ -53,7 +59,7 @@ TEST_P(FullHandTest, TotalsAddUpToWhatTheVariantGives) {
     ScoreHand(*game);
     const SideScore& taker = Score(coinsToWe);
     const SideScore& other = Score(!coinsToWe);
-    EXPECT_EQ(taker.Total + other.Total, c.points);
+    EXPECT_EQ(taker.Total + other.Total, c.expected);
     EXPECT_EQ(other.Total, 1) << "most cards only";
     EXPECT_EQ(other.MostCards, 1);
     EXPECT_EQ(taker.Settebello, 1);
@@ -65,16 +71,12 @@ TEST_P(FullHandTest, TotalsAddUpToWhatTheVariantGives) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllVariants, FullHandTest,
-                         ::testing::Values(FullHandCase{Variant::Nine, false, 4},
-                                           FullHandCase{Variant::Romane, false, 13},
-                                           FullHandCase{Variant::Romane, true, 15},
-                                           FullHandCase{Variant::Napoletane, false, 4},
-                                           FullHandCase{Variant::UmbriaMarche, false, 5}));
+INSTANTIATE_TEST_SUITE_P(AllRuleSets, FullHandTest,
+                         ::testing::ValuesIn(test::PerRuleSet({4, 13, 15, 4, 5})),
+                         test::RuleSetName);
 
 struct CoinItems {
-  Variant variant;
-  bool extra;
+  test::RuleSet rules;
   int weCoinPoints, theyCoinPoints;
   int weMostCoins;
   int weKing;
@@ -85,7 +87,7 @@ class CoinItemsTest : public ScoringTest, public ::testing::WithParamInterface<C
 // Six coins, the King of Coins among them, against four.
 TEST_P(CoinItemsTest, CoinsAndKingOfCoinsByVariant) {
   const CoinItems& c = GetParam();
-  Start(c.variant, c.extra);
+  Start(c.rules);
   Give(game->piles.Our, {"AD", "2D", "3D", "4D", "5D", "KD"});
   Give(game->piles.Their, {"6D", "7D", "JD", "QD"});
   ScoreHand(*game);
@@ -103,57 +105,38 @@ TEST_P(CoinItemsTest, CoinsAndKingOfCoinsByVariant) {
   EXPECT_EQ(we.Total, we.MostCards + we.MostCoins + we.CoinPoints + we.KingOfCoins);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllVariants, CoinItemsTest,
-                         ::testing::Values(CoinItems{Variant::Nine, false, 0, 0, 1, 0},
-                                           CoinItems{Variant::Romane, false, 6, 4, 0, 0},
-                                           CoinItems{Variant::Romane, true, 6, 4, 1, 1},
-                                           CoinItems{Variant::Napoletane, false, 0, 0, 1, 0},
-                                           CoinItems{Variant::UmbriaMarche, false, 0, 0, 1, 1}));
+INSTANTIATE_TEST_SUITE_P(AllRuleSets, CoinItemsTest,
+                         ::testing::Values(CoinItems{test::kRuleSets[0], 0, 0, 1, 0},
+                                           CoinItems{test::kRuleSets[1], 6, 4, 0, 0},
+                                           CoinItems{test::kRuleSets[2], 6, 4, 1, 1},
+                                           CoinItems{test::kRuleSets[3], 0, 0, 1, 0},
+                                           CoinItems{test::kRuleSets[4], 0, 0, 1, 1}));
 
 TEST_F(ScoringTest, SideMissingASuitHasNoPrimieraAndCannotWinIt) {
-  Give(game->piles.Our, {"2C", "2D", "2H", "2S"});
-  Give(game->piles.Their, {"7C", "7H", "7S", "6C", "6H", "6S"});
-  ScoreHand(*game);
-  EXPECT_EQ(game->score.We.PrimieraSum, 48);
-  EXPECT_EQ(game->score.They.PrimieraSum, 0);
-  EXPECT_EQ(game->score.We.PrimieraPoint, 1);
-  EXPECT_EQ(game->score.They.PrimieraPoint, 0);
+  ScoreCards({"2C", "2D", "2H", "2S"}, {"7C", "7H", "7S", "6C", "6H", "6S"});
+  ExpectPrimiera(48, 0, 1, 0);
 }
 
 TEST_F(ScoringTest, NobodyWinsThePrimieraWhenNeitherHasEverySuit) {
-  Give(game->piles.Our, {"7C", "7D", "7H"});
-  Give(game->piles.Their, {"7S", "6S"});
-  ScoreHand(*game);
-  EXPECT_EQ(game->score.We.PrimieraSum, 0);
-  EXPECT_EQ(game->score.They.PrimieraSum, 0);
-  EXPECT_EQ(game->score.We.PrimieraPoint, 0);
-  EXPECT_EQ(game->score.They.PrimieraPoint, 0);
+  ScoreCards({"7C", "7D", "7H"}, {"7S", "6S"});
+  ExpectPrimiera(0, 0, 0, 0);
 }
 
 // Only the best card of each suit counts, however many cards a suit has.
 TEST_F(ScoringTest, PrimieraAddsTheBestCardOfEachSuit) {
-  Give(game->piles.Our, {"2C", "7C", "3C", "AD", "2D", "2H", "5S", "4S", "KS"});
-  Give(game->piles.Their, {"6C", "6D", "6H", "6S"});
-  ScoreHand(*game);
-  EXPECT_EQ(game->score.We.PrimieraSum, 21 + 16 + 12 + 15);
-  EXPECT_EQ(game->score.They.PrimieraSum, 4 * 18);
-  EXPECT_EQ(game->score.We.PrimieraPoint, 0);
-  EXPECT_EQ(game->score.They.PrimieraPoint, 1);
+  ScoreCards({"2C", "7C", "3C", "AD", "2D", "2H", "5S", "4S", "KS"}, {"6C", "6D", "6H", "6S"});
+  ExpectPrimiera(21 + 16 + 12 + 15, 4 * 18, 0, 1);
 }
 
 TEST_F(ScoringTest, EqualPrimieraGivesNobodyThePoint) {
-  Give(game->piles.Our, {"KC", "QD", "JH", "KS"});
-  Give(game->piles.Their, {"JC", "KD", "QH", "JS"});
-  ScoreHand(*game);
-  EXPECT_EQ(game->score.We.PrimieraSum, 40);
-  EXPECT_EQ(game->score.They.PrimieraSum, 40);
-  EXPECT_EQ(game->score.We.PrimieraPoint + game->score.They.PrimieraPoint, 0);
+  ScoreCards({"KC", "QD", "JH", "KS"}, {"JC", "KD", "QH", "JS"});
+  ExpectPrimiera(40, 40, 0, 0);
 }
 
 // Twenty cards and five coins each: no point for most cards or most coins.
 TEST_F(ScoringTest, EvenSplitOfCardsAndCoinsGivesNeitherPoint) {
-  for (Variant variant : test::kAllVariants) {
-    Start(variant);
+  for (const test::RuleSet& rules : test::kRuleSets) {
+    Start(rules);
     std::vector<int> coins, others;
     for (int card : test::CardsInPlay(*game)) {
       (game->cards.CardSuit[card] == kCoinSuit ? coins : others).push_back(card);
@@ -172,10 +155,8 @@ TEST_F(ScoringTest, EvenSplitOfCardsAndCoinsGivesNeitherPoint) {
 }
 
 TEST_F(ScoringTest, SweepsAddUpOnlyWhileTheFlagIsSet) {
-  Give(game->piles.Our, {"2C"});
-  Give(game->piles.Their, {"3C"});
   game->capture.WeSweep = true;
-  ScoreHand(*game);
+  ScoreCards({"2C"}, {"3C"});
   ScoreHand(*game);
   EXPECT_EQ(game->score.We.Sweeps, 2);
   EXPECT_EQ(game->score.They.Sweeps, 0);
@@ -192,8 +173,7 @@ TEST_F(ScoringTest, SweepsAddUpOnlyWhileTheFlagIsSet) {
 
 // Each run starts over from the piles as they stand.
 TEST_F(ScoringTest, RecomputesFromThePilesAsTheyStand) {
-  Give(game->piles.Our, {"7D", "KD", "AC"});
-  ScoreHand(*game);
+  ScoreCards({"7D", "KD", "AC"}, {});
   EXPECT_EQ(game->score.We.Settebello, 1);
   EXPECT_EQ(game->score.We.MostCards, 1);
   game->piles.Our.CardCount = 0;

@@ -1,7 +1,5 @@
 #include "rules/table_builder.h"
 
-#include <gtest/gtest.h>
-
 namespace verlano::test {
 
 Options VariantOptions(Variant variant, bool extraCoinPoints) {
@@ -9,6 +7,20 @@ Options VariantOptions(Variant variant, bool extraCoinPoints) {
   options.variant = variant;
   options.extraCoinPoints = extraCoinPoints;
   return options;
+}
+
+std::vector<RuleSetCase> PerRuleSet(const std::array<int, std::size(kRuleSets)>& expected) {
+  std::vector<RuleSetCase> cases;
+  for (std::size_t i = 0; i < expected.size(); ++i) cases.push_back({kRuleSets[i], expected[i]});
+  return cases;
+}
+
+std::string RuleSetName(const ::testing::TestParamInfo<RuleSetCase>& info) {
+  return info.param.rules.name;
+}
+
+void PrintTo(const RuleSetCase& c, std::ostream* os) {
+  *os << c.rules.name << " expecting " << c.expected;
 }
 
 std::unique_ptr<Game> DealtGame(const Options& options, SoundOut* sound, std::uint64_t seed) {

@@ -4,8 +4,13 @@
 // codes ("7D", "KS", "10C") so that every test states its position in the
 // game's own words instead of card indices.
 
+#include <gtest/gtest.h>
+
+#include <array>
 #include <initializer_list>
 #include <memory>
+#include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,10 +28,37 @@ class RecordingSound final : public SoundOut {
 
 using Codes = std::initializer_list<std::string_view>;
 
-inline constexpr Variant kAllVariants[] = {Variant::Nine, Variant::Romane, Variant::Napoletane,
-                                           Variant::UmbriaMarche};
-
 Options VariantOptions(Variant variant, bool extraCoinPoints = false);
+
+// The five rule sets a run can have: each variant, and "10 cards Romane" with
+// the extra coin points.
+struct RuleSet {
+  Variant variant;
+  bool extraCoinPoints;
+  const char* name;  // names the parameterized cases
+};
+
+inline constexpr RuleSet kRuleSets[] = {{Variant::Nine, false, "Nine"},
+                                        {Variant::Romane, false, "Romane"},
+                                        {Variant::Romane, true, "RomaneExtra"},
+                                        {Variant::Napoletane, false, "Napoletane"},
+                                        {Variant::UmbriaMarche, false, "UmbriaMarche"}};
+
+inline Options OptionsOf(const RuleSet& rules) {
+  return VariantOptions(rules.variant, rules.extraCoinPoints);
+}
+
+// One rule set with the number a test expects of it.
+struct RuleSetCase {
+  RuleSet rules;
+  int expected;
+};
+
+// Pairs the rule sets, in the order of `kRuleSets`, with the expected numbers.
+std::vector<RuleSetCase> PerRuleSet(const std::array<int, std::size(kRuleSets)>& expected);
+
+std::string RuleSetName(const ::testing::TestParamInfo<RuleSetCase>& info);
+void PrintTo(const RuleSetCase& c, std::ostream* os);
 
 // A game of the variant whose first hand has been dealt out of a fixed seed.
 std::unique_ptr<Game> DealtGame(const Options& options, SoundOut* sound = nullptr,
