@@ -70,19 +70,6 @@ TEST(ChooseComputerCard, OverwritesTheWholeEarlierChoice) {
   for (std::size_t k = 2; k < choice.Positions.size(); ++k) EXPECT_EQ(choice.Positions[k], 0);
 }
 
-TEST(ChooseComputerCard, SameAnswerOnEveryCall) {
-  AiPosition pos;
-  SetUpWorkedExample(pos);
-  Game& game = pos.game();
-  const int first = ChooseComputerCard(game, AiPosition::kSeat);
-  const CaptureChoice firstChoice = game.capture.Choice;
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), first);
-  EXPECT_EQ(game.capture.Choice.Positions, firstChoice.Positions);
-  EXPECT_EQ(game.capture.Choice.Score, firstChoice.Score);
-  EXPECT_EQ(game.piles.HandCount[AiPosition::kSeat], 2);
-  EXPECT_EQ(game.piles.TableCount, 3);
-}
-
 TEST(ChooseComputerCard, EmptyHandChoosesNothing) {
   AiPosition pos;
   pos.Hand({}).Table({"3C"});

@@ -80,15 +80,6 @@ TEST(ScoreCaptureBasics, SweepAddsAPremiumOnTopOfTheSevenOfCoins) {
   EXPECT_EQ(OnlyOption(Enumerate(pos, "KS")).Premium, 2);
 }
 
-TEST(ScoreCaptureBasics, PrimieraSumAddsTheTablesLastCard) {
-  AiPosition pos;
-  pos.Table({"6C", "5H", "QS"});
-  const CardTables& cards = pos.game().cards;
-  EXPECT_EQ(OnlyOption(Enumerate(pos, "5S")).PrimieraSum,
-            cards.CardPrimiera[test::Card(pos.game(), "5H")] +
-                cards.CardPrimiera[test::Card(pos.game(), "QS")]);
-}
-
 TEST(CountCoins, CountsOnlyTheTakenCoins) {
   AiPosition pos;
   pos.Table({"AD", "2D", "3C", "4D", "KD"});
@@ -96,14 +87,6 @@ TEST(CountCoins, CountsOnlyTheTakenCoins) {
   option.Positions = {0, 2, 3, 4};
   option.Count = 3;
   EXPECT_EQ(CountCoins(pos.game().cards, TableOf(pos.game()), option), 2);
-}
-
-TEST(SettebelloFlag, OnlyTheSevenOfCoins) {
-  AiPosition pos;
-  const CardTables& cards = pos.game().cards;
-  EXPECT_EQ(SettebelloFlag(cards, kSettebello), 1);
-  EXPECT_EQ(SettebelloFlag(cards, test::Card(pos.game(), "7C")), 0);
-  EXPECT_EQ(SettebelloFlag(cards, test::Card(pos.game(), "6D")), 0);
 }
 
 }  // namespace

@@ -67,11 +67,6 @@ TEST(RemainingTable, LayDownKeepsTheHandCard) {
   EXPECT_EQ(scratch.Cards[1], test::Card(pos.game(), "KS"));
 }
 
-TEST(TableValueSum, AddsCaptureValues) {
-  AiPosition pos;
-  EXPECT_EQ(TableValueSum(pos.game().cards, Scratch(pos.game(), {"AC", "JH", "KS"})), 19);
-}
-
 TEST(LayDown, LeavingMoreThanTenIsSafe) {
   AiPosition pos;
   pos.Hand({"5H"}).Table({"6C"});
