@@ -1,2 +1,55 @@
-// Placeholder entry until the resource builder's own main lands.
-int main() { return 0; }
+// verlano-mkres: draws every picture, renders the bitmap fonts, synthesises the
+// sounds and writes the game's archive, or writes contact sheets to look at.
+//   verlano-mkres OUT.pak
+//   verlano-mkres --sheet DIR
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "archive.h"
+#include "sheets.h"
+#include "text.h"
+
+namespace {
+
+// One line per part, so a build log shows where the archive's bytes go.
+void PrintSummary(const std::vector<verlano::mkres::ArchivePart>& parts) {
+  std::size_t total = 0;
+  for (const auto& part : parts) {
+    std::printf("  %-16s %3zu entries %9zu bytes\n", part.label.c_str(), part.entries.size(),
+                part.Bytes());
+    total += part.Bytes();
+  }
+  std::printf("  %-16s %3s         %9zu bytes of data\n", "total", "", total);
+}
+
+int Run(int argc, char** argv) {
+  using namespace verlano::mkres;
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (argc == 3 && first == "--sheet") {
+    WriteContactSheets(argv[2]);
+    return 0;
+  }
+  if (argc == 2 && !first.empty() && first[0] != '-') {
+    const std::vector<ArchivePart> parts = BuildArchiveParts();
+    WriteArchiveFile(first, JoinParts(parts));
+    std::printf("verlano-mkres: wrote %s\n", first.c_str());
+    PrintSummary(parts);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: verlano-mkres OUT.pak | verlano-mkres --sheet DIR\n");
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    const verlano::mkres::FontLibraryScope fonts;
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "verlano-mkres: %s\n", e.what());
+    return 1;
+  }
+}

@@ -1,0 +1,129 @@
+#include "fonts.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "mkres/bmp_view.h"
+
+namespace verlano::mkres {
+namespace {
+
+using testing::BmpView;
+
+// Each font rendered and encoded once for the whole suite.
+const std::vector<std::uint8_t>& Encoded(const FontStyle& style) {
+  static std::map<std::string, std::vector<std::uint8_t>> cache;
+  auto it = cache.find(style.fileName);
+  if (it == cache.end()) it = cache.emplace(style.fileName, EncodeBmp24(RenderFont(style))).first;
+  return it->second;
+}
+
+struct Cell {
+  int x, y;
+};
+
+Cell CellOf(char c) {
+  const int g = static_cast<unsigned char>(c) - kFirstCode;
+  return {(g % kFontColumns) * kGlyphWidth, (g / kFontColumns) * kGlyphHeight};
+}
+
+int InkPixels(const BmpView& bmp, char c) {
+  const Cell cell = CellOf(c);
+  return bmp.CountOpaque(cell.x, cell.y, cell.x + kGlyphWidth, cell.y + kGlyphHeight);
+}
+
+int InkHeight(const BmpView& bmp, char c) {
+  const Cell cell = CellOf(c);
+  int top = kGlyphHeight, bottom = -1;
+  for (int y = 0; y < kGlyphHeight; ++y) {
+    if (bmp.CountOpaque(cell.x, cell.y + y, cell.x + kGlyphWidth, cell.y + y + 1) > 0) {
+      top = std::min(top, y);
+      bottom = y;
+    }
+  }
+  return bottom < 0 ? 0 : bottom - top + 1;
+}
+
+class EveryFont : public ::testing::TestWithParam<const FontStyle*> {
+ protected:
+  BmpView Bmp() const { return BmpView(Encoded(*GetParam())); }
+};
+
+TEST_P(EveryFont, PictureIsTwentyColumnsOfCellsFromBlankToTilde) {
+  const BmpView bmp = Bmp();
+  ASSERT_TRUE(bmp.IsBmp());
+  EXPECT_EQ(bmp.BitsPerPixel(), 24);
+  EXPECT_EQ(bmp.Width(), 20 * 19);
+  // "~" is glyph 94: row 4, so five rows.
+  EXPECT_EQ(bmp.Height(), 5 * 27);
+}
+
+TEST_P(EveryFont, EveryGlyphStaysInsideItsCellWithAMargin) {
+  // The game steps 17 pixels a character over 19-pixel cells: ink on a cell's
+  // border would be cut off or run into the neighbour's cell.
+  const BmpView bmp = Bmp();
+  for (int code = kFirstCode; code <= kLastCode; ++code) {
+    const Cell cell = CellOf(static_cast<char>(code));
+    const int all = InkPixels(bmp, static_cast<char>(code));
+    const int inside =
+        bmp.CountOpaque(cell.x + kGlyphMargin, cell.y + kGlyphMargin,
+                        cell.x + kGlyphWidth - kGlyphMargin, cell.y + kGlyphHeight - kGlyphMargin);
+    EXPECT_EQ(all, inside) << "'" << static_cast<char>(code) << "' touches its cell's border";
+  }
+}
+
+TEST_P(EveryFont, BlankCellIsEmptyAndVisibleCharactersHaveInk) {
+  const BmpView bmp = Bmp();
+  EXPECT_EQ(InkPixels(bmp, ' '), 0);
+  for (char c : std::string("0123456789:")) {
+    EXPECT_GT(InkPixels(bmp, c), 10) << "'" << c << "' is empty";
+  }
+}
+
+TEST_P(EveryFont, DigitsAreLargeEnoughToRead) {
+  // Fitting the widest glyph must not shrink the digits to a smudge.
+  const BmpView bmp = Bmp();
+  for (char c : std::string("0123456789")) {
+    EXPECT_GE(InkHeight(bmp, c), 14) << "'" << c << "'";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, EveryFont,
+                         ::testing::Values(&HandFontStyle(), &DigitFontStyle(), &DeluxeFontStyle()),
+                         [](const auto& font) {
+                           std::string name = font.param->fileName;
+                           return name.substr(0, name.find('.'));
+                         });
+
+TEST(HandFont, WritesEveryCharacterOfTheScoreSheet) {
+  const BmpView bmp(Encoded(HandFontStyle()));
+  const std::string sheet = "Cards:Coins:MoreC:7coin:Kcoin:Prime:Kevro:We)They We Won! We lost!";
+  for (char c : sheet) {
+    if (c == ' ') continue;
+    EXPECT_GT(InkPixels(bmp, c), 5) << "'" << c << "' is empty";
+  }
+}
+
+TEST(DigitFont, WritesTheClockAndItsDayHalves) {
+  const BmpView bmp(Encoded(DigitFontStyle()));
+  for (char c : std::string("0123456789:AMPamp")) {
+    EXPECT_GT(InkPixels(bmp, c), 10) << "'" << c << "' is empty";
+  }
+}
+
+TEST(DigitFont, UsesSevenSegmentsForDigitsAndTheFallbackForMissingPunctuation) {
+  const FontStyle& style = DigitFontStyle();
+  for (char c : std::string("0123456789:")) EXPECT_EQ(FaceForCharacter(style, c), style.face);
+  // The seven-segment face has no brackets and an empty "!".
+  for (char c : std::string("()!")) EXPECT_EQ(FaceForCharacter(style, c), style.fallbackFace);
+}
+
+TEST(HandFont, DrawsLettersInTheHandwritingFace) {
+  const FontStyle& style = HandFontStyle();
+  for (char c : std::string("CardsWeThey:7")) EXPECT_EQ(FaceForCharacter(style, c), style.face);
+}
+
+}  // namespace
+}  // namespace verlano::mkres

@@ -1,0 +1,49 @@
+#pragma once
+// The game's three bitmap fonts. Each picture is a grid of 19 x 27 cells, 20
+// to a row, holding the characters from the blank (code 32) to "~" (126) in
+// code order: five rows. Glyphs are scaled so that every one sits inside its
+// cell with a pixel to spare, on a common baseline, so a text drawn cell by
+// cell at a 17-pixel advance reads as one line.
+
+#include <string>
+
+#include "picture.h"
+
+namespace verlano::mkres {
+
+inline constexpr int kGlyphWidth = 19;
+inline constexpr int kGlyphHeight = 27;
+inline constexpr int kFontColumns = 20;
+inline constexpr int kFirstCode = 32;
+inline constexpr int kLastCode = 126;
+inline constexpr int kFontRows = (kLastCode - kFirstCode) / kFontColumns + 1;
+inline constexpr int kGlyphMargin = 1;  // pixels kept clear on every side of a cell
+
+struct InkColour {
+  double r, g, b;
+};
+
+struct FontStyle {
+  std::string fileName;      // "fntHandParker.bmp" ...
+  std::string face;          // pango face without size
+  std::string fallbackFace;  // draws the characters `face` lacks
+  InkColour ink;             // fill at the top of the glyph...
+  InkColour inkBottom;       // ...shading to this at its foot
+  double outlineWidth;       // 0 for none
+  InkColour outline;
+};
+
+// Handwriting for the score sheet, seven-segment digits for the clock, and the
+// display face, in the order the archive lists them.
+const FontStyle& HandFontStyle();
+const FontStyle& DigitFontStyle();
+const FontStyle& DeluxeFontStyle();
+
+// The whole grid picture, transparent outside the glyphs. Throws
+// std::runtime_error naming the character if neither face has it.
+Surface RenderFont(const FontStyle& style);
+
+// The face that draws `c` in this style: its own when it has the glyph.
+const std::string& FaceForCharacter(const FontStyle& style, char c);
+
+}  // namespace verlano::mkres
