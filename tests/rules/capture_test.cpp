@@ -176,6 +176,17 @@ TEST_F(CaptureTest, ComputerSweepFlagsItsSideAndPicksTheDrevGathering) {
   EXPECT_STREQ(StateName(PlayState::TheyGettingDrevGathering), "THEY ARE GETTING DREV - GOTHERING");
 }
 
+// Only the capturing side's own sweep flag turns its gathering into a DREV one.
+TEST_F(CaptureTest, OtherSidesSweepFlagMakesNoDrev) {
+  for (int seat = 1; seat < 4; ++seat) {
+    g.capture.WeSweep = !IsWeSeat(seat);
+    g.capture.TheySweep = IsWeSeat(seat);
+    PlayOnto({"2C", "5C", "3H"}, "5D", seat, {1});
+    EXPECT_EQ(g.turn.GameState, IsWeSeat(seat) ? PlayState::WeGettingCardsGathering
+                                               : PlayState::TheyGettingCardsGathering);
+  }
+}
+
 TEST_F(CaptureTest, ClearingTheTableOnTheLastPlayIsNoSweep) {
   for (int seat = 1; seat < 4; ++seat) {
     LayTable(g, {"2C", "3H"}, "5D", seat);

@@ -99,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OutcomeCase{22, 22, "", kHandEndSound, false, true},
                       OutcomeCase{20, 21, "We lost!", kMatchLostSound, true, false},
                       OutcomeCase{20, 20, "", kHandEndSound, false, false},
+                      OutcomeCase{20, 19, "", kHandEndSound, false, false},
                       OutcomeCase{25, 23, "We Won!", kMatchWonSound, true, false},
                       OutcomeCase{23, 25, "We lost!", kMatchLostSound, true, false},
                       OutcomeCase{21, 21, "", kHandEndSound, false, true},

@@ -165,10 +165,11 @@ TEST_F(ScoringTest, SweepsAddUpOnlyWhileTheFlagIsSet) {
   EXPECT_EQ(game->score.We.Sweeps, 2);
   game->capture.TheySweep = true;
   ScoreHand(*game);
-  EXPECT_EQ(game->score.They.Sweeps, 1);
+  ScoreHand(*game);
+  EXPECT_EQ(game->score.They.Sweeps, 2);
   EXPECT_EQ(game->score.We.Sweeps, 2);
   EXPECT_EQ(game->score.We.Total, 2);
-  EXPECT_EQ(game->score.They.Total, 1);
+  EXPECT_EQ(game->score.They.Total, 2);
 }
 
 // Each run starts over from the piles as they stand.
