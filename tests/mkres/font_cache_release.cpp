@@ -1,18 +1,15 @@
-// Pango and fontconfig keep process-wide font caches; releasing them after the
-// last test lets the leak checker see only leaks of our own drawing code.
+// Pango, cairo and fontconfig keep process-wide font caches; releasing them
+// after the last test lets the leak checker see only leaks of our own code.
 
-#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
-#include <pango/pangocairo.h>
+
+#include "text.h"
 
 namespace {
 
 class FontCacheRelease : public ::testing::Environment {
  public:
-  void TearDown() override {
-    pango_cairo_font_map_set_default(nullptr);
-    FcFini();
-  }
+  void TearDown() override { verlano::mkres::ReleaseFontCaches(); }
 };
 
 const auto* const kRegistered = ::testing::AddGlobalTestEnvironment(new FontCacheRelease);
