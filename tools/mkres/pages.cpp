@@ -21,6 +21,17 @@ void AddStop(cairo_pattern_t* p, double offset, Rgb c) {
   cairo_pattern_add_color_stop_rgb(p, offset, c.r, c.g, c.b);
 }
 
+// Strokes the current path as a light line over a wider dark rim, which keeps
+// thin metal or plastic shapes visible on both felt and paper.
+void StrokeRimmed(cairo_t* cr, Rgb rim, double rimWidth, Rgb line, double lineWidth) {
+  cairo_set_source_rgb(cr, rim.r, rim.g, rim.b);
+  cairo_set_line_width(cr, rimWidth);
+  cairo_stroke_preserve(cr);
+  cairo_set_source_rgb(cr, line.r, line.g, line.b);
+  cairo_set_line_width(cr, lineWidth);
+  cairo_stroke(cr);
+}
+
 // A lamp above the middle of the table: bright baize fading to dark edges.
 void PaintBaize(cairo_t* cr) {
   Pattern light(cairo_pattern_create_radial(400, 260, 30, 400, 300, 580));
@@ -140,12 +151,7 @@ void Binding(cairo_t* cr) {
     cairo_arc(cr, 0, 0, 1, kPi, 2 * kPi);
     cairo_restore(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_source_rgb(cr, 0.16, 0.16, 0.18);
-    cairo_set_line_width(cr, 3.4);
-    cairo_stroke_preserve(cr);
-    cairo_set_source_rgb(cr, 0.84, 0.85, 0.88);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    StrokeRimmed(cr, {0.16, 0.16, 0.18}, 3.4, {0.84, 0.85, 0.88}, 1.6);
   }
 }
 
@@ -222,13 +228,7 @@ Surface DrawCursor() {
     cairo_move_to(cr, centre + 5 * dx, centre + 5 * dy);
     cairo_line_to(cr, centre + 15 * dx, centre + 15 * dy);
   }
-  // A dark rim under a white stroke stays visible on green felt and on paper.
-  cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
-  cairo_set_line_width(cr, 4.0);
-  cairo_stroke_preserve(cr);
-  cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
-  cairo_set_line_width(cr, 2.0);
-  cairo_stroke(cr);
+  StrokeRimmed(cr, {0.05, 0.05, 0.05}, 4.0, {1.0, 1.0, 1.0}, 2.0);
   cairo_arc(cr, centre, centre, 2.5, 0, 2 * kPi);
   cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
   cairo_fill(cr);
