@@ -85,6 +85,19 @@ TEST_F(FlightTest, LongFlightIsNotNearOneFrameEarly) {
   EXPECT_TRUE(NearTarget(layout, s));
 }
 
+// Arrival waits until the card is within 8 pixels on both axes.
+TEST_F(FlightTest, NearOnlyWithinEightPixelsOnBothAxes) {
+  CardSprite s = At(100, 100);
+  StartFlight(s, 109, 100, 20);
+  EXPECT_FALSE(NearTarget(layout, s));
+  s.X = 102;
+  EXPECT_TRUE(NearTarget(layout, s));
+  s.Y = 91;
+  EXPECT_FALSE(NearTarget(layout, s));
+  s.Y = 107;
+  EXPECT_TRUE(NearTarget(layout, s));
+}
+
 // The sweep flight divides each axis by its own frame count.
 TEST_F(FlightTest, SeparateFrameCountsPerAxis) {
   CardSprite s = At(0, 0);

@@ -172,6 +172,16 @@ TEST_F(ScoringTest, SweepsAddUpOnlyWhileTheFlagIsSet) {
   EXPECT_EQ(game->score.They.Total, 2);
 }
 
+// Sevens and kings of other suits are no settebello and no King of Coins.
+TEST_F(ScoringTest, OnlyTheCoinSevenAndKingScoreByThemselves) {
+  Start(test::kRuleSets[4]);
+  ScoreCards({"7C", "7H", "7S", "KC", "KH", "KS"}, {"7D", "KD"});
+  EXPECT_EQ(game->score.We.Settebello, 0);
+  EXPECT_EQ(game->score.We.KingOfCoins, 0);
+  EXPECT_EQ(game->score.They.Settebello, 1);
+  EXPECT_EQ(game->score.They.KingOfCoins, 1);
+}
+
 // Each run starts over from the piles as they stand.
 TEST_F(ScoringTest, RecomputesFromThePilesAsTheyStand) {
   ScoreCards({"7D", "KD", "AC"}, {});
