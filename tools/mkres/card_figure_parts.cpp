@@ -129,6 +129,25 @@ void Ellipse(cairo_t* cr, double x, double y, double rx, double ry) {
   Circle(cr, 0, 0, 1);
 }
 
+void DrawGarment(cairo_t* cr, const FigurePen& pen, Rgb colour, const Flare& f) {
+  const double height = f.bottom - f.top;
+  const double spread = f.bottomHalf - f.topHalf;
+  // Sides bow slightly outwards, as cloth falls.
+  const double side1 = f.topHalf + spread * 0.3;
+  const double side2 = f.topHalf + spread * 0.75;
+  cairo_move_to(cr, f.centreX - f.topHalf, f.top);
+  cairo_line_to(cr, f.centreX + f.topHalf, f.top);
+  cairo_curve_to(cr, f.centreX + side1, f.top + height / 3, f.centreX + side2,
+                 f.top + 2 * height / 3, f.centreX + f.bottomHalf, f.bottom);
+  cairo_curve_to(cr, f.centreX + f.bottomHalf * 0.4, f.bottom + f.hemDip,
+                 f.centreX - f.bottomHalf * 0.4, f.bottom + f.hemDip, f.centreX - f.bottomHalf,
+                 f.bottom);
+  cairo_curve_to(cr, f.centreX - side2, f.top + 2 * height / 3, f.centreX - side1,
+                 f.top + height / 3, f.centreX - f.topHalf, f.top);
+  cairo_close_path(cr);
+  FillGarment(cr, pen, colour, f.top, f.bottom + f.hemDip);
+}
+
 void FillGarment(cairo_t* cr, const FigurePen& pen, Rgb colour, double top, double bottom) {
   FillShadedAndOutline(cr, colour, pen.look.ink, pen.line, top, bottom);
 }

@@ -41,6 +41,19 @@ void DrawHeldPip(cairo_t* cr, const FigurePen& pen, double handX, double handY, 
 // White fur with black tails, stroked along the current path (consumed).
 void StrokeErmine(cairo_t* cr, const FigurePen& pen, double width);
 
+// A garment widening (or narrowing) from its top edge to its hem, centred on
+// `centreX`; `hemDip` bows the hem downwards.
+struct Flare {
+  double centreX = 0;
+  double top = 0;
+  double topHalf = 0;
+  double bottom = 0;
+  double bottomHalf = 0;
+  double hemDip = 0;
+};
+
+void DrawGarment(cairo_t* cr, const FigurePen& pen, Rgb colour, const Flare& flare);
+
 // Fills the current path with a shaded garment colour and outlines it.
 void FillGarment(cairo_t* cr, const FigurePen& pen, Rgb colour, double top, double bottom);
 

@@ -14,13 +14,8 @@ void DrawPage(cairo_t* cr, const FigurePen& pen) {
     FillAndOutline(cr, Shade(look.ink, 0.2), look.ink, pen.line);
   }
   DrawLimb(cr, pen, Shade(pen.robe, -0.15), 7, -12, 42, -18, 70);
-  cairo_move_to(cr, -12, 37);
-  cairo_line_to(cr, 12, 37);
-  cairo_curve_to(cr, 15, 55, 18, 75, 20, 93);
-  cairo_curve_to(cr, 8, 97, -8, 97, -20, 93);
-  cairo_curve_to(cr, -18, 75, -15, 55, -12, 37);
-  cairo_close_path(cr);
-  FillGarment(cr, pen, pen.robe, 37, 97);
+  DrawGarment(cr, pen, pen.robe,
+              {.top = 37, .topHalf = 12, .bottom = 92, .bottomHalf = 20, .hemDip = 5});
   // Front opening and hem in the second colour.
   cairo_rectangle(cr, -2.5, 40, 5, 55);
   FillAndOutline(cr, look.trim, look.ink, pen.line * 0.6);
@@ -39,19 +34,9 @@ void DrawPage(cairo_t* cr, const FigurePen& pen) {
 void DrawQueen(cairo_t* cr, const FigurePen& pen) {
   const DeckLook& look = pen.look;
   DrawHead(cr, pen, {.x = 0, .y = 24, .radius = 8.5, .longHair = true});
-  cairo_move_to(cr, -9, 62);
-  cairo_line_to(cr, 9, 62);
-  cairo_curve_to(cr, 16, 85, 24, 110, 26, 127);
-  cairo_line_to(cr, -26, 127);
-  cairo_curve_to(cr, -24, 110, -16, 85, -9, 62);
-  cairo_close_path(cr);
-  FillGarment(cr, pen, pen.robe, 62, 127);
-  cairo_move_to(cr, -13, 38);
-  cairo_line_to(cr, 13, 38);
-  cairo_line_to(cr, 9, 64);
-  cairo_line_to(cr, -9, 64);
-  cairo_close_path(cr);
-  FillGarment(cr, pen, Shade(pen.robe, 0.1), 38, 64);
+  DrawGarment(cr, pen, pen.robe, {.top = 62, .topHalf = 9, .bottom = 127, .bottomHalf = 26});
+  DrawGarment(cr, pen, Shade(pen.robe, 0.1),
+              {.top = 38, .topHalf = 13, .bottom = 64, .bottomHalf = 9});
   cairo_move_to(cr, -12, 39);
   cairo_curve_to(cr, -6, 46, 6, 46, 12, 39);
   SetColour(cr, look.paper);
@@ -86,18 +71,8 @@ void DrawQueen(cairo_t* cr, const FigurePen& pen) {
 void DrawKing(cairo_t* cr, const FigurePen& pen) {
   const DeckLook& look = pen.look;
   const Rgb mantle = Shade(pen.robe, -0.35);
-  cairo_move_to(cr, -14, 38);
-  cairo_curve_to(cr, -22, 60, -27, 100, -28, 127);
-  cairo_line_to(cr, 28, 127);
-  cairo_curve_to(cr, 27, 100, 22, 60, 14, 38);
-  cairo_close_path(cr);
-  FillGarment(cr, pen, mantle, 38, 127);
-  cairo_move_to(cr, -11, 40);
-  cairo_line_to(cr, 11, 40);
-  cairo_line_to(cr, 18, 127);
-  cairo_line_to(cr, -18, 127);
-  cairo_close_path(cr);
-  FillGarment(cr, pen, pen.robe, 40, 127);
+  DrawGarment(cr, pen, mantle, {.top = 38, .topHalf = 14, .bottom = 127, .bottomHalf = 28});
+  DrawGarment(cr, pen, pen.robe, {.top = 40, .topHalf = 11, .bottom = 127, .bottomHalf = 18});
   cairo_rectangle(cr, -3, 66, 6, 61);
   FillAndOutline(cr, look.gold, look.ink, pen.line * 0.7);
   cairo_rectangle(cr, -14, 62, 28, 4.5);

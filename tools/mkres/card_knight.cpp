@@ -62,12 +62,8 @@ void DrawHorse(cairo_t* cr, const FigurePen& pen) {
   cairo_set_line_width(cr, 0.9);
   cairo_stroke(cr);
   // Saddle cloth in the suit's colour with a gold hem.
-  cairo_move_to(cr, -6, 76);
-  cairo_line_to(cr, 12, 76);
-  cairo_line_to(cr, 15, 94);
-  cairo_line_to(cr, -9, 94);
-  cairo_close_path(cr);
-  FillGarment(cr, pen, pen.robe, 76, 94);
+  DrawGarment(cr, pen, pen.robe,
+              {.centreX = 3, .top = 76, .topHalf = 9, .bottom = 94, .bottomHalf = 12});
   cairo_move_to(cr, -9, 93);
   cairo_line_to(cr, 15, 93);
   SetColour(cr, look.gold);
@@ -80,13 +76,8 @@ void DrawRider(cairo_t* cr, const FigurePen& pen) {
   DrawLimb(cr, pen, look.trim, 5, 3, 80, 6, 100);
   Ellipse(cr, 6, 102, 4.5, 2.5);
   FillAndOutline(cr, Shade(look.ink, 0.2), look.ink, pen.line);
-  cairo_move_to(cr, -7, 50);
-  cairo_line_to(cr, 9, 50);
-  cairo_curve_to(cr, 11, 62, 12, 72, 12, 82);
-  cairo_line_to(cr, -8, 82);
-  cairo_curve_to(cr, -8, 72, -8, 62, -7, 50);
-  cairo_close_path(cr);
-  FillGarment(cr, pen, pen.robe, 50, 82);
+  DrawGarment(cr, pen, pen.robe,
+              {.centreX = 2, .top = 50, .topHalf = 8, .bottom = 82, .bottomHalf = 10});
   cairo_rectangle(cr, -9, 68, 22, 4);
   FillAndOutline(cr, look.gold, look.ink, pen.line);
   DrawLimb(cr, pen, Shade(pen.robe, -0.15), 6, -6, 54, -6, 70);

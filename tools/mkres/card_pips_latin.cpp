@@ -12,6 +12,12 @@ bool Bold(const PipPen& pen) {
   return pen.look.pips == PipFamily::LatinBold;
 }
 
+// Draws the bold deck's shape or the ornate deck's shape of a suit.
+void ByFamily(cairo_t* cr, const PipPen& pen, void (*bold)(cairo_t*, const PipPen&),
+              void (*ornate)(cairo_t*, const PipPen&)) {
+  (Bold(pen) ? bold : ornate)(cr, pen);
+}
+
 Rgb Steel() {
   return {0.78, 0.82, 0.90};
 }
@@ -158,15 +164,15 @@ void KnottyCudgel(cairo_t* cr, const PipPen& pen) {
 void BandedStaff(cairo_t* cr, const PipPen& pen) {
   const Rgb wood = pen.look.robe[static_cast<int>(Suit::Clubs)];
   cairo_rotate(cr, 0.3);
-  RoundedRectPath(cr, -0.075, -0.42, 0.15, 0.84, 0.06);
+  RoundedRectPath(cr, -0.1, -0.41, 0.2, 0.82, 0.08);
   FillShadedAndOutline(cr, wood, pen.look.ink, pen.line, -0.42, 0.42);
   for (double y : {-0.22, 0.0, 0.22}) {
-    cairo_rectangle(cr, -0.075, y - 0.03, 0.15, 0.06);
+    cairo_rectangle(cr, -0.1, y - 0.035, 0.2, 0.07);
     FillAndOutline(cr, pen.look.trim, pen.look.ink, pen.line * 0.7);
   }
   for (double y : {-0.42, 0.42}) {
-    Circle(cr, 0, y, 0.08);
-    FillGold(cr, pen, y - 0.08, y + 0.08);
+    Circle(cr, 0, y, 0.1);
+    FillGold(cr, pen, y - 0.1, y + 0.1);
   }
 }
 
@@ -197,9 +203,9 @@ void StraightSword(cairo_t* cr, const PipPen& pen) {
 
 void CurvedSabre(cairo_t* cr, const PipPen& pen) {
   cairo_rotate(cr, 0.15);
-  cairo_move_to(cr, -0.065, 0.135);
-  cairo_curve_to(cr, -0.10, -0.10, -0.06, -0.34, 0.12, -0.50);
-  cairo_curve_to(cr, 0.06, -0.30, 0.08, -0.08, 0.065, 0.135);
+  cairo_move_to(cr, -0.09, 0.135);
+  cairo_curve_to(cr, -0.14, -0.10, -0.08, -0.36, 0.14, -0.50);
+  cairo_curve_to(cr, 0.08, -0.30, 0.10, -0.08, 0.09, 0.135);
   cairo_close_path(cr);
   FillShadedAndOutline(cr, Shade(pen.look.suitInk[static_cast<int>(Suit::Spades)], 0.6),
                        pen.look.ink, pen.line, -0.5, 0.14);
@@ -212,35 +218,19 @@ void DrawCoin(cairo_t* cr, const PipPen& pen) {
   Circle(cr, 0, 0, 0.47);
   FillShadedAndOutline(cr, pen.look.gold, pen.look.ink, pen.line * (Bold(pen) ? 1.7 : 1.0), -0.5,
                        0.5);
-  if (Bold(pen)) {
-    SunFace(cr, pen);
-  } else {
-    RosetteFace(cr, pen);
-  }
+  ByFamily(cr, pen, SunFace, RosetteFace);
 }
 
 void DrawCup(cairo_t* cr, const PipPen& pen) {
-  if (Bold(pen)) {
-    LiddedChalice(cr, pen);
-  } else {
-    GobletCup(cr, pen);
-  }
+  ByFamily(cr, pen, LiddedChalice, GobletCup);
 }
 
 void DrawBaton(cairo_t* cr, const PipPen& pen) {
-  if (Bold(pen)) {
-    BandedStaff(cr, pen);
-  } else {
-    KnottyCudgel(cr, pen);
-  }
+  ByFamily(cr, pen, BandedStaff, KnottyCudgel);
 }
 
 void DrawSword(cairo_t* cr, const PipPen& pen) {
-  if (Bold(pen)) {
-    CurvedSabre(cr, pen);
-  } else {
-    StraightSword(cr, pen);
-  }
+  ByFamily(cr, pen, CurvedSabre, StraightSword);
 }
 
 }  // namespace verlano::mkres
