@@ -40,38 +40,38 @@ void BuildCardNames(CardTables& cards) {
   BuildCardTables(cards);
 }
 
+namespace {
+
+// Capture and primiera value by the first character of a file name; the eights,
+// nines and tens ("8", "9", "1") are out of play and keep primiera 0.
+struct RankValues {
+  char first;
+  int value;
+  int primiera;
+};
+constexpr RankValues kRankValues[] = {{'A', 1, 16},
+                                      {'2', 2, 12},
+                                      {'3', 3, 13},
+                                      {'4', 4, 14},
+                                      {'5', 5, 15},
+                                      {'6', 6, 18},
+                                      {'7', 7, 21},
+                                      {'J', 8, 10},
+                                      {'Q', 9, 10},
+                                      {'K', 10, 10},
+                                      {'8', kOutOfPlayValue, 0},
+                                      {'9', kOutOfPlayValue, 0},
+                                      {'1', kOutOfPlayValue, 0}};
+
+}  // namespace
+
 void BuildCardTables(CardTables& cards) {
-  // Primiera values of the pip ranks 2..7.
-  constexpr int kPipPrimiera[8] = {0, 0, 12, 13, 14, 15, 18, 21};
   for (int i = 0; i < kCardIndexCount; ++i) {
     const std::string& name = cards.CardFileName[i];
-    const char first = name[0];
-    switch (first) {
-      case 'J':
-        cards.CardValue[i] = 8;
-        cards.CardPrimiera[i] = 10;
-        break;
-      case 'Q':
-        cards.CardValue[i] = 9;
-        cards.CardPrimiera[i] = 10;
-        break;
-      case 'K':
-        cards.CardValue[i] = 10;
-        cards.CardPrimiera[i] = 10;
-        break;
-      case 'A':
-        cards.CardValue[i] = 1;
-        cards.CardPrimiera[i] = 16;
-        break;
-      case '1':
-      case '8':
-      case '9':
-        cards.CardValue[i] = kOutOfPlayValue;
-        break;
-      default:
-        cards.CardValue[i] = first - '0';
-        cards.CardPrimiera[i] = kPipPrimiera[first - '0'];
-        break;
+    for (const RankValues& rank : kRankValues) {
+      if (rank.first != name[0]) continue;
+      cards.CardValue[i] = rank.value;
+      cards.CardPrimiera[i] = rank.primiera;
     }
     // The tens have the digit 0 second; their suit letter comes third.
     int suit = SuitCode(name[1]);
