@@ -29,7 +29,7 @@ double KeepValue(const Game& game, const HandAnalysis& analysis, int card) {
   if (!CardIsOut(game, "7D.BMP") && analysis.Value == 7) keep -= 5;
   if (!CardIsOut(game, "KD.BMP") && kingScores && analysis.Value == 10) keep -= 5;
   if (coin) keep -= 1;
-  // Where coins score one point each they are worth far more.
+  // Coins weigh more in the ten-card variants other than Napoletane.
   if (coin && s.TenCards && !s.NapoletaneRules) keep -= 5;
   keep -= game.cards.CardPrimiera[card] / 21.0;
   return keep;
