@@ -9,7 +9,6 @@
 
 #include "archive.h"
 #include "sheets.h"
-#include "text.h"
 
 namespace {
 
@@ -46,7 +45,6 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   try {
-    const verlano::mkres::FontLibraryScope fonts;
     return Run(argc, argv);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "verlano-mkres: %s\n", e.what());

@@ -28,20 +28,6 @@ struct PatternDeleter {
 };
 using Pattern = std::unique_ptr<cairo_pattern_t, PatternDeleter>;
 
-// Releases pango's shared font map and fontconfig's caches, so a program that
-// set type ends with nothing left allocated: the leak checker runs on the
-// builder at every sanitised build. Nothing may set type afterwards.
-void ReleaseFontCaches();
-
-// Calls ReleaseFontCaches when the run ends, however it ends.
-class FontLibraryScope {
- public:
-  FontLibraryScope() = default;
-  ~FontLibraryScope() { ReleaseFontCaches(); }
-  FontLibraryScope(const FontLibraryScope&) = delete;
-  FontLibraryScope& operator=(const FontLibraryScope&) = delete;
-};
-
 // `face` is a pango font string without size ("DejaVu Serif Bold");
 // `pixelSize` is the em size in pixels.
 Layout LayoutText(cairo_t* cr, const std::string& text, const std::string& face, double pixelSize);
