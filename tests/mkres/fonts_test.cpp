@@ -8,6 +8,12 @@
 #include "mkres/bmp_view.h"
 
 namespace verlano::mkres {
+
+// Names the font in test output instead of printing its address.
+void PrintTo(const FontStyle* style, std::ostream* os) {
+  *os << style->fileName;
+}
+
 namespace {
 
 using testing::BmpView;
