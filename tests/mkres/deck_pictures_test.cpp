@@ -2,6 +2,7 @@
 
 #include <array>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,63 @@ TEST(DeckDifferences, BacksDifferInTheAreaAllDecksShare) {
     middles.insert(Crop(bmp, WidthOf(style), 10, 20, 80, 130));
   }
   EXPECT_EQ(middles.size(), 3u);
+}
+
+// Counts encoded pixels that satisfy `test` (given r, g, b).
+template <typename Test>
+int CountPixels(const NamedPicture& picture, Test test) {
+  const int w = cairo_image_surface_get_width(picture.picture.get());
+  const auto bmp = EncodeBmp24(picture.picture);
+  int count = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const std::uint32_t rgb = BmpPixel(bmp, w, x, y);
+      if (rgb != kMagenta) count += test(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    }
+  }
+  return count;
+}
+
+const NamedPicture& Card(DeckStyle style, const std::string& fileName) {
+  for (const auto& picture : Deck(style)) {
+    if (picture.fileName == fileName) return picture;
+  }
+  throw std::out_of_range(fileName);
+}
+
+bool Red(int r, int g, int b) {
+  return r > 150 && g < 90 && b < 90;
+}
+bool Gold(int r, int g, int b) {
+  return r > 180 && g > 120 && b < 100;
+}
+
+// Suits land on the right cards: red diamonds and hearts, black clubs and spades.
+TEST(SuitColours, RoyalRedSuitsAreRedAndBlackSuitsHaveNoRed) {
+  for (const char* rank : {"A", "2", "5", "7"}) {
+    for (const char* suit : {"D", "H"}) {
+      EXPECT_GT(CountPixels(Card(DeckStyle::Royal, std::string(rank) + suit + ".BMP"), Red), 150)
+          << rank << suit;
+    }
+    for (const char* suit : {"C", "S"}) {
+      EXPECT_EQ(CountPixels(Card(DeckStyle::Royal, std::string(rank) + suit + ".BMP"), Red), 0)
+          << rank << suit;
+    }
+  }
+}
+
+// Coins are the gold suit of the Latin decks: every coin card outshines the
+// same rank in any other suit.
+TEST(SuitColours, LatinCoinCardsAreTheGoldOnes) {
+  for (DeckStyle style : {DeckStyle::Trevigiano, DeckStyle::Trent}) {
+    for (const char* rank : {"A", "3", "6", "7"}) {
+      const int coins = CountPixels(Card(style, std::string(rank) + "D.BMP"), Gold);
+      for (const char* suit : {"C", "H", "S"}) {
+        EXPECT_GT(coins, CountPixels(Card(style, std::string(rank) + suit + ".BMP"), Gold))
+            << rank << suit;
+      }
+    }
+  }
 }
 
 }  // namespace
