@@ -218,7 +218,9 @@ std::vector<std::uint8_t> EncodeWav(const StereoSamples& samples) {
   auto put = [&out](std::uint32_t value, int bytes) {
     for (int b = 0; b < bytes; ++b) out.push_back(static_cast<std::uint8_t>(value >> (8 * b)));
   };
-  auto tag = [&out](const char* fourCc) { out.insert(out.end(), fourCc, fourCc + 4); };
+  auto tag = [&out](const char* fourCc) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(fourCc[i]));
+  };
   tag("RIFF");
   put(36 + dataBytes, 4);
   tag("WAVE");
