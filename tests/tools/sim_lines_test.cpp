@@ -28,6 +28,8 @@ TEST(LineFields, EmptyValueIsGiven) {
   EXPECT_EQ(fields.Required("hand"), "");
   EXPECT_THROW(fields.Required("table"), LineError);
   EXPECT_EQ(fields.Optional("table"), "");
+  EXPECT_TRUE(fields.Has("hand"));
+  EXPECT_FALSE(fields.Has("table"));
 }
 
 TEST(LineFields, RejectsMalformedFields) {
@@ -135,6 +137,8 @@ TEST(AnswerScore, RefusesMalformedLines) {
   EXPECT_EQ(ErrorOf(AnswerScore("variant=nine we=AC they=AC")), "error: card 'AC' given twice");
   EXPECT_EQ(ErrorOf(AnswerScore("variant=nine we=AC they= wesweeps=x")),
             "error: bad wesweeps 'x' (0..40)");
+  EXPECT_EQ(ErrorOf(AnswerScore("variant=nine we=AC they= theysweeps=")),
+            "error: bad theysweeps '' (0..40)");
   EXPECT_EQ(ErrorOf(AnswerScore("variant=nine we=AC")), "error: missing field 'they'");
   EXPECT_EQ(ErrorOf(AnswerScore("variant=nine we= they= hand=AC")), "error: unknown field 'hand'");
 }

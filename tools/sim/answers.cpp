@@ -75,17 +75,19 @@ std::string SideText(const SideScore& s) {
   return text.data();
 }
 
+// Left out means no sweeps; given but empty is as bad a count as any other.
+int SweepsField(const LineFields& fields, std::string_view key) {
+  return fields.Has(key) ? ParseCount(key, fields.Required(key), kMostSweeps) : 0;
+}
+
 std::string Score(std::string_view line) {
   const LineFields fields(line, kScoreFields);
   Game game(ParseVariant(fields.Required("variant")), kSeed);
   CardLists lists(game.cards);
   SetUpTaken(game.piles.Our, lists.Parse("we", fields.Required("we"), kSideCardEntries));
   SetUpTaken(game.piles.Their, lists.Parse("they", fields.Required("they"), kSideCardEntries));
-  const std::string_view weSweeps = fields.Optional("wesweeps");
-  const std::string_view theySweeps = fields.Optional("theysweeps");
-  game.score.We.Sweeps = weSweeps.empty() ? 0 : ParseCount("wesweeps", weSweeps, kMostSweeps);
-  game.score.They.Sweeps =
-      theySweeps.empty() ? 0 : ParseCount("theysweeps", theySweeps, kMostSweeps);
+  game.score.We.Sweeps = SweepsField(fields, "wesweeps");
+  game.score.They.Sweeps = SweepsField(fields, "theysweeps");
   ScoreHand(game);
   return SideText(game.score.We) + " | " + SideText(game.score.They);
 }

@@ -57,6 +57,10 @@ std::string_view LineFields::Optional(std::string_view key) const {
   return found == values_.end() ? std::string_view{} : std::string_view(found->second);
 }
 
+bool LineFields::Has(std::string_view key) const {
+  return values_.contains(key);
+}
+
 Options ParseVariant(std::string_view text) {
   if (text == "nine") return Options{.variant = Variant::Nine};
   if (text == "romane") return Options{.variant = Variant::Romane};

@@ -32,6 +32,9 @@ class LineFields {
   // The value of a field that may be left out (then empty).
   std::string_view Optional(std::string_view key) const;
 
+  // Whether the line gives the field at all, even with an empty value.
+  bool Has(std::string_view key) const;
+
  private:
   std::map<std::string, std::string, std::less<>> values_;
 };
