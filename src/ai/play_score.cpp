@@ -11,7 +11,8 @@ float BaseScore(const Game& game, std::span<const CardSprite> table, const Captu
   if (option.Safe) score += 50.0f;
   score += 20.0f * static_cast<float>(option.Premium);
   score += static_cast<float>(CountCoins(game.cards, table, option));
-  score += static_cast<float>(option.PrimieraSum) / 100.0f;
+  // An Integer divided by 100 is a Double: the sum is made in double, then stored as single.
+  score = static_cast<float>(static_cast<double>(score) + option.PrimieraSum / 100.0);
   return score;
 }
 
