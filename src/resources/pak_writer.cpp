@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "resources/little_endian.h"
 #include "resources/whole_file.h"
 
 namespace verlano {
@@ -11,10 +12,6 @@ namespace {
 constexpr std::size_t kNameBytes = 56;
 constexpr std::size_t kHeaderBytes = 12;
 constexpr std::size_t kDirectoryRecordBytes = 64;
-
-void PutLe32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
-  for (int b = 0; b < 4; ++b) out[at + b] = static_cast<std::uint8_t>(value >> (8 * b));
-}
 
 }  // namespace
 
@@ -40,16 +37,16 @@ bool BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& o
   out[2] = 'C';
   out[3] = 'K';
   const std::size_t directoryAt = kHeaderBytes + dataBytes;
-  PutLe32(out, 4, static_cast<std::uint32_t>(directoryAt));
-  PutLe32(out, 8, static_cast<std::uint32_t>(directoryBytes));
+  StoreLe32(out, 4, static_cast<std::uint32_t>(directoryAt));
+  StoreLe32(out, 8, static_cast<std::uint32_t>(directoryBytes));
   std::size_t dataAt = kHeaderBytes;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const PakEntry& e = entries[i];
     std::copy(e.data.begin(), e.data.end(), out.begin() + static_cast<std::ptrdiff_t>(dataAt));
     const std::size_t record = directoryAt + i * kDirectoryRecordBytes;
     std::copy(e.name.begin(), e.name.end(), out.begin() + static_cast<std::ptrdiff_t>(record));
-    PutLe32(out, record + kNameBytes, static_cast<std::uint32_t>(dataAt));
-    PutLe32(out, record + kNameBytes + 4, static_cast<std::uint32_t>(e.data.size()));
+    StoreLe32(out, record + kNameBytes, static_cast<std::uint32_t>(dataAt));
+    StoreLe32(out, record + kNameBytes + 4, static_cast<std::uint32_t>(e.data.size()));
     dataAt += e.data.size();
   }
   return true;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "resources/little_endian.h"
 #include "resources/whole_file.h"
 
 namespace verlano {
@@ -13,10 +14,10 @@ namespace {
 constexpr std::size_t kHeaderBytes = 12;
 constexpr std::size_t kRecordBytes = 64;
 
+// Header and record fields are signed, so a hostile archive's huge values read
+// as negative and fail the extent checks.
 std::int32_t Le32(const char* bytes) {
-  std::uint32_t value = 0;
-  for (int b = 3; b >= 0; --b) value = (value << 8) | static_cast<std::uint8_t>(bytes[b]);
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(LoadLe32(bytes));
 }
 
 // The file's size in bytes, or -1 when it cannot be told; leaves the stream at 0.

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "resources/little_endian.h"
+
 namespace verlano::mkres::testing {
 
 class BmpView {
@@ -35,10 +37,7 @@ class BmpView {
   }
 
  private:
-  std::uint32_t Le32(std::size_t at) const {
-    return file_[at] | (file_[at + 1] << 8) | (file_[at + 2] << 16) |
-           (std::uint32_t{file_[at + 3]} << 24);
-  }
+  std::uint32_t Le32(std::size_t at) const { return LoadLe32(file_.data() + at); }
   std::vector<std::uint8_t> file_;
 };
 

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
+
+#include "resources/little_endian.h"
 
 namespace verlano::test {
 
@@ -48,14 +51,12 @@ std::string ReadFile(const std::string& path) {
 }
 
 void SetLe32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) {
-  const auto raw = static_cast<std::uint32_t>(value);
-  for (std::size_t b = 0; b < 4; ++b) bytes.at(at + b) = static_cast<std::uint8_t>(raw >> (8 * b));
+  StoreLe32(bytes, at, static_cast<std::uint32_t>(value));
 }
 
 std::size_t RecordAt(const std::vector<std::uint8_t>& bytes, std::size_t index) {
-  std::uint32_t directory = 0;
-  for (int b = 3; b >= 0; --b) directory = (directory << 8) | bytes.at(kDirectoryOffsetAt + b);
-  return directory + index * 64;
+  if (bytes.size() < kDirectoryOffsetAt + 4) throw std::out_of_range("no PAK header");
+  return LoadLe32(bytes.data() + kDirectoryOffsetAt) + index * 64;
 }
 
 void PadNameWithSpaces(std::vector<std::uint8_t>& bytes, std::size_t index) {

@@ -1,12 +1,10 @@
 #include "picture.h"
 
+#include "resources/little_endian.h"
+
 namespace verlano::mkres {
 
 namespace {
-
-void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-  for (int b = 0; b < bytes; ++b) out.push_back(static_cast<std::uint8_t>(value >> (8 * b)));
-}
 
 // Un-premultiplies one ARGB32 pixel into 8-bit r, g, b.
 void Unpremultiply(std::uint32_t argb, std::uint8_t rgb[3]) {
@@ -27,20 +25,20 @@ std::vector<std::uint8_t> WriteBmp(int width, int height, PixelFn pixel) {
   out.reserve(54 + imageBytes);
   out.push_back('B');
   out.push_back('M');
-  PutLe(out, 54 + imageBytes, 4);
-  PutLe(out, 0, 4);
-  PutLe(out, 54, 4);
-  PutLe(out, 40, 4);
-  PutLe(out, static_cast<std::uint32_t>(width), 4);
-  PutLe(out, static_cast<std::uint32_t>(height), 4);
-  PutLe(out, 1, 2);
-  PutLe(out, 24, 2);
-  PutLe(out, 0, 4);
-  PutLe(out, imageBytes, 4);
-  PutLe(out, 2835, 4);
-  PutLe(out, 2835, 4);
-  PutLe(out, 0, 4);
-  PutLe(out, 0, 4);
+  AppendLe(out, 54 + imageBytes, 4);
+  AppendLe(out, 0, 4);
+  AppendLe(out, 54, 4);
+  AppendLe(out, 40, 4);
+  AppendLe(out, static_cast<std::uint32_t>(width), 4);
+  AppendLe(out, static_cast<std::uint32_t>(height), 4);
+  AppendLe(out, 1, 2);
+  AppendLe(out, 24, 2);
+  AppendLe(out, 0, 4);
+  AppendLe(out, imageBytes, 4);
+  AppendLe(out, 2835, 4);
+  AppendLe(out, 2835, 4);
+  AppendLe(out, 0, 4);
+  AppendLe(out, 0, 4);
   for (int y = height - 1; y >= 0; --y) {
     for (int x = 0; x < width; ++x) {
       const std::uint32_t rgb = pixel(x, y);
@@ -71,7 +69,9 @@ Surface NewSurface(int width, int height) {
   return Surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
 }
 
-Context NewContext(const Surface& surface) { return Context(cairo_create(surface.get())); }
+Context NewContext(const Surface& surface) {
+  return Context(cairo_create(surface.get()));
+}
 
 std::vector<std::uint8_t> EncodeBmp24(const Surface& surface) {
   cairo_surface_t* s = surface.get();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "resources/little_endian.h"
 #include "rules/random.h"
 
 namespace verlano::mkres {
@@ -215,28 +216,25 @@ std::vector<std::uint8_t> EncodeWav(const StereoSamples& samples) {
   const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.interleaved.size() * 2);
   std::vector<std::uint8_t> out;
   out.reserve(44 + dataBytes);
-  auto put = [&out](std::uint32_t value, int bytes) {
-    for (int b = 0; b < bytes; ++b) out.push_back(static_cast<std::uint8_t>(value >> (8 * b)));
-  };
   auto tag = [&out](const char* fourCc) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(fourCc[i]));
   };
   tag("RIFF");
-  put(36 + dataBytes, 4);
+  AppendLe(out, 36 + dataBytes, 4);
   tag("WAVE");
   tag("fmt ");
-  put(16, 4);
-  put(1, 2);  // PCM
-  put(kChannels, 2);
-  put(kSampleRate, 4);
-  put(kSampleRate * blockAlign, 4);
-  put(blockAlign, 2);
-  put(16, 2);
+  AppendLe(out, 16, 4);
+  AppendLe(out, 1, 2);  // PCM
+  AppendLe(out, kChannels, 2);
+  AppendLe(out, kSampleRate, 4);
+  AppendLe(out, kSampleRate * blockAlign, 4);
+  AppendLe(out, blockAlign, 2);
+  AppendLe(out, 16, 2);
   tag("data");
-  put(dataBytes, 4);
+  AppendLe(out, dataBytes, 4);
   for (float v : samples.interleaved) {
     const long q = std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f);
-    put(static_cast<std::uint32_t>(static_cast<std::int16_t>(q)) & 0xFFFF, 2);
+    AppendLe(out, static_cast<std::uint32_t>(static_cast<std::int16_t>(q)) & 0xFFFF, 2);
   }
   return out;
 }
