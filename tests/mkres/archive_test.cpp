@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <set>
 
+#include "common/scratch_files.h"
 #include "mkres/bmp_view.h"
 #include "rules/cards.h"
 
@@ -139,28 +139,19 @@ TEST(DeckPrefix, NamesEachDeckFolder) {
 
 class ArchiveFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ =
-        std::filesystem::temp_directory_path() /
-        ("verlano-mkres-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::filesystem::path dir_;
+  const test::TempDir scratch_;
+  const std::filesystem::path& dir_ = scratch_.path();
   const std::vector<PakEntry> entries_ = {{"Sounds_A.WAV", {1, 2, 3}}, {"dummy", {0}}};
 };
 
 TEST_F(ArchiveFile, IsWrittenWholeAndLeavesNoTemporaryFile) {
   const std::string path = (dir_ / "res077.pak").string();
   WriteArchiveFile(path, entries_);
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<std::uint8_t> written{std::istreambuf_iterator<char>(in), {}};
+  const std::string written = test::ReadFile(path);
   std::vector<std::uint8_t> expected;
   std::string error;
   ASSERT_TRUE(BuildPak(entries_, expected, error));
-  EXPECT_EQ(written, expected);
+  EXPECT_EQ(written, std::string(expected.begin(), expected.end()));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
 }
 

@@ -1,27 +1,13 @@
 #include "pak_fixtures.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "resources/little_endian.h"
 
 namespace verlano::test {
-
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "verlano-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
 
 std::vector<std::uint8_t> Bytes(const std::string& text) {
   return {text.begin(), text.end()};
@@ -36,18 +22,6 @@ std::vector<std::uint8_t> PakBytes(const std::vector<PakEntry>& entries) {
   std::string error;
   EXPECT_TRUE(BuildPak(entries, bytes, error)) << error;
   return bytes;
-}
-
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(file.good()) << path;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 void SetLe32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) {

@@ -1,37 +1,23 @@
 #pragma once
-// Helpers shared by the resource tests: a temporary folder that removes itself,
-// archives built with the PAK writer, and byte patches that turn a sound
-// archive into a damaged or hostile one.
+// Helpers shared by the resource tests: archives built with the PAK writer, and
+// byte patches that turn a sound archive into a damaged or hostile one. The
+// scratch folder and whole-file helpers come from common/scratch_files.h.
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "common/scratch_files.h"
 #include "resources/pak_writer.h"
 
 namespace verlano::test {
-
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 std::vector<std::uint8_t> Bytes(const std::string& text);
 PakEntry Entry(const std::string& name, const std::string& data);
 
 // The archive as bytes (fails the test if the writer refuses).
 std::vector<std::uint8_t> PakBytes(const std::vector<PakEntry>& entries);
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
-std::string ReadFile(const std::string& path);
 
 // Header fields and directory record fields, patched in place.
 constexpr std::size_t kDirectoryOffsetAt = 4;

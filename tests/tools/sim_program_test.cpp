@@ -3,35 +3,15 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "common/scratch_files.h"
 
 namespace verlano {
 namespace {
-
-// A temporary input file, removed when done.
-class InputFile {
- public:
-  explicit InputFile(const std::string& text)
-      : path_(std::filesystem::temp_directory_path() /
-              ("verlano-sim-input-" + std::to_string(::getpid()) + "-" +
-               std::to_string(counter_++))) {
-    std::ofstream(path_) << text;
-  }
-  ~InputFile() { std::filesystem::remove(path_); }
-  InputFile(const InputFile&) = delete;
-  InputFile& operator=(const InputFile&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  static inline int counter_ = 0;
-  std::filesystem::path path_;
-};
 
 // A process started with popen, always closed.
 class Pipe {
@@ -70,9 +50,10 @@ struct RunResult {
 };
 
 RunResult RunSim(const std::string& arguments, const std::string& input) {
-  const InputFile file(input);
-  Pipe pipe("'" VERLANO_SIM_PATH "' " + arguments + " < '" + file.path().string() +
-            "' 2>/dev/null");
+  const test::TempDir scratch;
+  const std::string inputPath = scratch / "input";
+  test::WriteFile(inputPath, {input.begin(), input.end()});
+  Pipe pipe("'" VERLANO_SIM_PATH "' " + arguments + " < '" + inputPath + "' 2>/dev/null");
   RunResult result{pipe.ReadAll(), 0};
   result.exitCode = pipe.Close();
   return result;
