@@ -1,6 +1,7 @@
 #pragma once
-// Writing a whole buffer to a file in one go, as both the archive writer and
-// the entry copier do, with the failure turned into a reason for the user.
+// Writing a whole buffer to a file in one go, as the archive writer, the entry
+// copier and the builder's contact sheets do, with the failure turned into a
+// reason for the user.
 
 #include <cstdint>
 #include <span>

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 #include "archive.h"
 #include "fonts.h"
 #include "pages.h"
+#include "resources/whole_file.h"
 #include "text.h"
 
 namespace verlano::mkres {
@@ -85,10 +85,8 @@ void Fill(cairo_t* cr, double r, double g, double b) {
 }
 
 void SavePng(const Surface& sheet, const std::filesystem::path& file) {
-  const std::vector<std::uint8_t> png = EncodePng(sheet);
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-  if (!out) throw std::runtime_error("cannot write " + file.string());
+  std::string error;
+  if (!WriteWholeFile(file.string(), EncodePng(sheet), error)) throw std::runtime_error(error);
 }
 
 Surface DeckSheet(DeckStyle style) {
