@@ -9,10 +9,9 @@ namespace verlano {
 
 namespace {
 
-bool AnyNamed(const Game& game, std::span<const CardSprite> sprites, std::string_view fileName) {
-  return std::ranges::any_of(sprites, [&](const CardSprite& sprite) {
-    return game.cards.CardFileName[sprite.Card] == fileName;
-  });
+bool AnyIs(std::span<const CardSprite> sprites, int card) {
+  return std::ranges::any_of(sprites,
+                             [card](const CardSprite& sprite) { return sprite.Card == card; });
 }
 
 }  // namespace
@@ -24,11 +23,11 @@ int KnownValueCount(const Game& game, int card, std::span<const int> hand) {
   return game.memory.PlayedByValue[value] + static_cast<int>(sameValue);
 }
 
-bool CardIsOut(const Game& game, std::string_view fileName) {
+bool CardIsOut(const Game& game, int card) {
   const Piles& piles = game.piles;
-  return AnyNamed(game, UsedPrefix(piles.Our.Pile, piles.Our.PileCount), fileName) ||
-         AnyNamed(game, UsedPrefix(piles.Their.Pile, piles.Their.PileCount), fileName) ||
-         AnyNamed(game, UsedPrefix(piles.TablePile, piles.TableCount), fileName);
+  return AnyIs(UsedPrefix(piles.Our.Pile, piles.Our.PileCount), card) ||
+         AnyIs(UsedPrefix(piles.Their.Pile, piles.Their.PileCount), card) ||
+         AnyIs(UsedPrefix(piles.TablePile, piles.TableCount), card);
 }
 
 }  // namespace verlano

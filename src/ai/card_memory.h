@@ -4,7 +4,6 @@
 // a side's pile. Nothing beyond `PlayedByValue` and the piles themselves.
 
 #include <span>
-#include <string_view>
 
 namespace verlano {
 
@@ -14,7 +13,7 @@ struct Game;
 // value, the card itself included.
 int KnownValueCount(const Game& game, int card, std::span<const int> hand);
 
-// A card with this file name ("7D.BMP") lies in either side's pile or on the table.
-bool CardIsOut(const Game& game, std::string_view fileName);
+// The card (an index such as kSettebello) lies in either side's pile or on the table.
+bool CardIsOut(const Game& game, int card);
 
 }  // namespace verlano

@@ -64,7 +64,7 @@ int ChooseBestPlay(Game& game, std::span<const int> hand, std::span<const CardSp
 
 void AnalyseHandCard(const Game& game, HandAnalysis& analysis, int card,
                      std::span<const CardSprite> table, std::span<const int> hand) {
-  analysis.IsSettebello = SettebelloFlag(game.cards, card);
+  analysis.IsSettebello = SettebelloFlag(card);
   analysis.KnownCount = KnownValueCount(game, card, hand);
   analysis.Value = game.cards.CardValue[card];
   EnumerateCaptures(game, analysis, card, table);

@@ -77,7 +77,7 @@ void EnumerateCaptures(const Game& game, HandAnalysis& analysis, int card,
   if (options.empty()) options.emplace_back();
   for (CaptureOption& option : options) {
     for (int k = 0; k < option.Count; ++k) {
-      option.Premium += SettebelloFlag(cards, table[option.Positions[k]].Card);
+      option.Premium += SettebelloFlag(table[option.Positions[k]].Card);
     }
   }
   ScoreCaptureBasics(game, analysis, table);
@@ -102,8 +102,8 @@ void ScoreCaptureBasics(const Game& game, HandAnalysis& analysis,
   }
 }
 
-int SettebelloFlag(const CardTables& cards, int card) {
-  return cards.CardValue[card] == 7 && cards.CardFileName[card] == "7D.BMP" ? 1 : 0;
+int SettebelloFlag(int card) {
+  return card == kSettebello ? 1 : 0;
 }
 
 int CountCoins(const CardTables& cards, std::span<const CardSprite> table,

@@ -25,7 +25,7 @@ void ScoreCaptureBasics(const Game& game, HandAnalysis& analysis,
                         std::span<const CardSprite> table);
 
 // 1 for the seven of coins, else 0.
-int SettebelloFlag(const CardTables& cards, int card);
+int SettebelloFlag(int card);
 
 // How many of the table cards the option takes are coins.
 int CountCoins(const CardTables& cards, std::span<const CardSprite> table,

@@ -18,17 +18,16 @@ float BaseScore(const Game& game, std::span<const CardSprite> table, const Captu
 
 double KeepValue(const Game& game, const HandAnalysis& analysis, int card) {
   const Settings& s = game.settings;
-  const std::string& name = game.cards.CardFileName[card];
   const bool kingScores = s.ExtraCoinPoints || s.UmbriaMarcheRules;
   const bool coin = game.cards.CardSuit[card] == kCoinSuit;
   double keep = 0;
   keep -= analysis.IsSettebello;
-  if (name == "7D.BMP") keep -= 10;
-  if (name == "KD.BMP" && kingScores) keep -= 10;
+  if (card == kSettebello) keep -= 10;
+  if (card == kKingOfCoins && kingScores) keep -= 10;
   keep += analysis.KnownCount;
   // Any seven (or king) may be what lets the opponents take the unseen one.
-  if (!CardIsOut(game, "7D.BMP") && analysis.Value == 7) keep -= 5;
-  if (!CardIsOut(game, "KD.BMP") && kingScores && analysis.Value == 10) keep -= 5;
+  if (!CardIsOut(game, kSettebello) && analysis.Value == 7) keep -= 5;
+  if (!CardIsOut(game, kKingOfCoins) && kingScores && analysis.Value == 10) keep -= 5;
   if (coin) keep -= 1;
   // Coins weigh more in the ten-card variants other than Napoletane.
   if (coin && s.TenCards && !s.NapoletaneRules) keep -= 5;

@@ -15,8 +15,8 @@ void CountCards(const Game& game, const SidePiles& side, SideScore& score) {
   std::array<int, 4> best{};
   for (int i = 0; i < side.CardCount; ++i) {
     const std::string& name = game.cards.CardFileName[side.Cards[i]];
-    if (name.compare(0, 2, "7D") == 0) score.Settebello = 1;
-    if (name.compare(0, 2, "KD") == 0 && kingCounts) score.KingOfCoins = 1;
+    if (side.Cards[i] == kSettebello) score.Settebello = 1;
+    if (side.Cards[i] == kKingOfCoins && kingCounts) score.KingOfCoins = 1;
     if (name[1] == 'D') score.Coins += 1;
     for (int k = 0; k < 4; ++k) {
       if (name[1] == suits[k] && game.cards.CardPrimiera[side.Cards[i]] > best[k]) {

@@ -110,15 +110,15 @@ TEST(KnownValueCount, SeenCardsPlusTheHandsCardsOfThatValue) {
 TEST(CardIsOut, LooksInBothPilesAndOnTheTable) {
   AiPosition pos;
   Game& game = pos.game();
-  EXPECT_FALSE(CardIsOut(game, "7D.BMP"));
+  EXPECT_FALSE(CardIsOut(game, kSettebello));
   pos.Table({"7D"});
-  EXPECT_TRUE(CardIsOut(game, "7D.BMP"));
+  EXPECT_TRUE(CardIsOut(game, kSettebello));
   pos.Table({});
   SidePiles& theirs = game.piles.Their;
   theirs.Pile[theirs.PileCount++].Card = kKingOfCoins;
-  EXPECT_TRUE(CardIsOut(game, "KD.BMP"));
+  EXPECT_TRUE(CardIsOut(game, kKingOfCoins));
   theirs.PileCount = 0;  // an entry past the count is not in the pile
-  EXPECT_FALSE(CardIsOut(game, "KD.BMP"));
+  EXPECT_FALSE(CardIsOut(game, kKingOfCoins));
 }
 
 }  // namespace
