@@ -75,10 +75,6 @@ struct Piles {
   int SweepCardIndex = 0;
 };
 
-inline SidePiles& SideOfSeat(Piles& piles, int seat) {
-  return (seat == 0 || seat == 2) ? piles.Our : piles.Their;
-}
-
 // Any card of the hands, the deck or the table in flight.
 bool AnyCardMoving(const Piles& piles);
 
