@@ -1,0 +1,91 @@
+#pragma once
+// One run of the game, from the unpacked archive to the end: the `Game`, the
+// platform it runs on, the back buffer, the loaded resources and the run flags.
+// `RunGame` starts it and loops `GameFrame` until the player quits; the
+// simulator and the tests call `StartRun` and `GameFrame` themselves, frame by
+// frame, on the headless platform.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "platform/screen.h"
+#include "render/resource_slots.h"
+#include "rules/game.h"
+#include "rules/sound.h"
+
+namespace verlano {
+
+// Where the unpacked files lie and how to remove them. `Resolve` turns a game
+// path such as "res\bitmaps\Back_800x600.bmp" into a file on disk; `Remove`
+// deletes what was unpacked, once everything is in memory or on the way out.
+struct ResourceFolder {
+  std::function<std::string(std::string_view gamePath)> Resolve;
+  std::function<void()> Remove;
+};
+
+// The game's sounds, by slot, played through the platform.
+class PlatformSound final : public SoundOut {
+ public:
+  PlatformSound(Platform& platform, const ResourceSlots& slots)
+      : platform_(platform), slots_(slots) {}
+  void PlaySound(int slot) override;
+
+ private:
+  Platform& platform_;
+  const ResourceSlots& slots_;
+};
+
+struct KeyLatch {
+  bool PLatch = false;  // P is held: one press toggles the pause once
+};
+
+struct GameRun {
+  GameRun(const Options& options, std::uint64_t seed, Platform& platform, ResourceFolder folder);
+  ~GameRun();  // removes the unpacked files if the run did not get that far
+  GameRun(const GameRun&) = delete;
+  GameRun& operator=(const GameRun&) = delete;
+
+  Platform& platform;
+  ResourceFolder folder;
+  ResourceSlots slots;
+  PlatformSound sound;
+  Game game;
+  Screen screen;
+  bool Running = false;
+  KeyLatch keys;
+  int ExitStatus = 0;    // 0 after the player quits, 1 after a fatal error
+  bool Ended = false;    // the platform has been shut down
+  bool FilesRemoved = false;
+};
+
+// The start of a run up to the first frame: match target, display, input,
+// sound, sounds and pictures, the first deal, the unpacked files removed.
+// False when the platform failed (it has been shut down with the message).
+bool StartRun(GameRun& run);
+
+// One pass of the game: input, keys, clicks, one state step, the drawing, the
+// flip. Does nothing once the run has ended.
+void GameFrame(GameRun& run);
+
+// Releases the game's resources and shuts the platform down without a message.
+void QuitGame(GameRun& run);
+
+// Ends the run with a fatal message (standard error and a message box).
+void FailRun(GameRun& run, const std::string& message);
+
+// Loads every sound and picture into the resource slots; false with the
+// platform shut down on a picture that cannot be loaded.
+bool LoadSounds(GameRun& run);
+bool LoadGraphics(GameRun& run);
+
+// Waits while the display is unavailable; surfaces live in memory, so nothing
+// has to be reloaded when it comes back.
+void RestoreLostSurfaces(GameRun& run);
+
+// The whole run, seeded from the clock; returns the program's exit status.
+int RunGame(const Options& options, ResourceFolder folder, Platform& platform);
+
+}  // namespace verlano

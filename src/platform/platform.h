@@ -1,0 +1,84 @@
+#pragma once
+// What the game needs of the machine: a display to show the back buffer on,
+// pictures loaded from files, the keyboard and the mouse polled once a frame,
+// sound effects, the millisecond clock and the time of day, and a way to tell
+// the user about a fatal error. The SDL implementation drives a real window;
+// the headless one scripts input and fakes the clock for tests and the simulator.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/surface.h"
+
+namespace verlano {
+
+// Key codes the game reads (the classic keyboard scan codes).
+inline constexpr int kKeyEscape = 1;
+inline constexpr int kKeyR = 19;
+inline constexpr int kKeyP = 25;
+
+inline constexpr int kMouseLeft = 0;
+inline constexpr int kMouseRight = 1;
+
+// A loaded sound; 0 is none (not loaded, or no sound device).
+using SoundId = int;
+
+struct TimeOfDay {
+  int Hour = 0;  // 0..23
+  int Minute = 0;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Display. False with `error` set (the description of a fatal message) when
+  // the display cannot be made.
+  virtual bool DirectX(bool fullScreen, bool useVideoMemory, std::string& error) = 0;
+  // Loads a BMP into `out` in RGB565, the picture's own size, no colour key.
+  virtual bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
+                                     std::string& error) = 0;
+  // Shows the back buffer.
+  virtual void FlipScreen(const Surface& backBuffer) = 0;
+  // False while the window cannot be drawn to (minimised, for one).
+  virtual bool DisplayAvailable() = 0;
+  virtual void ShowSystemCursor(bool show) = 0;
+
+  // Input. Each polls once per frame; the answers hold until the next poll.
+  virtual bool GiveMeInput(std::string& error) = 0;
+  virtual bool KeyBoard(std::string& error) = 0;
+  virtual bool Mouse(std::string& error) = 0;
+  virtual void PollKeyboard() = 0;  // also takes the window's events
+  virtual void PollMouse() = 0;
+  virtual bool KeyDown(int code) const = 0;
+  virtual bool MouseButton(int button) const = 0;
+  virtual int MouseX() const = 0;  // 0..800 on the 800x600 table
+  virtual int MouseY() const = 0;
+  // The window's close box was used since the start.
+  virtual bool CloseRequested() const = 0;
+
+  // Sound. Without a device every call does nothing and loads give 0.
+  virtual void InitSound() = 0;
+  virtual SoundId LoadSound(const std::string& path) = 0;
+  virtual void PlaySound(SoundId sound) = 0;  // a sound still playing is not restarted
+  virtual void ReleaseSound(SoundId sound) = 0;
+
+  // Time: milliseconds since some start (wraps only after 584 million years),
+  // and the local time of day for the table's clock.
+  virtual std::uint64_t TickCount() = 0;
+  virtual TimeOfDay Now() = 0;
+  // Waits as long as the frame cap asks; called once per pass of the loop,
+  // whether or not the frame was drawn.
+  virtual void PaceFrame() = 0;
+
+  // Releases input, sound and the display, then shows `message` (if any) on
+  // standard error and in a message box where a display exists.
+  virtual void ShutDown(const std::string& message) = 0;
+};
+
+// The three-line fatal message: "Error in function NAME() ", "Error Number: N",
+// the description.
+std::string PlatformErrorMessage(const std::string& routine, int number,
+                                 const std::string& description);
+
+}  // namespace verlano

@@ -1,0 +1,41 @@
+#pragma once
+// `clsDXBitmapFont`: text drawn from a picture of equal glyph cells, one cell
+// per character (code 32 in the top-left cell, then code order, `Colums` cells
+// a row). Each object holds its own copy of the picture and its own position,
+// so the score page can keep one object per text row.
+
+#include <string>
+#include <string_view>
+
+#include "platform/screen.h"
+
+namespace verlano {
+
+class Platform;
+
+class clsDXBitmapFont {
+ public:
+  float XPos = 0;  // left edge of the next text's first character
+  float YPos = 0;  // top edge of the text
+  int width = 0;   // glyph cell size in pixels
+  int height = 0;
+  Surface dds;  // the font picture
+
+  // Loads the picture through the platform; false with the three-line message
+  // for "clsDXBitmapFont.CreateSpriteFromFile" in `error` when it cannot.
+  bool CreateSpriteFromFile(Platform& platform, const std::string& strFile, int intWidth,
+                            int intHeight, int colums, bool vidMem, std::string& error);
+  // 1 black, 2 magenta; any other value leaves the key as it is.
+  void SetTransColor(int color);
+  // Draws `sText` at (XPos, YPos), characters `width` - 2 pixels apart, each
+  // glyph cut to the screen's clip rectangle.
+  void DrawText(const Screen& screen, Surface& dstSurface, std::string_view sText,
+                bool colKey) const;
+
+ private:
+  void DrawGlyph(const Screen& screen, Surface& destination, int glyph, float x,
+                 bool transparent) const;
+  int Colums = 1;
+};
+
+}  // namespace verlano
