@@ -10,6 +10,8 @@ packages=(
   libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-dseg fonts-humor-sans
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  xvfb xdotool imagemagick x11-utils adwaita-icon-theme librsvg2-common
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -1,0 +1,19 @@
+#pragma once
+// Reading the game's BMP pictures into RGB565 surfaces. Decoding needs no
+// display, so the real window and the headless one load pictures the same way.
+
+#include <string>
+
+#include "platform/surface.h"
+
+namespace verlano {
+
+// The whole picture, converted to RGB565 (magenta becomes 0xF81F), no colour
+// key. False with the reason in `error` for a missing or unreadable file.
+bool LoadBmpFile(const std::string& path, Surface& out, std::string& error);
+
+// Only the picture's size, read from the header: what the headless display
+// keeps when nobody looks at the pixels. False as above.
+bool ReadBmpSize(const std::string& path, Surface& out, std::string& error);
+
+}  // namespace verlano
