@@ -35,7 +35,8 @@ struct TurnState {
   PlayState GameState = PlayState::DealingCards;
   PlayState ResumeState = PlayState::DealingCards;
   PlayState StateBeforeSort = PlayState::NormalPlay;
-  std::uint64_t PauseStart = 0;  // milliseconds of the game clock
+  std::uint64_t TickNow = 0;     // the clock of the frame being stepped, in milliseconds
+  std::uint64_t PauseStart = 0;  // the clock when the pause began
   std::uint32_t PauseLength = 0;
   bool PauseJustEnded = false;
   int CurrentSeat = 0;

@@ -1,28 +1,52 @@
-// verlano-sim: answers rules questions line by line on standard input.
+// verlano-sim: the headless simulator.
 //   verlano-sim choose   which card and capture the computer player picks
 //   verlano-sim score    the hand score of two sides' taken cards
-// One output line per input line; an empty input line gives an empty output
-// line. Exits 1 when any line was malformed, 2 on a bad command line.
+//   verlano-sim play     whole matches through the game's frame loop
+// choose and score answer one line per input line; an empty input line gives
+// an empty output line. Exits 1 when any line was malformed, 2 on a bad
+// command line; play exits 2 when a check breaks.
+
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sim/answers.h"
+#include "sim/play_arguments.h"
 
 namespace {
 
 int Usage() {
-  std::fputs("usage: verlano-sim choose|score < lines\n", stderr);
+  std::fputs(
+      "usage: verlano-sim choose|score < lines\n"
+      "       verlano-sim play --variant V --matches N --seed S [--slow] [--deck D]\n"
+      "                        [--trace] [--quiet] [--sort-key]\n",
+      stderr);
   return 2;
 }
 
-}  // namespace
+std::string ProgramFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string(".") : exe.parent_path().string();
+}
 
-int main(int argc, char** argv) {
-  if (argc != 2) return Usage();
-  const std::string_view command = argv[1];
+int Play(int argc, char** argv) {
+  std::string error;
+  const auto config =
+      verlano::sim::ParsePlayArguments(std::vector<std::string>(argv + 2, argv + argc), error);
+  if (!config) {
+    std::fprintf(stderr, "verlano-sim play: %s\n", error.c_str());
+    return Usage();
+  }
+  return verlano::sim::RunPlay(*config, ProgramFolder(), std::cout);
+}
+
+int AnswerLines(std::string_view command) {
   const auto answer = command == "choose"  ? verlano::sim::AnswerChoose
                       : command == "score" ? verlano::sim::AnswerScore
                                            : nullptr;
@@ -40,4 +64,12 @@ int main(int argc, char** argv) {
     std::cout << result.text << '\n';
   }
   return allOk ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 2 && std::string_view(argv[1]) == "play") return Play(argc, argv);
+  if (argc != 2) return Usage();
+  return AnswerLines(argv[1]);
 }

@@ -1,0 +1,215 @@
+#include "game/game_run.h"
+
+#include <chrono>
+
+#include "game/human_turn.h"
+#include "game/state_machine.h"
+#include "render/draw_table.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr int kCursorHotSpot = 16;
+constexpr int kCursorSize = 32;
+constexpr int kScoreStripX = 780;
+constexpr int kScoreStripY = 5;
+
+bool HumanChoosing(PlayState state) {
+  return state == PlayState::WeGettingCardsGathering || state == PlayState::WeGettingDrevGathering;
+}
+
+bool HoldsFullHand(const Game& game) {
+  return game.piles.HandCount[0] > (game.settings.TenCards ? 9 : 8);
+}
+
+void RemoveFiles(GameRun& run) {
+  if (run.FilesRemoved) return;
+  run.FilesRemoved = true;
+  if (run.folder.Remove) run.folder.Remove();
+}
+
+void HandleSortKey(GameRun& run) {
+  Game& game = run.game;
+  TurnState& turn = game.turn;
+  if (turn.GameState != PlayState::NormalPlay || !HoldsFullHand(game) || turn.CurrentSeat != 0 ||
+      AnyCardMoving(game.piles)) {
+    return;
+  }
+  turn.StateBeforeSort = turn.GameState;
+  turn.GameState = PlayState::GatherAroundFirstCard;
+}
+
+// A table click is taken only while the human's capture is being chosen.
+bool MayClickTable(const Game& game) {
+  return HumanChoosing(game.turn.GameState) && !AnyCardMoving(game.piles) &&
+         game.turn.CurrentSeat == 0 && !game.capture.CaptureReady;
+}
+
+void RouteClicks(GameRun& run) {
+  Game& game = run.game;
+  Platform& pf = run.platform;
+  TurnState& turn = game.turn;
+  if (pf.MouseButton(kMouseLeft)) {
+    if (turn.GameState == PlayState::EndOfMatch) {
+      DealHand(game);
+    } else if (HumanChoosing(turn.GameState)) {
+      if (MayClickTable(game)) ClickTableCard(game, 0, pf.MouseX(), pf.MouseY());
+    } else if (turn.CurrentSeat == 0 && !turn.HumanPicked && !run.screen.Paused) {
+      turn.PickedHandSlot = PickHandCard(game, pf.MouseX(), pf.MouseY());
+    }
+  }
+  if (pf.MouseButton(kMouseRight) && MayClickTable(game)) {
+    ClickTableCard(game, 1, pf.MouseX(), pf.MouseY());
+  }
+}
+
+void DrawMouseCursor(GameRun& run, const Surface& cursor, int hotX, int hotY, int w, int h,
+                     bool transparent) {
+  Platform& pf = run.platform;
+  pf.PollMouse();
+  BltFastClip(run.screen, cursor, run.screen.BackBuffer, Rect{0, 0, w, h}, pf.MouseX() - hotX,
+              pf.MouseY() - hotY, transparent);
+}
+
+void DrawFrame(GameRun& run) {
+  Game& game = run.game;
+  Screen& screen = run.screen;
+  ResourceSlots& r = run.slots;
+  RestoreLostSurfaces(run);
+  BltFastClip(screen, r.Background, screen.BackBuffer, screen.BackRect, 0, 0, false);
+  r.HandFont.XPos = static_cast<float>(run.platform.MouseX());
+  r.HandFont.YPos = static_cast<float>(run.platform.MouseY());
+  StepGameState(game, run.platform.TickCount());
+  BltFastClip(screen, r.ScorePage, screen.BackBuffer, screen.BackRect, kScoreStripX, kScoreStripY,
+              true);
+  DrawTable(game, r, screen, run.platform.Now());
+  if (game.turn.PickedHandSlot >= 0) {
+    PlayCardToTable(game, game.piles.Hand[0][game.turn.PickedHandSlot]);
+  }
+  DrawMouseCursor(run, r.Cursor, kCursorHotSpot, kCursorHotSpot, kCursorSize, kCursorSize, true);
+  run.platform.FlipScreen(screen.BackBuffer);
+}
+
+void ReleaseResources(GameRun& run) {
+  ResourceSlots& r = run.slots;
+  for (SoundId& sound : r.Sound) {
+    run.platform.ReleaseSound(sound);
+    sound = 0;
+  }
+  r = ResourceSlots{};
+}
+
+}  // namespace
+
+void PlatformSound::PlaySound(int slot) {
+  const int i = slot - kSoundSlotFirst;
+  if (i >= 0 && i < kSoundSlotCount) platform_.PlaySound(slots_.Sound[i]);
+}
+
+GameRun::GameRun(const Options& options, std::uint64_t seed, Platform& pf, ResourceFolder files)
+    : platform(pf),
+      folder(std::move(files)),
+      sound(pf, slots),
+      game(options, seed, &sound),
+      screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)) {}
+
+GameRun::~GameRun() {
+  RemoveFiles(*this);
+}
+
+bool StartRun(GameRun& run) {
+  Game& game = run.game;
+  Platform& pf = run.platform;
+  SetMatchTarget(game);
+  std::string error;
+  if (!pf.DirectX(game.settings.FullScreen, game.settings.UseVideoMemory, error)) {
+    FailRun(run, PlatformErrorMessage("DirectX", 1, error));
+    return false;
+  }
+  if (!pf.GiveMeInput(error)) {
+    FailRun(run, PlatformErrorMessage("GiveMeInput", 1, error));
+    return false;
+  }
+  if (!pf.KeyBoard(error)) {
+    FailRun(run, PlatformErrorMessage("KeyBoard", 1, error));
+    return false;
+  }
+  if (!pf.Mouse(error)) {
+    FailRun(run, PlatformErrorMessage("Mouse", 1, error));
+    return false;
+  }
+  pf.InitSound();
+  if (!LoadSounds(run) || !LoadGraphics(run)) return false;
+  SetClipToScreen(run.screen);
+  DealHand(game);
+  run.Running = true;
+  pf.ShowSystemCursor(false);
+  BltFastClip(run.screen, run.slots.Background, run.screen.BackBuffer, run.screen.BackRect, 0, 0,
+              false);
+  RemoveFiles(run);
+  return true;
+}
+
+void GameFrame(GameRun& run) {
+  if (!run.Running) return;
+  Game& game = run.game;
+  Platform& pf = run.platform;
+  pf.PollKeyboard();
+  pf.PollMouse();
+  if (pf.KeyDown(kKeyEscape) || pf.CloseRequested()) {
+    QuitGame(run);
+    return;
+  }
+  if (pf.KeyDown(kKeyP)) {
+    if (!run.keys.PLatch) {
+      TogglePause(run.screen);
+      run.keys.PLatch = true;
+    }
+  } else {
+    run.keys.PLatch = false;
+  }
+  if (pf.KeyDown(kKeyR)) HandleSortKey(run);
+  game.turn.PickedHandSlot = -1;
+  RouteClicks(run);
+  if (!run.screen.Paused) DrawFrame(run);
+  pf.PaceFrame();
+}
+
+void QuitGame(GameRun& run) {
+  ReleaseResources(run);
+  run.platform.ShutDown("");
+  run.Running = false;
+  run.Ended = true;
+  run.ExitStatus = 0;
+  RemoveFiles(run);
+}
+
+void FailRun(GameRun& run, const std::string& message) {
+  ReleaseResources(run);
+  // The files go before the message box, which waits for the user.
+  RemoveFiles(run);
+  run.platform.ShutDown(message);
+  run.Running = false;
+  run.Ended = true;
+  run.ExitStatus = 1;
+}
+
+void RestoreLostSurfaces(GameRun& run) {
+  while (!run.platform.DisplayAvailable()) {
+    run.platform.PollKeyboard();
+    if (run.platform.CloseRequested()) return;
+    run.platform.PaceFrame();
+  }
+}
+
+int RunGame(const Options& options, ResourceFolder folder, Platform& platform) {
+  const auto seed = static_cast<std::uint64_t>(
+      std::chrono::system_clock::now().time_since_epoch().count());
+  GameRun run(options, seed, platform, std::move(folder));
+  if (!StartRun(run)) return run.ExitStatus;
+  while (run.Running) GameFrame(run);
+  return run.ExitStatus;
+}
+
+}  // namespace verlano

@@ -1,0 +1,74 @@
+#include "game/human_turn.h"
+
+#include "rules/flight.h"
+#include "rules/game.h"
+
+namespace verlano {
+
+namespace {
+
+bool Inside(float left, float top, int width, int height, int x, int y) {
+  return left < x && x < left + width && top < y && y < top + height;
+}
+
+}  // namespace
+
+int PickHandCard(Game& game, int x, int y) {
+  TurnState& turn = game.turn;
+  // A pick that could not be played at once would leave the human unable to
+  // pick again until the next deal.
+  if (turn.GameState != PlayState::NormalPlay || !turn.WaitingForHuman ||
+      AnyCardMoving(game.piles)) {
+    return -1;
+  }
+  const auto& hand = game.piles.Hand[0];
+  for (int i = 11; i >= 0; --i) {
+    const CardSprite& s = hand[i];
+    if (!s.Present || s.Moving) continue;
+    if (!Inside(static_cast<float>(s.HomeX), static_cast<float>(s.HomeY), s.Width, s.Height, x,
+                y)) {
+      continue;
+    }
+    turn.HumanPlayed = true;
+    turn.HumanPicked = true;
+    return i;
+  }
+  return -1;
+}
+
+int ClickTableCard(Game& game, int button, int x, int y) {
+  Piles& p = game.piles;
+  if (AnyCardMoving(p) || p.TableCount == 0) return 0;
+  const int playedCard = p.TablePile[p.TableCount - 1].Card;
+  const int top = button == 0 ? p.TableCount - 2 : p.TableCount - 1;
+  int hit = -1;
+  for (int i = top; i >= 0; --i) {
+    const CardSprite& s = p.TablePile[i];
+    if (!s.Present || s.Card == playedCard) continue;
+    if (Inside(s.X, s.Y, s.Width, s.Height, x, y)) {
+      hit = i;
+      break;
+    }
+  }
+  if (hit < 0) return 0;
+  p.TablePile[hit].Chosen = button == 0;
+  if (CheckSelection(game)) StoreSelection(game);
+  return hit;
+}
+
+void PlayCardToTable(Game& game, CardSprite& card) {
+  Piles& p = game.piles;
+  if (AnyCardMoving(p)) return;
+  PlayFlipSound(game);
+  const int a = LowestFreeSlot(p);
+  const double r1 = game.Rnd();
+  const double r2 = game.Rnd();
+  const Layout& l = game.layout;
+  const int tx = p.TableSlots[a].SlotX + static_cast<int>(l.TableJitterX * r1);
+  const int ty = p.TableSlots[a].SlotY + static_cast<int>(l.TableJitterY * r2);
+  LaunchSprite(l, card, static_cast<float>(tx), static_cast<float>(ty));
+  card.Slot = a;
+  p.TableSlots[a].Occupied = true;
+}
+
+}  // namespace verlano

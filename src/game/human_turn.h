@@ -1,0 +1,24 @@
+#pragma once
+// The human's turn with the mouse: a left click on a hand card plays it; when
+// the played card captures, left clicks choose table cards and right clicks
+// take a choice back until the chosen cards form a legal capture. Buttons are
+// read as held, so each routine may run on many frames and repeats harmlessly.
+
+namespace verlano {
+
+struct Game;
+struct CardSprite;
+
+// The hand slot under (x, y), the card drawn on top where cards overlap, or -1.
+// A hit is taken only when the card can be played at once: "NORMAL PLAY", the
+// human to play, nothing moving. It marks the human as having picked.
+int PickHandCard(Game& game, int x, int y);
+
+// Button 0 chooses the table card under (x, y), button 1 takes it back; a
+// complete selection becomes the capture. Returns the table position hit, or 0.
+int ClickTableCard(Game& game, int button, int x, int y);
+
+// Sends a hand card flying to the lowest free table place, if nothing moves.
+void PlayCardToTable(Game& game, CardSprite& card);
+
+}  // namespace verlano

@@ -1,0 +1,67 @@
+#include "platform/headless_platform.h"
+
+#include <algorithm>
+
+#include "platform/bmp_file.h"
+
+namespace verlano {
+
+void HeadlessPlatform::SetKey(int code, bool down) {
+  if (code >= 0 && code < 256) scriptedKeys_[code] = down;
+}
+
+void HeadlessPlatform::SetMouse(int x, int y) {
+  scriptedX_ = x;
+  scriptedY_ = y;
+}
+
+void HeadlessPlatform::SetButton(int button, bool down) {
+  if (button >= 0 && button < 4) scriptedButtons_[button] = down;
+}
+
+bool HeadlessPlatform::DirectX(bool, bool, std::string& error) {
+  if (displayFailure_.empty()) return true;
+  error = displayFailure_;
+  return false;
+}
+
+bool HeadlessPlatform::CreateSurfaceFromFile(Surface& out, const std::string& path, bool,
+                                             std::string& error) {
+  return keepPixels_ ? LoadBmpFile(path, out, error) : ReadBmpSize(path, out, error);
+}
+
+void HeadlessPlatform::FlipScreen(const Surface& backBuffer) {
+  ++flips_;
+  if (keepPixels_) lastFrame_ = backBuffer;
+}
+
+void HeadlessPlatform::PollMouse() {
+  // The table's bounds, maxima included.
+  mouseX_ = std::clamp(scriptedX_, 0, 800);
+  mouseY_ = std::clamp(scriptedY_, 0, 600);
+  buttons_ = scriptedButtons_;
+}
+
+bool HeadlessPlatform::KeyDown(int code) const {
+  return code > 0 && code < 256 && keys_[code];
+}
+
+bool HeadlessPlatform::MouseButton(int button) const {
+  return button >= 0 && button < 4 && buttons_[button];
+}
+
+SoundId HeadlessPlatform::LoadSound(const std::string& path) {
+  loadedSounds_.push_back(path);
+  return static_cast<SoundId>(loadedSounds_.size());
+}
+
+void HeadlessPlatform::PlaySound(SoundId sound) {
+  if (sound != 0) played_.push_back(sound);
+}
+
+void HeadlessPlatform::ShutDown(const std::string& message) {
+  shutDown_ = true;
+  shutDownMessage_ = message;
+}
+
+}  // namespace verlano

@@ -1,0 +1,91 @@
+#pragma once
+// The platform without a machine: no window, no sound device, a fake clock and
+// input scripted by the caller. The simulator and the tests drive whole games
+// through it. Pictures are read for their size only unless the caller asks
+// for pixels, so a simulated frame costs no drawing.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace verlano {
+
+class HeadlessPlatform final : public Platform {
+ public:
+  explicit HeadlessPlatform(bool keepPixels = false) : keepPixels_(keepPixels) {}
+
+  // The script: what the next polls read. It holds until changed.
+  void SetKey(int code, bool down);
+  void SetMouse(int x, int y);
+  void SetButton(int button, bool down);
+  void RequestClose() { closeRequested_ = true; }
+  // Milliseconds the clock moves on each `PaceFrame`.
+  void SetFrameMilliseconds(std::uint32_t ms) { frameMs_ = ms; }
+  void SetClock(std::uint64_t ms) { clock_ = ms; }
+  void SetTimeOfDay(TimeOfDay t) { timeOfDay_ = t; }
+  // Makes `DirectX` fail, as with no display.
+  void FailDisplay(std::string why) { displayFailure_ = std::move(why); }
+
+  // What happened.
+  const std::vector<SoundId>& SoundsPlayed() const { return played_; }
+  const std::vector<std::string>& SoundsLoaded() const { return loadedSounds_; }
+  int Flips() const { return flips_; }
+  bool IsShutDown() const { return shutDown_; }
+  const std::string& ShutDownMessage() const { return shutDownMessage_; }
+  const Surface& LastFrame() const { return lastFrame_; }  // only when keeping pixels
+
+  bool DirectX(bool fullScreen, bool useVideoMemory, std::string& error) override;
+  bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
+                             std::string& error) override;
+  void FlipScreen(const Surface& backBuffer) override;
+  bool DisplayAvailable() override { return true; }
+  void ShowSystemCursor(bool show) override { cursorShown_ = show; }
+
+  bool GiveMeInput(std::string&) override { return true; }
+  bool KeyBoard(std::string&) override { return true; }
+  bool Mouse(std::string&) override { return true; }
+  void PollKeyboard() override { keys_ = scriptedKeys_; }
+  void PollMouse() override;
+  bool KeyDown(int code) const override;
+  bool MouseButton(int button) const override;
+  int MouseX() const override { return mouseX_; }
+  int MouseY() const override { return mouseY_; }
+  bool CloseRequested() const override { return closeRequested_; }
+
+  void InitSound() override {}
+  SoundId LoadSound(const std::string& path) override;
+  void PlaySound(SoundId sound) override;
+  void ReleaseSound(SoundId) override {}
+
+  std::uint64_t TickCount() override { return clock_; }
+  TimeOfDay Now() override { return timeOfDay_; }
+  void PaceFrame() override { clock_ += frameMs_; }
+
+  void ShutDown(const std::string& message) override;
+
+ private:
+  bool keepPixels_;
+  std::string displayFailure_;
+  std::array<bool, 256> scriptedKeys_{};
+  std::array<bool, 256> keys_{};
+  std::array<bool, 4> scriptedButtons_{};
+  std::array<bool, 4> buttons_{};
+  int scriptedX_ = 400, scriptedY_ = 300;
+  int mouseX_ = 400, mouseY_ = 300;
+  bool closeRequested_ = false;
+  bool cursorShown_ = true;
+  std::uint32_t frameMs_ = 16;
+  std::uint64_t clock_ = 0;
+  TimeOfDay timeOfDay_{21, 5};
+  std::vector<std::string> loadedSounds_;
+  std::vector<SoundId> played_;
+  int flips_ = 0;
+  Surface lastFrame_;
+  bool shutDown_ = false;
+  std::string shutDownMessage_;
+};
+
+}  // namespace verlano

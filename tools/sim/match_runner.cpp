@@ -1,0 +1,169 @@
+#include "sim/match_runner.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+
+#include "game/game_run.h"
+#include "platform/headless_platform.h"
+#include "resources/resource_path.h"
+#include "resources/unpack.h"
+#include "sim/auto_player.h"
+#include "sim/invariants.h"
+
+namespace verlano::sim {
+
+namespace {
+
+constexpr const char* kArchive = "res077.pak";
+constexpr long kFramesPerHandLimit = 200000;
+
+// The archive unpacked into a folder of this run's own, so that runs side by
+// side never remove each other's files.
+class PrivateResources {
+ public:
+  explicit PrivateResources(const std::string& archiveFolder) {
+    char pattern[] = "/tmp/verlano-sim-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) {
+      error_ = "cannot make a temporary folder";
+      return;
+    }
+    dir_ = pattern;
+    std::error_code ec;
+    std::filesystem::create_symlink(std::filesystem::absolute(archiveFolder + "/" + kArchive),
+                                    dir_ / kArchive, ec);
+    result_ = UnpackResources(dir_.string() + "/", kArchive);
+    if (!result_.ok) error_ = result_.error;
+  }
+  ~PrivateResources() {
+    RemoveResources(result_);
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+  const std::string& Error() const { return error_; }
+  ResourceFolder Folder() {
+    return ResourceFolder{
+        [root = result_.resourceRoot](std::string_view path) {
+          return ResolveResourcePath(root, path);
+        },
+        [this] { RemoveResources(result_); }};
+  }
+
+ private:
+  std::filesystem::path dir_;
+  UnpackResult result_;
+  std::string error_;
+};
+
+class Runner {
+ public:
+  Runner(const PlayConfig& config, GameRun& run, HeadlessPlatform& platform, std::ostream& out)
+      : config_(config), run_(run), platform_(platform), out_(out), player_(config.sortKey) {}
+
+  int Play() {
+    const auto start = std::chrono::steady_clock::now();
+    PlayState last = run_.game.turn.GameState;
+    long handFrames = 0;
+    while (matches_ < config_.matches) {
+      if (!player_.Prepare(run_.game, platform_)) return Broken(player_.Problem());
+      GameFrame(run_);
+      ++frames_;
+      ++handFrames;
+      const PlayState now = run_.game.turn.GameState;
+      if (config_.trace && now != last) Trace(now);
+      if (std::string problem = CheckFrame(run_.game); !problem.empty()) return Broken(problem);
+      if (now == PlayState::EndOfMatch && last != PlayState::EndOfMatch) {
+        if (int status = HandEnded(); status != 0) return status;
+        handFrames = 0;
+      }
+      if (handFrames > kFramesPerHandLimit) return Broken("the hand does not end");
+      last = now;
+    }
+    QuitGame(run_);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    Summary(seconds);
+    return 0;
+  }
+
+ private:
+  int HandEnded() {
+    const Game& game = run_.game;
+    ++hands_;
+    ++handsInMatch_;
+    for (const std::string& problem : {CheckHandEnd(game), CheckMatchEnd(game)}) {
+      if (!problem.empty()) return Broken(problem);
+    }
+    const Piles& p = game.piles;
+    const MatchState& m = game.match;
+    if (!config_.quiet) {
+      out_ << "match " << matches_ + 1 << " hand " << handsInMatch_ << " we " << game.score.We.Total
+           << " they " << game.score.They.Total << " cards " << p.Our.CardCount << "/"
+           << p.Their.CardCount << " sweeps " << game.score.We.Sweeps << "/"
+           << game.score.They.Sweeps << " totals " << m.OurMatchTotal << "/" << m.TheirMatchTotal
+           << "\n";
+    }
+    if (!m.MatchOver) return 0;
+    const bool won = m.MatchResultText == "We Won!";
+    (won ? won_ : lost_) += 1;
+    ++matches_;
+    if (!config_.quiet) {
+      out_ << "match " << matches_ << " " << (won ? "won" : "lost") << " hands " << handsInMatch_
+           << " totals " << m.OurMatchTotal << "/" << m.TheirMatchTotal << "\n";
+    }
+    handsInMatch_ = 0;
+    return 0;
+  }
+
+  void Trace(PlayState state) {
+    out_ << "trace frame " << frames_ << " clock " << platform_.TickCount() << " seat "
+         << run_.game.turn.CurrentSeat << " " << StateName(state) << "\n";
+  }
+
+  int Broken(const std::string& what) {
+    out_.flush();
+    std::fprintf(stderr, "broken check at frame %ld, state \"%s\": %s\n", frames_,
+                 StateName(run_.game.turn.GameState), what.c_str());
+    return 2;
+  }
+
+  void Summary(double seconds) {
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "summary matches %d won %d lost %d hands %d frames/hand %.1f hands/s %.0f\n",
+                  matches_, won_, lost_, hands_, hands_ ? double(frames_) / hands_ : 0.0,
+                  seconds > 0 ? hands_ / seconds : 0.0);
+    out_ << line;
+  }
+
+  const PlayConfig& config_;
+  GameRun& run_;
+  HeadlessPlatform& platform_;
+  std::ostream& out_;
+  AutoPlayer player_;
+  long frames_ = 0;
+  int hands_ = 0, handsInMatch_ = 0, matches_ = 0, won_ = 0, lost_ = 0;
+};
+
+}  // namespace
+
+int RunPlay(const PlayConfig& config, const std::string& archiveFolder, std::ostream& out) {
+  PrivateResources resources(archiveFolder);
+  if (!resources.Error().empty()) {
+    std::fprintf(stderr, "verlano-sim: %s\n", resources.Error().c_str());
+    return 1;
+  }
+  HeadlessPlatform platform;
+  GameRun run(config.options, config.seed, platform, resources.Folder());
+  if (!StartRun(run)) {
+    std::fprintf(stderr, "verlano-sim: %s\n", platform.ShutDownMessage().c_str());
+    return 1;
+  }
+  return Runner(config, run, platform, out).Play();
+}
+
+}  // namespace verlano::sim

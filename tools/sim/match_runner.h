@@ -1,0 +1,27 @@
+#pragma once
+// `verlano-sim play`: whole matches through the game's real frame loop on the
+// headless platform, seat 0 played with the mouse by the automated player, the
+// fake clock moving 16 ms a frame, every invariant checked as it goes.
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+#include "rules/settings.h"
+
+namespace verlano::sim {
+
+struct PlayConfig {
+  Options options;
+  int matches = 1;
+  std::uint64_t seed = 1;
+  bool trace = false;     // a line per change of play state
+  bool quiet = false;     // only the summary line
+  bool sortKey = false;   // also sort the hand with R now and then
+};
+
+// Plays the matches with the archive found in `archiveFolder`. Returns 0, 1
+// when the run could not start, 2 when a check broke (the line says which).
+int RunPlay(const PlayConfig& config, const std::string& archiveFolder, std::ostream& out);
+
+}  // namespace verlano::sim

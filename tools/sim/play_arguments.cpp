@@ -1,0 +1,78 @@
+#include "sim/play_arguments.h"
+
+#include <charconv>
+
+#include "sim/line_fields.h"
+
+namespace verlano::sim {
+
+namespace {
+
+template <typename Number>
+bool ReadNumber(const std::string& text, Number low, Number& out) {
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, out);
+  return ec == std::errc() && ptr == end && out >= low;
+}
+
+bool ReadDeck(const std::string& text, DeckChoice& deck) {
+  if (text == "trevigiano") deck = DeckChoice::Trevigiano;
+  else if (text == "trent") deck = DeckChoice::Trentino;
+  else if (text == "royal") deck = DeckChoice::Royal;
+  else return false;
+  return true;
+}
+
+}  // namespace
+
+std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& args,
+                                             std::string& error) {
+  PlayConfig config;
+  bool haveVariant = false;
+  DeckChoice deck = DeckChoice::Trevigiano;
+  bool slow = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == "--slow") slow = true;
+    else if (a == "--trace") config.trace = true;
+    else if (a == "--quiet") config.quiet = true;
+    else if (a == "--sort-key") config.sortKey = true;
+    else if (a == "--variant" && hasValue) {
+      try {
+        config.options = ParseVariant(args[++i]);
+        haveVariant = true;
+      } catch (const LineError& e) {
+        error = e.what();
+        return std::nullopt;
+      }
+    } else if (a == "--matches" && hasValue) {
+      if (!ReadNumber(args[++i], 1, config.matches)) {
+        error = "bad --matches '" + args[i] + "' (a whole number from 1)";
+        return std::nullopt;
+      }
+    } else if (a == "--seed" && hasValue) {
+      if (!ReadNumber<std::uint64_t>(args[++i], 0, config.seed)) {
+        error = "bad --seed '" + args[i] + "'";
+        return std::nullopt;
+      }
+    } else if (a == "--deck" && hasValue) {
+      if (!ReadDeck(args[++i], deck)) {
+        error = "bad --deck '" + args[i] + "' (trevigiano, trent or royal)";
+        return std::nullopt;
+      }
+    } else {
+      error = "unknown or incomplete argument '" + a + "'";
+      return std::nullopt;
+    }
+  }
+  if (!haveVariant) {
+    error = "--variant is required (nine, romane, romane-extra, napoletane, umbria)";
+    return std::nullopt;
+  }
+  config.options.deck = deck;
+  config.options.slowAnimation = slow;
+  return config;
+}
+
+}  // namespace verlano::sim

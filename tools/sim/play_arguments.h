@@ -1,0 +1,17 @@
+#pragma once
+// The command line of `verlano-sim play`.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/match_runner.h"
+
+namespace verlano::sim {
+
+// --variant V --matches N --seed S [--slow] [--deck D] [--trace] [--quiet]
+// [--sort-key]; nullopt with `error` set when the line is wrong.
+std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& args,
+                                             std::string& error);
+
+}  // namespace verlano::sim
