@@ -1,0 +1,213 @@
+// The game run on the headless platform: start-up and its failures, the keys
+// (P, R, Escape), the routing of clicks and the frame's drawing, with small
+// generated pictures standing in for the unpacked archive.
+
+#include "game/game_run.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "common/scratch_files.h"
+#include "platform/headless_platform.h"
+#include "rules/table_builder.h"
+
+namespace verlano {
+namespace {
+
+// A 4 x 4 24-bit BMP: enough for the game to load it.
+std::vector<std::uint8_t> TinyBmp() {
+  std::vector<std::uint8_t> b(54 + 4 * 12, 0);
+  auto le32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  le32(2, static_cast<std::uint32_t>(b.size()));
+  le32(10, 54);
+  le32(14, 40);
+  le32(18, 4);
+  le32(22, 4);
+  b[26] = 1;
+  b[28] = 24;
+  le32(34, 4 * 12);
+  return b;
+}
+
+class GameRunTest : public ::testing::Test {
+ protected:
+  // Every game path resolves to a tiny picture in a scratch folder, except
+  // the ones containing `missing`.
+  ResourceFolder Folder() {
+    return ResourceFolder{[this](std::string_view gamePath) {
+                            std::string name(gamePath);
+                            std::replace(name.begin(), name.end(), '\\', '_');
+                            const std::string file = dir / name;
+                            if (missing.empty() || name.find(missing) == std::string::npos) {
+                              test::WriteFile(file, TinyBmp());
+                            }
+                            return file;
+                          },
+                          [this] { ++removals; }};
+  }
+
+  GameRun& Start(Variant variant = Variant::Romane) {
+    run = std::make_unique<GameRun>(test::VariantOptions(variant), 11, pf, Folder());
+    started = StartRun(*run);
+    return *run;
+  }
+
+  // One frame with the keys and buttons as given; all up again afterwards.
+  void Frame(std::initializer_list<int> keys = {}, std::initializer_list<int> buttons = {}) {
+    for (int k : keys) pf.SetKey(k, true);
+    for (int b : buttons) pf.SetButton(b, true);
+    GameFrame(*run);
+    for (int k : keys) pf.SetKey(k, false);
+    for (int b : buttons) pf.SetButton(b, false);
+  }
+
+  void FramesUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 20000 && !done(); ++i) Frame();
+    ASSERT_TRUE(done()) << StateName(run->game.turn.GameState);
+  }
+
+  int ShufflesPlayed() const {
+    const SoundId shuffle = run->slots.Sound[kShuffleSound - kSoundSlotFirst];
+    return static_cast<int>(std::count(pf.SoundsPlayed().begin(), pf.SoundsPlayed().end(),
+                                       shuffle));
+  }
+
+  test::TempDir dir;
+  HeadlessPlatform pf;
+  std::string missing;
+  int removals = 0;
+  std::unique_ptr<GameRun> run;
+  bool started = false;
+};
+
+TEST_F(GameRunTest, StartsTheFirstHandAndRemovesTheUnpackedFilesOnceLoaded) {
+  GameRun& r = Start(Variant::Romane);
+  ASSERT_TRUE(started);
+  EXPECT_EQ(removals, 1);
+  EXPECT_EQ(r.game.match.MatchTarget, 40);
+  EXPECT_EQ(r.game.turn.GameState, PlayState::DealingCards);
+  ASSERT_EQ(pf.SoundsLoaded().size(), 10u);
+  // The win jingle is loaded before the loss jingle.
+  EXPECT_NE(pf.SoundsLoaded()[8].find("WIN_GAME"), std::string::npos);
+  EXPECT_NE(pf.SoundsLoaded()[9].find("LOSE_GAME"), std::string::npos);
+  EXPECT_EQ(ShufflesPlayed(), 1);
+  EXPECT_EQ(r.slots.CardImage[0].Width, 4);
+  EXPECT_TRUE(r.slots.CardBack.HasColorKey);
+  EXPECT_FALSE(r.slots.Background.HasColorKey);
+}
+
+TEST_F(GameRunTest, AFailedStartShowsTheMessageAndStillRemovesTheFiles) {
+  const struct {
+    const char* missingFile;
+    const char* displayFailure;
+    const char* messageStart;
+  } rows[] = {
+      {"mouse.bmp", "", "Error in function CreateSurfaceFromFile() \nError Number: 2\n"},
+      {"", "no display here", "Error in function DirectX() \nError Number: 1\nno display here"},
+  };
+  for (const auto& row : rows) {
+    pf = HeadlessPlatform();
+    removals = 0;
+    missing = row.missingFile;
+    if (*row.displayFailure) pf.FailDisplay(row.displayFailure);
+    GameRun& r = Start();
+    EXPECT_FALSE(started);
+    EXPECT_EQ(r.ExitStatus, 1);
+    EXPECT_TRUE(pf.IsShutDown());
+    EXPECT_EQ(pf.ShutDownMessage().rfind(row.messageStart, 0), 0u) << pf.ShutDownMessage();
+    EXPECT_EQ(removals, 1);
+  }
+}
+
+TEST_F(GameRunTest, PHeldTogglesThePauseOnceAndNothingMovesOrIsDrawnUntilTheNextPress) {
+  GameRun& r = Start();
+  Frame();
+  for (int i = 0; i < 10; ++i) pf.SetKey(kKeyP, true), GameFrame(r);
+  pf.SetKey(kKeyP, false);
+  EXPECT_TRUE(r.screen.Paused);
+  const int flips = pf.Flips();
+  const int deckTop = r.game.piles.DeckTop;
+  const auto clock = pf.TickCount();
+  for (int i = 0; i < 50; ++i) Frame();
+  EXPECT_EQ(pf.Flips(), flips);
+  EXPECT_EQ(r.game.piles.DeckTop, deckTop);
+  EXPECT_GT(pf.TickCount(), clock);  // the loop keeps its pace while paused
+  Frame({kKeyP});
+  EXPECT_FALSE(r.screen.Paused);
+  for (int i = 0; i < 30; ++i) Frame();
+  EXPECT_GT(r.game.piles.DeckTop, deckTop);
+}
+
+TEST_F(GameRunTest, AClickHeldOnTheScorePageDealsOneHand) {
+  GameRun& r = Start();
+  r.game.turn.GameState = PlayState::EndOfMatch;
+  pf.SetButton(kMouseLeft, true);
+  for (int i = 0; i < 5; ++i) GameFrame(r);
+  pf.SetButton(kMouseLeft, false);
+  EXPECT_EQ(ShufflesPlayed(), 2);
+  EXPECT_NE(r.game.turn.GameState, PlayState::EndOfMatch);
+}
+
+TEST_F(GameRunTest, EscapeAndTheCloseBoxEndTheRunWithoutAMessage) {
+  for (const bool closeBox : {false, true}) {
+    pf = HeadlessPlatform();
+    GameRun& r = Start();
+    if (closeBox) {
+      pf.RequestClose();
+      Frame();
+    } else {
+      Frame({kKeyEscape});
+    }
+    EXPECT_FALSE(r.Running);
+    EXPECT_EQ(r.ExitStatus, 0);
+    EXPECT_TRUE(pf.IsShutDown());
+    EXPECT_EQ(pf.ShutDownMessage(), "");
+    const int flips = pf.Flips();
+    Frame();
+    EXPECT_EQ(pf.Flips(), flips);
+  }
+}
+
+TEST_F(GameRunTest, APickRefusedWhilePausedLeavesTheHumanFreeToPlayLater) {
+  GameRun& r = Start();
+  Game& g = r.game;
+  // The human's first turn, hand full.
+  for (int hand = 0; hand < 4 && !g.turn.WaitingForHuman; ++hand) {
+    FramesUntil([&] {
+      return g.turn.WaitingForHuman || g.turn.GameState == PlayState::EndOfMatch;
+    });
+    if (!g.turn.WaitingForHuman) Frame({}, {kMouseLeft});
+  }
+  ASSERT_TRUE(g.turn.WaitingForHuman);
+  FramesUntil([&] { return !AnyCardMoving(g.piles) && g.turn.GameState == PlayState::NormalPlay; });
+  const CardSprite& last = g.piles.Hand[0][g.piles.HandCount[0] - 1];
+  pf.SetMouse(last.HomeX + 40, last.HomeY + 60);
+  Frame({kKeyP});
+  Frame({}, {kMouseLeft});
+  EXPECT_FALSE(g.turn.HumanPicked);
+  Frame({kKeyP});
+  // R with a full hand starts the sort; a click during the sort is refused too.
+  Frame({kKeyR});
+  EXPECT_EQ(g.turn.GameState, PlayState::GatherAroundFirstCard);
+  Frame({}, {kMouseLeft});
+  EXPECT_FALSE(g.turn.HumanPicked);
+  FramesUntil([&] { return !AnyCardMoving(g.piles) && g.turn.GameState == PlayState::NormalPlay; });
+  Frame({}, {kMouseLeft});
+  EXPECT_TRUE(g.turn.HumanPicked);
+  EXPECT_TRUE(g.piles.Hand[0][g.piles.HandCount[0] - 1].Moving);
+  // Once a card of the hand has been played, R does nothing.
+  FramesUntil([&] { return g.piles.CardsPlayed > 0 && !AnyCardMoving(g.piles); });
+  const PlayState before = g.turn.GameState;
+  Frame({kKeyR});
+  EXPECT_NE(g.turn.GameState, PlayState::GatherAroundFirstCard);
+  EXPECT_TRUE(g.turn.GameState == before || before == PlayState::Paused);
+}
+
+}  // namespace
+}  // namespace verlano
