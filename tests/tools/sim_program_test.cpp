@@ -89,5 +89,43 @@ TEST(SimProgram, UnknownCommandIsRefused) {
   EXPECT_EQ(RunSim("", "").exitCode, 2);
 }
 
+// Whole matches through the frame loop: every variant runs its checks clean,
+// and the same seed gives the same matches.
+TEST(SimPlay, EveryVariantPlaysWholeMatchesRepeatably) {
+  for (const char* variant : {"nine", "romane", "romane-extra", "napoletane", "umbria"}) {
+    const std::string args = std::string("play --variant ") + variant + " --matches 2 --seed 9";
+    const RunResult first = RunSim(args + " --sort-key", "");
+    ASSERT_EQ(first.exitCode, 0) << variant << "\n" << first.output;
+    EXPECT_NE(first.output.find("match 2 "), std::string::npos) << variant;
+    EXPECT_NE(first.output.find("summary matches 2 "), std::string::npos) << variant;
+    const auto withoutSummary = [](const std::string& out) {
+      return out.substr(0, out.find("summary"));
+    };
+    EXPECT_EQ(withoutSummary(RunSim(args + " --sort-key", "").output), withoutSummary(first.output));
+  }
+}
+
+TEST(SimPlay, TraceNamesTheStatesAndSlowAnimationTakesMoreFrames) {
+  const RunResult trace = RunSim("play --variant nine --matches 1 --seed 4 --trace --quiet", "");
+  ASSERT_EQ(trace.exitCode, 0);
+  for (const char* state : {" DEAL 2\n", " REVEAL DEAL\n", " PAUSED\n", " END OF MATCH\n"}) {
+    EXPECT_NE(trace.output.find(state), std::string::npos) << state;
+  }
+  const auto framesPerHand = [](const std::string& out) {
+    return std::stod(out.substr(out.find("frames/hand ") + 12));
+  };
+  const std::string args = "play --variant romane --matches 1 --seed 4 --quiet";
+  EXPECT_GT(framesPerHand(RunSim(args + " --slow", "").output),
+            1.3 * framesPerHand(RunSim(args, "").output));
+}
+
+TEST(SimPlay, AWrongCommandLineExitsTwo) {
+  for (const char* args : {"play", "play --variant nine --matches 0", "play --variant seven",
+                           "play --variant nine --deck paper", "play --variant nine --fast",
+                           "play --variant nine --seed"}) {
+    EXPECT_EQ(RunSim(args, "").exitCode, 2) << args;
+  }
+}
+
 }  // namespace
 }  // namespace verlano
