@@ -1,6 +1,6 @@
 #pragma once
 // Owners for the SDL objects the platform holds, so that every window,
-// renderer, texture and sound chunk is freed exactly once, in the order the
+// renderer, texture, open file and sound chunk is freed exactly once, in the order the
 // owning class declares them.
 
 #include <SDL.h>
@@ -19,6 +19,9 @@ struct RendererFree {
 struct TextureFree {
   void operator()(SDL_Texture* t) const { SDL_DestroyTexture(t); }
 };
+struct RwFree {
+  void operator()(SDL_RWops* rw) const { SDL_RWclose(rw); }
+};
 struct ChunkFree {
   void operator()(Mix_Chunk* c) const { Mix_FreeChunk(c); }
 };
@@ -26,6 +29,7 @@ struct ChunkFree {
 using WindowPtr = std::unique_ptr<SDL_Window, WindowFree>;
 using RendererPtr = std::unique_ptr<SDL_Renderer, RendererFree>;
 using TexturePtr = std::unique_ptr<SDL_Texture, TextureFree>;
+using RwPtr = std::unique_ptr<SDL_RWops, RwFree>;
 using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkFree>;
 
 // One SDL subsystem, started on construction when possible and stopped by the

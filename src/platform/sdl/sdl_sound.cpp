@@ -30,7 +30,11 @@ void SdlSound::Init() {
 
 SoundId SdlSound::Load(const std::string& path) {
   if (!device_) return 0;
-  ChunkPtr chunk(Mix_LoadWAV(path.c_str()));
+  // The file is closed here, not by the mixer: SDL_mixer 2.6 leaves it open
+  // when the file is not a WAV it can read.
+  const RwPtr file(SDL_RWFromFile(path.c_str(), "rb"));
+  if (!file) return 0;
+  ChunkPtr chunk(Mix_LoadWAV_RW(file.get(), 0));
   if (!chunk) return 0;
   chunks_.push_back(std::move(chunk));
   Mix_AllocateChannels(static_cast<int>(chunks_.size()));
