@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "common/scratch_files.h"
@@ -54,9 +55,17 @@ class SdlPlatformTest : public testing::Test {
   }
   // The game window: the only one, so the first id after SDL starts.
   static SDL_Window* Window() { return SDL_GetWindowFromID(1); }
-  void MouseAt(int windowX, int windowY) {
-    SDL_WarpMouseInWindow(Window(), windowX, windowY);
-    Poll();
+  // Each row: the pointer moved to a window point, and the table point read back.
+  struct PointerRow {
+    int x, y, wantX, wantY;
+  };
+  void ExpectPointer(std::initializer_list<PointerRow> rows) {
+    for (const PointerRow& r : rows) {
+      SDL_WarpMouseInWindow(Window(), r.x, r.y);
+      Poll();
+      EXPECT_EQ(platform.MouseX(), r.wantX) << "window " << r.x << "," << r.y;
+      EXPECT_EQ(platform.MouseY(), r.wantY) << "window " << r.x << "," << r.y;
+    }
   }
 
   SdlPlatform platform;
@@ -81,26 +90,15 @@ TEST_F(SdlPlatformTest, FullScreenWindowFlipsAndShutsDownTwice) {
 TEST_F(SdlPlatformTest, MouseIsMappedThroughTheLetterbox) {
   EXPECT_EQ(platform.MouseX(), 400) << "before the first poll";
   EXPECT_EQ(platform.MouseY(), 300);
-  struct Row {
-    int x, y, wantX, wantY;
-  };
   // The 1024x768 desktop of the dummy driver has the table's shape.
-  for (const Row r : {Row{1023, 767, 799, 599}, Row{0, 0, 0, 0}, Row{512, 384, 400, 300}}) {
-    MouseAt(r.x, r.y);
-    EXPECT_EQ(platform.MouseX(), r.wantX) << r.x;
-    EXPECT_EQ(platform.MouseY(), r.wantY) << r.y;
-  }
+  ExpectPointer({{1023, 767, 799, 599}, {0, 0, 0, 0}, {512, 384, 400, 300}});
   // F11 leaves full screen; a 1000x600 window then has 100-pixel bars left and right.
   PushKey(SDLK_F11, KMOD_NONE);
   Poll();
   ASSERT_EQ(SDL_GetWindowFlags(Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0U);
   SDL_SetWindowSize(Window(), 1000, 600);
   Poll();
-  for (const Row r : {Row{50, 300, 0, 300}, Row{950, 599, 800, 599}, Row{500, 10, 400, 10}}) {
-    MouseAt(r.x, r.y);
-    EXPECT_EQ(platform.MouseX(), r.wantX) << r.x;
-    EXPECT_EQ(platform.MouseY(), r.wantY) << r.y;
-  }
+  ExpectPointer({{50, 300, 0, 300}, {950, 599, 800, 599}, {500, 10, 400, 10}});
   PushKey(SDLK_RETURN, KMOD_LALT);
   Poll();
   EXPECT_NE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0U);
