@@ -76,6 +76,10 @@ TEST_F(SdlPlatformTest, FullScreenWindowFlipsAndShutsDownTwice) {
   EXPECT_NE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0U);
   EXPECT_STREQ(SDL_GetWindowTitle(Window()), "Verlano");
   EXPECT_TRUE(platform.DisplayAvailable());
+  SDL_HideWindow(Window());
+  EXPECT_FALSE(platform.DisplayAvailable()) << "hidden";
+  SDL_ShowWindow(Window());
+  EXPECT_TRUE(platform.DisplayAvailable());
   Screen screen = MakeScreen(800, 600);
   std::fill(screen.BackBuffer.Pixels.begin(), screen.BackBuffer.Pixels.end(), kMagenta565);
   for (int i = 0; i < 3; ++i) platform.FlipScreen(screen.BackBuffer);
