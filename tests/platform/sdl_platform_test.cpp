@@ -135,6 +135,7 @@ TEST_F(SdlPlatformTest, KeysAndCloseBox) {
   Push(close);
   Poll();
   EXPECT_TRUE(platform.CloseRequested());
+  EXPECT_FALSE(platform.KeyDown(kKeyEscape)) << "closing is not a key press";
 }
 
 TEST_F(SdlPlatformTest, QuitEventRequestsClose) {
