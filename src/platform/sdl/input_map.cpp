@@ -1,0 +1,63 @@
+#include "platform/sdl/input_map.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/platform.h"
+
+namespace verlano::sdl {
+
+SDL_Scancode ScanCodeFor(int code) {
+  switch (code) {
+    case kKeyEscape:
+      return SDL_SCANCODE_ESCAPE;
+    case kKeyR:
+      return SDL_SCANCODE_R;
+    case kKeyP:
+      return SDL_SCANCODE_P;
+    default:
+      return SDL_SCANCODE_UNKNOWN;
+  }
+}
+
+int GameButton(Uint8 sdlButton) {
+  switch (sdlButton) {
+    case SDL_BUTTON_LEFT:
+      return kMouseLeft;
+    case SDL_BUTTON_RIGHT:
+      return kMouseRight;
+    case SDL_BUTTON_MIDDLE:
+      return 2;
+    case SDL_BUTTON_X1:
+      return 3;
+    default:
+      return -1;
+  }
+}
+
+TablePoint ClampToTable(float logicalX, float logicalY) {
+  // Clamp as floats first: a pointer far outside the window must not overflow an int.
+  const float x = std::clamp(std::floor(logicalX), 0.0F, static_cast<float>(kTableWidth));
+  const float y = std::clamp(std::floor(logicalY), 0.0F, static_cast<float>(kTableHeight));
+  return {static_cast<int>(x), static_cast<int>(y)};
+}
+
+void ButtonMemory::Press(int button) {
+  if (button >= 0 && button < kMouseButtons) pressed_ |= static_cast<std::uint8_t>(1U << button);
+}
+
+std::uint8_t HeldButtons(Uint32 sdlMask) {
+  std::uint8_t held = 0;
+  for (Uint8 b = SDL_BUTTON_LEFT; b <= SDL_BUTTON_X2; ++b) {
+    const int game = GameButton(b);
+    if (game >= 0 && (sdlMask & SDL_BUTTON(b)) != 0) held |= static_cast<std::uint8_t>(1U << game);
+  }
+  return held;
+}
+
+bool IsDisplayToggle(SDL_Keycode key, Uint16 mod, bool repeat) {
+  if (repeat) return false;
+  return key == SDLK_F11 || (key == SDLK_RETURN && (mod & KMOD_ALT) != 0);
+}
+
+}  // namespace verlano::sdl

@@ -1,0 +1,52 @@
+#pragma once
+// The small rules that turn SDL's input into what the game reads: the classic
+// scan codes, the game's button numbers, the mouse held to the table, a press
+// remembered until the frame that polls it, and the keys that switch between
+// full screen and a window. Pure, so the tests drive them without a window.
+
+#include <SDL.h>
+
+#include <cstdint>
+
+namespace verlano::sdl {
+
+inline constexpr int kTableWidth = 800;
+inline constexpr int kTableHeight = 600;
+inline constexpr int kMouseButtons = 4;
+
+// The SDL key of a classic scan code the game reads; SDL_SCANCODE_UNKNOWN for
+// every other code, in range or not.
+SDL_Scancode ScanCodeFor(int code);
+
+// The game's button number (0 left, 1 right, 2 middle, 3 first extra) of an
+// SDL button, or -1.
+int GameButton(Uint8 sdlButton);
+
+struct TablePoint {
+  int X = 0, Y = 0;
+};
+
+// A point in table (logical) coordinates, rounded down and held to 0..800 and
+// 0..600: the letterbox bars map outside the table.
+TablePoint ClampToTable(float logicalX, float logicalY);
+
+// A click can be pressed and released between two polls; the press is kept
+// for the frame whose events contained it, so that frame sees the button down.
+class ButtonMemory {
+ public:
+  void StartFrame() { pressed_ = 0; }
+  void Press(int button);
+  // Buttons held now or pressed during this frame's events, bit i for button i.
+  std::uint8_t Down(std::uint8_t held) const { return held | pressed_; }
+
+ private:
+  std::uint8_t pressed_ = 0;
+};
+
+// Game buttons held, from SDL_GetMouseState's mask.
+std::uint8_t HeldButtons(Uint32 sdlMask);
+
+// F11 or Alt+Return, not a key repeat.
+bool IsDisplayToggle(SDL_Keycode key, Uint16 mod, bool repeat);
+
+}  // namespace verlano::sdl

@@ -1,0 +1,125 @@
+#include "platform/sdl/sdl_display.h"
+
+#include <cstring>
+
+namespace verlano::sdl {
+
+namespace {
+
+std::string Failed(const char* what) {
+  return std::string(what) + ": " + SDL_GetError();
+}
+
+}  // namespace
+
+bool SdlDisplay::Open(std::string& error) {
+  video_.emplace(SDL_INIT_VIDEO);
+  if (!video_->Started()) {
+    error = Failed(
+        "No display is available (DISPLAY is not set or the X server refused the connection)");
+    video_.reset();
+    return false;
+  }
+  return MakeWindow(error) && MakeRenderer(error);
+}
+
+bool SdlDisplay::MakeWindow(std::string& error) {
+  // Created at the desktop's size: without a window manager a smaller window
+  // would stay small and crop the picture.
+  SDL_DisplayMode desktop{};
+  if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
+    error = Failed("Cannot read the desktop's display mode");
+    return false;
+  }
+  window_.reset(SDL_CreateWindow("Verlano", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                 desktop.w, desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP));
+  if (!window_) {
+    error = Failed("Cannot create the game window");
+    return false;
+  }
+  return true;
+}
+
+bool SdlDisplay::MakeRenderer(std::string& error) {
+  renderer_.reset(
+      SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+  if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+  if (!renderer_) {
+    error = Failed("Cannot create a renderer for the game window");
+    return false;
+  }
+  if (SDL_RenderSetLogicalSize(renderer_.get(), kTableWidth, kTableHeight) != 0) {
+    error = Failed("Cannot set the table's size on the renderer");
+    return false;
+  }
+  // Read when the texture is made: a window of another size is scaled smoothly.
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565,
+                                   SDL_TEXTUREACCESS_STREAMING, kTableWidth, kTableHeight));
+  if (!texture_) {
+    error = Failed("Cannot create the screen texture");
+    return false;
+  }
+  return true;
+}
+
+void SdlDisplay::Close() {
+  texture_.reset();
+  renderer_.reset();
+  window_.reset();
+  video_.reset();
+}
+
+bool SdlDisplay::CanShowMessages() const {
+  if (!video_) return false;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver != nullptr && std::strcmp(driver, "dummy") != 0 &&
+         std::strcmp(driver, "offscreen") != 0;
+}
+
+bool SdlDisplay::Visible() const {
+  if (!window_) return false;
+  return (SDL_GetWindowFlags(window_.get()) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
+}
+
+void SdlDisplay::Flip(const Surface& backBuffer) {
+  if (!IsOpen()) return;
+  // The texture is the table's size; a buffer of any other size is not shown.
+  if (backBuffer.HasPixels() && backBuffer.Width == kTableWidth &&
+      backBuffer.Height == kTableHeight) {
+    SDL_UpdateTexture(texture_.get(), nullptr, backBuffer.Pixels.data(),
+                      kTableWidth * static_cast<int>(sizeof(backBuffer.Pixels[0])));
+  }
+  SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
+  SDL_RenderClear(renderer_.get());
+  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+  SDL_RenderPresent(renderer_.get());
+}
+
+void SdlDisplay::ToggleFullScreen() {
+  if (!window_) return;
+  if ((SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+    SDL_SetWindowFullscreen(window_.get(), 0);
+    // Leaving full screen restores the size the window was made with (the
+    // desktop's), so size it to the table.
+    SDL_SetWindowResizable(window_.get(), SDL_TRUE);
+    SDL_SetWindowSize(window_.get(), kTableWidth, kTableHeight);
+    SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else {
+    SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+  }
+}
+
+void SdlDisplay::ShowCursor(bool show) {
+  if (video_) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+TablePoint SdlDisplay::ToTable(int windowX, int windowY) const {
+  if (!renderer_) return ClampToTable(static_cast<float>(windowX), static_cast<float>(windowY));
+  float x = 0;
+  float y = 0;
+  SDL_RenderWindowToLogical(renderer_.get(), windowX, windowY, &x, &y);
+  return ClampToTable(x, y);
+}
+
+}  // namespace verlano::sdl

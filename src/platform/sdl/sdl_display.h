@@ -1,0 +1,46 @@
+#pragma once
+// The window the table is shown in: full screen on the desktop or an 800x600
+// window, a renderer that letterboxes the 800x600 table into whatever size the
+// window has, and the one texture each frame's back buffer is uploaded to.
+
+#include <optional>
+#include <string>
+
+#include "platform/sdl/input_map.h"
+#include "platform/sdl/sdl_handles.h"
+#include "platform/surface.h"
+
+namespace verlano::sdl {
+
+class SdlDisplay {
+ public:
+  // False with the reason in `error`; whatever was made is kept for Close.
+  bool Open(std::string& error);
+  // Destroys the texture, the renderer and the window, then stops video.
+  void Close();
+
+  bool IsOpen() const { return texture_ != nullptr; }
+  // Video is running on a driver that shows things to a person (not the
+  // dummy or offscreen drivers of tests), so a message box can be seen.
+  bool CanShowMessages() const;
+  // False while minimised or hidden.
+  bool Visible() const;
+
+  void Flip(const Surface& backBuffer);
+  void ToggleFullScreen();
+  void ShowCursor(bool show);
+  // A point in window coordinates on the table, held to its edges.
+  TablePoint ToTable(int windowX, int windowY) const;
+
+ private:
+  bool MakeWindow(std::string& error);
+  bool MakeRenderer(std::string& error);
+
+  // Declared in the order of making, so they are destroyed in reverse.
+  std::optional<Subsystem> video_;
+  WindowPtr window_;
+  RendererPtr renderer_;
+  TexturePtr texture_;
+};
+
+}  // namespace verlano::sdl

@@ -1,0 +1,63 @@
+#pragma once
+// The game's platform on a real machine with SDL2: a full-screen desktop
+// window showing the 800x600 table letterboxed, the keyboard and mouse read
+// from SDL, sound effects on SDL_mixer, the clock, and the fatal message on
+// standard error and in a message box.
+
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/sdl/frame_pacer.h"
+#include "platform/sdl/sdl_display.h"
+#include "platform/sdl/sdl_input.h"
+#include "platform/sdl/sdl_sound.h"
+
+namespace verlano {
+
+class SdlPlatform final : public Platform {
+ public:
+  SdlPlatform() = default;
+  ~SdlPlatform() override;
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+  bool DirectX(bool fullScreen, bool useVideoMemory, std::string& error) override;
+  bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
+                             std::string& error) override;
+  void FlipScreen(const Surface& backBuffer) override;
+  bool DisplayAvailable() override;
+  void ShowSystemCursor(bool show) override;
+
+  bool GiveMeInput(std::string& error) override;
+  bool KeyBoard(std::string& error) override;
+  bool Mouse(std::string& error) override;
+  void PollKeyboard() override;
+  void PollMouse() override;
+  bool KeyDown(int code) const override;
+  bool MouseButton(int button) const override;
+  int MouseX() const override;
+  int MouseY() const override;
+  bool CloseRequested() const override;
+
+  void InitSound() override;
+  SoundId LoadSound(const std::string& path) override;
+  void PlaySound(SoundId sound) override;
+  void ReleaseSound(SoundId sound) override;
+
+  std::uint64_t TickCount() override;
+  TimeOfDay Now() override;
+  void PaceFrame() override;
+
+  void ShutDown(const std::string& message) override;
+
+ private:
+  // Everything held, in the order input, sound, display, then SDL itself.
+  void Release();
+
+  sdl::SdlDisplay display_;
+  sdl::SdlInput input_;
+  sdl::SdlSound sound_;
+  sdl::FramePacer pacer_;
+};
+
+}  // namespace verlano

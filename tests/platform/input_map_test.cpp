@@ -1,0 +1,84 @@
+// How SDL's input becomes what the game reads, without a window: key codes,
+// the pointer held to the table, short clicks, the display switch,
+// and the frame cap's timing.
+
+#include "platform/sdl/input_map.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "platform/platform.h"
+#include "platform/sdl/frame_pacer.h"
+
+namespace verlano::sdl {
+namespace {
+
+TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
+  EXPECT_EQ(ScanCodeFor(kKeyEscape), SDL_SCANCODE_ESCAPE);
+  EXPECT_EQ(ScanCodeFor(kKeyR), SDL_SCANCODE_R);
+  EXPECT_EQ(ScanCodeFor(kKeyP), SDL_SCANCODE_P);
+  for (const int code : {-1, 0, 2, 18, 20, 24, 26, 255, 256, 100000}) {
+    EXPECT_EQ(ScanCodeFor(code), SDL_SCANCODE_UNKNOWN) << code;
+  }
+}
+
+TEST(InputMap, PointerIsHeldToTheTable) {
+  struct Row {
+    float x, y;
+    int wantX, wantY;
+  };
+  // Letterbox bars give negative values or values past the table's edges.
+  const Row rows[] = {
+      {400.0F, 300.0F, 400, 300}, {799.9F, 599.9F, 799, 599}, {0.0F, 0.0F, 0, 0},
+      {-0.5F, -37.0F, 0, 0},      {800.0F, 600.0F, 800, 600}, {1e9F, -1e9F, 800, 0},
+      {-1e9F, 612.3F, 0, 600},
+  };
+  for (const Row& r : rows) {
+    const TablePoint p = ClampToTable(r.x, r.y);
+    EXPECT_EQ(p.X, r.wantX) << r.x;
+    EXPECT_EQ(p.Y, r.wantY) << r.y;
+  }
+}
+
+TEST(InputMap, APressIsSeenForTheFrameThatTookIt) {
+  ButtonMemory memory;
+  memory.StartFrame();
+  memory.Press(kMouseLeft);  // pressed and already released: nothing held
+  EXPECT_EQ(memory.Down(0), 0b0001);
+  EXPECT_EQ(memory.Down(0), 0b0001) << "a second poll in the same frame still sees it";
+  EXPECT_EQ(memory.Down(0b0010), 0b0011);
+  memory.StartFrame();
+  EXPECT_EQ(memory.Down(0), 0) << "gone in the next frame";
+  memory.Press(-1);
+  memory.Press(4);
+  EXPECT_EQ(memory.Down(0), 0) << "buttons the game does not read";
+}
+
+TEST(InputMap, DisplaySwitchKeys) {
+  // F11 and left Alt+Return are driven through the window in the platform's own tests.
+  EXPECT_TRUE(IsDisplayToggle(SDLK_RETURN, KMOD_RALT | KMOD_NUM, false));
+  EXPECT_FALSE(IsDisplayToggle(SDLK_RETURN, KMOD_NONE, false));
+  EXPECT_FALSE(IsDisplayToggle(SDLK_F11, KMOD_NONE, true)) << "a held key switches once";
+  EXPECT_FALSE(IsDisplayToggle(SDLK_p, KMOD_LALT, false));
+}
+
+TEST(FramePacer, FramesAreAtLeastASixtiethApartAndNeverCatchUp) {
+  using namespace std::chrono_literals;
+  using Clock = FramePacer::Clock;
+  FramePacer pacer;
+  const Clock::time_point t0 = Clock::time_point{} + 1h;
+  EXPECT_EQ(pacer.NextMark(t0), t0) << "the first frame does not wait";
+  // A quick pass waits for the rest of its sixtieth, paused or not.
+  EXPECT_EQ(pacer.NextMark(t0 + 2ms), t0 + FramePacer::kFrame);
+  EXPECT_EQ(pacer.NextMark(t0 + FramePacer::kFrame + 1ms), t0 + 2 * FramePacer::kFrame);
+  // A long pass is not followed by a burst of short ones.
+  const Clock::time_point late = t0 + 500ms;
+  EXPECT_EQ(pacer.NextMark(late), late);
+  EXPECT_EQ(pacer.NextMark(late), late + FramePacer::kFrame);
+  EXPECT_GT(FramePacer::kFrame, 16ms);
+  EXPECT_LT(FramePacer::kFrame, 17ms);
+}
+
+}  // namespace
+}  // namespace verlano::sdl

@@ -1,0 +1,231 @@
+// The SDL platform on SDL's invisible drivers: the window, the flip, the
+// events the game depends on, sound with and without a device, and the way
+// out. Each case chooses its drivers before SDL starts.
+
+#include "platform/sdl/sdl_platform.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "common/scratch_files.h"
+#include "platform/screen.h"
+#include "platform/test_media.h"
+
+namespace verlano {
+namespace {
+
+void UseDrivers(const char* video, const char* audio) {
+  setenv("SDL_VIDEODRIVER", video, 1);
+  setenv("SDL_AUDIODRIVER", audio, 1);
+}
+
+// A platform with its display, input and sound started on the dummy drivers.
+class SdlPlatformTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    UseDrivers("dummy", "dummy");
+    std::string error;
+    ASSERT_TRUE(platform.DirectX(true, false, error)) << error;
+    ASSERT_TRUE(platform.GiveMeInput(error) && platform.KeyBoard(error) && platform.Mouse(error));
+  }
+  void TearDown() override { platform.ShutDown(""); }
+
+  static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
+  static void PushButton(Uint32 type, Uint8 button) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = button;
+    Push(e);
+  }
+  static void PushKey(SDL_Keycode key, Uint16 mod) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    e.key.keysym.mod = mod;
+    Push(e);
+  }
+  void Poll() {
+    platform.PollKeyboard();
+    platform.PollMouse();
+  }
+  // The game window: the only one, so the first id after SDL starts.
+  static SDL_Window* Window() { return SDL_GetWindowFromID(1); }
+  // Each row: the pointer moved to a window point, and the table point read back.
+  struct PointerRow {
+    int x, y, wantX, wantY;
+  };
+  void ExpectPointer(std::initializer_list<PointerRow> rows) {
+    for (const PointerRow& r : rows) {
+      SDL_WarpMouseInWindow(Window(), r.x, r.y);
+      Poll();
+      EXPECT_EQ(platform.MouseX(), r.wantX) << "window " << r.x << "," << r.y;
+      EXPECT_EQ(platform.MouseY(), r.wantY) << "window " << r.x << "," << r.y;
+    }
+  }
+
+  SdlPlatform platform;
+};
+
+TEST_F(SdlPlatformTest, FullScreenWindowFlipsAndShutsDownTwice) {
+  ASSERT_NE(Window(), nullptr);
+  EXPECT_NE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0U);
+  EXPECT_STREQ(SDL_GetWindowTitle(Window()), "Verlano");
+  EXPECT_TRUE(platform.DisplayAvailable());
+  SDL_HideWindow(Window());
+  EXPECT_FALSE(platform.DisplayAvailable()) << "hidden";
+  SDL_ShowWindow(Window());
+  EXPECT_TRUE(platform.DisplayAvailable());
+  Screen screen = MakeScreen(800, 600);
+  std::fill(screen.BackBuffer.Pixels.begin(), screen.BackBuffer.Pixels.end(), kMagenta565);
+  for (int i = 0; i < 3; ++i) platform.FlipScreen(screen.BackBuffer);
+  platform.FlipScreen(MakeSurface(16, 16));  // not the table's size: shows what was there
+  platform.ShowSystemCursor(false);
+  platform.ShutDown("");
+  EXPECT_FALSE(platform.DisplayAvailable());
+  platform.FlipScreen(screen.BackBuffer);  // after the end: nothing to show on, no crash
+  platform.ShutDown("");
+}
+
+TEST_F(SdlPlatformTest, MouseIsMappedThroughTheLetterbox) {
+  EXPECT_EQ(platform.MouseX(), 400) << "before the first poll";
+  EXPECT_EQ(platform.MouseY(), 300);
+  // The 1024x768 desktop of the dummy driver has the table's shape.
+  ExpectPointer({{1023, 767, 799, 599}, {0, 0, 0, 0}, {512, 384, 400, 300}});
+  // F11 leaves full screen; a 1000x600 window then has 100-pixel bars left and right.
+  PushKey(SDLK_F11, KMOD_NONE);
+  Poll();
+  ASSERT_EQ(SDL_GetWindowFlags(Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0U);
+  SDL_SetWindowSize(Window(), 1000, 600);
+  Poll();
+  ExpectPointer({{50, 300, 0, 300}, {950, 599, 800, 599}, {500, 10, 400, 10}});
+  PushKey(SDLK_RETURN, KMOD_LALT);
+  Poll();
+  EXPECT_NE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0U);
+}
+
+TEST_F(SdlPlatformTest, ClickBetweenTwoPollsIsNotLost) {
+  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
+  Poll();
+  EXPECT_TRUE(platform.MouseButton(kMouseLeft));
+  EXPECT_TRUE(platform.MouseButton(kMouseRight));
+  platform.PollMouse();  // the cursor's second poll in the same frame
+  EXPECT_TRUE(platform.MouseButton(kMouseLeft));
+  Poll();
+  EXPECT_FALSE(platform.MouseButton(kMouseLeft));
+  EXPECT_FALSE(platform.MouseButton(kMouseRight));
+  EXPECT_FALSE(platform.MouseButton(-1));
+  EXPECT_FALSE(platform.MouseButton(4));
+}
+
+TEST_F(SdlPlatformTest, KeysAndCloseBox) {
+  Poll();
+  for (int code = -1; code <= 256; ++code) EXPECT_FALSE(platform.KeyDown(code)) << code;
+  EXPECT_FALSE(platform.CloseRequested());
+  SDL_Event close{};
+  close.type = SDL_WINDOWEVENT;
+  close.window.event = SDL_WINDOWEVENT_CLOSE;
+  Push(close);
+  Poll();
+  EXPECT_TRUE(platform.CloseRequested());
+  EXPECT_FALSE(platform.KeyDown(kKeyEscape)) << "closing is not a key press";
+}
+
+TEST_F(SdlPlatformTest, QuitEventRequestsClose) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  Push(quit);
+  Poll();
+  EXPECT_TRUE(platform.CloseRequested());
+}
+
+// Counts sounds cut off: a restart of a playing channel stops it first.
+int stopped = 0;
+void CountStop(int /*channel*/) {
+  ++stopped;
+}
+
+TEST_F(SdlPlatformTest, SoundsLoadPlayOnceAndSkipWhatIsMissing) {
+  test::TempDir dir;
+  test::WriteFile(dir / "long.wav", test::WavBytes(22050 * 2));
+  test::WriteFile(dir / "short.wav", test::WavBytes(2205));
+  test::WriteFile(dir / "text.wav", {'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v', 'e'});
+  platform.InitSound();
+  const SoundId longSound = platform.LoadSound(dir / "long.wav");
+  const SoundId shortSound = platform.LoadSound(dir / "short.wav");
+  ASSERT_GT(longSound, 0);
+  ASSERT_GT(shortSound, 0);
+  EXPECT_NE(longSound, shortSound);
+  EXPECT_EQ(platform.LoadSound(dir / "missing.wav"), 0);
+  EXPECT_EQ(platform.LoadSound(dir / "text.wav"), 0);
+
+  stopped = 0;
+  Mix_ChannelFinished(CountStop);
+  platform.PlaySound(longSound);
+  platform.PlaySound(shortSound);
+  EXPECT_EQ(Mix_Playing(-1), 2) << "each sound on a channel of its own";
+  platform.PlaySound(longSound);
+  EXPECT_EQ(stopped, 0) << "a sound still playing is not restarted";
+  for (const SoundId none : {0, -3, 99}) platform.PlaySound(none);
+
+  platform.ReleaseSound(longSound);
+  platform.PlaySound(longSound);
+  platform.ReleaseSound(longSound);
+  EXPECT_EQ(Mix_Playing(longSound - 1), 0);
+  Mix_ChannelFinished(nullptr);
+}
+
+TEST(SdlPlatformWithoutDevices, NoAudioDeviceIsSilent) {
+  UseDrivers("dummy", "no-such-audio-driver");
+  test::TempDir dir;
+  test::WriteFile(dir / "sound.wav", test::WavBytes(100));
+  SdlPlatform platform;
+  testing::internal::CaptureStderr();
+  platform.InitSound();
+  const SoundId id = platform.LoadSound(dir / "sound.wav");
+  platform.PlaySound(id);
+  platform.PlaySound(1);
+  platform.ReleaseSound(1);
+  platform.ShutDown("");
+  EXPECT_EQ(id, 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(SdlPlatformWithoutDevices, NoDisplayFailsWithAReasonAndShutsDownWithTheMessage) {
+  UseDrivers("no-such-video-driver", "dummy");
+  SdlPlatform platform;
+  std::string error;
+  EXPECT_FALSE(platform.DirectX(true, false, error));
+  EXPECT_EQ(error.rfind("No display is available", 0), 0U) << error;
+  EXPECT_FALSE(platform.DisplayAvailable());
+  platform.PollKeyboard();
+  platform.PollMouse();
+  platform.FlipScreen(MakeSurface(800, 600));
+  testing::internal::CaptureStderr();
+  platform.ShutDown(PlatformErrorMessage("DirectX", 1, error));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Error in function DirectX() \nError Number: 1\n" + error + "\n");
+}
+
+TEST(SdlPlatformClock, TicksRiseAndTheTimeOfDayIsValid) {
+  SdlPlatform platform;
+  const std::uint64_t first = platform.TickCount();
+  platform.PaceFrame();
+  platform.PaceFrame();  // the second waits for the rest of a sixtieth
+  EXPECT_GE(platform.TickCount(), first + 16);
+  const TimeOfDay now = platform.Now();
+  EXPECT_GE(now.Hour, 0);
+  EXPECT_LE(now.Hour, 23);
+  EXPECT_GE(now.Minute, 0);
+  EXPECT_LE(now.Minute, 59);
+}
+
+}  // namespace
+}  // namespace verlano
