@@ -11,6 +11,8 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# The archive fuzzer runs first, so that the test summary closes the output.
+# The archive fuzzer and a short soak of whole matches run first, so that the
+# test summary closes the output.
 FUZZ_SECONDS=60 bash scripts/fuzz.sh
+bash scripts/soak.sh 2 1
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
