@@ -22,14 +22,10 @@ bool clsDXBitmapFont::CreateSpriteFromFile(Platform& platform, const std::string
                                            int intWidth, int intHeight, int colums, bool vidMem,
                                            std::string& error) {
   const std::string routine = "clsDXBitmapFont.CreateSpriteFromFile";
-  // A grid without columns or cells would divide by zero at the first glyph.
-  if (colums < 1 || intWidth < 1 || intHeight < 1) {
+  if (!SetGrid(intWidth, intHeight, colums)) {
     error = PlatformErrorMessage(routine, kBadArgument, "Invalid procedure call or argument");
     return false;
   }
-  Colums = colums;
-  width = intWidth;
-  height = intHeight;
   Surface loaded;
   std::string reason;
   if (!platform.CreateSurfaceFromFile(loaded, strFile, vidMem, reason)) {
@@ -39,6 +35,15 @@ bool clsDXBitmapFont::CreateSpriteFromFile(Platform& platform, const std::string
     return false;
   }
   dds = std::move(loaded);
+  return true;
+}
+
+bool clsDXBitmapFont::SetGrid(int intWidth, int intHeight, int colums) {
+  // A grid without columns or cells would divide by zero at the first glyph.
+  if (colums < 1 || intWidth < 1 || intHeight < 1) return false;
+  Colums = colums;
+  width = intWidth;
+  height = intHeight;
   return true;
 }
 

@@ -27,6 +27,7 @@ struct TextRow {
   int FontRow = 0;  // index into `HandFonts`
   int X = 0, Y = 0;
   std::string Text;
+  bool operator==(const TextRow&) const = default;
 };
 
 // Every row `page` draws, in drawing order: heading, items, history (newest

@@ -1,0 +1,150 @@
+// The text of each variant's score page, row by row, and the clock's text.
+#include "render/score_page.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "render/clock_text.h"
+#include "rules/game.h"
+
+namespace verlano {
+
+// Found by gtest next to TextRow, so a failing page prints its rows readably.
+void PrintTo(const TextRow& row, std::ostream* os);
+void PrintTo(const TextRow& row, std::ostream* os) {
+  *os << "{" << row.FontRow << ", " << row.X << ", " << row.Y << ", \"" << row.Text << "\"}";
+}
+
+namespace {
+
+// A hand of 24 cards to 16, after two hands of the match.
+void SetUpHand(Game& game) {
+  game.piles.Our.CardCount = 24;
+  game.piles.Their.CardCount = 16;
+  game.score.We = SideScore{.Sweeps = 2,
+                            .PrimieraSum = 78,
+                            .Settebello = 1,
+                            .KingOfCoins = 0,
+                            .MostCoins = 1,
+                            .Coins = 6};
+  game.score.They = SideScore{
+      .Sweeps = 0, .PrimieraSum = 0, .Settebello = 0, .KingOfCoins = 1, .MostCoins = 0, .Coins = 4};
+  game.match.HistoryCount = 2;
+  game.match.OurHistory[0] = 3, game.match.TheirHistory[0] = 1;
+  game.match.OurHistory[1] = 5, game.match.TheirHistory[1] = 12;
+  game.match.OurMatchTotal = 8;
+  game.match.TheirMatchTotal = 13;
+}
+
+const TextRow kHeading{0, 213, 94, "  We  )    They   "};
+const TextRow kCards{1, 213, 125, "Cards:24   16"};
+const TextRow kCoins{2, 213, 156, "Coins: 6    4"};
+const TextRow kTotals{9, 233, 438, "      8   13"};
+const TextRow kNoResult{10, 213, 469, ""};
+
+struct PageCase {
+  Options options;
+  int page;
+  int lineY;
+  std::vector<TextRow> rows;
+};
+
+class ScorePageRowsTest : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(ScorePageRowsTest, RowsOfTheVariantsPage) {
+  const PageCase& c = GetParam();
+  Game game(c.options, 1);
+  SetUpHand(game);
+  EXPECT_EQ(ScorePageNumber(game.settings), c.page);
+  EXPECT_EQ(ScorePageLineY(game.layout, c.page), c.lineY);
+  EXPECT_EQ(ScorePageRows(game, c.page), c.rows);
+}
+
+const std::vector<TextRow> kPage1 = {kHeading,
+                                     kCards,
+                                     kCoins,
+                                     {3, 213, 187, "7coin: 1    0"},
+                                     {4, 213, 218, "Prime:78    0"},
+                                     {5, 213, 249, "Kevro: 2    0"},
+                                     // Newest hand right under the items, the older one below it.
+                                     {6, 233, 311, "      3    1"},
+                                     {7, 233, 280, "      5   12"},
+                                     kTotals,
+                                     kNoResult};
+
+INSTANTIATE_TEST_SUITE_P(
+    Variants, ScorePageRowsTest,
+    ::testing::Values(PageCase{{.variant = Variant::Nine}, 1, 273, kPage1},
+                      PageCase{{.variant = Variant::Romane}, 1, 273, kPage1},
+                      PageCase{{.variant = Variant::Napoletane}, 1, 273, kPage1},
+                      PageCase{{.variant = Variant::Romane, .extraCoinPoints = true},
+                               2,
+                               335,
+                               {kHeading,
+                                kCards,
+                                kCoins,
+                                {3, 213, 187, "MoreC: 1    0"},
+                                {4, 213, 218, "7coin: 1    0"},
+                                {5, 213, 249, "Kcoin: 0    1"},
+                                {6, 213, 280, "Prime:78    0"},
+                                {7, 213, 311, "Kevro: 2    0"},
+                                {8, 233, 373, "      3    1"},
+                                {9, 233, 342, "      5   12"},
+                                kTotals,
+                                kNoResult}},
+                      PageCase{{.variant = Variant::UmbriaMarche},
+                               3,
+                               304,
+                               {kHeading,
+                                kCards,
+                                kCoins,
+                                {3, 213, 187, "7coin: 1    0"},
+                                {4, 213, 218, "Kcoin: 0    1"},
+                                {5, 213, 249, "Prime:78    0"},
+                                {6, 213, 280, "Kevro: 2    0"},
+                                {7, 233, 342, "      3    1"},
+                                {8, 233, 311, "      5   12"},
+                                kTotals,
+                                kNoResult}}));
+
+TEST(ScorePageRows, ValuesAlignRightAndWideOnesRunLonger) {
+  Game game(Options{}, 1);
+  game.piles.Our.CardCount = 5;
+  game.piles.Their.CardCount = 12;
+  EXPECT_EQ(ScorePageRows(game, 1)[1].Text, "Cards: 5   12");
+  game.piles.Our.CardCount = 123;
+  game.piles.Their.CardCount = 123456;
+  EXPECT_EQ(ScorePageRows(game, 1)[1].Text, "Cards:123123456");
+  game.match.MatchResultText = "We Won!";
+  EXPECT_EQ(ScorePageRows(game, 1).back().Text, "We Won!");
+}
+
+TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {
+  Game game(Options{}, 1);
+  // A full page in the nine-card game: five hands, the oldest at row 10.
+  game.match.HistoryCount = 5;
+  for (int k = 0; k < 12; ++k) game.match.OurHistory[static_cast<std::size_t>(k)] = k;
+  std::vector<TextRow> rows = ScorePageRows(game, 1);
+  ASSERT_EQ(rows.size(), 13u);
+  EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      0    0"}));
+  EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "      4    0"}));
+  // A history longer than the page shows its newest hands and no more rows.
+  game.match.HistoryCount = 12;
+  rows = ScorePageRows(game, 1);
+  ASSERT_EQ(rows.size(), 13u);
+  EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      7    0"}));
+  EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "     11    0"}));
+}
+
+TEST(ClockText, TwelveHourClockWithTwoDigitsAndTheDesignator) {
+  const std::vector<std::pair<TimeOfDay, std::string>> cases = {
+      {{21, 5}, "09:05 PM"},  {{0, 0}, "12:00 AM"},  {{12, 0}, "12:00 PM"},
+      {{11, 59}, "11:59 AM"}, {{13, 7}, "01:07 PM"}, {{23, 59}, "11:59 PM"}};
+  for (const auto& [time, text] : cases) {
+    EXPECT_EQ(ClockText(time), text) << time.Hour << ":" << time.Minute;
+  }
+}
+
+}  // namespace
+}  // namespace verlano
