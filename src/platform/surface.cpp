@@ -40,8 +40,11 @@ void CopyRect(const Surface& src, Rect rect, Surface& dest, int x, int y, bool t
       std::copy(from, from + w, to);
       continue;
     }
+    // A select rather than a skipped store: the compiler turns it into
+    // vector blends, several times faster on card-sized pictures.
     for (int col = 0; col < w; ++col) {
-      if (from[col] != key) to[col] = from[col];
+      const std::uint16_t pixel = from[col];
+      to[col] = pixel == key ? to[col] : pixel;
     }
   }
 }
