@@ -65,23 +65,13 @@ void clsDXBitmapFont::DrawGlyph(const Screen& screen, Surface& destination, int 
   // Control characters have no cell; a code past the picture's last row finds
   // no pixels and CopyRect leaves it out.
   if (glyph < 0 || width < 1 || height < 1) return;
-  int dx = CInt(x);
-  int dy = CInt(YPos);
-  Rect cell{width * (glyph % Colums), height * (glyph / Colums), 0, 0};
-  cell.Right = cell.Left + width;
-  cell.Bottom = cell.Top + height;
-  if (dx + width > screen.ClipRight) cell.Right = cell.Left + screen.ClipRight - dx;
-  if (dy + height > screen.ClipBottom) cell.Bottom = cell.Top + screen.ClipBottom - dy;
-  if (dx < screen.ClipLeft) {
-    cell.Left += screen.ClipLeft - dx;
-    dx = screen.ClipLeft;
-  }
-  if (dy < screen.ClipTop) {
-    cell.Top += screen.ClipTop - dy;
-    dy = screen.ClipTop;
-  }
-  if (cell.Right <= cell.Left || cell.Bottom <= cell.Top) return;
-  CopyRect(dds, cell, destination, dx, dy, transparent);
+  const int left = width * (glyph % Colums);
+  const int top = height * (glyph / Colums);
+  // The cell is never the all-zero "whole picture" rectangle (width and height
+  // are at least 1), so the screen copy cuts it to the clip rectangle: right,
+  // bottom, then left and top, an emptied cell drawing nothing.
+  BltFastClip(screen, dds, destination, Rect{left, top, left + width, top + height}, CInt(x),
+              CInt(YPos), transparent);
 }
 
 }  // namespace verlano

@@ -74,30 +74,37 @@ TEST_F(FontFixture, TransparentTextKeepsWhatLiesUnderTheKeyColour) {
   EXPECT_EQ(At(100, 50), kMagenta565);
 }
 
-TEST_F(FontFixture, ClipRectangleCutsRightAndBottomEdges) {
-  screen.ClipLeft = 10, screen.ClipTop = 20, screen.ClipRight = 200, screen.ClipBottom = 100;
-  Draw("A", 190, 90);
-  EXPECT_EQ(At(190, 90), GlyphPixel(kGlyphA, 0, 0));
-  EXPECT_EQ(At(199, 99), GlyphPixel(kGlyphA, 9, 9));
-  EXPECT_EQ(At(200, 95), 0);
-  EXPECT_EQ(At(195, 100), 0);
-  EXPECT_EQ(PixelsDrawn(), 10 * 10);
-}
-
-TEST_F(FontFixture, ClipRectangleCutsLeftAndTopAndMovesToTheEdge) {
-  screen.ClipLeft = 10, screen.ClipTop = 20, screen.ClipRight = 200, screen.ClipBottom = 100;
-  Draw("A", 5, 12);
-  EXPECT_EQ(At(10, 20), GlyphPixel(kGlyphA, 5, 8));
-  EXPECT_EQ(At(23, 38), GlyphPixel(kGlyphA, 18, 26));
-  EXPECT_EQ(At(9, 20), 0);
-  EXPECT_EQ(At(10, 19), 0);
-  EXPECT_EQ(PixelsDrawn(), 14 * 19);
+TEST_F(FontFixture, ClipRectangleCutsTheCellAndMovesItToTheEdge) {
+  struct Case {
+    float x, y;          // where "A" is drawn
+    int firstX, firstY;  // its top-left pixel after clipping ...
+    int cellX, cellY;    // ... and which pixel of the cell lands there
+    int drawn;
+  };
+  const Case cases[] = {
+      {190, 90, 190, 90, 0, 0, 10 * 10},  // cut at the right and bottom edges
+      {5, 12, 10, 20, 5, 8, 14 * 19},     // cut at the left and top, moved to them
+  };
+  for (const Case& c : cases) {
+    screen = MakeScreen(800, 600);
+    screen.ClipLeft = 10, screen.ClipTop = 20, screen.ClipRight = 200, screen.ClipBottom = 100;
+    Draw("A", c.x, c.y);
+    EXPECT_EQ(At(c.firstX, c.firstY), GlyphPixel(kGlyphA, c.cellX, c.cellY)) << c.x;
+    EXPECT_EQ(PixelsDrawn(), c.drawn) << c.x;
+  }
 }
 
 TEST_F(FontFixture, GlyphsFromTheRightClipEdgeOnDrawNothing) {
   Draw("AB", 800, 300);
   Draw("AB", 300, 600);
   EXPECT_EQ(PixelsDrawn(), 0);
+  // Also against a clip rectangle inside the screen, where the picture's own
+  // edges would not stop the copy.
+  screen.ClipRight = 200, screen.ClipBottom = 100;
+  Draw("AB", 200, 50);
+  Draw("AB", 50, 100);
+  EXPECT_EQ(PixelsDrawn(), 0);
+  SetClipToScreen(screen);
   // From 790: A is cut to 10 columns, B would start at 807 and is left out.
   Draw("AB", 790, 300);
   EXPECT_EQ(At(799, 300), GlyphPixel(kGlyphA, 9, 0));
