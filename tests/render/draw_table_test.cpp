@@ -96,6 +96,18 @@ TEST_F(TableFixture, HandsShowBacksUntilTurnedButTheHumansFacesAlways) {
   EXPECT_EQ(screen.BackBuffer.At(650, 5), 0);
 }
 
+TEST_F(TableFixture, CountsAndIndicesOutsideThePilesDrawNothingFromOutside) {
+  Place(game.piles.Hand[0][0], kCardImageEntries + 40, 5, 420, true);
+  Place(game.piles.Hand[1][0], -1, 610, 420, true);
+  game.piles.TableCount = 500;
+  game.piles.Our.PileCount = -4;
+  game.piles.Their.PileCount = 500;
+  game.piles.Our.Sweeps[0].DrawOrder = 9999;
+  game.piles.DeckTop = 500;
+  EXPECT_EQ(Draw(5, 420), 0);
+  EXPECT_EQ(screen.BackBuffer.At(610, 420), 0);
+}
+
 TEST_F(TableFixture, LaterLayersCoverEarlierOnes) {
   // Sweep mark, pile, table, partner's hand, human's hand, deck: each covers the last.
   const int x = 400, y = 300;
