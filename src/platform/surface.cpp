@@ -33,15 +33,18 @@ void CopyRect(const Surface& src, Rect rect, Surface& dest, int x, int y, bool t
   const bool keyed = transparent && src.HasColorKey;
   const std::uint16_t key = src.ColorKey;
   for (int row = 0; row < h; ++row) {
-    const std::uint16_t* from = &src.Pixels[static_cast<std::size_t>(rect.Top + row) * src.Width +
-                                            rect.Left];
+    const std::uint16_t* from =
+        &src.Pixels[static_cast<std::size_t>(rect.Top + row) * src.Width + rect.Left];
     std::uint16_t* to = &dest.Pixels[static_cast<std::size_t>(y + row) * dest.Width + x];
     if (!keyed) {
       std::copy(from, from + w, to);
       continue;
     }
+    // A select rather than a skipped store: the compiler turns it into
+    // vector blends, several times faster on card-sized pictures.
     for (int col = 0; col < w; ++col) {
-      if (from[col] != key) to[col] = from[col];
+      const std::uint16_t pixel = from[col];
+      to[col] = pixel == key ? to[col] : pixel;
     }
   }
 }

@@ -25,6 +25,9 @@ class clsDXBitmapFont {
   // for "clsDXBitmapFont.CreateSpriteFromFile" in `error` when it cannot.
   bool CreateSpriteFromFile(Platform& platform, const std::string& strFile, int intWidth,
                             int intHeight, int colums, bool vidMem, std::string& error);
+  // The cell size and the glyphs per picture row; false (and nothing changed)
+  // for a grid without cells or columns.
+  bool SetGrid(int intWidth, int intHeight, int colums);
   // 1 black, 2 magenta; any other value leaves the key as it is.
   void SetTransColor(int color);
   // Draws `sText` at (XPos, YPos), characters `width` - 2 pixels apart, each

@@ -1,0 +1,77 @@
+#include "render/bitmap_font.h"
+
+#include <filesystem>
+
+#include "platform/platform.h"
+#include "render/cint.h"
+
+namespace verlano {
+
+namespace {
+
+// The numbers the old runtime gave these failures, so the message reads as it did.
+constexpr int kBadArgument = 5;
+constexpr int kFileNotFound = 53;
+constexpr int kBadPicture = 481;
+
+constexpr int kFirstGlyphCode = 32;  // the blank sits in the top-left cell
+
+}  // namespace
+
+bool clsDXBitmapFont::CreateSpriteFromFile(Platform& platform, const std::string& strFile,
+                                           int intWidth, int intHeight, int colums, bool vidMem,
+                                           std::string& error) {
+  const std::string routine = "clsDXBitmapFont.CreateSpriteFromFile";
+  if (!SetGrid(intWidth, intHeight, colums)) {
+    error = PlatformErrorMessage(routine, kBadArgument, "Invalid procedure call or argument");
+    return false;
+  }
+  Surface loaded;
+  std::string reason;
+  if (!platform.CreateSurfaceFromFile(loaded, strFile, vidMem, reason)) {
+    std::error_code ignored;
+    const int number = std::filesystem::exists(strFile, ignored) ? kBadPicture : kFileNotFound;
+    error = PlatformErrorMessage(routine, number, reason);
+    return false;
+  }
+  dds = std::move(loaded);
+  return true;
+}
+
+bool clsDXBitmapFont::SetGrid(int intWidth, int intHeight, int colums) {
+  // A grid without columns or cells would divide by zero at the first glyph.
+  if (colums < 1 || intWidth < 1 || intHeight < 1) return false;
+  Colums = colums;
+  width = intWidth;
+  height = intHeight;
+  return true;
+}
+
+void clsDXBitmapFont::SetTransColor(int color) {
+  SetSurfaceColorKey(dds, color);
+}
+
+void clsDXBitmapFont::DrawText(const Screen& screen, Surface& dstSurface, std::string_view sText,
+                               bool colKey) const {
+  const float advance = static_cast<float>(width - 2);
+  for (std::size_t i = 0; i < sText.size(); ++i) {
+    const int glyph = static_cast<unsigned char>(sText[i]) - kFirstGlyphCode;
+    DrawGlyph(screen, dstSurface, glyph, XPos + advance * static_cast<float>(i), colKey);
+  }
+}
+
+void clsDXBitmapFont::DrawGlyph(const Screen& screen, Surface& destination, int glyph, float x,
+                                bool transparent) const {
+  // Control characters have no cell; a code past the picture's last row finds
+  // no pixels and CopyRect leaves it out.
+  if (glyph < 0 || width < 1 || height < 1) return;
+  const int left = width * (glyph % Colums);
+  const int top = height * (glyph / Colums);
+  // The cell is never the all-zero "whole picture" rectangle (width and height
+  // are at least 1), so the screen copy cuts it to the clip rectangle: right,
+  // bottom, then left and top, an emptied cell drawing nothing.
+  BltFastClip(screen, dds, destination, Rect{left, top, left + width, top + height}, CInt(x),
+              CInt(YPos), transparent);
+}
+
+}  // namespace verlano

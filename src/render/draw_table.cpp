@@ -1,0 +1,117 @@
+#include "render/draw_table.h"
+
+#include <algorithm>
+
+#include "render/cint.h"
+#include "render/clock_text.h"
+#include "render/score_page.h"
+#include "rules/game.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr int kPileCardsShown = 11;  // older cards lie hidden under these
+constexpr int kDeckStackDepth = 7;
+constexpr int kLastDeckCard = 39;
+
+// Draws the game's pictures onto the back buffer, always the whole picture
+// and honouring its colour key.
+class TablePainter {
+ public:
+  TablePainter(const ResourceSlots& slots, Screen& screen) : slots_(slots), screen_(screen) {}
+
+  void Picture(const Surface& picture, float x, float y) {
+    BltFastClip(screen_, picture, screen_.BackBuffer, Rect{}, CInt(x), CInt(y), true);
+  }
+
+  // A card index with no picture (a fresh hand slot holds a placeholder)
+  // draws nothing rather than reading past the table.
+  void Face(int card, float x, float y) {
+    if (card < 0 || card >= kCardImageEntries) return;
+    Picture(slots_.CardImage[static_cast<std::size_t>(card)], x, y);
+  }
+
+  void Back(float x, float y) { Picture(slots_.CardBack, x, y); }
+
+  void Card(const CardSprite& sprite, bool faceUp) {
+    if (faceUp) {
+      Face(sprite.Card, sprite.X, sprite.Y);
+    } else {
+      Back(sprite.X, sprite.Y);
+    }
+  }
+
+  void SweepMarks(const SidePiles& side) {
+    for (int i = 0; i < kUsableSweepMarks; ++i) {
+      const int k = side.Sweeps[static_cast<std::size_t>(i)].DrawOrder;
+      if (k < 0 || k >= kSweepMarkEntries) continue;
+      const SweepMark& mark = side.Sweeps[static_cast<std::size_t>(k)];
+      if (mark.Shown) Face(mark.Card, mark.X, mark.Y);
+    }
+  }
+
+  void TakenPile(const SidePiles& side) {
+    const int count = std::clamp(side.PileCount, 0, kSidePileEntries);
+    for (int i = std::max(0, count - kPileCardsShown); i < count; ++i) {
+      const CardSprite& sprite = side.Pile[static_cast<std::size_t>(i)];
+      if (sprite.Present) Back(sprite.X, sprite.Y);
+    }
+  }
+
+  void Table(const Piles& piles) {
+    const int count = std::clamp(piles.TableCount, 0, kTableEntries);
+    for (int i = 0; i < count; ++i) {
+      const CardSprite& sprite = piles.TablePile[static_cast<std::size_t>(i)];
+      if (!sprite.Present) continue;
+      Card(sprite, sprite.FaceUp);
+      if (sprite.FaceUp && sprite.Chosen) Picture(slots_.FrameBlue, sprite.X, sprite.Y);
+    }
+  }
+
+  // The human's own cards always show their faces.
+  void Hand(const std::array<CardSprite, kHandEntries>& hand, bool alwaysFaceUp) {
+    for (int i = 0; i < kHandEntries - 1; ++i) {
+      const CardSprite& sprite = hand[static_cast<std::size_t>(i)];
+      if (sprite.Present) Card(sprite, alwaysFaceUp || sprite.FaceUp);
+    }
+  }
+
+  // Drawn top index first, so the next card to deal lies on the stack and the
+  // one being dealt over everything.
+  void DeckStack(const Piles& piles) {
+    const int lo = std::clamp(piles.DeckTop - 1, 0, kLastDeckCard);
+    const int hi = std::min(lo + kDeckStackDepth, kLastDeckCard);
+    for (int i = hi; i >= lo; --i) {
+      const CardSprite& sprite = piles.Deck[static_cast<std::size_t>(i)];
+      if (sprite.Present) Card(sprite, sprite.FaceUp);
+    }
+  }
+
+ private:
+  const ResourceSlots& slots_;
+  Screen& screen_;
+};
+
+}  // namespace
+
+void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now) {
+  const Piles& piles = game.piles;
+  TablePainter paint(slots, screen);
+  paint.SweepMarks(piles.Our);
+  paint.SweepMarks(piles.Their);
+  paint.TakenPile(piles.Our);
+  paint.TakenPile(piles.Their);
+  paint.Table(piles);
+  for (const int seat : {2, 1, 3}) paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false);
+  paint.Hand(piles.Hand[0], true);
+  paint.DeckStack(piles);
+  if (game.turn.GameState == PlayState::EndOfMatch) DrawEndOfMatchPage(game, slots, screen);
+
+  clsDXBitmapFont& clock = slots.DigitFont;
+  clock.XPos = static_cast<float>(game.layout.ClockX);
+  clock.YPos = static_cast<float>(game.layout.ClockY);
+  clock.DrawText(screen, screen.BackBuffer, ClockText(now), true);
+}
+
+}  // namespace verlano

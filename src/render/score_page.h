@@ -1,0 +1,45 @@
+#pragma once
+// The score page that closes every hand: a heading, one row per scoring item
+// with both sides' values, the recent hand totals, the match totals and the
+// result. Each variant has its own page; the rows are worked out first as
+// plain (font row, position, text) records and then drawn, one `HandFonts`
+// instance per row.
+
+#include <string>
+#include <vector>
+
+#include "platform/screen.h"
+#include "render/resource_slots.h"
+
+namespace verlano {
+
+struct Game;
+struct Settings;
+struct Layout;
+
+// 2 with the extra coin points, else 3 for Umbria and Marche, else 1.
+int ScorePageNumber(const Settings& settings);
+
+// y of the separator line under the item rows of `page`.
+int ScorePageLineY(const Layout& layout, int page);
+
+struct TextRow {
+  int FontRow = 0;  // index into `HandFonts`
+  int X = 0, Y = 0;
+  std::string Text;
+  bool operator==(const TextRow&) const = default;
+};
+
+// Every row `page` draws, in drawing order: heading, items, history (newest
+// first), totals, result.
+std::vector<TextRow> ScorePageRows(const Game& game, int page);
+
+void DrawScorePage1(const Game& game, ResourceSlots& slots, Screen& screen);
+void DrawScorePage2(const Game& game, ResourceSlots& slots, Screen& screen);
+void DrawScorePage3(const Game& game, ResourceSlots& slots, Screen& screen);
+
+// The end-of-hand page over the whole table: background, page picture,
+// separator lines and the variant's text.
+void DrawEndOfMatchPage(const Game& game, ResourceSlots& slots, Screen& screen);
+
+}  // namespace verlano

@@ -1,0 +1,127 @@
+// The text of each variant's score page, row by row, and the clock's text.
+#include "render/score_page.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "render/clock_text.h"
+#include "rules/game.h"
+
+namespace verlano {
+
+// Found by gtest next to TextRow, so a failing page prints its rows readably.
+void PrintTo(const TextRow& row, std::ostream* os);
+void PrintTo(const TextRow& row, std::ostream* os) {
+  *os << "{" << row.FontRow << ", " << row.X << ", " << row.Y << ", \"" << row.Text << "\"}";
+}
+
+namespace {
+
+// A hand of 24 cards to 16, after two hands of the match.
+void SetUpHand(Game& game) {
+  game.piles.Our.CardCount = 24;
+  game.piles.Their.CardCount = 16;
+  game.score.We = SideScore{.Sweeps = 2,
+                            .PrimieraSum = 78,
+                            .Settebello = 1,
+                            .KingOfCoins = 0,
+                            .MostCoins = 1,
+                            .Coins = 6};
+  game.score.They = SideScore{
+      .Sweeps = 0, .PrimieraSum = 0, .Settebello = 0, .KingOfCoins = 1, .MostCoins = 0, .Coins = 4};
+  game.match.HistoryCount = 2;
+  game.match.OurHistory[0] = 3, game.match.TheirHistory[0] = 1;
+  game.match.OurHistory[1] = 5, game.match.TheirHistory[1] = 12;
+  game.match.OurMatchTotal = 8;
+  game.match.TheirMatchTotal = 13;
+}
+
+struct PageCase {
+  Options options;
+  int page;
+  int lineY;
+  std::vector<std::string> items;  // rows 1.., at x 213 and y 94 + 31 per row
+  int newestHistoryY;              // the hand before lies one row lower
+};
+
+class ScorePageRowsTest : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(ScorePageRowsTest, RowsOfTheVariantsPage) {
+  const PageCase& c = GetParam();
+  Game game(c.options, 1);
+  SetUpHand(game);
+  EXPECT_EQ(ScorePageNumber(game.settings), c.page);
+  EXPECT_EQ(ScorePageLineY(game.layout, c.page), c.lineY);
+
+  std::vector<TextRow> expected{{0, 213, 94, "  We  )    They   "}};
+  int r = 1;
+  for (const std::string& item : c.items) expected.push_back({r, 213, 94 + 31 * r, item}), ++r;
+  expected.push_back({r, 233, c.newestHistoryY + 31, "      3    1"});
+  expected.push_back({r + 1, 233, c.newestHistoryY, "      5   12"});
+  expected.push_back({9, 233, 438, "      8   13"});
+  expected.push_back({10, 213, 469, ""});
+  EXPECT_EQ(ScorePageRows(game, c.page), expected);
+}
+
+const std::vector<std::string> kItems1 = {"Cards:24   16", "Coins: 6    4", "7coin: 1    0",
+                                          "Prime:78    0", "Kevro: 2    0"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Variants, ScorePageRowsTest,
+    ::testing::Values(PageCase{{.variant = Variant::Nine}, 1, 273, kItems1, 280},
+                      PageCase{{.variant = Variant::Romane}, 1, 273, kItems1, 280},
+                      PageCase{{.variant = Variant::Napoletane}, 1, 273, kItems1, 280},
+                      PageCase{{.variant = Variant::Romane, .extraCoinPoints = true},
+                               2,
+                               335,
+                               {"Cards:24   16", "Coins: 6    4", "MoreC: 1    0", "7coin: 1    0",
+                                "Kcoin: 0    1", "Prime:78    0", "Kevro: 2    0"},
+                               342},
+                      PageCase{{.variant = Variant::UmbriaMarche},
+                               3,
+                               304,
+                               {"Cards:24   16", "Coins: 6    4", "7coin: 1    0", "Kcoin: 0    1",
+                                "Prime:78    0", "Kevro: 2    0"},
+                               311}));
+
+TEST(ScorePageRows, ValuesAlignRightAndWideOnesRunLonger) {
+  Game game(Options{}, 1);
+  game.piles.Our.CardCount = 5;
+  game.piles.Their.CardCount = 12;
+  EXPECT_EQ(ScorePageRows(game, 1)[1].Text, "Cards: 5   12");
+  game.piles.Our.CardCount = 123;
+  game.piles.Their.CardCount = 123456;
+  EXPECT_EQ(ScorePageRows(game, 1)[1].Text, "Cards:123123456");
+  game.match.MatchResultText = "We Won!";
+  EXPECT_EQ(ScorePageRows(game, 1).back().Text, "We Won!");
+}
+
+TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {
+  Game game(Options{}, 1);
+  // A full page in the nine-card game: five hands, the oldest at row 10.
+  game.match.HistoryCount = 5;
+  for (int k = 0; k < 12; ++k) game.match.OurHistory[static_cast<std::size_t>(k)] = k;
+  std::vector<TextRow> rows = ScorePageRows(game, 1);
+  ASSERT_EQ(rows.size(), 13u);
+  EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      0    0"}));
+  EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "      4    0"}));
+  // A history longer than the page shows its newest hands and no more rows.
+  game.match.HistoryCount = 12;
+  rows = ScorePageRows(game, 1);
+  ASSERT_EQ(rows.size(), 13u);
+  EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      7    0"}));
+  EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "     11    0"}));
+}
+
+TEST(ClockText, TwelveHourClockWithTwoDigitsAndTheDesignator) {
+  const std::vector<std::pair<TimeOfDay, std::string>> cases = {
+      {{21, 5}, "09:05 PM"},  {{0, 0}, "12:00 AM"},  {{12, 0}, "12:00 PM"},
+      {{11, 59}, "11:59 AM"}, {{13, 7}, "01:07 PM"}, {{23, 59}, "11:59 PM"}};
+  for (const auto& [time, text] : cases) {
+    EXPECT_EQ(ClockText(time), text) << time.Hour << ":" << time.Minute;
+  }
+}
+
+}  // namespace
+}  // namespace verlano
