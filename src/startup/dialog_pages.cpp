@@ -1,5 +1,7 @@
 #include "startup/dialog_pages.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "startup/deck_preview.h"
@@ -57,6 +59,27 @@ GtkWidget* PreviewOf(const torPAK& pak, std::string_view entryName) {
   return gtk_image_new_from_pixbuf(picture.get());  // the image takes its own reference
 }
 
+// Lines in capitals are the headings of the text: set in bold.
+void FillWithHeadings(GtkTextBuffer* buffer, std::string_view text) {
+  GtkTextTag* bold = gtk_text_buffer_create_tag(buffer, nullptr, "weight", PANGO_WEIGHT_BOLD,
+                                                "pixels-above-lines", 6, nullptr);
+  GtkTextIter end;
+  while (!text.empty()) {
+    const std::size_t cut = text.find('\n');
+    const std::string_view line = text.substr(0, cut);
+    const bool heading = std::none_of(line.begin(), line.end(), [](char c) {
+      return std::islower(static_cast<unsigned char>(c));
+    });
+    gtk_text_buffer_get_end_iter(buffer, &end);
+    const std::string withBreak = std::string(line) + (cut == std::string_view::npos ? "" : "\n");
+    // The tag list ends at the first null: a plain line gets no tag.
+    gtk_text_buffer_insert_with_tags(buffer, &end, withBreak.data(),
+                                     static_cast<gint>(withBreak.size()), heading ? bold : nullptr,
+                                     nullptr);
+    text = cut == std::string_view::npos ? std::string_view() : text.substr(cut + 1);
+  }
+}
+
 }  // namespace
 
 DeckPage BuildDeckPage(const torPAK& pak) {
@@ -112,9 +135,10 @@ GtkWidget* BuildTextPage(std::string_view text) {
   gtk_text_view_set_right_margin(GTK_TEXT_VIEW(view), 10);
   gtk_text_view_set_top_margin(GTK_TEXT_VIEW(view), 8);
   gtk_text_view_set_pixels_below_lines(GTK_TEXT_VIEW(view), 4);
-  gtk_text_buffer_set_text(gtk_text_view_get_buffer(GTK_TEXT_VIEW(view)), text.data(),
-                           static_cast<gint>(text.size()));
+  FillWithHeadings(gtk_text_view_get_buffer(GTK_TEXT_VIEW(view)), text);
   GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
+  // A scroll bar always in sight tells a newcomer there is more to read.
+  gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scroller), FALSE);
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER,
                                  GTK_POLICY_AUTOMATIC);
   gtk_container_add(GTK_CONTAINER(scroller), view);
