@@ -55,7 +55,13 @@ GtkWidget* AddCheck(GtkWidget* box, std::string_view caption, int indent) {
 GtkWidget* PreviewOf(const torPAK& pak, std::string_view entryName) {
   std::string error;
   const OwnedPixbuf picture = LoadDeckPreview(pak, entryName, error);
-  if (!picture) return TextLabel("No preview: " + error, 0);
+  if (!picture) {
+    // Keep the page's width: a short caption, the reason on hovering.
+    GtkWidget* missing = TextLabel("No preview", 0);
+    gtk_label_set_max_width_chars(GTK_LABEL(missing), 12);
+    gtk_widget_set_tooltip_text(missing, error.c_str());
+    return missing;
+  }
   return gtk_image_new_from_pixbuf(picture.get());  // the image takes its own reference
 }
 
@@ -67,7 +73,7 @@ void FillWithHeadings(GtkTextBuffer* buffer, std::string_view text) {
   while (!text.empty()) {
     const std::size_t cut = text.find('\n');
     const std::string_view line = text.substr(0, cut);
-    const bool heading = std::none_of(line.begin(), line.end(), [](char c) {
+    const bool heading = !line.empty() && std::none_of(line.begin(), line.end(), [](char c) {
       return std::islower(static_cast<unsigned char>(c));
     });
     gtk_text_buffer_get_end_iter(buffer, &end);
