@@ -2,6 +2,8 @@
 
 #include <numbers>
 
+#include "card_paint.h"
+
 namespace verlano::mkres {
 
 namespace {
@@ -9,18 +11,8 @@ namespace {
 // Everything is drawn on a 256-unit square, scaled to the size asked for.
 constexpr double kUnits = 256.0;
 
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  constexpr double kQuarter = std::numbers::pi / 2;
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -kQuarter, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, kQuarter);
-  cairo_arc(cr, x + r, y + h - r, r, kQuarter, 2 * kQuarter);
-  cairo_arc(cr, x + r, y + r, r, 2 * kQuarter, 3 * kQuarter);
-  cairo_close_path(cr);
-}
-
 void Baize(cairo_t* cr) {
-  RoundedRect(cr, 8, 8, 240, 240, 44);
+  RoundedRectPath(cr, 8, 8, 240, 240, 44);
   cairo_pattern_t* green = cairo_pattern_create_radial(110, 100, 20, 128, 128, 180);
   cairo_pattern_add_color_stop_rgb(green, 0, 0.16, 0.55, 0.30);
   cairo_pattern_add_color_stop_rgb(green, 1, 0.05, 0.32, 0.16);
@@ -33,7 +25,7 @@ void Baize(cairo_t* cr) {
 void CardOutline(cairo_t* cr, double cx, double cy, double degrees) {
   cairo_translate(cr, cx, cy);
   cairo_rotate(cr, degrees * std::numbers::pi / 180);
-  RoundedRect(cr, -52, -82, 104, 164, 12);
+  RoundedRectPath(cr, -52, -82, 104, 164, 12);
 }
 
 void CardBack(cairo_t* cr) {
