@@ -127,6 +127,14 @@ if [ "$mode" = dialog ]; then
   # Installed into a prefix made read-only: the game starts and unpacks elsewhere.
   prefix=$scratch/prefix
   cmake --install "$build" --prefix "$prefix" >/dev/null
+  desktop-file-validate "$prefix/share/applications/org.verlano.Verlano.desktop" ||
+    fail "the desktop entry does not validate"
+  appstreamcli validate --no-net "$prefix/share/metainfo/org.verlano.Verlano.metainfo.xml" >/dev/null ||
+    fail "the AppStream metadata does not validate"
+  for size in 16 22 24 32 48 64 128 256; do
+    [ "$(identify -format %wx%h "$prefix/share/icons/hicolor/${size}x$size/apps/org.verlano.Verlano.png")" = "${size}x$size" ] ||
+      fail "no $size pixel icon"
+  done
   chmod -R a+rX,a-w "$prefix"
   runner=()
   [ "$(id -u)" = 0 ] && runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
