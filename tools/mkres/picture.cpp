@@ -1,6 +1,10 @@
 #include "picture.h"
 
+#include <stdexcept>
+#include <system_error>
+
 #include "resources/little_endian.h"
+#include "resources/whole_file.h"
 
 namespace verlano::mkres {
 
@@ -108,6 +112,17 @@ std::vector<std::uint8_t> EncodePng(const Surface& surface) {
   std::vector<std::uint8_t> out;
   cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &out);
   return out;
+}
+
+void SavePng(const Surface& surface, const std::filesystem::path& file) {
+  std::string error;
+  if (!WriteWholeFile(file.string(), EncodePng(surface), error)) throw std::runtime_error(error);
+}
+
+void MakeFolders(const std::filesystem::path& folder) {
+  std::error_code made;
+  std::filesystem::create_directories(folder, made);
+  if (made) throw std::runtime_error("cannot create " + folder.string() + ": " + made.message());
 }
 
 }  // namespace verlano::mkres

@@ -7,6 +7,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,5 +42,11 @@ std::vector<std::uint8_t> EncodeBmp24(const Surface& surface);
 std::vector<std::uint8_t> EncodeBmp24Opaque(const Surface& surface, std::uint32_t backgroundRgb);
 
 std::vector<std::uint8_t> EncodePng(const Surface& surface);
+
+// Writes the picture as a PNG file. Throws std::runtime_error on failure.
+void SavePng(const Surface& surface, const std::filesystem::path& file);
+
+// Makes `folder` and its parents as needed. Throws std::runtime_error on failure.
+void MakeFolders(const std::filesystem::path& folder);
 
 }  // namespace verlano::mkres

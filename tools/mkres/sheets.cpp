@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <stdexcept>
 
 #include "archive.h"
 #include "fonts.h"
 #include "pages.h"
-#include "resources/whole_file.h"
 #include "text.h"
 
 namespace verlano::mkres {
@@ -82,11 +80,6 @@ void Label(cairo_t* cr, double x, double y, const std::string& text, double size
 void Fill(cairo_t* cr, double r, double g, double b) {
   cairo_set_source_rgb(cr, r, g, b);
   cairo_paint(cr);
-}
-
-void SavePng(const Surface& sheet, const std::filesystem::path& file) {
-  std::string error;
-  if (!WriteWholeFile(file.string(), EncodePng(sheet), error)) throw std::runtime_error(error);
 }
 
 Surface DeckSheet(DeckStyle style) {
@@ -199,9 +192,7 @@ Surface CursorAndLinesSheet() {
 
 void WriteContactSheets(const std::string& directory) {
   const std::filesystem::path dir(directory);
-  std::error_code made;
-  std::filesystem::create_directories(dir, made);
-  if (made) throw std::runtime_error("cannot create " + directory + ": " + made.message());
+  MakeFolders(dir);
   SavePng(DeckSheet(DeckStyle::Trevigiano), dir / "deck_trevigiano.png");
   SavePng(DeckSheet(DeckStyle::Royal), dir / "deck_royal.png");
   SavePng(DeckSheet(DeckStyle::Trent), dir / "deck_trent.png");

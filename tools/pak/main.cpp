@@ -1,23 +1,33 @@
 // verlano-pak: list, extract and create the game's PAK archives.
 #include <iostream>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "pak_commands.h"
+#include "startup/program_args.h"
 
 namespace {
 
+constexpr verlano::ProgramHelp kHelp{
+    "verlano-pak",
+    "verlano-pak list ARCHIVE\n"
+    "       verlano-pak extract ARCHIVE DIR\n"
+    "       verlano-pak create ARCHIVE FILE|NAME=FILE...",
+    "Lists, extracts and creates the PAK archives the game keeps its pictures, fonts and\n"
+    "sounds in. An entry is named by its file's base name, or by NAME in NAME=FILE."};
+
 int Usage() {
-  std::cerr << "usage: verlano-pak list ARCHIVE\n"
-               "       verlano-pak extract ARCHIVE DIR\n"
-               "       verlano-pak create ARCHIVE FILE|NAME=FILE...\n";
+  std::cerr << "usage: " << kHelp.usage << '\n';
   return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::span<char* const> given(argv + 1, argv + argc);
+  if (const auto status = verlano::AnswerHelpOrVersion(given, kHelp, std::cout)) return *status;
+  const std::vector<std::string> args(given.begin(), given.end());
   if (args.empty()) return Usage();
   const std::string& command = args[0];
   if (command == "list" && args.size() == 2)

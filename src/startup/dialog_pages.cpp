@@ -1,0 +1,155 @@
+#include "startup/dialog_pages.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "startup/deck_preview.h"
+#include "startup/dialog_texts.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr int kNoteIndent = 26;  // lines a note up with its option's caption
+
+GtkWidget* PageBox() {
+  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 6);
+  gtk_container_set_border_width(GTK_CONTAINER(box), 14);
+  return box;
+}
+
+GtkWidget* TextLabel(std::string_view text, int indent) {
+  GtkWidget* label = gtk_label_new(std::string(text).c_str());
+  gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+  gtk_label_set_max_width_chars(GTK_LABEL(label), 58);
+  gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+  gtk_widget_set_margin_start(label, indent);
+  return label;
+}
+
+// The grey explanation under an option, with room before the next option.
+GtkWidget* AddNote(GtkWidget* box, std::string_view text, int indent) {
+  GtkWidget* note = TextLabel(text, indent);
+  gtk_style_context_add_class(gtk_widget_get_style_context(note), GTK_STYLE_CLASS_DIM_LABEL);
+  gtk_widget_set_margin_bottom(note, 8);
+  gtk_box_pack_start(GTK_BOX(box), note, FALSE, FALSE, 0);
+  return note;
+}
+
+GtkWidget* AddRadio(GtkWidget* box, GtkWidget* groupMember, std::string_view caption) {
+  GtkWidget* button = gtk_radio_button_new_with_label_from_widget(
+      groupMember != nullptr ? GTK_RADIO_BUTTON(groupMember) : nullptr,
+      std::string(caption).c_str());
+  gtk_box_pack_start(GTK_BOX(box), button, FALSE, FALSE, 0);
+  return button;
+}
+
+GtkWidget* AddCheck(GtkWidget* box, std::string_view caption, int indent) {
+  GtkWidget* check = gtk_check_button_new_with_label(std::string(caption).c_str());
+  gtk_widget_set_margin_start(check, indent);
+  gtk_box_pack_start(GTK_BOX(box), check, FALSE, FALSE, 0);
+  return check;
+}
+
+GtkWidget* PreviewOf(const torPAK& pak, std::string_view entryName) {
+  std::string error;
+  const OwnedPixbuf picture = LoadDeckPreview(pak, entryName, error);
+  if (!picture) {
+    // Keep the page's width: a short caption, the reason on hovering.
+    GtkWidget* missing = TextLabel("No preview", 0);
+    gtk_label_set_max_width_chars(GTK_LABEL(missing), 12);
+    gtk_widget_set_tooltip_text(missing, error.c_str());
+    return missing;
+  }
+  return gtk_image_new_from_pixbuf(picture.get());  // the image takes its own reference
+}
+
+// Lines in capitals are the headings of the text: set in bold.
+void FillWithHeadings(GtkTextBuffer* buffer, std::string_view text) {
+  GtkTextTag* bold = gtk_text_buffer_create_tag(buffer, nullptr, "weight", PANGO_WEIGHT_BOLD,
+                                                "pixels-above-lines", 6, nullptr);
+  GtkTextIter end;
+  while (!text.empty()) {
+    const std::size_t cut = text.find('\n');
+    const std::string_view line = text.substr(0, cut);
+    const bool heading = !line.empty() && std::none_of(line.begin(), line.end(), [](char c) {
+      return std::islower(static_cast<unsigned char>(c));
+    });
+    gtk_text_buffer_get_end_iter(buffer, &end);
+    const std::string withBreak = std::string(line) + (cut == std::string_view::npos ? "" : "\n");
+    // The tag list ends at the first null: a plain line gets no tag.
+    gtk_text_buffer_insert_with_tags(buffer, &end, withBreak.data(),
+                                     static_cast<gint>(withBreak.size()), heading ? bold : nullptr,
+                                     nullptr);
+    text = cut == std::string_view::npos ? std::string_view() : text.substr(cut + 1);
+  }
+}
+
+}  // namespace
+
+DeckPage BuildDeckPage(const torPAK& pak) {
+  DeckPage deck;
+  deck.page = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
+  GtkWidget* choices = PageBox();
+  gtk_box_pack_start(GTK_BOX(deck.page), choices, TRUE, TRUE, 0);
+  deck.previews = gtk_stack_new();
+  gtk_widget_set_margin_end(deck.previews, 20);
+  gtk_widget_set_valign(deck.previews, GTK_ALIGN_CENTER);
+  gtk_box_pack_start(GTK_BOX(deck.page), deck.previews, FALSE, FALSE, 0);
+  for (std::size_t row = 0; row < kDeckOptions.size(); ++row) {
+    const DeckOption& option = kDeckOptions[row];
+    deck.buttons[row] = AddRadio(choices, deck.buttons[0], option.caption);
+    AddNote(choices, option.note, kNoteIndent);
+    gtk_stack_add_named(GTK_STACK(deck.previews), PreviewOf(pak, option.previewEntry),
+                        std::to_string(row).c_str());
+  }
+  return deck;
+}
+
+OptionsPage BuildOptionsPage() {
+  OptionsPage options;
+  options.page = PageBox();
+  for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
+    const VariantOption& variant = kVariantOptions[row];
+    options.variants[row] = AddRadio(options.page, options.variants[0], variant.caption);
+    AddNote(options.page, variant.note, kNoteIndent);
+  }
+  // The extra points belong to Romane, the last variant: indented under it.
+  options.extraPoints = AddCheck(options.page, kExtraPointsCaption, kNoteIndent);
+  options.extraPointsNote = AddNote(options.page, kExtraPointsNote, 2 * kNoteIndent);
+  options.slow = AddCheck(options.page, kSlowCaption, 0);
+  AddNote(options.page, kSlowNote, kNoteIndent);
+  return options;
+}
+
+GtkWidget* BuildKeysPage() {
+  GtkWidget* page = PageBox();
+  gtk_box_set_spacing(GTK_BOX(page), 14);
+  for (std::string_view help : kKeyHelp) {
+    gtk_box_pack_start(GTK_BOX(page), TextLabel(help, 0), FALSE, FALSE, 0);
+  }
+  return page;
+}
+
+GtkWidget* BuildTextPage(std::string_view text) {
+  GtkWidget* view = gtk_text_view_new();
+  gtk_text_view_set_editable(GTK_TEXT_VIEW(view), FALSE);
+  gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(view), FALSE);
+  gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(view), GTK_WRAP_WORD);
+  gtk_text_view_set_left_margin(GTK_TEXT_VIEW(view), 10);
+  gtk_text_view_set_right_margin(GTK_TEXT_VIEW(view), 10);
+  gtk_text_view_set_top_margin(GTK_TEXT_VIEW(view), 8);
+  gtk_text_view_set_pixels_below_lines(GTK_TEXT_VIEW(view), 4);
+  FillWithHeadings(gtk_text_view_get_buffer(GTK_TEXT_VIEW(view)), text);
+  GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
+  // A scroll bar always in sight tells a newcomer there is more to read.
+  gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scroller), FALSE);
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER,
+                                 GTK_POLICY_AUTOMATIC);
+  gtk_container_add(GTK_CONTAINER(scroller), view);
+  gtk_container_set_border_width(GTK_CONTAINER(scroller), 8);
+  return scroller;
+}
+
+}  // namespace verlano

@@ -1,0 +1,73 @@
+#pragma once
+// The reading matter of the options dialog: the key help, the rules for a
+// newcomer and the acknowledgements. Plain text, so the pages stay layout only.
+
+#include <array>
+#include <string_view>
+
+namespace verlano {
+
+inline constexpr std::array<std::string_view, 4> kKeyHelp = {
+    "Pressing the key P at any time pauses the game. Press again to resume.",
+    "Press the R key to Re-order your cards in your hand in ascending order.",
+    "Use the ESCAPE key to exit the game.",
+    "Use mouse left button click to play a card from your hand when it is your turn. If the card "
+    "can make a capture, use left-click on the cards you want to capture (right-clicking on "
+    "selected cards deselects them). If the card you have played cannot make any capture, the "
+    "play passes automatically to the next player.",
+};
+
+inline constexpr std::string_view kRulesText =
+    R"(THE PACK
+Verlano is played with the 40-card Italian pack: ace to seven and three court cards in each of four suits. Coins (diamonds in the Royal deck) are the scoring suit. For capturing, an ace counts 1, the cards two to seven their face value, the page (jack) 8, the knight (queen) 9 and the king 10.
+
+THE PLAYERS
+Four players form two sides. You sit at the bottom of the table and your computer partner sits opposite you; the two computer players on your left and right play together against you. Turns go round the table one player at a time.
+
+THE DEAL
+In "Verlano 9 cards" each player receives 9 cards, three at a time, and four cards are laid face up on the table. In the three "10 cards" variants each player receives 10 cards, five at a time, and the table starts empty. The player served first plays first.
+
+CAPTURES
+On your turn you play one card to the table. If a table card has the same value, your card takes it. If none does, your card may take a group of table cards whose values add up to its own: a king (10) takes a six and a four, or an ace, a two and a seven. An ace takes only another ace. A single card of equal value always comes first: with a seven on the table, your seven cannot take a three and a four instead.
+Taking is not optional: a card that can take must take. The cards taken and the card that took them go to your side's pile. A card that takes nothing stays on the table for the others.
+
+SWEEPS
+Taking every card on the table is a sweep and scores one point, except on the very last play of the hand. When all cards have been played, whatever is left on the table goes to the side that made the last capture; that is never a sweep.
+
+SCORING
+When a hand ends, each side counts its pile:
+- Most cards: 1 point to the side with more than 20 cards.
+- The seven of coins: 1 point.
+- Primiera: 1 point to the side with the better primiera. Take your best card in each suit, counting a seven 21, a six 18, an ace 16, a five 15, a four 14, a three 13, a two 12 and a court card 10, and add the four. A side without a card of every suit has no primiera.
+- Every sweep: 1 point.
+The variants add to these:
+- "Verlano 9 cards" and "10 cards Napoletane": 1 point for most coins (six or more). 4 points a hand, plus the sweeps.
+- "10 cards Umbria and Marche": most coins and 1 point for the King of Coins. 5 points a hand, plus the sweeps.
+- "10 cards Romane": no point for most coins; instead every coin in your pile is worth a point. 13 points a hand, plus the sweeps.
+- "10 cards Romane" with "Punti per piu Dinari e Rebello": as Romane, plus most coins and the King of Coins. 15 points a hand, plus the sweeps.
+Equal counts give nobody the point.
+
+WINNING
+A side wins the match when its total passes the target and is ahead of the other side: more than 20 points ("Verlano 9 cards", "10 cards Napoletane", "10 cards Umbria and Marche") or more than 40 ("10 cards Romane"). If both sides pass the target level, play goes on until one of them is ahead. From the second match on, every "10 cards" variant is played to more than 40.
+After each hand the score page shows both sides' points; click to deal the next hand.)";
+
+inline constexpr std::string_view kCreditsText =
+    R"(Verlano: every picture, bitmap font and sound of the game is drawn or synthesised by its own resource builder when the game is built. Nothing is copied from another game.
+
+LIBRARIES
+- SDL2 (Simple DirectMedia Layer): display, input and sound. zlib licence.
+- SDL2_image: reading pictures. zlib licence.
+- SDL2_mixer: playing sounds. zlib licence.
+- GTK 3, with GLib and GdkPixbuf: this options dialog. GNU Lesser General Public License 2.1 or later.
+- cairo: drawing the cards and pages at build time. GNU Lesser General Public License 2.1 or Mozilla Public License 1.1.
+- Pango: laying out the text of the pictures at build time. GNU Lesser General Public License 2 or later.
+
+FONTS
+Rendered into the game's pictures at build time.
+- Humor Sans: the handwriting of the score page. SIL Open Font License 1.1.
+- DSEG7 Classic: the digits of the table's clock. SIL Open Font License 1.1.
+- DejaVu Serif, Sans and Sans Mono: the card indices and the plain lettering. Bitstream Vera Fonts licence; the DejaVu changes are in the public domain.
+
+Thanks to the authors and maintainers of all of them.)";
+
+}  // namespace verlano

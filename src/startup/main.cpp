@@ -1,0 +1,46 @@
+// verlano: the game. `Main` finds the program's folder, where the resource
+// archive lies, and shows the options dialog; Play starts the table.
+#include <gtk/gtk.h>
+
+#include <iostream>
+#include <span>
+#include <string>
+
+#include "startup/play_button.h"
+#include "startup/program_args.h"
+#include "startup/program_folder.h"
+#include "startup/startup_dialog.h"
+
+namespace {
+
+constexpr verlano::ProgramHelp kHelp{
+    "verlano", "verlano",
+    "Verlano, the Italian four-player partnership capture card game. Opens the options\n"
+    "dialog, where you choose the deck and the rules, then the game table."};
+
+int Main() {
+  const std::string resPath = verlano::RunningProgramFolder();
+  if (resPath.empty()) {
+    std::cerr << "verlano: cannot tell which folder the program is in\n";
+    return 1;
+  }
+  // The game reads and writes numbers the C way; GTK must not switch the locale.
+  gtk_disable_setlocale();
+  if (!gtk_init_check(nullptr, nullptr)) {
+    std::cerr << "verlano: cannot open the display (an X11 or Wayland desktop is needed)\n";
+    return 1;
+  }
+  verlano::StartupDialog dialog(resPath + verlano::Settings{}.ArchiveName);
+  const std::optional<verlano::DialogState> chosen = dialog.Run();
+  if (!chosen) return 0;
+  return verlano::PressPlay(dialog, *chosen, resPath);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::span<char* const> args(argv + 1, argv + argc);
+  if (const auto status = verlano::AnswerHelpOrVersion(args, kHelp, std::cout)) return *status;
+  if (!args.empty()) return verlano::RefuseArgument(args.front(), kHelp, std::cerr);
+  return Main();
+}

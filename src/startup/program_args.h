@@ -1,0 +1,33 @@
+#pragma once
+// The answers every Verlano program gives on its command line: `--help` prints
+// how the program is used and `--version` the project's version, both on
+// standard output with status 0, so the game and the tools behave alike.
+
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace verlano {
+
+// What `--help` says about one program.
+struct ProgramHelp {
+  std::string_view name;   // "verlano-pak"
+  std::string_view usage;  // one or more lines, each starting with the program's name
+  std::string_view about;  // a sentence or two on what it does
+};
+
+// The project's version, "major.minor.patch".
+std::string_view ProgramVersion();
+
+// When the first argument is `--help` or `--version`, writes the answer to
+// `out` and gives the exit status (0); otherwise nothing, and the program reads
+// its arguments as usual. `args` excludes the program's own name.
+std::optional<int> AnswerHelpOrVersion(std::span<char* const> args, const ProgramHelp& help,
+                                       std::ostream& out);
+
+// For an argument the program does not take: says so and how it is used on
+// `err`, and gives the conventional status for a wrong command line (2).
+int RefuseArgument(std::string_view argument, const ProgramHelp& help, std::ostream& err);
+
+}  // namespace verlano

@@ -1,0 +1,167 @@
+#include "startup/startup_dialog.h"
+
+#include <string>
+
+#include "startup/dialog_texts.h"
+#include "startup/program_args.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr const char* kRequirement =
+    "Requires an X11 or Wayland desktop with SDL 2; sound is optional.";
+
+template <std::size_t N>
+std::size_t ActiveRow(const std::array<GtkWidget*, N>& buttons) {
+  for (std::size_t row = 0; row < N; ++row) {
+    if (gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(buttons[row]))) return row;
+  }
+  return 0;
+}
+
+void AddTab(GtkWidget* notebook, GtkWidget* page, const char* title) {
+  gtk_notebook_append_page(GTK_NOTEBOOK(notebook), page, gtk_label_new(title));
+}
+
+}  // namespace
+
+StartupDialog::StartupDialog(const std::string& archivePath)
+    : window_(gtk_window_new(GTK_WINDOW_TOPLEVEL)) {
+  std::string ignored;  // a missing archive shows in the previews, and is reported at Play
+  pak_.OpenQ2Pak(archivePath, ignored);
+  GtkWindow* window = GTK_WINDOW(window_.get());
+  gtk_window_set_title(window, "Verlano");
+  gtk_window_set_icon_name(window, "org.verlano.Verlano");
+  gtk_window_set_modal(window, TRUE);
+  gtk_window_set_resizable(window, FALSE);
+  gtk_window_set_position(window, GTK_WIN_POS_CENTER);
+  g_signal_connect(window_.get(), "delete-event", G_CALLBACK(OnCloseBox), this);
+
+  deck_ = BuildDeckPage(pak_);
+  options_ = BuildOptionsPage();
+  GtkWidget* notebook = gtk_notebook_new();
+  gtk_widget_set_size_request(notebook, 640, 430);
+  AddTab(notebook, deck_.page, "Deck");
+  AddTab(notebook, BuildKeysPage(), "Keys");
+  AddTab(notebook, BuildTextPage(kRulesText), "Rules");
+  AddTab(notebook, BuildTextPage(kCreditsText), "Credits");
+  AddTab(notebook, options_.page, "Options");
+
+  GtkWidget* layout = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
+  gtk_container_set_border_width(GTK_CONTAINER(layout), 10);
+  gtk_box_pack_start(GTK_BOX(layout), notebook, TRUE, TRUE, 0);
+  gtk_box_pack_start(GTK_BOX(layout), BuildButtonRow(), FALSE, FALSE, 0);
+  gtk_container_add(GTK_CONTAINER(window_.get()), layout);
+
+  for (GtkWidget* button : deck_.buttons) {
+    g_signal_connect(button, "toggled", G_CALLBACK(OnDeckToggled), this);
+  }
+  for (GtkWidget* button : options_.variants) {
+    g_signal_connect(button, "toggled", G_CALLBACK(OnVariantToggled), this);
+  }
+  UpdateExtraPoints();
+}
+
+GtkWidget* StartupDialog::BuildButtonRow() {
+  GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
+  GtkWidget* facts = gtk_box_new(GTK_ORIENTATION_VERTICAL, 2);
+  const std::string version = "Version " + std::string(ProgramVersion());
+  for (const char* text : {version.c_str(), kRequirement}) {
+    GtkWidget* label = gtk_label_new(text);
+    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    gtk_style_context_add_class(gtk_widget_get_style_context(label), GTK_STYLE_CLASS_DIM_LABEL);
+    gtk_box_pack_start(GTK_BOX(facts), label, FALSE, FALSE, 0);
+  }
+  gtk_box_pack_start(GTK_BOX(row), facts, TRUE, TRUE, 0);
+
+  GtkWidget* exit = gtk_button_new_with_mnemonic("E_xit");
+  play_ = gtk_button_new_with_mnemonic("_Play");
+  gtk_style_context_add_class(gtk_widget_get_style_context(play_),
+                              GTK_STYLE_CLASS_SUGGESTED_ACTION);
+  gtk_widget_set_size_request(exit, 90, -1);
+  gtk_widget_set_size_request(play_, 90, -1);
+  g_signal_connect(exit, "clicked", G_CALLBACK(OnExit), this);
+  g_signal_connect(play_, "clicked", G_CALLBACK(OnPlay), this);
+  gtk_box_pack_start(GTK_BOX(row), exit, FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(row), play_, FALSE, FALSE, 0);
+  return row;
+}
+
+std::optional<DialogState> StartupDialog::Run() {
+  gtk_widget_show_all(window_.get());
+  // Play is the default and starts with the focus, so Return starts the game.
+  gtk_widget_set_can_default(play_, TRUE);
+  gtk_window_set_default(GTK_WINDOW(window_.get()), play_);
+  gtk_widget_grab_focus(play_);
+  gtk_main();
+  if (!playPressed_) return std::nullopt;
+  return Selected();
+}
+
+void StartupDialog::ShowError(const std::string& message) {
+  const OwnedWindow box(gtk_message_dialog_new(GTK_WINDOW(window_.get()), GTK_DIALOG_MODAL,
+                                               GTK_MESSAGE_ERROR, GTK_BUTTONS_CLOSE,
+                                               "The game cannot start"));
+  gtk_message_dialog_format_secondary_text(GTK_MESSAGE_DIALOG(box.get()), "%s", message.c_str());
+  gtk_window_set_title(GTK_WINDOW(box.get()), "Verlano");
+  gtk_dialog_run(GTK_DIALOG(box.get()));
+}
+
+void StartupDialog::Close() {
+  if (!window_) return;
+  gtk_widget_hide(window_.get());
+  window_.reset();
+  while (gtk_events_pending()) gtk_main_iteration();
+  gdk_display_sync(gdk_display_get_default());
+}
+
+void StartupDialog::OnPlay(GtkWidget*, gpointer self) {
+  static_cast<StartupDialog*>(self)->Finish(true);
+}
+
+void StartupDialog::OnExit(GtkWidget*, gpointer self) {
+  static_cast<StartupDialog*>(self)->Finish(false);
+}
+
+gboolean StartupDialog::OnCloseBox(GtkWidget*, GdkEvent*, gpointer self) {
+  static_cast<StartupDialog*>(self)->Finish(false);
+  return TRUE;  // the dialog's owner destroys the window, not GTK
+}
+
+void StartupDialog::OnDeckToggled(GtkWidget*, gpointer self) {
+  static_cast<StartupDialog*>(self)->ShowChosenPreview();
+}
+
+void StartupDialog::OnVariantToggled(GtkWidget*, gpointer self) {
+  static_cast<StartupDialog*>(self)->UpdateExtraPoints();
+}
+
+void StartupDialog::Finish(bool play) {
+  playPressed_ = play;
+  gtk_main_quit();
+}
+
+void StartupDialog::ShowChosenPreview() {
+  gtk_stack_set_visible_child_name(GTK_STACK(deck_.previews),
+                                   std::to_string(ActiveRow(deck_.buttons)).c_str());
+}
+
+void StartupDialog::UpdateExtraPoints() {
+  const bool allowed = ExtraPointsAllowed(ActiveRow(options_.variants));
+  if (!allowed) gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(options_.extraPoints), FALSE);
+  gtk_widget_set_sensitive(options_.extraPoints, allowed);
+  gtk_widget_set_sensitive(options_.extraPointsNote, allowed);
+}
+
+DialogState StartupDialog::Selected() const {
+  DialogState state;
+  state.deckRow = ActiveRow(deck_.buttons);
+  state.variantRow = ActiveRow(options_.variants);
+  state.extraPointsTicked =
+      gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.extraPoints)) != FALSE;
+  state.slowTicked = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.slow)) != FALSE;
+  return state;
+}
+
+}  // namespace verlano

@@ -1,0 +1,58 @@
+#pragma once
+// frmStartup: the modal options dialog the game opens with. Tabs "Deck",
+// "Keys", "Rules", "Credits" and "Options", and below them the version, what
+// the game needs, Exit and Play. It hands back what was chosen and stays on
+// screen until the caller closes it, so a failure after Play can still be
+// reported from it.
+
+#include <optional>
+#include <string>
+
+#include "resources/tor_pak.h"
+#include "startup/dialog_choices.h"
+#include "startup/dialog_pages.h"
+#include "startup/gtk_owners.h"
+
+namespace verlano {
+
+class StartupDialog {
+ public:
+  // Builds the dialog (GTK must be initialised); the deck previews come from
+  // the archive `archivePath`.
+  explicit StartupDialog(const std::string& archivePath);
+  StartupDialog(const StartupDialog&) = delete;
+  StartupDialog& operator=(const StartupDialog&) = delete;
+
+  // Shows the dialog and waits: what is selected when Play is pressed, or
+  // nothing after Exit or the close box.
+  std::optional<DialogState> Run();
+
+  // A message box over the dialog, waiting until it is dismissed.
+  void ShowError(const std::string& message);
+
+  // Hides and destroys the dialog and lets GTK finish what that leaves pending,
+  // so the window is off the screen before anything else is shown.
+  void Close();
+
+ private:
+  static void OnPlay(GtkWidget*, gpointer self);
+  static void OnExit(GtkWidget*, gpointer self);
+  static gboolean OnCloseBox(GtkWidget*, GdkEvent*, gpointer self);
+  static void OnDeckToggled(GtkWidget*, gpointer self);
+  static void OnVariantToggled(GtkWidget*, gpointer self);
+
+  void Finish(bool play);
+  void ShowChosenPreview();
+  void UpdateExtraPoints();
+  DialogState Selected() const;
+  GtkWidget* BuildButtonRow();
+
+  torPAK pak_;
+  OwnedWindow window_;
+  DeckPage deck_;
+  OptionsPage options_;
+  GtkWidget* play_ = nullptr;
+  bool playPressed_ = false;
+};
+
+}  // namespace verlano

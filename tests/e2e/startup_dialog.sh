@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# The game's start on a private X server, driven with real X input:
+#   startup_dialog.sh GAME BUILD_DIR TABLE_BUILT dialog   the dialog, Exit, a missing archive,
+#                                                         Play, a read-only installed copy
+#   startup_dialog.sh GAME BUILD_DIR TABLE_BUILT table    Play opens the table (skips, status 77,
+#                                                         while the build has no table)
+# VERLANO_SHOTS=DIR keeps a picture of each of the dialog's five tabs there.
+set -euo pipefail
+game=$1 build=$2 table_built=$3 mode=${4:-dialog}
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ "$mode" = table ] && [ "$table_built" != ON ]; then
+  echo "SKIP: this build has no game table yet (it needs the game loop and the SDL platform)"
+  exit 77
+fi
+
+scratch=$(mktemp -d)
+chmod 755 "$scratch"
+xvfb_pid=
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  chmod -R u+w "$scratch" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$scratch/display")
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+
+export SDL_AUDIODRIVER=dummy
+export LSAN_OPTIONS="suppressions=$here/system_leaks.supp:print_suppressions=0"
+export NO_AT_BRIDGE=1
+
+# A copy of the game with (or without) its archive, so what it unpacks is seen.
+game_copy() {  # FOLDER WITH_ARCHIVE
+  mkdir -p "$1"
+  cp "$game" "$1/verlano"
+  [ "$2" = yes ] && cp "$(dirname "$game")/res077.pak" "$1/"
+  chmod -R a+rX "$1"
+}
+
+# Starts the game (optionally as another user) and waits for the dialog.
+# Sets X and Y to the dialog's top-left corner.
+start() {  # COMMAND...
+  "$@" >"$scratch/out" 2>&1 &
+  game_pid=$!
+  local window=
+  for _ in $(seq 150); do
+    window=$(xdotool search --onlyvisible --name '^Verlano$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    kill -0 "$game_pid" 2>/dev/null || { cat "$scratch/out"; fail "the game ended before its dialog showed"; }
+    sleep 0.2
+  done
+  [ -n "$window" ] || fail "no window titled Verlano"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  sleep 0.5
+}
+
+# Waits for the game to end and checks its status.
+ends_with() {  # STATUS WHAT
+  local status=0
+  for _ in $(seq 300); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  wait "$game_pid" || status=$?
+  game_pid=
+  [ "$status" = "$1" ] || { cat "$scratch/out"; fail "$2: status $status, not $1"; }
+}
+
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.4; }
+photo() { import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" "$5"; }
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+
+# Places inside the dialog, from its top-left corner.
+tab_x=(48 111 177 250 330) tab_y=28
+romane=(38 250) napoletane=(38 132) extra_box=(54 299) exit_button=(516 468)
+tabs=(deck keys rules credits options)
+
+# Nothing but the game and its archive in the folder, and no private folder made.
+untouched() {  # FOLDER WHAT
+  local left
+  left=$(ls -A "$1" | sort | tr '\n' ' ')
+  [ "$left" = "res077.pak verlano " ] || fail "$2: the program folder holds: $left"
+}
+
+private_folders() { find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'verlano-res-*' 2>/dev/null | sort; }
+
+if [ "$mode" = dialog ]; then
+  before=$(private_folders)
+  # The dialog shows with its title; the tabs; the extra points follow the variant; Exit.
+  game_copy "$scratch/game" yes
+  start "$scratch/game/verlano"
+  for i in 0 1 2 3 4; do
+    click "${tab_x[$i]}" "$tab_y"
+    [ -n "${VERLANO_SHOTS:-}" ] && photo 0 0 "$WIDTH" "$HEIGHT" "$VERLANO_SHOTS/dialog_${tabs[$i]}.png"
+  done
+  photo "${extra_box[@]}" 20 20 "$scratch/box_initial.png"
+  click "${romane[@]}"
+  click $((extra_box[0] + 10)) $((extra_box[1] + 10))
+  photo "${extra_box[@]}" 20 20 "$scratch/box_ticked.png"
+  same "$scratch/box_initial.png" "$scratch/box_ticked.png" && fail "ticking under Romane changed nothing"
+  click "${napoletane[@]}"
+  photo "${extra_box[@]}" 20 20 "$scratch/box_after.png"
+  same "$scratch/box_initial.png" "$scratch/box_after.png" ||
+    fail "after choosing another variant the extra points box is not unticked and disabled"
+  click "${exit_button[@]}"
+  ends_with 0 "Exit"
+  untouched "$scratch/game" "Exit"
+  [ "$(private_folders)" = "$before" ] || fail "Exit made a private resource folder"
+  echo "ok: dialog shown, extra points unticked with another variant, Exit ends with 0"
+
+  # A missing archive: reported from the dialog, and the program ends with 1.
+  game_copy "$scratch/bare" no
+  start "$scratch/bare/verlano"
+  xdotool key Return  # Play has the focus and is the default
+  sleep 1.5
+  xdotool key Return  # closes the message box
+  ends_with 1 "Play without an archive"
+  grep -q "verlano: " "$scratch/out" || fail "no message on standard error for a missing archive"
+  [ ! -e "$scratch/bare/res" ] || fail "a res folder was left beside a game without its archive"
+  echo "ok: a missing archive is reported and ends with 1"
+
+  # Installed into a prefix made read-only: the game starts and unpacks elsewhere.
+  prefix=$scratch/prefix
+  cmake --install "$build" --prefix "$prefix" >/dev/null
+  desktop-file-validate "$prefix/share/applications/org.verlano.Verlano.desktop" ||
+    fail "the desktop entry does not validate"
+  appstreamcli validate --no-net "$prefix/share/metainfo/org.verlano.Verlano.metainfo.xml" >/dev/null ||
+    fail "the AppStream metadata does not validate"
+  for size in 16 22 24 32 48 64 128 256; do
+    [ "$(identify -format %wx%h "$prefix/share/icons/hicolor/${size}x$size/apps/org.verlano.Verlano.png")" = "${size}x$size" ] ||
+      fail "no $size pixel icon"
+  done
+  chmod -R a+rX,a-w "$prefix"
+  runner=()
+  [ "$(id -u)" = 0 ] && runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+  start env HOME="$scratch" "${runner[@]}" "$prefix/bin/verlano"
+  xdotool key Return
+  if [ "$table_built" = ON ]; then
+    sleep 5
+    xdotool key Escape
+    ends_with 0 "the installed game"
+  else
+    ends_with 3 "the installed game without a table"
+  fi
+  untouched "$prefix/lib/verlano" "the read-only install"
+  [ "$(private_folders)" = "$before" ] || fail "the private resource folder was not removed"
+  echo "ok: the installed game starts from a read-only prefix and unpacks elsewhere"
+else
+  game_copy "$scratch/game" yes
+  start "$scratch/game/verlano"
+  xdotool key Return
+  sleep 4
+  xdotool search --onlyvisible --name '^Verlano$' >/dev/null 2>&1 &&
+    [ "$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^Verlano$' | head -n1)" | grep -c 669x496)" != 0 ] &&
+    fail "the dialog is still on screen with the table"
+  import -window root "$scratch/table.png"
+  [ -n "${VERLANO_SHOTS:-}" ] && cp "$scratch/table.png" "$VERLANO_SHOTS/table.png"
+  colours=$(convert "$scratch/table.png" -format %k info:)
+  [ "$colours" -gt 16 ] || fail "the screen shows no table ($colours colours)"
+  [ ! -e "$scratch/game/res" ] || fail "the unpacked files are still there while play goes on"
+  xdotool key Escape
+  ends_with 0 "Escape at the table"
+  untouched "$scratch/game" "after the table"
+  echo "ok: Play closes the dialog and opens the table; Escape ends with 0"
+fi

@@ -1,0 +1,82 @@
+// The dialog's controls turned into the options Play hands over: every deck
+// and variant row, the extra-points tick that only Romane may carry, and rows
+// the dialog can never give.
+
+#include "startup/dialog_choices.h"
+
+#include <gtest/gtest.h>
+
+namespace verlano {
+namespace {
+
+struct Row {
+  DialogState state;
+  Options expected;
+};
+
+TEST(DialogChoices, EveryDeckAndVariantRowMapsToItsOption) {
+  using enum DeckChoice;
+  using enum Variant;
+  const Row rows[] = {
+      // Nothing touched: the defaults.
+      {{0, 0, false, false}, {Trevigiano, Nine, false, false}},
+      // Decks in the order shown: Trevigiano, Trent, Royal.
+      {{1, 0, false, false}, {Trentino, Nine, false, false}},
+      {{2, 0, false, false}, {Royal, Nine, false, false}},
+      // Variants in the order shown, which is not the order of their flags.
+      {{0, 1, false, false}, {Trevigiano, Napoletane, false, false}},
+      {{0, 2, false, false}, {Trevigiano, UmbriaMarche, false, false}},
+      {{0, 3, false, false}, {Trevigiano, Romane, false, false}},
+      {{0, 3, true, false}, {Trevigiano, Romane, true, false}},
+      {{2, 3, true, true}, {Royal, Romane, true, true}},
+      {{1, 1, false, true}, {Trentino, Napoletane, false, true}},
+      // A tick left over from Romane counts under no other variant.
+      {{0, 0, true, false}, {Trevigiano, Nine, false, false}},
+      {{1, 1, true, false}, {Trentino, Napoletane, false, false}},
+      {{2, 2, true, true}, {Royal, UmbriaMarche, false, true}},
+      // Rows past the tables fall back to the first row, never past the end.
+      {{3, 4, true, false}, {Trevigiano, Nine, false, false}},
+      {{99, 3, true, false}, {Trevigiano, Romane, true, false}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message()
+                 << "deck row " << row.state.deckRow << ", variant row " << row.state.variantRow
+                 << ", extra " << row.state.extraPointsTicked);
+    const Options got = OptionsFromDialog(row.state);
+    EXPECT_EQ(got.deck, row.expected.deck);
+    EXPECT_EQ(got.variant, row.expected.variant);
+    EXPECT_EQ(got.extraCoinPoints, row.expected.extraCoinPoints);
+    EXPECT_EQ(got.slowAnimation, row.expected.slowAnimation);
+  }
+}
+
+TEST(DialogChoices, OnlyRomaneAllowsTheExtraPoints) {
+  for (std::size_t row = 0; row <= kVariantOptions.size(); ++row) {
+    const bool romane =
+        row < kVariantOptions.size() && kVariantOptions[row].caption == "10 cards Romane";
+    EXPECT_EQ(ExtraPointsAllowed(row), romane) << "row " << row;
+  }
+}
+
+TEST(DialogChoices, PlayWithNothingTouchedGivesTheDefaultSettings) {
+  Settings settings;
+  Layout layout;
+  ApplyOptions(OptionsFromDialog(DialogState{}), settings, layout);
+  EXPECT_EQ(settings.DeckName, "Trevigiano");
+  EXPECT_EQ(layout.CardWidth, 92);
+  EXPECT_FALSE(settings.TenCards);
+  EXPECT_EQ(settings.CardsPerHand, 9);
+  EXPECT_FALSE(settings.ExtraCoinPoints);
+  EXPECT_FALSE(settings.SlowAnimation);
+}
+
+TEST(DialogChoices, EachDeckPreviewComesFromItsOwnDeckFolder) {
+  const std::string_view prefixes[] = {"Trevigiano_", "Trent_", "Royal_"};
+  for (std::size_t row = 0; row < kDeckOptions.size(); ++row) {
+    EXPECT_TRUE(kDeckOptions[row].previewEntry.starts_with(prefixes[row]))
+        << kDeckOptions[row].previewEntry;
+  }
+}
+
+}  // namespace
+}  // namespace verlano

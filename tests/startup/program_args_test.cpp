@@ -1,0 +1,118 @@
+// --help and --version as every program answers them, through the helper and
+// through the built programs; any other argument to the game is refused with
+// status 2 before a window could open.
+
+#include "startup/program_args.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace verlano {
+namespace {
+
+constexpr ProgramHelp kHelp{"prog", "prog THING\n       prog --other", "Does things."};
+
+std::optional<int> Answer(std::vector<std::string> words, std::string& out) {
+  std::vector<char*> args;
+  for (std::string& word : words) args.push_back(word.data());
+  std::ostringstream stream;
+  const std::optional<int> status = AnswerHelpOrVersion(args, kHelp, stream);
+  out = stream.str();
+  return status;
+}
+
+TEST(ProgramArgs, HelpAndVersionAreAnsweredOnlyAsTheFirstArgument) {
+  std::string out;
+  EXPECT_EQ(Answer({"--help"}, out), 0);
+  EXPECT_TRUE(out.starts_with("Usage: prog THING\n       prog --other\n\nDoes things.\n")) << out;
+  EXPECT_NE(out.find("--version"), std::string::npos);
+
+  EXPECT_EQ(Answer({"--version"}, out), 0);
+  EXPECT_EQ(out, "prog " VERLANO_EXPECTED_VERSION "\n");
+
+  for (const auto& words : std::vector<std::vector<std::string>>{
+           {}, {"list"}, {"list", "--help"}, {"-h"}, {"--versions"}, {"--help=x"}}) {
+    EXPECT_EQ(Answer(words, out), std::nullopt) << (words.empty() ? "(none)" : words[0]);
+    EXPECT_EQ(out, "");
+  }
+}
+
+TEST(ProgramArgs, RefusedArgumentIsNamedWithTheUsage) {
+  std::ostringstream err;
+  EXPECT_EQ(RefuseArgument("--bogus", kHelp, err), 2);
+  EXPECT_EQ(err.str(),
+            "prog: unknown argument '--bogus'\nUsage: prog THING\n       prog --other\n"
+            "Try 'prog --help' for more information.\n");
+}
+
+struct Outcome {
+  std::string out;
+  int status;
+};
+
+// Runs `command` with its standard error joined to its output.
+Outcome RunCommand(const std::string& command) {
+  Outcome outcome{"", -1};
+  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return outcome;
+  std::array<char, 4096> buffer;
+  std::size_t got = 0;
+  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+    outcome.out.append(buffer.data(), got);
+  }
+  const int status = ::pclose(pipe);
+  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return outcome;
+}
+
+TEST(ProgramArgs, BuiltProgramsAnswerHelpAndVersion) {
+  const struct {
+    const char* path;
+    const char* name;
+  } programs[] = {
+      {VERLANO_GAME, "verlano"},
+      {VERLANO_PAK_TOOL, "verlano-pak"},
+      {VERLANO_MKRES_TOOL, "verlano-mkres"},
+  };
+  for (const auto& program : programs) {
+    const std::string quoted = std::string("'") + program.path + "'";
+    const Outcome version = RunCommand(quoted + " --version");
+    EXPECT_EQ(version.status, 0) << program.name;
+    EXPECT_EQ(version.out, std::string(program.name) + " " VERLANO_EXPECTED_VERSION "\n");
+    const Outcome help = RunCommand(quoted + " --help");
+    EXPECT_EQ(help.status, 0) << program.name;
+    EXPECT_TRUE(help.out.starts_with(std::string("Usage: ") + program.name)) << help.out;
+  }
+}
+
+// The game started with no display to open.
+std::string NoDisplay() {
+  return std::string("env -u DISPLAY -u WAYLAND_DISPLAY '") + VERLANO_GAME + "' ";
+}
+
+TEST(ProgramArgs, GameRefusesAnyOtherArgumentWithStatusTwo) {
+  // No display is given, so a game that let an argument through would fail
+  // differently (status 1), not hang on a window.
+  for (const std::string argument : {"--bogus", "play", "-h", "--display=:0", "--sync"}) {
+    const Outcome outcome = RunCommand(NoDisplay() + argument);
+    EXPECT_EQ(outcome.status, 2) << argument;
+    EXPECT_NE(outcome.out.find("unknown argument '" + argument + "'"), std::string::npos)
+        << outcome.out;
+    EXPECT_NE(outcome.out.find("Usage: verlano"), std::string::npos) << outcome.out;
+  }
+}
+
+TEST(ProgramArgs, GameWithoutADisplaySaysSoAndFails) {
+  const Outcome outcome = RunCommand(NoDisplay());
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.out.find("cannot open the display"), std::string::npos) << outcome.out;
+}
+
+}  // namespace
+}  // namespace verlano
