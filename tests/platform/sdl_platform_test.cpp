@@ -11,6 +11,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "common/scratch_files.h"
 #include "platform/screen.h"
@@ -123,6 +124,23 @@ TEST_F(SdlPlatformTest, ClickBetweenTwoPollsIsNotLost) {
   EXPECT_FALSE(platform.MouseButton(kMouseRight));
   EXPECT_FALSE(platform.MouseButton(-1));
   EXPECT_FALSE(platform.MouseButton(4));
+}
+
+TEST_F(SdlPlatformTest, KeyTappedBetweenTwoPollsReadsDownOnce) {
+  for (const auto& [scancode, code] :
+       {std::pair{SDL_SCANCODE_ESCAPE, kKeyEscape}, std::pair{SDL_SCANCODE_P, kKeyP},
+        std::pair{SDL_SCANCODE_R, kKeyR}}) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.scancode = scancode;
+    Push(e);
+    e.type = SDL_KEYUP;
+    Push(e);
+    Poll();
+    EXPECT_TRUE(platform.KeyDown(code)) << code;
+    Poll();
+    EXPECT_FALSE(platform.KeyDown(code)) << code;
+  }
 }
 
 TEST_F(SdlPlatformTest, KeysAndCloseBox) {

@@ -37,6 +37,9 @@ bool SdlDisplay::MakeWindow(std::string& error) {
     error = Failed("Cannot create the game window");
     return false;
   }
+  // The keys go to the table from the start, also where no window manager
+  // hands the focus over (the dialog that had it is gone).
+  SDL_RaiseWindow(window_.get());
   return true;
 }
 

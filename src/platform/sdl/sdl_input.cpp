@@ -8,13 +8,15 @@ void SdlInput::Reset() {
 
 void SdlInput::PollKeyboard(SdlDisplay& display) {
   presses_.StartFrame();
+  keyTaps_.reset();
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) TakeEvent(event, display);
   int count = 0;
   const Uint8* state = SDL_GetKeyboardState(&count);
   for (int code = 0; code < static_cast<int>(keys_.size()); ++code) {
     const SDL_Scancode key = ScanCodeFor(code);
-    keys_[code] = key != SDL_SCANCODE_UNKNOWN && key < count && state[key] != 0;
+    keys_[code] =
+        key != SDL_SCANCODE_UNKNOWN && ((key < count && state[key] != 0) || keyTaps_[key]);
   }
 }
 
@@ -27,6 +29,7 @@ void SdlInput::TakeEvent(const SDL_Event& event, SdlDisplay& display) {
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested_ = true;
       break;
     case SDL_KEYDOWN:
+      if (event.key.keysym.scancode < SDL_NUM_SCANCODES) keyTaps_.set(event.key.keysym.scancode);
       if (IsDisplayToggle(event.key.keysym.sym, event.key.keysym.mod, event.key.repeat != 0)) {
         display.ToggleFullScreen();
       }

@@ -5,6 +5,7 @@
 // close box and the full-screen switch.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 #include "platform/sdl/input_map.h"
@@ -33,6 +34,9 @@ class SdlInput {
 
   std::array<bool, 256> keys_{};
   ButtonMemory presses_;
+  // Keys pressed during this frame's events: a tap shorter than a frame still
+  // reads as down once.
+  std::bitset<SDL_NUM_SCANCODES> keyTaps_;
   std::uint8_t buttons_ = 0;
   TablePoint mouse_{kTableWidth / 2, kTableHeight / 2};
   bool closeRequested_ = false;
