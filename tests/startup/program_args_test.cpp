@@ -79,6 +79,7 @@ TEST(ProgramArgs, BuiltProgramsAnswerHelpAndVersion) {
       {VERLANO_GAME, "verlano"},
       {VERLANO_PAK_TOOL, "verlano-pak"},
       {VERLANO_MKRES_TOOL, "verlano-mkres"},
+      {VERLANO_SIM_TOOL, "verlano-sim"},
   };
   for (const auto& program : programs) {
     const std::string quoted = std::string("'") + program.path + "'";

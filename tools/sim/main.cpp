@@ -15,17 +15,24 @@
 #include <string_view>
 #include <vector>
 
+#include <span>
+
 #include "sim/answers.h"
 #include "sim/play_arguments.h"
+#include "startup/program_args.h"
 
 namespace {
 
+constexpr verlano::ProgramHelp kHelp{
+    "verlano-sim",
+    "verlano-sim choose|score < lines\n"
+    "       verlano-sim play --variant V --matches N --seed S [--slow] [--deck D]\n"
+    "                        [--trace] [--quiet] [--sort-key]",
+    "The game without a display: answers rules questions one position a line\n"
+    "(choose, score) and plays whole matches through the game's frame loop (play)."};
+
 int Usage() {
-  std::fputs(
-      "usage: verlano-sim choose|score < lines\n"
-      "       verlano-sim play --variant V --matches N --seed S [--slow] [--deck D]\n"
-      "                        [--trace] [--quiet] [--sort-key]\n",
-      stderr);
+  std::cerr << "usage: " << kHelp.usage << '\n';
   return 2;
 }
 
@@ -69,6 +76,8 @@ int AnswerLines(std::string_view command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::span<char* const> given(argv + 1, argv + argc);
+  if (const auto status = verlano::AnswerHelpOrVersion(given, kHelp, std::cout)) return *status;
   if (argc >= 2 && std::string_view(argv[1]) == "play") return Play(argc, argv);
   if (argc != 2) return Usage();
   return AnswerLines(argv[1]);
