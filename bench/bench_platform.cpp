@@ -3,47 +3,17 @@
 // loop takes while it draws nothing (paused) or draws and flips every frame.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <time.h>
 
-#include <algorithm>
 #include <chrono>
-#include <string>
 
+#include "bench_sdl_platform.h"
 #include "platform/screen.h"
-#include "platform/sdl/sdl_platform.h"
 
 namespace verlano {
 namespace {
 
-// A platform started as the game starts it, on drivers that need no X server
-// unless SDL_VIDEODRIVER / SDL_AUDIODRIVER already name others.
-class BenchPlatform {
- public:
-  BenchPlatform() {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    std::string error;
-    ok_ = platform_.DirectX(true, false, error) && platform_.GiveMeInput(error) &&
-          platform_.KeyBoard(error) && platform_.Mouse(error);
-    error_ = error;
-    platform_.InitSound();
-  }
-  ~BenchPlatform() { platform_.ShutDown(""); }
-  BenchPlatform(const BenchPlatform&) = delete;
-  BenchPlatform& operator=(const BenchPlatform&) = delete;
-
-  bool Ready(benchmark::State& state) {
-    if (!ok_) state.SkipWithError(error_.c_str());
-    return ok_;
-  }
-  SdlPlatform& operator*() { return platform_; }
-
- private:
-  SdlPlatform platform_;
-  bool ok_ = false;
-  std::string error_;
-};
+using bench::BenchPlatform;
 
 Screen PatternScreen() {
   Screen screen = MakeScreen(800, 600);
