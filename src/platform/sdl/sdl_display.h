@@ -41,6 +41,7 @@ class SdlDisplay {
   WindowPtr window_;
   RendererPtr renderer_;
   TexturePtr texture_;
+  Uint32 textureFormat_ = SDL_PIXELFORMAT_UNKNOWN;
 };
 
 }  // namespace verlano::sdl
