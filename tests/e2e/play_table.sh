@@ -4,8 +4,9 @@
 #   1. the default game: the baize and the nine dealt cards, a card played with
 #      the mouse leaves the hand, P freezes the picture (a click too) and P
 #      resumes, Escape ends with 0 and leaves nothing unpacked;
-#   2. F11 gives an 800x600 window; resized (also with letterbox bars) the
-#      table follows and a click still plays the card under the pointer;
+#   2. F11 gives an 800x600 window that shows the table also while paused;
+#      resized (also with letterbox bars) the table follows and a click still
+#      plays the card under the pointer;
 #   3. "10 cards Romane" with the extra points and the Royal deck: ten cards
 #      in hand, none dealt to the table, the Royal deck's faces.
 #   play_table.sh GAME PAK_TOOL
@@ -76,11 +77,16 @@ echo "ok: Escape ends with 0 and leaves nothing unpacked"
 start "$scratch/game/verlano"
 xdotool key Return
 wait_for_hand 9
-xdotool key F11
+# Switched while paused, the window still shows the table (nothing is drawn).
+xdotool key p F11
 sleep 1
 window=$(game_window)
 window_area "$window"
 [ "${AREA_W}x$AREA_H" = 800x600 ] || fail "F11 gave a ${AREA_W}x$AREA_H window, not 800x600"
+shot window_800
+baize window_800 300 380 40 20 && [ "$(hand_size window_800)" = 9 ] ||
+  fail "the 800x600 window does not show the table while paused"
+xdotool key p
 for size in "1200 900" "1000 600"; do
   xdotool windowsize "$window" $size
   sleep 1
@@ -94,7 +100,7 @@ done
 black $(screen_colour window_1000 20 20 $((AREA_X + 40)) $((AREA_Y + 290))) ||
   fail "no letterbox bar left of the table in the 1000x600 window"
 play_last_card 8 "a 1000x600 window"
-echo "ok: F11 gives an 800x600 window; resized, the table follows and a click plays the card under the pointer"
+echo "ok: F11 gives an 800x600 window, also while paused; resized, the table follows and a click plays the card under the pointer"
 xdotool key Escape
 ends_with 0 "Escape in a window"
 

@@ -162,6 +162,41 @@ TEST_F(SdlPlatformTest, TheWindowShowsTheBackBuffersColoursScaledAndOneToOne) {
   }
 }
 
+// The window's picture spoilt behind the platform's back, as when another
+// window covered it.
+void SpoilWindow() {
+  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(1));
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0xFF, SDL_ALPHA_OPAQUE);
+  SDL_RenderClear(renderer);
+  SDL_RenderPresent(renderer);
+}
+
+TEST_F(SdlPlatformTest, AnUnchangedFrameIsShownOnceAndALostPictureIsShownAgainEvenWhilePaused) {
+  Screen screen = MakeScreen(800, 600);
+  std::fill(screen.BackBuffer.Pixels.begin(), screen.BackBuffer.Pixels.end(), 0xF800);
+  platform.FlipScreen(screen.BackBuffer);
+  SpoilWindow();
+  platform.FlipScreen(screen.BackBuffer);  // the same frame: not uploaded nor presented
+  EXPECT_LE(ShownOffBy(512, 384, 0x0000FF), 1) << "an unchanged frame was presented again";
+  // Uncovered: the next poll shows the last frame, with no flip (the game is paused).
+  SDL_Event exposed{};
+  exposed.type = SDL_WINDOWEVENT;
+  exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+  exposed.window.windowID = SDL_GetWindowID(Window());
+  Push(exposed);
+  Poll();
+  EXPECT_LE(ShownOffBy(512, 384, 0xFF0000), 1) << "not shown again after an expose";
+  // F11 while paused: the window shows the frame too.
+  SpoilWindow();
+  PushKey(SDLK_F11, KMOD_NONE);
+  Poll();
+  EXPECT_LE(ShownOffBy(400, 300, 0xFF0000), 1) << "not shown again after F11";
+  // One pixel changed is a new frame.
+  screen.BackBuffer.Pixels[0] = 0x07E0;
+  platform.FlipScreen(screen.BackBuffer);
+  EXPECT_LE(ShownOffBy(0, 0, 0x00FF00), 1);
+}
+
 TEST_F(SdlPlatformTest, ClickBetweenTwoPollsIsNotLost) {
   PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
   PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);

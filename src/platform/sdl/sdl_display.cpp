@@ -75,6 +75,8 @@ bool SdlDisplay::MakeRenderer(std::string& error) {
 }
 
 void SdlDisplay::Close() {
+  shown_.clear();
+  stale_ = false;
   texture_.reset();
   renderer_.reset();
   window_.reset();
@@ -96,24 +98,36 @@ bool SdlDisplay::Visible() const {
 void SdlDisplay::Flip(const Surface& backBuffer) {
   if (!IsOpen()) return;
   // The texture is the table's size; a buffer of any other size is not shown.
+  const bool fits = backBuffer.HasPixels() && backBuffer.Width == kTableWidth &&
+                    backBuffer.Height == kTableHeight;
+  if (fits && backBuffer.Pixels == shown_ && !stale_) return;
   void* pixels = nullptr;
   int pitch = 0;
-  if (backBuffer.HasPixels() && backBuffer.Width == kTableWidth &&
-      backBuffer.Height == kTableHeight &&
-      SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) == 0) {
+  if (fits && SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) == 0) {
     SDL_ConvertPixels(kTableWidth, kTableHeight, SDL_PIXELFORMAT_RGB565, backBuffer.Pixels.data(),
                       kTableWidth * static_cast<int>(sizeof(backBuffer.Pixels[0])), textureFormat_,
                       pixels, pitch);
     SDL_UnlockTexture(texture_.get());
+    shown_ = backBuffer.Pixels;
   }
+  Present();
+}
+
+void SdlDisplay::ShowAgainIfStale() {
+  if (stale_ && IsOpen()) Present();
+}
+
+void SdlDisplay::Present() {
   SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
   SDL_RenderClear(renderer_.get());
   SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
   SDL_RenderPresent(renderer_.get());
+  stale_ = false;
 }
 
 void SdlDisplay::ToggleFullScreen() {
   if (!window_) return;
+  stale_ = true;
   if ((SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
     SDL_SetWindowFullscreen(window_.get(), 0);
     // Leaving full screen restores the size the window was made with (the
