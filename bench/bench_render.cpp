@@ -1,145 +1,25 @@
-// The cost of composing one frame of a busy table: the background and the
-// whole table drawing with the game's real pictures from res077.pak beside
-// this program. For scale, a plain copy of the same 800x600x2 bytes and SDL's
-// own colour-keyed blits of the same pictures onto an RGB565 surface.
+// The cost of composing one frame of a busy table (busy_table.h): the
+// background and the whole table drawing with the game's real pictures. For
+// scale, a plain copy of the same 800x600x2 bytes and SDL's own colour-keyed
+// blits of the same pictures onto an RGB565 surface.
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/bmp_file.h"
+#include "busy_table.h"
 #include "render/cint.h"
 #include "render/clock_text.h"
 #include "render/draw_table.h"
-#include "resources/resource_path.h"
-#include "resources/unpack.h"
-#include "rules/game.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace verlano;
-
-constexpr const char* kArchive = "res077.pak";
-constexpr TimeOfDay kClock{21, 5};
-
-// The game's pictures, unpacked from the archive and removed again.
-struct Pictures {
-  ResourceSlots slots;
-  std::string error;  // empty when everything loaded
-
-  bool Load(const std::string& root, const std::string& gamePath, Surface& out, int keyMode) {
-    std::string reason;
-    if (!LoadBmpFile(ResolveResourcePath(root, gamePath), out, reason)) {
-      error = gamePath + ": " + reason;
-      return false;
-    }
-    SetSurfaceColorKey(out, keyMode);
-    return true;
-  }
-
-  void LoadAll(const std::string& root, const CardTables& cards) {
-    bool ok = Load(root, "res\\bitmaps\\Back_800x600.bmp", slots.Background, 0) &&
-              Load(root, "res\\Trevigiano\\S_cardback.bmp", slots.CardBack, 2) &&
-              Load(root, "res\\Trevigiano\\FrameBlue.bmp", slots.FrameBlue, 2) &&
-              Load(root, "res\\fntFonts\\fntDigit.bmp", slots.DigitFont.dds, 2);
-    for (int card = 0; ok && card < kCardIndexCount; ++card) {
-      if (!InPlay(cards, card)) continue;
-      ok = Load(root, "res\\Trevigiano\\" + cards.CardFileName[static_cast<std::size_t>(card)],
-                slots.CardImage[static_cast<std::size_t>(card)], 2);
-    }
-    slots.DigitFont.SetGrid(19, 27, 20);
-  }
-};
-
-std::unique_ptr<Pictures> LoadPictures(const CardTables& cards) {
-  auto pictures = std::make_unique<Pictures>();
-  const fs::path folder = fs::read_symlink("/proc/self/exe").parent_path();
-  if (!fs::exists(folder / kArchive)) {
-    pictures->error = "no " + (folder / kArchive).string() + ": build the default target first";
-    return pictures;
-  }
-  const UnpackResult unpacked = UnpackResources(folder.string(), kArchive);
-  if (!unpacked.ok) {
-    pictures->error = unpacked.error;
-    return pictures;
-  }
-  pictures->LoadAll(unpacked.resourceRoot, cards);
-  RemoveResources(unpacked);
-  return pictures;
-}
-
-void Place(CardSprite& sprite, int card, float x, float y, bool faceUp) {
-  sprite = CardSprite{.X = x, .Y = y, .Card = card, .Present = true, .FaceUp = faceUp};
-}
-
-// Mid-hand of the nine-card game: eight cards on the table, six in each hand,
-// a card of seat 1 on its way to the table, two taken piles and a sweep each.
-void SetUpBusyTable(Game& game) {
-  std::vector<int> deck;
-  for (int card = 0; card < kCardIndexCount; ++card) {
-    if (InPlay(game.cards, card)) deck.push_back(card);
-  }
-  std::size_t next = 0;
-  Piles& piles = game.piles;
-  const int slotX[8] = {230, 336, 441, 336, 230, 441, 520, 141};
-  const int slotY[8] = {203, 39, 203, 203, 39, 39, 203, 203};
-  piles.TableCount = 8;
-  for (int i = 0; i < 8; ++i) {
-    Place(piles.TablePile[static_cast<std::size_t>(i)], deck[next++], slotX[i] + 7.0f,
-          slotY[i] + 5.0f, true);
-  }
-  for (int n = 0; n < 6; ++n) {
-    Place(piles.Hand[0][static_cast<std::size_t>(n)], deck[next++], 5.0f + 57 * n, 420, true);
-    Place(piles.Hand[1][static_cast<std::size_t>(n)], deck[next++], 610.0f + 6 * n, 420, false);
-    Place(piles.Hand[2][static_cast<std::size_t>(n)], deck[next++], 610.0f + 6 * n, 5, false);
-    Place(piles.Hand[3][static_cast<std::size_t>(n)], deck[next++], 5.0f + 6 * n, 5, false);
-  }
-  Place(piles.Hand[1][6], deck[next++], 512.4f, 301.7f, true);
-  const int drawOrder[kUsableSweepMarks] = {14, 12, 10, 11, 13, 4, 2, 0, 1, 3, 9, 7, 5, 6, 8};
-  for (SidePiles* side : {&piles.Our, &piles.Their}) {
-    const float pileX = side == &piles.Our ? 45.0f : 635.0f;
-    side->PileCount = 7;
-    for (int i = 0; i < side->PileCount; ++i) {
-      Place(side->Pile[static_cast<std::size_t>(i)], 0, pileX + i % 8, 240.0f + (i * 3) % 8, false);
-    }
-    for (int i = 0; i < kUsableSweepMarks; ++i) {
-      side->Sweeps[static_cast<std::size_t>(i)].DrawOrder = drawOrder[i];
-    }
-    side->Sweeps[0] = SweepMark{.MarkX = static_cast<int>(pileX),
-                                .MarkY = 200,
-                                .DrawOrder = drawOrder[0],
-                                .Shown = true,
-                                .Card = deck[next++],
-                                .X = pileX + 2,
-                                .Y = 203};
-  }
-  game.turn.GameState = PlayState::Paused;
-}
-
-struct BusyTable {
-  Game game{Options{}, 7};
-  std::unique_ptr<Pictures> pictures = LoadPictures(game.cards);
-  Screen screen = MakeScreen(800, 600);
-
-  BusyTable() { SetUpBusyTable(game); }
-};
-
-BusyTable& Table() {
-  static BusyTable table;
-  return table;
-}
-
-bool Ready(benchmark::State& state) {
-  if (Table().pictures->error.empty()) return true;
-  state.SkipWithError(Table().pictures->error.c_str());
-  return false;
-}
+using namespace verlano::bench;
 
 void BM_ComposeTable(benchmark::State& state) {
   if (!Ready(state)) return;

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils adwaita-icon-theme librsvg2-common
   desktop-file-utils appstream
+  time
 )
 
 missing=()

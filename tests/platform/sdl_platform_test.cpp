@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -107,6 +109,92 @@ TEST_F(SdlPlatformTest, MouseIsMappedThroughTheLetterbox) {
   PushKey(SDLK_RETURN, KMOD_LALT);
   Poll();
   EXPECT_NE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0U);
+}
+
+// How far what the window shows at (x, y) after a flip lies from 0xRRGGBB:
+// the largest difference of a channel. SDL widens 5 and 6 bits to 8 its own
+// way, so a channel may be off by one.
+int ShownOffBy(int x, int y, std::uint32_t want) {
+  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(1));
+  const SDL_Rect pixel{x, y, 1, 1};
+  std::uint32_t argb = 0;
+  EXPECT_EQ(SDL_RenderReadPixels(renderer, &pixel, SDL_PIXELFORMAT_ARGB8888, &argb, 4), 0)
+      << SDL_GetError();
+  int worst = 0;
+  for (int shift : {0, 8, 16}) {
+    const int d =
+        static_cast<int>((argb >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF);
+    worst = std::max(worst, std::abs(d));
+  }
+  return worst;
+}
+
+TEST_F(SdlPlatformTest, TheWindowShowsTheBackBuffersColoursScaledAndOneToOne) {
+  // Quarters of pure red, pure green, mid grey and white.
+  Screen screen = MakeScreen(800, 600);
+  const std::uint16_t quarter[2][2] = {{0xF800, 0x07E0}, {0x8410, 0xFFFF}};
+  for (int y = 0; y < 600; ++y) {
+    for (int x = 0; x < 800; ++x) {
+      screen.BackBuffer.Pixels[static_cast<std::size_t>(y * 800 + x)] = quarter[y / 300][x / 400];
+    }
+  }
+  const std::uint32_t want[2][2] = {{0xFF0000, 0x00FF00}, {0x848284, 0xFFFFFF}};
+  platform.FlipScreen(screen.BackBuffer);
+  // Full screen on the 1024x768 desktop: the middle of each quarter.
+  for (int qy = 0; qy < 2; ++qy) {
+    for (int qx = 0; qx < 2; ++qx) {
+      EXPECT_LE(ShownOffBy(256 + 512 * qx, 192 + 384 * qy, want[qy][qx]), 1) << qx << "," << qy;
+    }
+  }
+  PushKey(SDLK_F11, KMOD_NONE);
+  Poll();
+  platform.FlipScreen(screen.BackBuffer);
+  // F11's 800x600 window: pixel for pixel, up to the quarters' edges.
+  for (const auto& [x, y] : {std::pair{0, 0},
+                             {399, 299},
+                             {400, 0},
+                             {799, 299},
+                             {0, 300},
+                             {399, 599},
+                             {400, 300},
+                             {799, 599}}) {
+    EXPECT_LE(ShownOffBy(x, y, want[y / 300][x / 400]), 1) << x << "," << y;
+  }
+}
+
+// The window's picture spoilt behind the platform's back, as when another
+// window covered it.
+void SpoilWindow() {
+  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(1));
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0xFF, SDL_ALPHA_OPAQUE);
+  SDL_RenderClear(renderer);
+  SDL_RenderPresent(renderer);
+}
+
+TEST_F(SdlPlatformTest, AnUnchangedFrameIsShownOnceAndALostPictureIsShownAgainEvenWhilePaused) {
+  Screen screen = MakeScreen(800, 600);
+  std::fill(screen.BackBuffer.Pixels.begin(), screen.BackBuffer.Pixels.end(), 0xF800);
+  platform.FlipScreen(screen.BackBuffer);
+  SpoilWindow();
+  platform.FlipScreen(screen.BackBuffer);  // the same frame: not uploaded nor presented
+  EXPECT_LE(ShownOffBy(512, 384, 0x0000FF), 1) << "an unchanged frame was presented again";
+  // Uncovered: the next poll shows the last frame, with no flip (the game is paused).
+  SDL_Event exposed{};
+  exposed.type = SDL_WINDOWEVENT;
+  exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+  exposed.window.windowID = SDL_GetWindowID(Window());
+  Push(exposed);
+  Poll();
+  EXPECT_LE(ShownOffBy(512, 384, 0xFF0000), 1) << "not shown again after an expose";
+  // F11 while paused: the window shows the frame too.
+  SpoilWindow();
+  PushKey(SDLK_F11, KMOD_NONE);
+  Poll();
+  EXPECT_LE(ShownOffBy(400, 300, 0xFF0000), 1) << "not shown again after F11";
+  // One pixel changed is a new frame.
+  screen.BackBuffer.Pixels[0] = 0x07E0;
+  platform.FlipScreen(screen.BackBuffer);
+  EXPECT_LE(ShownOffBy(0, 0, 0x00FF00), 1);
 }
 
 TEST_F(SdlPlatformTest, ClickBetweenTwoPollsIsNotLost) {

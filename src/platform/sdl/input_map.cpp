@@ -60,4 +60,16 @@ bool IsDisplayToggle(SDL_Keycode key, Uint16 mod, bool repeat) {
   return key == SDLK_F11 || (key == SDLK_RETURN && (mod & KMOD_ALT) != 0);
 }
 
+bool LosesPicture(Uint8 windowEvent) {
+  switch (windowEvent) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace verlano::sdl

@@ -49,4 +49,8 @@ std::uint8_t HeldButtons(Uint32 sdlMask);
 // F11 or Alt+Return, not a key repeat.
 bool IsDisplayToggle(SDL_Keycode key, Uint16 mod, bool repeat);
 
+// A window event after which the window must be painted again: uncovered,
+// resized, shown or restored.
+bool LosesPicture(Uint8 windowEvent);
+
 }  // namespace verlano::sdl

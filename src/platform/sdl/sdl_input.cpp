@@ -13,6 +13,7 @@ void SdlInput::PollKeyboard(SdlDisplay& display) {
   while (SDL_PollEvent(&event) != 0) TakeEvent(event, display);
   int count = 0;
   const Uint8* state = SDL_GetKeyboardState(&count);
+  display.ShowAgainIfStale();
   for (int code = 0; code < static_cast<int>(keys_.size()); ++code) {
     const SDL_Scancode key = ScanCodeFor(code);
     keys_[code] =
@@ -27,6 +28,7 @@ void SdlInput::TakeEvent(const SDL_Event& event, SdlDisplay& display) {
       break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested_ = true;
+      if (LosesPicture(event.window.event)) display.MarkStale();
       break;
     case SDL_KEYDOWN:
       if (event.key.keysym.scancode < SDL_NUM_SCANCODES) keyTaps_.set(event.key.keysym.scancode);
