@@ -26,9 +26,6 @@ int Main() {
   }
   // The game reads and writes numbers the C way; GTK must not switch the locale.
   gtk_disable_setlocale();
-  // The dialog draws nothing with OpenGL; without this GDK probes the GL
-  // stack for its visuals and keeps it mapped (about 50 MB) for the whole run.
-  g_setenv("GDK_GL", "disable", FALSE);
   if (!gtk_init_check(nullptr, nullptr)) {
     std::cerr << "verlano: cannot open the display (an X11 or Wayland desktop is needed)\n";
     return 1;
