@@ -37,6 +37,7 @@ StartupDialog::StartupDialog(const std::string& archivePath)
   gtk_window_set_resizable(window, FALSE);
   gtk_window_set_position(window, GTK_WIN_POS_CENTER);
   g_signal_connect(window_.get(), "delete-event", G_CALLBACK(OnCloseBox), this);
+  g_signal_connect(window_.get(), "key-press-event", G_CALLBACK(OnKey), this);
 
   deck_ = BuildDeckPage(pak_);
   options_ = BuildOptionsPage();
@@ -127,6 +128,13 @@ void StartupDialog::OnExit(GtkWidget*, gpointer self) {
 gboolean StartupDialog::OnCloseBox(GtkWidget*, GdkEvent*, gpointer self) {
   static_cast<StartupDialog*>(self)->Finish(false);
   return TRUE;  // the dialog's owner destroys the window, not GTK
+}
+
+gboolean StartupDialog::OnKey(GtkWidget*, GdkEventKey* key, gpointer self) {
+  // Escape leaves the dialog as Exit does, as it leaves the table.
+  if (key->keyval != GDK_KEY_Escape) return FALSE;
+  static_cast<StartupDialog*>(self)->Finish(false);
+  return TRUE;
 }
 
 void StartupDialog::OnDeckToggled(GtkWidget*, gpointer self) {

@@ -38,6 +38,13 @@ if [ "$mode" = dialog ]; then
   [ "$(private_folders)" = "$before" ] || fail "Exit made a private resource folder"
   echo "ok: dialog shown, extra points unticked with another variant, Exit ends with 0"
 
+  # Escape leaves the dialog as Exit does.
+  start "$scratch/game/verlano"
+  xdotool key Escape
+  ends_with 0 "Escape in the dialog"
+  untouched "$scratch/game" "Escape in the dialog"
+  echo "ok: Escape in the dialog ends with 0"
+
   # A missing archive: reported from the dialog, and the program ends with 1.
   game_copy "$scratch/bare" no
   start "$scratch/bare/verlano"
