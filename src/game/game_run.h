@@ -20,10 +20,13 @@ namespace verlano {
 
 // Where the unpacked files lie and how to remove them. `Resolve` turns a game
 // path such as "res\bitmaps\Back_800x600.bmp" into a file on disk; `Remove`
-// deletes what was unpacked, once everything is in memory or on the way out.
+// deletes what was unpacked, once everything is in memory or on the way out;
+// `Origin` names where a file that cannot be loaded came from (the archive
+// entry), for the message, or gives "" (and may be left empty).
 struct ResourceFolder {
   std::function<std::string(std::string_view gamePath)> Resolve;
   std::function<void()> Remove;
+  std::function<std::string(const std::string& file)> Origin;
 };
 
 // The game's sounds, by slot, played through the platform.
@@ -77,7 +80,8 @@ void QuitGame(GameRun& run);
 void FailRun(GameRun& run, const std::string& message);
 
 // Loads every sound and picture into the resource slots; false with the
-// platform shut down on a picture that cannot be loaded.
+// platform shut down on a picture that cannot be loaded. A sound that cannot
+// be read is left out with a warning: the game plays on without it.
 bool LoadSounds(GameRun& run);
 bool LoadGraphics(GameRun& run);
 

@@ -27,6 +27,16 @@ std::string DeckFolder(const std::string& deckName) {
   return "res\\Trevigiano\\";
 }
 
+std::string OriginOf(const GameRun& run, const std::string& file) {
+  return run.folder.Origin ? run.folder.Origin(file) : std::string();
+}
+
+// The file's origin as a line of its own under a fatal message, when it has one.
+std::string WithOrigin(const GameRun& run, const std::string& message, const std::string& file) {
+  const std::string origin = OriginOf(run, file);
+  return origin.empty() ? message : message + "\nThe file is " + origin + ".";
+}
+
 class Loader {
  public:
   explicit Loader(GameRun& run) : run_(run) {}
@@ -35,7 +45,8 @@ class Loader {
     const std::string path = run_.folder.Resolve(gamePath);
     std::string error;
     if (!run_.platform.CreateSurfaceFromFile(out, path, run_.game.settings.UseVideoMemory, error)) {
-      FailRun(run_, PlatformErrorMessage("CreateSurfaceFromFile", FileErrorNumber(path), error));
+      FailRun(run_, PlatformErrorMessage("CreateSurfaceFromFile", FileErrorNumber(path),
+                                         WithOrigin(run_, error, path)));
       return false;
     }
     if (keyed) SetSurfaceColorKey(out, kMagentaKey);
@@ -47,7 +58,7 @@ class Loader {
     std::string error;
     if (!font.CreateSpriteFromFile(run_.platform, path, kFontCellWidth, kFontCellHeight,
                                    kFontColumns, run_.game.settings.UseVideoMemory, error)) {
-      FailRun(run_, error);
+      FailRun(run_, WithOrigin(run_, error, path));
       return false;
     }
     font.SetTransColor(kMagentaKey);
@@ -71,7 +82,12 @@ bool LoadSounds(GameRun& run) {
                  {26, "LOSE_GAME.WAV"}};
   for (const auto& s : kSounds) {
     const std::string path = run.folder.Resolve(std::string("res\\sounds\\") + s.file);
-    run.slots.Sound[s.slot - kSoundSlotFirst] = run.platform.LoadSound(path);
+    std::string error;
+    run.slots.Sound[s.slot - kSoundSlotFirst] = run.platform.LoadSound(path, error);
+    if (error.empty()) continue;
+    const std::string origin = OriginOf(run, path);
+    run.platform.Warn(error + (origin.empty() ? "" : " (" + origin + ")") +
+                      "; the game plays on without this sound");
   }
   return true;
 }

@@ -50,7 +50,11 @@ bool HeadlessPlatform::MouseButton(int button) const {
   return button >= 0 && button < 4 && buttons_[button];
 }
 
-SoundId HeadlessPlatform::LoadSound(const std::string& path) {
+SoundId HeadlessPlatform::LoadSound(const std::string& path, std::string& error) {
+  if (!soundFailure_.empty() && path.find(soundFailure_) != std::string::npos) {
+    error = "Cannot read the sound " + path + ": damaged";
+    return 0;
+  }
   loadedSounds_.push_back(path);
   return static_cast<SoundId>(loadedSounds_.size());
 }

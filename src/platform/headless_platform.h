@@ -28,10 +28,13 @@ class HeadlessPlatform final : public Platform {
   void SetTimeOfDay(TimeOfDay t) { timeOfDay_ = t; }
   // Makes `DirectX` fail, as with no display.
   void FailDisplay(std::string why) { displayFailure_ = std::move(why); }
+  // Makes loading the sounds whose path contains `part` fail, as a damaged WAV.
+  void FailSoundsNamed(std::string part) { soundFailure_ = std::move(part); }
 
   // What happened.
   const std::vector<SoundId>& SoundsPlayed() const { return played_; }
   const std::vector<std::string>& SoundsLoaded() const { return loadedSounds_; }
+  const std::vector<std::string>& Warnings() const { return warnings_; }
   int Flips() const { return flips_; }
   bool IsShutDown() const { return shutDown_; }
   const std::string& ShutDownMessage() const { return shutDownMessage_; }
@@ -56,7 +59,7 @@ class HeadlessPlatform final : public Platform {
   bool CloseRequested() const override { return closeRequested_; }
 
   void InitSound() override {}
-  SoundId LoadSound(const std::string& path) override;
+  SoundId LoadSound(const std::string& path, std::string& error) override;
   void PlaySound(SoundId sound) override;
   void ReleaseSound(SoundId) override {}
 
@@ -64,11 +67,14 @@ class HeadlessPlatform final : public Platform {
   TimeOfDay Now() override { return timeOfDay_; }
   void PaceFrame() override { clock_ += frameMs_; }
 
+  void Warn(const std::string& message) override { warnings_.push_back(message); }
   void ShutDown(const std::string& message) override;
 
  private:
   bool keepPixels_;
   std::string displayFailure_;
+  std::string soundFailure_;
+  std::vector<std::string> warnings_;
   std::array<bool, 256> scriptedKeys_{};
   std::array<bool, 256> keys_{};
   std::array<bool, 4> scriptedButtons_{};

@@ -57,9 +57,10 @@ class Platform {
   // The window's close box was used since the start.
   virtual bool CloseRequested() const = 0;
 
-  // Sound. Without a device every call does nothing and loads give 0.
+  // Sound. Without a device every call does nothing and loads give 0. With
+  // one, a file that cannot be read also gives 0, with the reason in `error`.
   virtual void InitSound() = 0;
-  virtual SoundId LoadSound(const std::string& path) = 0;
+  virtual SoundId LoadSound(const std::string& path, std::string& error) = 0;
   virtual void PlaySound(SoundId sound) = 0;  // a sound still playing is not restarted
   virtual void ReleaseSound(SoundId sound) = 0;
 
@@ -70,6 +71,10 @@ class Platform {
   // Waits as long as the frame cap asks; called once per pass of the loop,
   // whether or not the frame was drawn.
   virtual void PaceFrame() = 0;
+
+  // A problem the game plays on through (a sound it cannot read): told on
+  // standard error, no message box.
+  virtual void Warn(const std::string& message) = 0;
 
   // Releases input, sound and the display, then shows `message` (if any) on
   // standard error and in a message box where a display exists.

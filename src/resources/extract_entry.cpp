@@ -1,14 +1,16 @@
 #include "resources/extract_entry.h"
 
 #include <filesystem>
-#include <system_error>
+#include <vector>
 
 #include "resources/entry_names.h"
+#include "resources/whole_file.h"
 
 namespace verlano {
 
 bool ExtractEntry(const torPAK& pak, std::int32_t index, const std::string& folder,
-                  const std::string& fileName, std::string& written, std::string& error) {
+                  const std::string& fileName, std::string& written, std::string& error,
+                  std::error_code* writeFailure) {
   if (!IsSafeFileName(fileName)) {
     error = "entry " + std::to_string(index) + " has an unsafe name \"" + fileName + "\"";
     return false;
@@ -19,7 +21,13 @@ bool ExtractEntry(const torPAK& pak, std::int32_t index, const std::string& fold
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, ignored))) {
     std::filesystem::remove(target, ignored);
   }
-  if (!pak.SaveFileFromPAK(index, target.string(), error)) return false;
+  std::vector<std::uint8_t> data;
+  if (!pak.ReadEntry(index, data, error)) return false;
+  if (const std::error_code failure = WriteBytes(target.string(), data)) {
+    error = CannotWrite(target.string(), failure);
+    if (writeFailure != nullptr) *writeFailure = failure;
+    return false;
+  }
   written = target.string();
   return true;
 }

@@ -5,15 +5,19 @@
 
 #include <cstdint>
 #include <string>
+#include <system_error>
 
 #include "resources/tor_pak.h"
 
 namespace verlano {
 
 // Writes entry `index` of `pak` to `folder`/`fileName` and returns true; false
-// with a reason when the name is unsafe or the entry cannot be written.
-// `written` receives the path of the file made.
+// with a reason when the name is unsafe or the entry cannot be read or written.
+// `written` receives the path of the file made. When the file itself could
+// not be written (a full disk), `writeFailure` receives the system's error
+// and nothing of the file is left.
 bool ExtractEntry(const torPAK& pak, std::int32_t index, const std::string& folder,
-                  const std::string& fileName, std::string& written, std::string& error);
+                  const std::string& fileName, std::string& written, std::string& error,
+                  std::error_code* writeFailure = nullptr);
 
 }  // namespace verlano

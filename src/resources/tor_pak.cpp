@@ -105,8 +105,8 @@ std::optional<std::int32_t> torPAK::EntrySize(std::int32_t index) const {
   return std::nullopt;
 }
 
-bool torPAK::SaveFileFromPAK(std::int32_t index, const std::string& target,
-                             std::string& error) const {
+bool torPAK::ReadEntry(std::int32_t index, std::vector<std::uint8_t>& data,
+                       std::string& error) const {
   const Entry* entry = Find(index);
   if (entry == nullptr) {
     error = "entry index " + std::to_string(index) + " is out of range 0.." +
@@ -126,14 +126,19 @@ bool torPAK::SaveFileFromPAK(std::int32_t index, const std::string& target,
             std::to_string(fileSize) + " bytes";
     return false;
   }
-  std::vector<std::uint8_t> data(static_cast<std::size_t>(entry->size));
+  data.resize(static_cast<std::size_t>(entry->size));
   archive.seekg(entry->offset);
   if (!archive.read(reinterpret_cast<char*>(data.data()), entry->size)) {
     error = "cannot read entry " + std::to_string(index) + " of " + fileLoaded_;
     return false;
   }
-  archive.close();
-  return WriteWholeFile(target, data, error);
+  return true;
+}
+
+bool torPAK::SaveFileFromPAK(std::int32_t index, const std::string& target,
+                             std::string& error) const {
+  std::vector<std::uint8_t> data;
+  return ReadEntry(index, data, error) && WriteWholeFile(target, data, error);
 }
 
 }  // namespace verlano

@@ -33,8 +33,12 @@ class torPAK {
   // The path given to the last successful OpenQ2Pak, empty while none.
   const std::string& FileLoaded() const { return fileLoaded_; }
 
+  // The entry's data. False with a reason for a bad index, an entry outside the
+  // archive, or a failure to read it.
+  bool ReadEntry(std::int32_t index, std::vector<std::uint8_t>& data, std::string& error) const;
+
   // Writes the entry's data to `target` (its folder must exist). False with a
-  // reason for a bad index, an entry outside the archive, or an I/O failure.
+  // reason as ReadEntry, or when the file cannot be written.
   bool SaveFileFromPAK(std::int32_t index, const std::string& target, std::string& error) const;
 
  private:

@@ -13,6 +13,7 @@
 #include "resources/jpeg_to_bmp.h"
 #include "resources/resource_layout.h"
 #include "resources/tor_pak.h"
+#include "resources/whole_file.h"
 
 namespace verlano {
 
@@ -82,17 +83,46 @@ UnpackResult UseLeftovers(const std::string& root) {
   return result;
 }
 
-void ConvertBackground(const fs::path& folder, UnpackResult& result) {
-  const std::string bmp = (folder / kBmpBackground).string();
-  std::string error;
-  if (ConvertJpegToBmp((folder / kJpegBackground).string(), bmp, error)) {
-    result.files.push_back(bmp);
-  } else {
-    result.notes.push_back(error);
+// The error that stops an unpack whose file could not be written.
+std::string UnpackStopped(const UnpackResult& result, const std::string& entry,
+                          const std::error_code& failure) {
+  const std::string where = result.resourceRoot + "res/";
+  const std::string what =
+      "the archive entry \"" + entry + "\" could not be written: " + failure.message();
+  const std::string removed = "What was unpacked has been removed";
+  if (IsDiskFull(failure)) {
+    return "The disk is full: the game's resources cannot be unpacked into " + where + " (" + what +
+           "). " + removed + "; free some space and start the game again.";
   }
+  return "The game's resources cannot be unpacked into " + where + " (" + what + "). " + removed +
+         ".";
 }
 
-void WriteEntries(const torPAK& pak, UnpackResult& result) {
+void Record(UnpackResult& result, const std::string& file, const std::string& entry) {
+  result.files.push_back(file);
+  result.sources[file] = entry;
+}
+
+// False, with the unpack's error set, when the BMP cannot be written.
+bool ConvertBackground(const fs::path& folder, const std::string& entry, UnpackResult& result) {
+  const std::string bmp = (folder / kBmpBackground).string();
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  if (!EncodeJpegAsBmp((folder / kJpegBackground).string(), bytes, error)) {
+    result.notes.push_back(error);
+    return true;
+  }
+  if (const std::error_code failure = WriteBytes(bmp, bytes)) {
+    result.error = UnpackStopped(result, entry, failure);
+    return false;
+  }
+  Record(result, bmp, entry);
+  return true;
+}
+
+// False, with the unpack's error set, when a file cannot be written; entries
+// that are themselves at fault are skipped with a note.
+bool WriteEntries(const torPAK& pak, UnpackResult& result) {
   for (std::int32_t i = 0; i <= pak.NumEntrys(); ++i) {
     const std::string name = pak.EntryName(i).value_or("");
     if (IsPlaceholder(name)) continue;
@@ -103,15 +133,24 @@ void WriteEntries(const torPAK& pak, UnpackResult& result) {
       continue;
     }
     const fs::path folder = fs::path(result.resourceRoot) / target->folder;
+    const std::string entry = StripNamePadding(name);
     std::string written;
     std::string error;
-    if (!ExtractEntry(pak, i, folder.string(), target->fileName, written, error)) {
+    std::error_code failure;
+    if (!ExtractEntry(pak, i, folder.string(), target->fileName, written, error, &failure)) {
+      if (failure) {
+        result.error = UnpackStopped(result, entry, failure);
+        return false;
+      }
       result.notes.push_back(error + "; skipped");
       continue;
     }
-    result.files.push_back(written);
-    if (target->fileName == kJpegBackground) ConvertBackground(folder, result);
+    Record(result, written, entry);
+    if (target->fileName == kJpegBackground && !ConvertBackground(folder, entry, result)) {
+      return false;
+    }
   }
+  return true;
 }
 
 // Where to unpack: the program folder, else a private folder for this run.
@@ -136,9 +175,13 @@ bool ChooseRoot(const std::string& programFolder, UnpackResult& result) {
 
 }  // namespace
 
+std::string ArchivePath(const std::string& programFolder, const std::string& archiveName) {
+  return WithSlash(programFolder) + archiveName;
+}
+
 UnpackResult UnpackResources(const std::string& programFolder, const std::string& archiveName) {
   const std::string root = WithSlash(programFolder);
-  const std::string archive = root + archiveName;
+  const std::string archive = ArchivePath(programFolder, archiveName);
   std::error_code error;
   if (!fs::exists(archive, error)) {
     if (fs::exists(fs::path(root) / kMarkerFile, error)) return UseLeftovers(root);
@@ -160,9 +203,21 @@ UnpackResult UnpackResources(const std::string& programFolder, const std::string
     result.resourceRoot.clear();
     return result;
   }
-  WriteEntries(pak, result);
+  result.archive = archive;
+  if (!WriteEntries(pak, result)) {
+    RemoveResources(result);
+    result.resourceRoot.clear();
+    result.files.clear();
+    return result;
+  }
   result.ok = true;
   return result;
+}
+
+std::string EntryOrigin(const UnpackResult& unpacked, const std::string& file) {
+  const auto source = unpacked.sources.find(file);
+  if (source == unpacked.sources.end()) return {};
+  return "the archive entry \"" + source->second + "\" of " + unpacked.archive;
 }
 
 CleanupReport RemoveResources(const UnpackResult& unpacked) {

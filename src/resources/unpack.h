@@ -4,6 +4,7 @@
 // to load from: the program folder, or a private temporary folder made for this
 // run when the program folder cannot be written (an installed game).
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,25 @@ struct UnpackResult {
   bool privateRoot = false;        // resourceRoot is a temporary folder of this run
   bool usedLeftovers = false;      // no archive: an earlier start's files are used
   std::vector<std::string> files;  // what the clean-up deletes
+  std::string archive;             // the archive's path, when one was read
+  std::map<std::string, std::string> sources;  // each written file: the entry it came from
   std::vector<std::string> notes;  // entries skipped and other things worth telling
 };
 
+// The archive beside the program: `programFolder`/`archiveName`.
+std::string ArchivePath(const std::string& programFolder, const std::string& archiveName);
+
 // Unpacks `programFolder`/`archiveName`, overwriting what an interrupted start
 // left. Only when the archive is missing are leftover files (marked by
-// "res/Sounds/CARD_FLIP.WAV") used instead.
+// "res/Sounds/CARD_FLIP.WAV") used instead. A file that cannot be written (a
+// full disk) stops the unpack: what was written is removed and the error says
+// why.
 UnpackResult UnpackResources(const std::string& programFolder, const std::string& archiveName);
+
+// For messages about `file`, a file the game could not load: the archive entry
+// it was unpacked from ("the archive entry "Sounds_SIGN1.WAV" of
+// /games/verlano/res077.pak"), or empty for a file the unpack did not write.
+std::string EntryOrigin(const UnpackResult& unpacked, const std::string& file);
 
 // What the clean-up could not remove, with the reason.
 struct CleanupReport {

@@ -1,20 +1,58 @@
 #include "resources/whole_file.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace verlano {
 
+namespace {
+
+std::error_code LastError() {
+  return {errno, std::generic_category()};
+}
+
+// Everything, across short writes and interruptions.
+std::error_code WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return LastError();
+    bytes = bytes.subspan(static_cast<std::size_t>(n));
+  }
+  return {};
+}
+
+}  // namespace
+
+std::error_code WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return LastError();
+  std::error_code failure = WriteAll(fd, bytes);
+  // A full disk may show only when the data is flushed at close.
+  if (close(fd) != 0 && !failure) failure = LastError();
+  struct stat info{};
+  // Only a regular file is ours to remove: never a device such as /dev/full.
+  if (failure && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) unlink(path.c_str());
+  return failure;
+}
+
 bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes,
                     std::string& error) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  const std::error_code failure = WriteBytes(path, bytes);
+  if (failure) error = CannotWrite(path, failure);
+  return !failure;
+}
+
+std::string CannotWrite(const std::string& path, std::error_code failure) {
+  return "cannot write " + path + ": " + failure.message();
+}
+
+bool IsDiskFull(std::error_code code) {
+  return code == std::errc::no_space_on_device ||
+         code == std::error_code(EDQUOT, std::generic_category());
 }
 
 }  // namespace verlano

@@ -1,16 +1,27 @@
 #pragma once
 // Writing a whole buffer to a file in one go, as the archive writer, the entry
-// copier and the builder's contact sheets do, with the failure turned into a
-// reason for the user.
+// copier, the unpacker and the builder's contact sheets do. A write that fails
+// half-way (a full disk) removes what it wrote, so no truncated file is left.
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <system_error>
 
 namespace verlano {
 
-// Creates or truncates `path` and writes `bytes`; false with a reason on failure.
+// Creates or truncates `path` and writes `bytes`; the system's error on
+// failure (std::errc::no_space_on_device for a full disk).
+std::error_code WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The same with the failure turned into a reason for the user.
 bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes,
                     std::string& error);
+
+// "cannot write PATH: reason", the words every writer here uses.
+std::string CannotWrite(const std::string& path, std::error_code failure);
+
+// True for the errors that mean the disk (or the user's share of it) is full.
+bool IsDiskFull(std::error_code code);
 
 }  // namespace verlano

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "platform/quit_signal.h"
 #include "startup/play_button.h"
 #include "startup/program_args.h"
 #include "startup/program_folder.h"
@@ -24,6 +25,8 @@ int Main() {
     std::cerr << "verlano: cannot tell which folder the program is in\n";
     return 1;
   }
+  // From here on SIGTERM and SIGINT end the program through its own way out.
+  verlano::CatchQuitSignals();
   // The game reads and writes numbers the C way; GTK must not switch the locale.
   gtk_disable_setlocale();
   if (!gtk_init_check(nullptr, nullptr)) {
@@ -32,7 +35,10 @@ int Main() {
   }
   verlano::StartupDialog dialog(resPath + verlano::Settings{}.ArchiveName);
   const std::optional<verlano::DialogState> chosen = dialog.Run();
-  if (!chosen) return 0;
+  if (!chosen) {
+    const int signal = verlano::QuitSignalReceived();
+    return signal != 0 ? verlano::QuitSignalStatus(signal) : 0;
+  }
   return verlano::PressPlay(dialog, *chosen, resPath);
 }
 

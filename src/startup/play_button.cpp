@@ -3,11 +3,24 @@
 #include <iostream>
 #include <memory>
 
+#include "platform/quit_signal.h"
+#include "resources/locked_unpack.h"
 #include "resources/resource_path.h"
-#include "resources/unpack.h"
 #include "startup/table_start.h"
 
 namespace verlano {
+
+namespace {
+
+// The unpacked files go, and the next copy of the game may unpack; anything
+// that could not be removed is said.
+void RemoveAndReport(LockedUnpack& unpacked) {
+  for (const std::string& left : unpacked.Remove().leftInPlace) {
+    std::cerr << "verlano: " << left << '\n';
+  }
+}
+
+}  // namespace
 
 int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::string& resPath) {
   const Options options = OptionsFromDialog(chosen);
@@ -16,23 +29,32 @@ int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::strin
   Layout layout;
   ApplyOptions(options, settings, layout);
 
-  auto unpacked =
-      std::make_shared<const UnpackResult>(UnpackResources(settings.ResPath, settings.ArchiveName));
-  for (const std::string& note : unpacked->notes) std::cerr << "verlano: " << note << '\n';
-  if (!unpacked->ok) {
-    std::cerr << "verlano: " << unpacked->error << '\n';
-    dialog.ShowError(unpacked->error);
+  // Another copy of the game unpacking from this folder is waited for.
+  auto unpacked = std::make_shared<LockedUnpack>(settings.ResPath, settings.ArchiveName);
+  const UnpackResult& result = unpacked->Result();
+  for (const std::string& note : result.notes) std::cerr << "verlano: " << note << '\n';
+  if (!result.ok) {
+    std::cerr << "verlano: " << result.error << '\n';
+    dialog.ShowError(result.error);
     return 1;
+  }
+  // Ended while unpacking: the unpack finished and is removed on the way out.
+  if (const int signal = QuitSignalReceived()) {
+    RemoveAndReport(*unpacked);
+    return QuitSignalStatus(signal);
   }
   dialog.Close();
 
   ResourceFolder folder{
-      [root = unpacked->resourceRoot](std::string_view gamePath) {
+      [root = result.resourceRoot](std::string_view gamePath) {
         return ResolveResourcePath(root, gamePath);
       },
-      [unpacked] { RemoveResources(*unpacked); },
+      [unpacked] { RemoveAndReport(*unpacked); },
+      [unpacked](const std::string& file) { return EntryOrigin(unpacked->Result(), file); },
   };
-  return StartTable(options, std::move(folder));
+  const int status = StartTable(options, std::move(folder));
+  const int signal = QuitSignalReceived();
+  return signal != 0 ? QuitSignalStatus(signal) : status;
 }
 
 }  // namespace verlano

@@ -2,12 +2,16 @@
 
 #include <string>
 
+#include "platform/quit_signal.h"
 #include "startup/dialog_texts.h"
 #include "startup/program_args.h"
 
 namespace verlano {
 
 namespace {
+
+// How often the dialog looks for a SIGTERM or SIGINT, which ends it like Exit.
+constexpr guint kSignalWatchMs = 100;
 
 constexpr const char* kRequirement =
     "Requires an X11 or Wayland desktop with SDL 2; sound is optional.";
@@ -95,7 +99,9 @@ std::optional<DialogState> StartupDialog::Run() {
   gtk_widget_set_can_default(play_, TRUE);
   gtk_window_set_default(GTK_WINDOW(window_.get()), play_);
   gtk_widget_grab_focus(play_);
+  const guint watch = g_timeout_add(kSignalWatchMs, OnSignalWatch, this);
   gtk_main();
+  g_source_remove(watch);
   if (!playPressed_) return std::nullopt;
   return Selected();
 }
@@ -123,6 +129,11 @@ void StartupDialog::OnPlay(GtkWidget*, gpointer self) {
 
 void StartupDialog::OnExit(GtkWidget*, gpointer self) {
   static_cast<StartupDialog*>(self)->Finish(false);
+}
+
+gboolean StartupDialog::OnSignalWatch(gpointer self) {
+  if (QuitSignalReceived() != 0) static_cast<StartupDialog*>(self)->Finish(false);
+  return G_SOURCE_CONTINUE;
 }
 
 gboolean StartupDialog::OnCloseBox(GtkWidget*, GdkEvent*, gpointer self) {

@@ -39,6 +39,7 @@ class StartupDialog {
   static void OnExit(GtkWidget*, gpointer self);
   static gboolean OnCloseBox(GtkWidget*, GdkEvent*, gpointer self);
   static gboolean OnKey(GtkWidget*, GdkEventKey* key, gpointer self);
+  static gboolean OnSignalWatch(gpointer self);
   static void OnDeckToggled(GtkWidget*, gpointer self);
   static void OnVariantToggled(GtkWidget*, gpointer self);
 

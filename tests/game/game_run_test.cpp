@@ -49,7 +49,10 @@ class GameRunTest : public ::testing::Test {
                             }
                             return file;
                           },
-                          [this] { ++removals; }};
+                          [this] { ++removals; },
+                          [](const std::string& file) {
+                            return "the entry \"" + file.substr(file.rfind('/') + 1) + "\"";
+                          }};
   }
 
   GameRun& Start(Variant variant = Variant::Romane) {
@@ -109,6 +112,7 @@ TEST_F(GameRunTest, AFailedStartShowsTheMessageAndStillRemovesTheFiles) {
     const char* messageStart;
   } rows[] = {
       {"mouse.bmp", "", "Error in function CreateSurfaceFromFile() \nError Number: 2\n"},
+      {"fntDigit", "", "Error in function clsDXBitmapFont.CreateSpriteFromFile() \n"},
       {"", "no display here", "Error in function DirectX() \nError Number: 1\nno display here"},
   };
   for (const auto& row : rows) {
@@ -122,7 +126,31 @@ TEST_F(GameRunTest, AFailedStartShowsTheMessageAndStillRemovesTheFiles) {
     EXPECT_TRUE(pf.IsShutDown());
     EXPECT_EQ(pf.ShutDownMessage().rfind(row.messageStart, 0), 0u) << pf.ShutDownMessage();
     EXPECT_EQ(removals, 1);
+    // A file that cannot be loaded is named with the archive entry it came from.
+    if (*row.missingFile) {
+      EXPECT_NE(pf.ShutDownMessage().find("\nThe file is the entry \"res_"), std::string::npos)
+          << pf.ShutDownMessage();
+      EXPECT_NE(pf.ShutDownMessage().find(row.missingFile), std::string::npos);
+    }
   }
+}
+
+TEST_F(GameRunTest, AnUnreadableSoundIsToldAndTheGamePlaysOnWithoutIt) {
+  pf.FailSoundsNamed("SHUFFLE");
+  GameRun& r = Start();
+  ASSERT_TRUE(started);
+  ASSERT_EQ(pf.Warnings().size(), 1u);
+  const std::string& warning = pf.Warnings()[0];
+  EXPECT_NE(warning.find("Cannot read the sound "), std::string::npos) << warning;
+  EXPECT_NE(warning.find("(the entry \"res_sounds_SHUFFLE.WAV\")"), std::string::npos) << warning;
+  EXPECT_NE(warning.find("the game plays on without this sound"), std::string::npos) << warning;
+  EXPECT_EQ(pf.SoundsLoaded().size(), 9u);
+  EXPECT_EQ(r.slots.Sound[kShuffleSound - kSoundSlotFirst], 0);
+  EXPECT_EQ(ShufflesPlayed(), 0);
+  const int deckTop = r.game.piles.DeckTop;
+  for (int i = 0; i < 30; ++i) Frame();
+  EXPECT_TRUE(r.Running);
+  EXPECT_GT(r.game.piles.DeckTop, deckTop);
 }
 
 TEST_F(GameRunTest, PHeldTogglesThePauseOnceAndNothingMovesOrIsDrawnUntilTheNextPress) {

@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/scratch_files.h"
 #include "platform/screen.h"
@@ -263,14 +264,26 @@ TEST_F(SdlPlatformTest, SoundsLoadPlayOnceAndSkipWhatIsMissing) {
   test::WriteFile(dir / "long.wav", test::WavBytes(22050 * 2));
   test::WriteFile(dir / "short.wav", test::WavBytes(2205));
   test::WriteFile(dir / "text.wav", {'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v', 'e'});
+  std::vector<std::uint8_t> badHeader = test::WavBytes(2205);
+  badHeader[20] = 0x99;  // an unknown format tag
+  test::WriteFile(dir / "bad_header.wav", badHeader);
+  std::vector<std::uint8_t> cut = test::WavBytes(2205);
+  cut.resize(30);  // ends inside the format chunk
+  test::WriteFile(dir / "cut.wav", cut);
   platform.InitSound();
-  const SoundId longSound = platform.LoadSound(dir / "long.wav");
-  const SoundId shortSound = platform.LoadSound(dir / "short.wav");
+  std::string error;
+  const SoundId longSound = platform.LoadSound(dir / "long.wav", error);
+  const SoundId shortSound = platform.LoadSound(dir / "short.wav", error);
+  EXPECT_EQ(error, "");
   ASSERT_GT(longSound, 0);
   ASSERT_GT(shortSound, 0);
   EXPECT_NE(longSound, shortSound);
-  EXPECT_EQ(platform.LoadSound(dir / "missing.wav"), 0);
-  EXPECT_EQ(platform.LoadSound(dir / "text.wav"), 0);
+  // Each unreadable file gives no sound and a reason naming it.
+  for (const char* name : {"missing.wav", "text.wav", "bad_header.wav", "cut.wav"}) {
+    error.clear();
+    EXPECT_EQ(platform.LoadSound(dir / name, error), 0) << name;
+    EXPECT_EQ(error.rfind("Cannot read the sound " + (dir / name) + ": ", 0), 0u) << error;
+  }
 
   stopped = 0;
   Mix_ChannelFinished(CountStop);
@@ -295,7 +308,9 @@ TEST(SdlPlatformWithoutDevices, NoAudioDeviceIsSilent) {
   SdlPlatform platform;
   testing::internal::CaptureStderr();
   platform.InitSound();
-  const SoundId id = platform.LoadSound(dir / "sound.wav");
+  std::string error;
+  const SoundId id = platform.LoadSound(dir / "sound.wav", error);
+  EXPECT_EQ(error, "") << "no device is not a fault of the file";
   platform.PlaySound(id);
   platform.PlaySound(1);
   platform.ReleaseSound(1);

@@ -133,12 +133,13 @@ class NoPictures final : public Platform {
   int MouseY() const override { return 0; }
   bool CloseRequested() const override { return false; }
   void InitSound() override {}
-  SoundId LoadSound(const std::string&) override { return 0; }
+  SoundId LoadSound(const std::string&, std::string&) override { return 0; }
   void PlaySound(SoundId) override {}
   void ReleaseSound(SoundId) override {}
   std::uint64_t TickCount() override { return 0; }
   TimeOfDay Now() override { return {}; }
   void PaceFrame() override {}
+  void Warn(const std::string&) override {}
   void ShutDown(const std::string&) override {}
 };
 

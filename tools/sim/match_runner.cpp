@@ -50,7 +50,8 @@ class PrivateResources {
         [root = result_.resourceRoot](std::string_view path) {
           return ResolveResourcePath(root, path);
         },
-        [this] { RemoveResources(result_); }};
+        [this] { RemoveResources(result_); },
+        [this](const std::string& file) { return EntryOrigin(result_, file); }};
   }
 
  private:

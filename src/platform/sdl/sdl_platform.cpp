@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "platform/bmp_file.h"
+#include "platform/quit_signal.h"
 
 namespace verlano {
 
@@ -72,16 +73,17 @@ int SdlPlatform::MouseY() const {
   return input_.MouseY();
 }
 
+// A SIGTERM or SIGINT (a desktop logging out) ends the game like its close box.
 bool SdlPlatform::CloseRequested() const {
-  return input_.CloseRequested();
+  return input_.CloseRequested() || QuitSignalReceived() != 0;
 }
 
 void SdlPlatform::InitSound() {
   sound_.Init();
 }
 
-SoundId SdlPlatform::LoadSound(const std::string& path) {
-  return sound_.Load(path);
+SoundId SdlPlatform::LoadSound(const std::string& path, std::string& error) {
+  return sound_.Load(path, error);
 }
 
 void SdlPlatform::PlaySound(SoundId sound) {
@@ -105,6 +107,10 @@ TimeOfDay SdlPlatform::Now() {
 
 void SdlPlatform::PaceFrame() {
   pacer_.Wait();
+}
+
+void SdlPlatform::Warn(const std::string& message) {
+  std::cerr << "verlano: " << message << '\n';
 }
 
 void SdlPlatform::ShutDown(const std::string& message) {

@@ -40,7 +40,7 @@ class SdlPlatform final : public Platform {
   bool CloseRequested() const override;
 
   void InitSound() override;
-  SoundId LoadSound(const std::string& path) override;
+  SoundId LoadSound(const std::string& path, std::string& error) override;
   void PlaySound(SoundId sound) override;
   void ReleaseSound(SoundId sound) override;
 
@@ -48,6 +48,7 @@ class SdlPlatform final : public Platform {
   TimeOfDay Now() override;
   void PaceFrame() override;
 
+  void Warn(const std::string& message) override;
   void ShutDown(const std::string& message) override;
 
  private:

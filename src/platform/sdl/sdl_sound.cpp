@@ -28,14 +28,16 @@ void SdlSound::Init() {
   if (!device_->Open()) device_.reset();
 }
 
-SoundId SdlSound::Load(const std::string& path) {
+SoundId SdlSound::Load(const std::string& path, std::string& error) {
   if (!device_) return 0;
   // The file is closed here, not by the mixer: SDL_mixer 2.6 leaves it open
   // when the file is not a WAV it can read.
   const RwPtr file(SDL_RWFromFile(path.c_str(), "rb"));
-  if (!file) return 0;
-  ChunkPtr chunk(Mix_LoadWAV_RW(file.get(), 0));
-  if (!chunk) return 0;
+  ChunkPtr chunk(file ? Mix_LoadWAV_RW(file.get(), 0) : nullptr);
+  if (!chunk) {
+    error = "Cannot read the sound " + path + ": " + Mix_GetError();
+    return 0;
+  }
   chunks_.push_back(std::move(chunk));
   Mix_AllocateChannels(static_cast<int>(chunks_.size()));
   return static_cast<SoundId>(chunks_.size());

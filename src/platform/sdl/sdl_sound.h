@@ -32,8 +32,9 @@ class SdlSound {
   ~SdlSound() { Close(); }
   // Opens the device if there is one; without it every other call does nothing.
   void Init();
-  // 0 without a device, or for a file that is missing or not a readable WAV.
-  SoundId Load(const std::string& path);
+  // 0 without a device; 0 with the reason in `error` for a file that is
+  // missing or not a readable WAV.
+  SoundId Load(const std::string& path, std::string& error);
   void Play(SoundId sound);
   void Release(SoundId sound);
   void Close();

@@ -1,0 +1,17 @@
+#include "resources/locked_unpack.h"
+
+namespace verlano {
+
+LockedUnpack::LockedUnpack(const std::string& programFolder, const std::string& archiveName)
+    : lock_(ArchivePath(programFolder, archiveName)),
+      result_(UnpackResources(programFolder, archiveName)) {}
+
+CleanupReport LockedUnpack::Remove() {
+  if (removed_) return {};
+  removed_ = true;
+  CleanupReport report = RemoveResources(result_);
+  lock_.Release();
+  return report;
+}
+
+}  // namespace verlano
