@@ -10,7 +10,7 @@ packages=(
   libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-dseg fonts-humor-sans
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick x11-utils adwaita-icon-theme librsvg2-common
+  xvfb xauth xdotool imagemagick x11-utils adwaita-icon-theme librsvg2-common
   desktop-file-utils appstream
   time
 )

@@ -2,6 +2,7 @@
 // archive lies, and shows the options dialog; Play starts the table.
 #include <gtk/gtk.h>
 
+#include <cstdlib>
 #include <iostream>
 #include <span>
 #include <string>
@@ -19,6 +20,17 @@ constexpr verlano::ProgramHelp kHelp{
     "Verlano, the Italian four-player partnership capture card game. Opens the options\n"
     "dialog, where you choose the deck and the rules, then the game table."};
 
+// Why no dialog can show: DISPLAY unset, or an X server not there or refusing us.
+std::string NoDisplayMessage() {
+  const char* display = std::getenv("DISPLAY");
+  const std::string where =
+      display == nullptr || *display == '\0'
+          ? std::string("DISPLAY is not set")
+          : "no X server answers at DISPLAY=" + std::string(display) + ", or it refused the connection";
+  return "verlano: cannot open the display (" + where +
+         "); the game needs an X11 or Wayland desktop";
+}
+
 int Main() {
   const std::string resPath = verlano::RunningProgramFolder();
   if (resPath.empty()) {
@@ -30,7 +42,7 @@ int Main() {
   // The game reads and writes numbers the C way; GTK must not switch the locale.
   gtk_disable_setlocale();
   if (!gtk_init_check(nullptr, nullptr)) {
-    std::cerr << "verlano: cannot open the display (an X11 or Wayland desktop is needed)\n";
+    std::cerr << NoDisplayMessage() << '\n';
     return 1;
   }
   verlano::StartupDialog dialog(resPath + verlano::Settings{}.ArchiveName);

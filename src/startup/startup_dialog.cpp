@@ -4,6 +4,7 @@
 
 #include "platform/quit_signal.h"
 #include "startup/dialog_texts.h"
+#include "startup/error_box.h"
 #include "startup/program_args.h"
 
 namespace verlano {
@@ -107,12 +108,7 @@ std::optional<DialogState> StartupDialog::Run() {
 }
 
 void StartupDialog::ShowError(const std::string& message) {
-  const OwnedWindow box(gtk_message_dialog_new(GTK_WINDOW(window_.get()), GTK_DIALOG_MODAL,
-                                               GTK_MESSAGE_ERROR, GTK_BUTTONS_CLOSE,
-                                               "The game cannot start"));
-  gtk_message_dialog_format_secondary_text(GTK_MESSAGE_DIALOG(box.get()), "%s", message.c_str());
-  gtk_window_set_title(GTK_WINDOW(box.get()), "Verlano");
-  gtk_dialog_run(GTK_DIALOG(box.get()));
+  ShowErrorBox(GTK_WINDOW(window_.get()), "The game cannot start", message);
 }
 
 void StartupDialog::Close() {

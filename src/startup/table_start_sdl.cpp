@@ -1,10 +1,13 @@
 #include "platform/sdl/sdl_platform.h"
+#include "startup/error_box.h"
 #include "startup/table_start.h"
 
 namespace verlano {
 
 int StartTable(const Options& options, ResourceFolder folder) {
-  SdlPlatform platform;
+  SdlPlatform platform([](const std::string& message) {
+    ShowErrorBox(nullptr, "The game has to stop", message);
+  });
   return RunGame(options, std::move(folder), platform);
 }
 

@@ -119,7 +119,11 @@ void SdlPlatform::ShutDown(const std::string& message) {
   if (message.empty()) return;
   std::cerr << message << '\n';
   // The full-screen window is gone by now, so the box is not hidden behind it.
-  if (canShow) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Verlano", message.c_str(), nullptr);
+  if (messageBox_) {
+    messageBox_(message);
+  } else if (canShow) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Verlano", message.c_str(), nullptr);
+  }
   SDL_Quit();
 }
 

@@ -4,6 +4,7 @@
 // from SDL, sound effects on SDL_mixer, the clock, and the fatal message on
 // standard error and in a message box.
 
+#include <functional>
 #include <string>
 
 #include "platform/platform.h"
@@ -16,7 +17,12 @@ namespace verlano {
 
 class SdlPlatform final : public Platform {
  public:
-  SdlPlatform() = default;
+  // Shows a fatal message to the player and waits until it is dismissed.
+  using MessageBox = std::function<void(const std::string& message)>;
+
+  // `messageBox` replaces SDL's own box, which an X server without core
+  // fonts cannot show; it must work without the game window.
+  explicit SdlPlatform(MessageBox messageBox = {}) : messageBox_(std::move(messageBox)) {}
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -59,6 +65,7 @@ class SdlPlatform final : public Platform {
   sdl::SdlInput input_;
   sdl::SdlSound sound_;
   sdl::FramePacer pacer_;
+  MessageBox messageBox_;
 };
 
 }  // namespace verlano
