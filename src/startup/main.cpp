@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <span>
 #include <string>
@@ -47,11 +48,14 @@ int Main() {
   }
   verlano::StartupDialog dialog(resPath + verlano::Settings{}.ArchiveName);
   const std::optional<verlano::DialogState> chosen = dialog.Run();
-  if (!chosen) {
-    const int signal = verlano::QuitSignalReceived();
-    return signal != 0 ? verlano::QuitSignalStatus(signal) : 0;
+  const int status = chosen ? verlano::PressPlay(dialog, *chosen, resPath) : 0;
+  // Whatever was running wound down as Escape would; the status tells the caller.
+  if (const int signal = verlano::QuitSignalReceived()) {
+    std::cerr << "verlano: stopped by signal " << signal << " (" << strsignal(signal)
+              << "), as with Escape\n";
+    return verlano::QuitSignalStatus(signal);
   }
-  return verlano::PressPlay(dialog, *chosen, resPath);
+  return status;
 }
 
 }  // namespace

@@ -39,9 +39,9 @@ int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::strin
     return 1;
   }
   // Ended while unpacking: the unpack finished and is removed on the way out.
-  if (const int signal = QuitSignalReceived()) {
+  if (QuitSignalReceived() != 0) {
     RemoveAndReport(*unpacked);
-    return QuitSignalStatus(signal);
+    return 0;
   }
   dialog.Close();
 
@@ -52,9 +52,7 @@ int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::strin
       [unpacked] { RemoveAndReport(*unpacked); },
       [unpacked](const std::string& file) { return EntryOrigin(unpacked->Result(), file); },
   };
-  const int status = StartTable(options, std::move(folder));
-  const int signal = QuitSignalReceived();
-  return signal != 0 ? QuitSignalStatus(signal) : status;
+  return StartTable(options, std::move(folder));
 }
 
 }  // namespace verlano

@@ -10,8 +10,8 @@
 
 namespace verlano {
 
-// Gives the program's exit status: the game's, 1 when the archive could not
-// be unpacked, or 128 + the signal for a game ended by SIGTERM or SIGINT.
+// Gives the program's exit status: the game's, or 1 when the archive could
+// not be unpacked. A SIGTERM or SIGINT caught while unpacking skips the table.
 int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::string& resPath);
 
 }  // namespace verlano

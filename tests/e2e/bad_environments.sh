@@ -152,6 +152,7 @@ signals)
   start "$scratch/game/verlano"
   kill -TERM "$game_pid"
   ends_with 143 "SIGTERM in the dialog"
+  said "stopped by signal 15 (Terminated), as with Escape" "SIGTERM in the dialog"
   clean "$scratch/game" "SIGTERM in the dialog"
   echo "ok: SIGTERM in the dialog ends with 143"
 
@@ -166,6 +167,7 @@ signals)
   flock -u 8
   exec 8<&-
   ends_with 143 "SIGTERM while unpacking"
+  said "stopped by signal 15 (Terminated), as with Escape" "SIGTERM while unpacking"
   clean "$scratch/game" "SIGTERM while unpacking"
   echo "ok: SIGTERM while unpacking lets the unpack finish, removes it and ends with 143"
 
@@ -174,6 +176,7 @@ signals)
   sleep 5
   kill -INT "$game_pid"
   ends_with 130 "SIGINT at the table"
+  said "stopped by signal 2 (Interrupt), as with Escape" "SIGINT at the table"
   clean "$scratch/game" "SIGINT at the table"
   echo "ok: SIGINT at the table ends like Escape, with 130"
 
