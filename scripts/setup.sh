@@ -10,6 +10,7 @@ packages=(
   libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-dseg fonts-humor-sans
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  # xauth: a cookie for the X server that must refuse the game in the end-to-end tests
   xvfb xauth xdotool imagemagick x11-utils adwaita-icon-theme librsvg2-common
   desktop-file-utils appstream
   time
