@@ -24,7 +24,7 @@ class StartupDialog {
   StartupDialog& operator=(const StartupDialog&) = delete;
 
   // Shows the dialog and waits: what is selected when Play is pressed, or
-  // nothing after Exit or the close box.
+  // nothing after Exit, the close box, or a SIGTERM or SIGINT.
   std::optional<DialogState> Run();
 
   // A message box over the dialog, waiting until it is dismissed.
