@@ -59,8 +59,8 @@ struct GameRun {
   Screen screen;
   bool Running = false;
   KeyLatch keys;
-  int ExitStatus = 0;    // 0 after the player quits, 1 after a fatal error
-  bool Ended = false;    // the platform has been shut down
+  int ExitStatus = 0;  // 0 after the player quits, 1 after a fatal error
+  bool Ended = false;  // the platform has been shut down
   bool FilesRemoved = false;
 };
 

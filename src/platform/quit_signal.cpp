@@ -15,7 +15,7 @@ void Record(int signal) {
 }  // namespace
 
 void CatchQuitSignals() {
-  struct sigaction action{};
+  struct sigaction action {};
   action.sa_handler = Record;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;

@@ -21,7 +21,8 @@ struct RwDeleter {
 // four bytes a pixel padded to four bytes.
 std::size_t BmpBound(const SDL_Surface& picture) {
   constexpr std::size_t kHeaders = 14 + 124 + 256 * 4;
-  return kHeaders + static_cast<std::size_t>(picture.h) * (static_cast<std::size_t>(picture.w) * 4 + 3);
+  return kHeaders +
+         static_cast<std::size_t>(picture.h) * (static_cast<std::size_t>(picture.w) * 4 + 3);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ struct UnpackResult {
   std::vector<std::string> files;  // what the clean-up deletes
   std::string archive;             // the archive's path, when one was read
   std::map<std::string, std::string> sources;  // each written file: the entry it came from
-  std::vector<std::string> notes;  // entries skipped and other things worth telling
+  std::vector<std::string> notes;              // entries skipped and other things worth telling
 };
 
 // The archive beside the program: `programFolder`/`archiveName`.

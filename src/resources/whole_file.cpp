@@ -33,7 +33,7 @@ std::error_code WriteBytes(const std::string& path, std::span<const std::uint8_t
   std::error_code failure = WriteAll(fd, bytes);
   // A full disk may show only when the data is flushed at close.
   if (close(fd) != 0 && !failure) failure = LastError();
-  struct stat info{};
+  struct stat info {};
   // Only a regular file is ours to remove: never a device such as /dev/full.
   if (failure && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) unlink(path.c_str());
   return failure;

@@ -24,10 +24,10 @@ constexpr verlano::ProgramHelp kHelp{
 // Why no dialog can show: DISPLAY unset, or an X server not there or refusing us.
 std::string NoDisplayMessage() {
   const char* display = std::getenv("DISPLAY");
-  const std::string where =
-      display == nullptr || *display == '\0'
-          ? std::string("DISPLAY is not set")
-          : "no X server answers at DISPLAY=" + std::string(display) + ", or it refused the connection";
+  const std::string where = display == nullptr || *display == '\0'
+                                ? std::string("DISPLAY is not set")
+                                : "no X server answers at DISPLAY=" + std::string(display) +
+                                      ", or it refused the connection";
   return "verlano: cannot open the display (" + where +
          "); the game needs an X11 or Wayland desktop";
 }

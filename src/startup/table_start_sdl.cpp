@@ -5,9 +5,8 @@
 namespace verlano {
 
 int StartTable(const Options& options, ResourceFolder folder) {
-  SdlPlatform platform([](const std::string& message) {
-    ShowErrorBox(nullptr, "The game has to stop", message);
-  });
+  SdlPlatform platform(
+      [](const std::string& message) { ShowErrorBox(nullptr, "The game has to stop", message); });
   return RunGame(options, std::move(folder), platform);
 }
 

@@ -77,8 +77,8 @@ class GameRunTest : public ::testing::Test {
 
   int ShufflesPlayed() const {
     const SoundId shuffle = run->slots.Sound[kShuffleSound - kSoundSlotFirst];
-    return static_cast<int>(std::count(pf.SoundsPlayed().begin(), pf.SoundsPlayed().end(),
-                                       shuffle));
+    return static_cast<int>(
+        std::count(pf.SoundsPlayed().begin(), pf.SoundsPlayed().end(), shuffle));
   }
 
   test::TempDir dir;
@@ -207,9 +207,8 @@ TEST_F(GameRunTest, APickRefusedWhilePausedLeavesTheHumanFreeToPlayLater) {
   Game& g = r.game;
   // The human's first turn, hand full.
   for (int hand = 0; hand < 4 && !g.turn.WaitingForHuman; ++hand) {
-    FramesUntil([&] {
-      return g.turn.WaitingForHuman || g.turn.GameState == PlayState::EndOfMatch;
-    });
+    FramesUntil(
+        [&] { return g.turn.WaitingForHuman || g.turn.GameState == PlayState::EndOfMatch; });
     if (!g.turn.WaitingForHuman) Frame({}, {kMouseLeft});
   }
   ASSERT_TRUE(g.turn.WaitingForHuman);

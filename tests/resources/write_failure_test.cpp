@@ -3,8 +3,8 @@
 // files it wrote name their archive entries for messages; and two copies of
 // the game unpacking from one folder take turns under the archive's lock.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -46,7 +46,7 @@ TEST(WriteBytes, FailuresSayWhyAndLeaveNoFileOfTheirOwn) {
     EXPECT_FALSE(WriteWholeFile(row.path, bytes, error));
     EXPECT_EQ(error, "cannot write " + row.path + ": " + failure.message());
   }
-  struct stat device{};
+  struct stat device {};
   ASSERT_EQ(stat("/dev/full", &device), 0) << "a device is never removed";
   EXPECT_TRUE(S_ISCHR(device.st_mode));
 }
@@ -54,9 +54,10 @@ TEST(WriteBytes, FailuresSayWhyAndLeaveNoFileOfTheirOwn) {
 class UnpackTrouble : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::WriteFile(dir / kArchive,
-                    PakBytes({Entry("Bitmaps_mouse.bmp", "cursor"), Entry("Trent_AC.BMP", "ace"),
-                              Entry("Sounds_SIGN1.WAV", "sign"), Entry("Sounds_CARD_FLIP.WAV", "f")}));
+    test::WriteFile(
+        dir / kArchive,
+        PakBytes({Entry("Bitmaps_mouse.bmp", "cursor"), Entry("Trent_AC.BMP", "ace"),
+                  Entry("Sounds_SIGN1.WAV", "sign"), Entry("Sounds_CARD_FLIP.WAV", "f")}));
   }
   test::TempDir dir;
 };

@@ -46,12 +46,11 @@ class PrivateResources {
   }
   const std::string& Error() const { return error_; }
   ResourceFolder Folder() {
-    return ResourceFolder{
-        [root = result_.resourceRoot](std::string_view path) {
-          return ResolveResourcePath(root, path);
-        },
-        [this] { RemoveResources(result_); },
-        [this](const std::string& file) { return EntryOrigin(result_, file); }};
+    return ResourceFolder{[root = result_.resourceRoot](std::string_view path) {
+                            return ResolveResourcePath(root, path);
+                          },
+                          [this] { RemoveResources(result_); },
+                          [this](const std::string& file) { return EntryOrigin(result_, file); }};
   }
 
  private:
