@@ -7,7 +7,10 @@ scratch=$(mktemp -d)
 chmod 755 "$scratch"
 xvfb_pid=
 game_pid=
+on_exit=()  # more clean-up commands of the sourcing script (a mount, another server), run first
 cleanup() {
+  local step
+  for step in "${on_exit[@]}"; do eval "$step" || true; done
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   chmod -R u+w "$scratch" 2>/dev/null || true
