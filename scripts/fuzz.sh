@@ -1,32 +1,46 @@
 #!/usr/bin/env bash
-# Builds the PAK fuzz target with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) in build/fuzz and runs it for a bounded time,
-# starting from a few archives made with verlano-pak.
-# FUZZ_SECONDS sets the time (default 60).
+# Builds the archive fuzz targets (scripts/fuzz_build.sh) and runs one or all of
+# them for a bounded time from the seed corpus in fuzz/corpus/TARGET.
+# Usage: fuzz.sh [TARGET] [SECONDS] [JOBS]
+#   TARGET   pak_read, pak_unpack or all (default all, one after the other)
+#   SECONDS  wall-clock time per target (default 30)
+#   JOBS     fuzzer processes per target, side by side on one shared corpus (default 1)
+# New inputs go to build/fuzz/corpus/TARGET, crashes to build/fuzz/artifacts/TARGET.
+# The totals line counts the inputs run by all jobs together.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+target=${1:-all}
+seconds=${2:-30}
+jobs=${3:-1}
+case "$target" in
+  all) targets="pak_read pak_unpack" ;;
+  pak_read | pak_unpack) targets=$target ;;
+  *) echo "usage: fuzz.sh [pak_read|pak_unpack|all] [SECONDS] [JOBS]" >&2; exit 2 ;;
+esac
+[[ "$seconds" =~ ^[1-9][0-9]*$ && "$jobs" =~ ^[1-9][0-9]*$ ]] ||
+  { echo "fuzz.sh: SECONDS and JOBS are whole numbers from 1" >&2; exit 2; }
 
+bash scripts/fuzz_build.sh
 build=build/fuzz
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DVERLANO_FUZZ=ON -DVERLANO_SANITIZE=ON >"$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log"; exit 1; }
-cmake --build "$build" -j"$(nproc)" --target fuzz_pak verlano-pak
-
-corpus=$build/corpus
-seeds=$(mktemp -d)
-trap 'rm -rf "$seeds"' EXIT
-mkdir -p "$corpus"
-printf 'RIFF' >"$seeds/flip.wav"
-printf 'BM' >"$seeds/mouse.bmp"
-: >"$seeds/empty"
-pak="$build/bin/verlano-pak"
-printf 'PACK\x0c\0\0\0\0\0\0\0' >"$corpus/seed-empty.pak"
-"$pak" create "$corpus/seed-one.pak" Sounds_CARD_FLIP.WAV="$seeds/flip.wav"
-"$pak" create "$corpus/seed-routes.pak" dummy="$seeds/empty" Bitmaps_mouse.bmp="$seeds/mouse.bmp" \
-  Trent_AC.BMP="$seeds/mouse.bmp" fntFonts_fntDigit.bmp="$seeds/mouse.bmp" Other="$seeds/empty"
-"$pak" create "$corpus/seed-escape.pak" "Sounds_../x=$seeds/flip.wav" "Royal_/abs=$seeds/empty"
-
-ASAN_OPTIONS=detect_leaks=1 "$build/bin/fuzz_pak" "$corpus" \
-  -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 -print_final_stats=1 2>"$build/fuzz.log" ||
-  { tail -50 "$build/fuzz.log"; exit 1; }
-tail -3 "$build/fuzz.log"
+export ASAN_OPTIONS=detect_leaks=1
+for t in $targets; do
+  corpus=$build/corpus/$t
+  artifacts=$build/artifacts/$t
+  logs=$build/logs/$t
+  mkdir -p "$corpus" "$artifacts" "$logs"
+  rm -f "$logs"/job-*.log
+  pids=()
+  for ((j = 1; j <= jobs; j++)); do
+    "$build/bin/fuzz_$t" "$corpus" "fuzz/corpus/$t" -max_total_time="$seconds" -max_len=4096 \
+      -print_final_stats=1 -artifact_prefix="$artifacts/" >"$logs/job-$j.log" 2>&1 &
+    pids+=($!)
+  done
+  failed=0
+  for ((j = 1; j <= jobs; j++)); do
+    wait "${pids[j - 1]}" || { failed=1; echo "fuzz $t job $j failed:"; tail -40 "$logs/job-$j.log"; }
+  done
+  [ "$failed" -eq 0 ] || exit 1
+  inputs=$(cat "$logs"/job-*.log | awk '/stat::number_of_executed_units/ { n += $2 } END { print n + 0 }')
+  echo "fuzz $t: $inputs inputs in ${seconds} s by $jobs job(s), $((inputs / seconds)) inputs/s," \
+    "corpus $(ls "$corpus" | wc -l) files"
+done

@@ -1,41 +1,76 @@
 #!/usr/bin/env bash
-# Plays many whole matches of every variant through the game's frame loop in
-# the sanitizer build, each run checking every card, count and result as it
-# goes. Usage: soak.sh [MATCHES_PER_RUN] [SEED]  (defaults 50 and 1).
-# Each variant runs with each deck, with and without the slow animation, and
-# with the hand sort pressed now and then.
+# Plays many whole matches through the game's frame loop under AddressSanitizer
+# and UndefinedBehaviorSanitizer, verlano-sim checking every card, count and
+# result every frame. Usage: soak.sh [MATCHES] [SEED]  (defaults 20000 and 1).
+# The matches are spread over 30 runs: each variant with each deck, with and
+# without the slow animation, the hand sort pressed now and then. The runs go
+# side by side on SOAK_JOBS cores (default all), a progress line every
+# SOAK_PROGRESS seconds (default 30), the totals at the end. The build is
+# build/soak (optimised, sanitizers on) unless SOAK_BUILD names another.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-matches=${1:-50}
+matches=${1:-20000}
 seed=${2:-1}
+jobs=${SOAK_JOBS:-$(nproc)}
+[[ "$matches" =~ ^[1-9][0-9]*$ && "$seed" =~ ^[0-9]+$ ]] ||
+  { echo "usage: soak.sh [MATCHES] [SEED]" >&2; exit 2; }
 
-build=${SOAK_BUILD:-build/test}
-if [ ! -x "$build/bin/verlano-sim" ] || [ ! -f "$build/bin/res077.pak" ]; then
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
-    -DVERLANO_TESTS=ON -DVERLANO_BENCH=ON -DVERLANO_SANITIZE=ON -DVERLANO_WERROR=ON >/dev/null
-  cmake --build "$build" -j"$(nproc)" --target verlano-sim verlano_archive
-fi
+build=${SOAK_BUILD:-build/soak}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLANO_SANITIZE=ON \
+  -DVERLANO_WERROR=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
+cmake --build "$build" -j"$(nproc)" --target verlano-sim verlano_archive >/dev/null
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-runs=0 failed=0 total_matches=0 total_hands=0
-start=$(date +%s)
+out=$build/soak-runs
+rm -rf "$out" && mkdir -p "$out"
+# One line per run: index, variant, deck, animation, matches, seed.
+runs=0
 for variant in nine romane romane-extra napoletane umbria; do
   for deck in trevigiano trent royal; do
-    for slow in "" --slow; do
+    for speed in normal slow; do
+      share=$((matches / 30 + (runs < matches % 30 ? 1 : 0)))
+      [ "$share" -gt 0 ] && echo "$runs $variant $deck $speed $share $((seed + runs))"
       runs=$((runs + 1))
-      line=$("$build/bin/verlano-sim" play --variant "$variant" --deck "$deck" $slow --sort-key \
-        --matches "$matches" --seed "$((seed + runs))" --quiet) || {
-        failed=$((failed + 1))
-        echo "FAILED: --variant $variant --deck $deck $slow --seed $((seed + runs))"
-        continue
-      }
-      set -- $line
-      total_matches=$((total_matches + $3))
-      total_hands=$((total_hands + $9))
-      echo "$variant $deck ${slow:-normal}: $line"
     done
   done
-done
-echo "soak: runs $runs matches $total_matches hands $total_hands failed $failed seconds $(( $(date +%s) - start ))"
-[ "$failed" -eq 0 ]
+done >"$out/plan"
+
+run_one() {  # index variant deck speed matches seed
+  local slow=""
+  [ "$4" = slow ] && slow=--slow
+  if "$SIM" play --variant "$2" --deck "$3" $slow --sort-key --matches "$5" --seed "$6" \
+    >"$OUT/$1.out" 2>"$OUT/$1.err"; then
+    echo "$2 $3 $4 seed $6: $(tail -1 "$OUT/$1.out")"
+  else
+    echo "BROKEN: --variant $2 --deck $3 $slow --matches $5 --seed $6 (exit $?)"
+    tail -5 "$OUT/$1.err"
+    echo "$*" >>"$OUT/broken"
+  fi
+}
+export -f run_one
+export SIM=$build/bin/verlano-sim OUT=$out
+
+played() { cat "$out"/*.out 2>/dev/null | grep -c '^match [0-9]* \(won\|lost\)' || true; }
+start=$(date +%s)
+(
+  while sleep "${SOAK_PROGRESS:-30}"; do
+    echo "soak: $(played)/$matches matches after $(($(date +%s) - start)) s"
+  done
+) &
+progress=$!
+trap 'kill "$progress" 2>/dev/null || true' EXIT
+xargs -P "$jobs" -L 1 bash -c 'run_one "$@"' _ <"$out/plan"
+kill "$progress" 2>/dev/null || true
+
+seconds=$(($(date +%s) - start))
+broken=0
+[ -f "$out/broken" ] && broken=$(wc -l <"$out/broken")
+cat "$out"/*.out | awk -v runs="$(wc -l <"$out/plan")" -v broken="$broken" -v seconds="$seconds" '
+  /^summary/ { for (i = 2; i < NF; i += 2) sum[$i] += $(i + 1) }
+  END {
+    printf "soak: runs %d matches %d won %d hands %d frames %d seconds %d hands/s %.0f broken %d\n",
+      runs, sum["matches"], sum["won"], sum["hands"], sum["frames"], seconds,
+      seconds ? sum["hands"] / seconds : 0, broken
+  }'
+[ "$broken" -eq 0 ]

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstring>
-#include <fstream>
 
 #include "resources/little_endian.h"
 #include "resources/whole_file.h"
@@ -20,57 +19,65 @@ std::int32_t Le32(const char* bytes) {
   return static_cast<std::int32_t>(LoadLe32(bytes));
 }
 
-// The file's size in bytes, or -1 when it cannot be told; leaves the stream at 0.
-std::int64_t SizeOf(std::ifstream& file) {
-  file.seekg(0, std::ios::end);
-  const std::streamoff size = file.tellg();
-  file.seekg(0, std::ios::beg);
-  return file ? static_cast<std::int64_t>(size) : -1;
-}
-
 // An extent read from the archive must lie wholly inside the file.
 bool InsideFile(std::int64_t offset, std::int64_t length, std::int64_t fileSize) {
   return offset >= 0 && length >= 0 && offset + length <= fileSize;
 }
 
+std::string OutOfRange(std::int32_t index, std::int32_t last) {
+  return "entry index " + std::to_string(index) + " is out of range 0.." + std::to_string(last);
+}
+
 }  // namespace
 
 bool torPAK::OpenQ2Pak(const std::string& path, std::string& error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  const FileSource file(path);
+  if (!file.IsOpen()) {
     error = "cannot open " + path;
     return false;
   }
-  const std::int64_t fileSize = SizeOf(file);
+  if (!Load(file, error)) return false;
+  fileLoaded_ = path;
+  return true;
+}
+
+bool torPAK::Open(const ByteSource& source, std::string& error) {
+  if (!Load(source, error)) return false;
+  fileLoaded_.clear();
+  return true;
+}
+
+bool torPAK::Load(const ByteSource& source, std::string& error) {
+  const std::string& name = source.Name();
+  const std::int64_t fileSize = source.Size();
   // The classic reader takes 16 bytes here, the last four unused; only 12 are
   // needed, and an archive with no entries may be no longer than that.
   std::array<char, kHeaderBytes> header{};
   if (fileSize < static_cast<std::int64_t>(kHeaderBytes) ||
-      !file.read(header.data(), kHeaderBytes)) {
-    error = path + " is too short to be a PAK archive";
+      !source.Read(0, kHeaderBytes, header.data())) {
+    error = name + " is too short to be a PAK archive";
     return false;
   }
   if (std::memcmp(header.data(), "PACK", 4) != 0) {
-    error = path + " is not a PAK archive (it does not start with \"PACK\")";
+    error = name + " is not a PAK archive (it does not start with \"PACK\")";
     return false;
   }
   const std::int32_t directoryOffset = Le32(header.data() + 4);
   const std::int32_t directoryLength = Le32(header.data() + 8);
   if (directoryLength % static_cast<std::int32_t>(kRecordBytes) != 0) {
     error =
-        path + ": directory length " + std::to_string(directoryLength) + " is not a multiple of 64";
+        name + ": directory length " + std::to_string(directoryLength) + " is not a multiple of 64";
     return false;
   }
   if (!InsideFile(directoryOffset, directoryLength, fileSize)) {
-    error = path + ": the directory (offset " + std::to_string(directoryOffset) + ", length " +
+    error = name + ": the directory (offset " + std::to_string(directoryOffset) + ", length " +
             std::to_string(directoryLength) + ") lies outside the file of " +
             std::to_string(fileSize) + " bytes";
     return false;
   }
   std::vector<char> directory(static_cast<std::size_t>(directoryLength));
-  file.seekg(directoryOffset);
-  if (!file.read(directory.data(), directoryLength)) {
-    error = "cannot read the directory of " + path;
+  if (!source.Read(directoryOffset, directory.size(), directory.data())) {
+    error = "cannot read the directory of " + name;
     return false;
   }
   std::vector<Entry> entries(directory.size() / kRecordBytes);
@@ -81,7 +88,6 @@ bool torPAK::OpenQ2Pak(const std::string& path, std::string& error) {
     entries[i].size = Le32(record + kNameBytes + 4);
   }
   entries_ = std::move(entries);
-  fileLoaded_ = path;
   return true;
 }
 
@@ -107,29 +113,36 @@ std::optional<std::int32_t> torPAK::EntrySize(std::int32_t index) const {
 
 bool torPAK::ReadEntry(std::int32_t index, std::vector<std::uint8_t>& data,
                        std::string& error) const {
-  const Entry* entry = Find(index);
-  if (entry == nullptr) {
-    error = "entry index " + std::to_string(index) + " is out of range 0.." +
-            std::to_string(NumEntrys());
+  if (Find(index) == nullptr) {
+    error = OutOfRange(index, NumEntrys());
     return false;
   }
-  std::ifstream archive(fileLoaded_, std::ios::binary);
-  if (!archive) {
+  const FileSource archive(fileLoaded_);
+  if (!archive.IsOpen()) {
     error = "cannot open the archive " + fileLoaded_;
     return false;
   }
-  // Checked against the file as it is now, so the buffer never outgrows it.
-  const std::int64_t fileSize = SizeOf(archive);
-  if (!InsideFile(entry->offset, entry->size, fileSize)) {
+  return ReadEntry(index, archive, data, error);
+}
+
+bool torPAK::ReadEntry(std::int32_t index, const ByteSource& source,
+                       std::vector<std::uint8_t>& data, std::string& error) const {
+  const Entry* entry = Find(index);
+  if (entry == nullptr) {
+    error = OutOfRange(index, NumEntrys());
+    return false;
+  }
+  // Checked against the source as it is now, so the buffer never outgrows it.
+  const std::int64_t sourceSize = source.Size();
+  if (!InsideFile(entry->offset, entry->size, sourceSize)) {
     error = "entry " + std::to_string(index) + " (offset " + std::to_string(entry->offset) +
             ", length " + std::to_string(entry->size) + ") lies outside the archive of " +
-            std::to_string(fileSize) + " bytes";
+            std::to_string(sourceSize) + " bytes";
     return false;
   }
   data.resize(static_cast<std::size_t>(entry->size));
-  archive.seekg(entry->offset);
-  if (!archive.read(reinterpret_cast<char*>(data.data()), entry->size)) {
-    error = "cannot read entry " + std::to_string(index) + " of " + fileLoaded_;
+  if (!source.Read(entry->offset, data.size(), reinterpret_cast<char*>(data.data()))) {
+    error = "cannot read entry " + std::to_string(index) + " of " + source.Name();
     return false;
   }
   return true;

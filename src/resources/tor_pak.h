@@ -4,11 +4,15 @@
 // read, and it is opened afresh by each call, never held open in between.
 // Everything read from the file is checked before use, so a damaged or hostile
 // archive is refused with a reason instead of crashing or exhausting memory.
+// The same checks run on an archive held in memory (a ByteSource), which is
+// how the fuzzer drives this very code without touching the disk.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "resources/byte_source.h"
 
 namespace verlano {
 
@@ -20,6 +24,10 @@ class torPAK {
   // before. On any failure (missing file, no exact "PACK" magic, a directory
   // outside the file) returns false with a reason and keeps the previous state.
   bool OpenQ2Pak(const std::string& path, std::string& error);
+
+  // As OpenQ2Pak, from any source; FileLoaded() becomes empty, and entries are
+  // read back with the ReadEntry that takes the same source.
+  bool Open(const ByteSource& source, std::string& error);
 
   // The highest entry index, -1 while nothing (or an empty directory) is loaded.
   std::int32_t NumEntrys() const { return static_cast<std::int32_t>(entries_.size()) - 1; }
@@ -37,6 +45,11 @@ class torPAK {
   // archive, or a failure to read it.
   bool ReadEntry(std::int32_t index, std::vector<std::uint8_t>& data, std::string& error) const;
 
+  // As ReadEntry, from `source` (the one the directory was opened from); the
+  // loaded file reads through this too.
+  bool ReadEntry(std::int32_t index, const ByteSource& source, std::vector<std::uint8_t>& data,
+                 std::string& error) const;
+
   // Writes the entry's data to `target` (its folder must exist). False with a
   // reason as ReadEntry, or when the file cannot be written.
   bool SaveFileFromPAK(std::int32_t index, const std::string& target, std::string& error) const;
@@ -49,6 +62,7 @@ class torPAK {
   };
 
   const Entry* Find(std::int32_t index) const;
+  bool Load(const ByteSource& source, std::string& error);
 
   std::vector<Entry> entries_;
   std::string fileLoaded_;

@@ -134,8 +134,9 @@ class Runner {
   void Summary(double seconds) {
     char line[200];
     std::snprintf(line, sizeof line,
-                  "summary matches %d won %d lost %d hands %d frames/hand %.1f hands/s %.0f\n",
-                  matches_, won_, lost_, hands_, hands_ ? double(frames_) / hands_ : 0.0,
+                  "summary matches %d won %d lost %d hands %d frames %ld frames/hand %.1f "
+                  "hands/s %.0f\n",
+                  matches_, won_, lost_, hands_, frames_, hands_ ? double(frames_) / hands_ : 0.0,
                   seconds > 0 ? hands_ / seconds : 0.0);
     out_ << line;
   }
