@@ -16,8 +16,11 @@ jobs=${SOAK_JOBS:-$(nproc)}
   { echo "usage: soak.sh [MATCHES] [SEED]" >&2; exit 2; }
 
 build=${SOAK_BUILD:-build/soak}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLANO_SANITIZE=ON \
-  -DVERLANO_WERROR=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
+# A build already configured (CI's test build) is used as it is.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLANO_SANITIZE=ON \
+    -DVERLANO_WERROR=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
+fi
 cmake --build "$build" -j"$(nproc)" --target verlano-sim verlano_archive >/dev/null
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

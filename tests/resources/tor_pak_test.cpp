@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <limits>
 
@@ -133,6 +134,53 @@ TEST_F(TorPakTest, ArchiveIsReopenedForEachCopy) {
   EXPECT_NE(error.find("cannot open the archive"), std::string::npos) << error;
 }
 
+// ---- The archive in memory ------------------------------------------------------
+
+TEST_F(TorPakTest, MemoryAndFileGiveTheSameDirectoryAndEntries) {
+  const std::string data("bin\0ary\xff", 8);
+  const std::vector<std::uint8_t> bytes =
+      PakBytes({Entry("pre", "xx"), Entry("data", data), Entry("empty", "")});
+  ASSERT_TRUE(Open(bytes)) << error;
+  torPAK fromMemory;
+  const MemorySource memory(bytes);
+  ASSERT_TRUE(fromMemory.Open(memory, error)) << error;
+  EXPECT_EQ(fromMemory.FileLoaded(), "");
+  ASSERT_EQ(fromMemory.NumEntrys(), pak.NumEntrys());
+  for (std::int32_t i = 0; i <= pak.NumEntrys(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(fromMemory.EntryName(i), pak.EntryName(i));
+    EXPECT_EQ(fromMemory.EntryOffset(i), pak.EntryOffset(i));
+    EXPECT_EQ(fromMemory.EntrySize(i), pak.EntrySize(i));
+    ASSERT_TRUE(pak.SaveFileFromPAK(i, dir / "out", error)) << error;
+    EXPECT_EQ(fromMemory.ReadEntry(i, memory, error), test::Bytes(ReadFile(dir / "out")));
+  }
+  EXPECT_FALSE(fromMemory.ReadEntry(3, memory, error).has_value());
+  EXPECT_NE(error.find("out of range"), std::string::npos) << error;
+}
+
+TEST_F(TorPakTest, OpeningFromMemoryForgetsTheFile) {
+  ASSERT_TRUE(Open(PakBytes({Entry("a", "1")})));
+  ASSERT_TRUE(pak.Open(MemorySource(PakBytes({Entry("b", "2")})), error)) << error;
+  EXPECT_EQ(pak.FileLoaded(), "");
+  // Nothing is copied from the earlier file under the new directory.
+  EXPECT_FALSE(pak.SaveFileFromPAK(0, dir / "out", error));
+  EXPECT_FALSE(std::filesystem::exists(dir / "out"));
+}
+
+// The last guard should the reader's own checks ever be wrong.
+TEST(MemorySourceTest, ReadsOnlyWithinItsBytes) {
+  const std::vector<std::uint8_t> bytes = test::Bytes("abcdef");
+  const MemorySource source(bytes);
+  std::array<char, 8> out{};
+  EXPECT_TRUE(source.Read(2, 4, out.data()));
+  EXPECT_EQ(std::string(out.data(), 4), "cdef");
+  EXPECT_TRUE(source.Read(6, 0, out.data()));
+  EXPECT_FALSE(source.Read(3, 4, out.data()));
+  EXPECT_FALSE(source.Read(7, 0, out.data()));
+  EXPECT_FALSE(source.Read(-1, 1, out.data()));
+  EXPECT_FALSE(source.Read(1, std::numeric_limits<std::size_t>::max(), out.data()));
+}
+
 // ---- Damaged and hostile archives ------------------------------------------------
 
 template <class Case>
@@ -160,6 +208,11 @@ TEST_P(TorPakBadDirectoryTest, ArchiveIsNotLoaded) {
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(pak.NumEntrys(), -1);
   EXPECT_EQ(pak.FileLoaded(), "");
+  // The same bytes in memory meet the same checks.
+  error.clear();
+  EXPECT_FALSE(pak.Open(MemorySource(bytes), error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(pak.NumEntrys(), -1);
 }
 
 constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
@@ -201,6 +254,12 @@ TEST_P(TorPakBadEntryTest, EntryIsNotWrittenButOthersAre) {
   EXPECT_FALSE(std::filesystem::exists(dir / "bad"));
   ASSERT_TRUE(pak.SaveFileFromPAK(1, dir / "good", error)) << error;
   EXPECT_EQ(ReadFile(dir / "good"), "ok");
+  const MemorySource memory(bytes);
+  ASSERT_TRUE(pak.Open(memory, error)) << error;
+  error.clear();
+  EXPECT_FALSE(pak.ReadEntry(0, memory, error).has_value());
+  EXPECT_NE(error.find("outside the archive"), std::string::npos) << error;
+  EXPECT_EQ(pak.ReadEntry(1, memory, error), test::Bytes("ok"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Hostile, TorPakBadEntryTest,
