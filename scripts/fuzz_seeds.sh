@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Remakes the seed corpus in fuzz/corpus/TARGET: small archives made with
+# Fills the seed corpus in fuzz/corpus/TARGET with small archives made with
 # verlano-pak (every folder prefix, a placeholder, the background picture,
 # unsafe names, damaged extents), minimised per target with libFuzzer's
-# -merge=1 so that only inputs adding coverage are kept.
+# -merge=1: an archive joins the corpus only if it adds coverage to what is
+# there, so inputs added by hand (findings) stay.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/fuzz_build.sh
@@ -26,7 +27,7 @@ printf 'PACK\x0c\0\0\0\0\0\0\0' >"$raw/seed-empty.pak"
 cp "$raw/seed-one.pak" "$raw/seed-past-end.pak"
 printf '\xff\x7f' | dd of="$raw/seed-past-end.pak" bs=1 seek=$((16 + 56 + 2)) conv=notrunc status=none
 for t in pak_read pak_unpack; do
-  rm -rf "fuzz/corpus/$t" && mkdir -p "fuzz/corpus/$t" "$build/corpus/$t"
-  "$build/bin/fuzz_$t" -merge=1 "fuzz/corpus/$t" "$raw" "$build/corpus/$t" 2>/dev/null
+  mkdir -p "fuzz/corpus/$t"
+  "$build/bin/fuzz_$t" -merge=1 "fuzz/corpus/$t" "$raw" 2>/dev/null
   echo "fuzz/corpus/$t: $(ls "fuzz/corpus/$t" | wc -l) files, $(du -sk "fuzz/corpus/$t" | cut -f1) KB"
 done
