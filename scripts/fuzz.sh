@@ -8,6 +8,8 @@
 # New inputs go to build/fuzz/corpus/TARGET, crashes to build/fuzz/artifacts/TARGET.
 # The totals line counts the inputs run by all jobs together.
 set -euo pipefail
+# Read whole before it runs, so that a checkout during a long run cannot change it.
+{
 cd "$(dirname "$0")/.."
 target=${1:-all}
 seconds=${2:-30}
@@ -44,3 +46,5 @@ for t in $targets; do
   echo "fuzz $t: $inputs inputs in ${seconds} s by $jobs job(s), $((inputs / seconds)) inputs/s," \
     "corpus $(ls "$corpus" | wc -l) files"
 done
+exit
+}

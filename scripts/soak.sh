@@ -8,6 +8,8 @@
 # SOAK_PROGRESS seconds (default 30), the totals at the end. The build is
 # build/soak (optimised, sanitizers on) unless SOAK_BUILD names another.
 set -euo pipefail
+# Read whole before it runs, so that a checkout during a long soak cannot change it.
+{
 cd "$(dirname "$0")/.."
 matches=${1:-20000}
 seed=${2:-1}
@@ -77,3 +79,5 @@ cat "$out"/*.out | awk -v runs="$(wc -l <"$out/plan")" -v broken="$broken" -v se
       seconds ? sum["hands"] / seconds : 0, broken
   }'
 [ "$broken" -eq 0 ]
+exit
+}
