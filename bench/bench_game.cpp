@@ -36,10 +36,12 @@ void StartUp(benchmark::State& state, MakePlatform make, const char* label) {
       state.SkipWithError(unpacked->error.c_str());
       return;
     }
-    ResourceFolder files{[root = unpacked->resourceRoot](std::string_view gamePath) {
-                           return ResolveResourcePath(root, gamePath);
-                         },
-                         [unpacked] { RemoveResources(*unpacked); }};
+    ResourceFolder files{
+        [root = unpacked->resourceRoot](std::string_view gamePath) {
+          return ResolveResourcePath(root, gamePath);
+        },
+        [unpacked] { RemoveResources(*unpacked); },
+        [unpacked](const std::string& file) { return EntryOrigin(*unpacked, file); }};
     GameRun run(Options{}, 1, *platform, std::move(files));
     if (!StartRun(run)) {
       state.SkipWithError("the run did not start");
