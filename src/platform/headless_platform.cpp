@@ -30,9 +30,8 @@ bool HeadlessPlatform::CreateSurfaceFromFile(Surface& out, const std::string& pa
   return keepPixels_ ? LoadBmpFile(path, out, error) : ReadBmpSize(path, out, error);
 }
 
-void HeadlessPlatform::FlipScreen(const Surface& backBuffer) {
+void HeadlessPlatform::FlipScreen(const Surface&) {
   ++flips_;
-  if (keepPixels_) lastFrame_ = backBuffer;
 }
 
 void HeadlessPlatform::PollMouse() {

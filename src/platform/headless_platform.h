@@ -22,10 +22,6 @@ class HeadlessPlatform final : public Platform {
   void SetMouse(int x, int y);
   void SetButton(int button, bool down);
   void RequestClose() { closeRequested_ = true; }
-  // Milliseconds the clock moves on each `PaceFrame`.
-  void SetFrameMilliseconds(std::uint32_t ms) { frameMs_ = ms; }
-  void SetClock(std::uint64_t ms) { clock_ = ms; }
-  void SetTimeOfDay(TimeOfDay t) { timeOfDay_ = t; }
   // Makes `DirectX` fail, as with no display.
   void FailDisplay(std::string why) { displayFailure_ = std::move(why); }
   // Makes loading the sounds whose path contains `part` fail, as a damaged WAV.
@@ -38,7 +34,6 @@ class HeadlessPlatform final : public Platform {
   int Flips() const { return flips_; }
   bool IsShutDown() const { return shutDown_; }
   const std::string& ShutDownMessage() const { return shutDownMessage_; }
-  const Surface& LastFrame() const { return lastFrame_; }  // only when keeping pixels
 
   bool DirectX(bool fullScreen, bool useVideoMemory, std::string& error) override;
   bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
@@ -65,7 +60,7 @@ class HeadlessPlatform final : public Platform {
 
   std::uint64_t TickCount() override { return clock_; }
   TimeOfDay Now() override { return timeOfDay_; }
-  void PaceFrame() override { clock_ += frameMs_; }
+  void PaceFrame() override { clock_ += kFrameMs; }
 
   void Warn(const std::string& message) override { warnings_.push_back(message); }
   void ShutDown(const std::string& message) override;
@@ -83,13 +78,12 @@ class HeadlessPlatform final : public Platform {
   int mouseX_ = 400, mouseY_ = 300;
   bool closeRequested_ = false;
   bool cursorShown_ = true;
-  std::uint32_t frameMs_ = 16;
+  static constexpr std::uint32_t kFrameMs = 16;  // the clock's step a frame
   std::uint64_t clock_ = 0;
-  TimeOfDay timeOfDay_{21, 5};
+  TimeOfDay timeOfDay_{21, 5};  // a fixed evening, so drawn frames repeat
   std::vector<std::string> loadedSounds_;
   std::vector<SoundId> played_;
   int flips_ = 0;
-  Surface lastFrame_;
   bool shutDown_ = false;
   std::string shutDownMessage_;
 };
