@@ -14,21 +14,26 @@ namespace {
 
 constexpr std::uint32_t kRevealPauseMs = 700;
 
-void StepDeal(Game& game, bool moving) {
+// While a dealt card flies, only it moves: the deck entry just taken.
+void StepDealtCard(Game& game) {
   Piles& p = game.piles;
+  if (p.DeckTop > 0) StepSprite(game, p.Deck[p.DeckTop - 1]);
+}
+
+void StepDeal(Game& game, bool moving) {
   if (moving) {
-    if (p.DeckTop > 0) StepSprite(game, p.Deck[p.DeckTop - 1]);
+    StepDealtCard(game);
     return;
   }
   DealStep(game);
 }
 
 void StepTableDeal(Game& game, bool moving) {
-  Piles& p = game.piles;
   if (moving) {
-    if (p.DeckTop > 0) StepSprite(game, p.Deck[p.DeckTop - 1]);
+    StepDealtCard(game);
     return;
   }
+  Piles& p = game.piles;
   game.turn.PauseJustEnded = false;
   DealCardToTable(game, p.Deck[p.DeckTop]);
   p.DeckTop += 1;
