@@ -19,8 +19,7 @@ void CatchQuitSignals() {
   action.sa_handler = Record;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
+  for (const int signal : kQuitSignals) sigaction(signal, &action, nullptr);
 }
 
 int QuitSignalReceived() {

@@ -31,7 +31,8 @@ void BltFastClip(const Screen& screen, const Surface& src, Surface& dest, Rect r
                  bool transparent) {
   // The whole picture is clipped like any other rectangle, so a picture near
   // an edge never writes outside the screen.
-  if (r.Left == 0 && r.Top == 0 && r.Right == 0 && r.Bottom == 0) r = Rect{0, 0, src.Width, src.Height};
+  if (r.Left == 0 && r.Top == 0 && r.Right == 0 && r.Bottom == 0)
+    r = Rect{0, 0, src.Width, src.Height};
   if (x + (r.Right - r.Left) > screen.ClipRight) r.Right = r.Left + screen.ClipRight - x;
   if (y + (r.Bottom - r.Top) > screen.ClipBottom) r.Bottom = r.Top + screen.ClipBottom - y;
   if (x < screen.ClipLeft) {

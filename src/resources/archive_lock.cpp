@@ -2,20 +2,36 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 namespace verlano {
 
-ArchiveLock::ArchiveLock(const std::string& archivePath)
-    : fd_(open(archivePath.c_str(), O_RDONLY | O_CLOEXEC)) {
+bool WaitPatiently(const std::function<bool()>& tryTake) {
+  while (!tryTake()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return true;
+}
+
+ArchiveLock::ArchiveLock(const std::string& archivePath, const LockWaiter& wait)
+    : fd_(open(archivePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
   if (fd_ < 0) return;
-  int taken = 0;
-  do {
-    taken = flock(fd_, LOCK_EX);
-  } while (taken != 0 && errno == EINTR);
-  if (taken != 0) Release();
+  struct stat info {};
+  if (fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    Release();
+    return;
+  }
+  bool failed = false;
+  auto tryTake = [this, &failed] {
+    if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
+    failed = errno != EWOULDBLOCK && errno != EINTR;
+    return failed;
+  };
+  if (!tryTake() && !wait(tryTake)) gaveUp_ = true;
+  if (failed || gaveUp_) Release();
 }
 
 void ArchiveLock::Release() {

@@ -16,14 +16,9 @@ bool ExtractEntry(const torPAK& pak, std::int32_t index, const std::string& fold
     return false;
   }
   const std::filesystem::path target = std::filesystem::path(folder) / fileName;
-  // A link left at the target is removed, not written through.
-  std::error_code ignored;
-  if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, ignored))) {
-    std::filesystem::remove(target, ignored);
-  }
   std::vector<std::uint8_t> data;
   if (!pak.ReadEntry(index, data, error)) return false;
-  if (const std::error_code failure = WriteBytes(target.string(), data)) {
+  if (const std::error_code failure = WriteNewFile(target.string(), data)) {
     error = CannotWrite(target.string(), failure);
     if (writeFailure != nullptr) *writeFailure = failure;
     return false;

@@ -2,9 +2,11 @@
 
 namespace verlano {
 
-LockedUnpack::LockedUnpack(const std::string& programFolder, const std::string& archiveName)
-    : lock_(ArchivePath(programFolder, archiveName)),
-      result_(UnpackResources(programFolder, archiveName)) {}
+LockedUnpack::LockedUnpack(const std::string& programFolder, const std::string& archiveName,
+                           const LockWaiter& wait)
+    : lock_(ArchivePath(programFolder, archiveName), wait) {
+  if (!lock_.GaveUp()) result_ = UnpackResources(programFolder, archiveName);
+}
 
 CleanupReport LockedUnpack::Remove() {
   if (removed_) return {};

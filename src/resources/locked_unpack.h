@@ -12,14 +12,18 @@ namespace verlano {
 
 class LockedUnpack {
  public:
-  // Waits for any other copy of the game to finish with the folder, then
-  // unpacks `programFolder`/`archiveName`.
-  LockedUnpack(const std::string& programFolder, const std::string& archiveName);
+  // Waits through `wait` for any other copy of the game to finish with the
+  // folder, then unpacks `programFolder`/`archiveName`; unpacks nothing when
+  // the wait gave up.
+  LockedUnpack(const std::string& programFolder, const std::string& archiveName,
+               const LockWaiter& wait = WaitPatiently);
   ~LockedUnpack() { Remove(); }
   LockedUnpack(const LockedUnpack&) = delete;
   LockedUnpack& operator=(const LockedUnpack&) = delete;
 
   const UnpackResult& Result() const { return result_; }
+  // The wait for another copy was given up: nothing was unpacked.
+  bool GaveUp() const { return lock_.GaveUp(); }
 
   // Removes the unpacked files and lets the next copy in; later calls do nothing.
   CleanupReport Remove();

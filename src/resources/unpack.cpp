@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -11,6 +13,7 @@
 #include "resources/entry_names.h"
 #include "resources/extract_entry.h"
 #include "resources/jpeg_to_bmp.h"
+#include "resources/own_files.h"
 #include "resources/resource_layout.h"
 #include "resources/tor_pak.h"
 #include "resources/whole_file.h"
@@ -27,19 +30,32 @@ std::string WithSlash(std::string folder) {
   return folder;
 }
 
-bool Writable(const fs::path& folder) {
+bool Writable(const std::string& folder) {
   return access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-// Writable means the program folder and every resource folder already there.
-bool CanWriteResourceFolders(const std::string& root) {
-  if (!Writable(root)) return false;
+// Why the resource folders under `root` cannot be used in place: a name taken
+// by something that is not a real folder (a link, a file), or a folder the
+// game cannot write. Empty when they can.
+std::string WhyNotInPlace(const std::string& root) {
+  if (!Writable(root)) return "the program folder " + root + " is read-only";
   for (std::string_view folder : kResourceFolders) {
-    const fs::path path = fs::path(root) / folder;
+    const std::string path = root + std::string(folder);
+    if (const std::string kind = NotAFolder(path); !kind.empty()) {
+      return path + " is " + kind + ", not a folder of the game's; it is left as it is";
+    }
     std::error_code error;
-    if (fs::exists(path, error) && !(fs::is_directory(path, error) && Writable(path))) return false;
+    if (fs::exists(path, error) && !Writable(path)) return "the folder " + path + " is read-only";
   }
-  return true;
+  return {};
+}
+
+// The leftovers of an interrupted start count only in real folders, as a real file.
+bool HasLeftovers(const std::string& root) {
+  for (std::string_view folder : kResourceFolders) {
+    if (!NotAFolder(root + std::string(folder)).empty()) return false;
+  }
+  return IsOwnRegularFile(root + std::string(kMarkerFile));
 }
 
 std::optional<std::string> MakePrivateRoot(std::string& error) {
@@ -51,19 +67,20 @@ std::optional<std::string> MakePrivateRoot(std::string& error) {
     error = "cannot make a temporary folder " + pattern;
     return std::nullopt;
   }
+  GrantOwnerRights(pattern);
   return WithSlash(pattern);
 }
 
-bool MakeFolders(const std::string& root, std::string& error) {
+// Makes the resource folders, remembering those this run made for the clean-up.
+bool MakeFolders(UnpackResult& result) {
   for (std::string_view folder : kResourceFolders) {
-    const fs::path path = fs::path(root) / folder;
-    std::error_code made;
-    fs::create_directory(path, made);
-    std::error_code ignored;
-    if (made || !fs::is_directory(path, ignored)) {
-      error = "cannot create the folder " + path.string() + ": " + made.message();
+    const std::string path = result.resourceRoot + std::string(folder);
+    bool created = false;
+    if (const std::error_code error = MakeOwnFolder(path, created)) {
+      result.error = "cannot create the folder " + path + ": " + error.message();
       return false;
     }
+    if (created) result.folders.push_back(path);
   }
   return true;
 }
@@ -77,7 +94,7 @@ UnpackResult UseLeftovers(const std::string& root) {
     std::error_code error;
     for (fs::directory_iterator it(fs::path(root) / folder, error), end; !error && it != end;
          it.increment(error)) {
-      if (it->is_regular_file(error)) result.files.push_back(it->path().string());
+      if (IsOwnRegularFile(it->path().string())) result.files.push_back(it->path().string());
     }
   }
   return result;
@@ -112,7 +129,7 @@ bool ConvertBackground(const fs::path& folder, const std::string& entry, UnpackR
     result.notes.push_back(error);
     return true;
   }
-  if (const std::error_code failure = WriteBytes(bmp, bytes)) {
+  if (const std::error_code failure = WriteNewFile(bmp, bytes)) {
     result.error = UnpackStopped(result, entry, failure);
     return false;
   }
@@ -155,21 +172,20 @@ bool WriteEntries(const torPAK& pak, UnpackResult& result) {
 
 // Where to unpack: the program folder, else a private folder for this run.
 bool ChooseRoot(const std::string& programFolder, UnpackResult& result) {
-  if (CanWriteResourceFolders(programFolder)) {
+  const std::string why = WhyNotInPlace(programFolder);
+  if (why.empty()) {
     result.resourceRoot = programFolder;
     return true;
   }
   std::string error;
   const std::optional<std::string> privateRoot = MakePrivateRoot(error);
   if (!privateRoot) {
-    result.error = "The program folder " + programFolder +
-                   " is read-only and no temporary folder could be made: " + error;
+    result.error = "The resources cannot be unpacked: " + why + " and " + error;
     return false;
   }
   result.resourceRoot = *privateRoot;
   result.privateRoot = true;
-  result.notes.push_back("the program folder " + programFolder +
-                         " is read-only; resources unpacked into " + *privateRoot);
+  result.notes.push_back(why + "; resources unpacked into " + *privateRoot);
   return true;
 }
 
@@ -183,8 +199,8 @@ UnpackResult UnpackResources(const std::string& programFolder, const std::string
   const std::string root = WithSlash(programFolder);
   const std::string archive = ArchivePath(programFolder, archiveName);
   std::error_code error;
-  if (!fs::exists(archive, error)) {
-    if (fs::exists(fs::path(root) / kMarkerFile, error)) return UseLeftovers(root);
+  if (!fs::exists(fs::symlink_status(archive, error))) {
+    if (HasLeftovers(root)) return UseLeftovers(root);
     UnpackResult missing;
     missing.error = "The resource archive " + archive + " is missing. Reinstall the game so that " +
                     archiveName + " lies beside the program.";
@@ -198,7 +214,7 @@ UnpackResult UnpackResources(const std::string& programFolder, const std::string
     return result;
   }
   if (!ChooseRoot(root, result)) return result;
-  if (!MakeFolders(result.resourceRoot, result.error)) {
+  if (!MakeFolders(result)) {
     RemoveResources(result);
     result.resourceRoot.clear();
     return result;
@@ -223,18 +239,28 @@ std::string EntryOrigin(const UnpackResult& unpacked, const std::string& file) {
 CleanupReport RemoveResources(const UnpackResult& unpacked) {
   CleanupReport report;
   if (unpacked.resourceRoot.empty()) return report;
-  auto remove = [&report](const fs::path& path, const char* why) {
-    std::error_code error;
-    if (!fs::remove(path, error) && error) {
-      report.leftInPlace.push_back(path.string() + why + error.message());
-    }
+  auto left = [&report](const std::string& path, const char* why, int error) {
+    report.leftInPlace.push_back(path + why + std::generic_category().message(error));
   };
-  for (const std::string& file : unpacked.files) remove(file, ": ");
-  // Children before "res", so that an emptied "res" can go too.
-  for (auto folder = kResourceFolders.rbegin(); folder != kResourceFolders.rend(); ++folder) {
-    remove(fs::path(unpacked.resourceRoot) / *folder, " left in place: ");
+  // Only files, never a link that may have taken a file's place since.
+  for (const std::string& file : unpacked.files) {
+    if (IsOwnRegularFile(file) && unlink(file.c_str()) != 0) left(file, ": ", errno);
   }
-  if (unpacked.privateRoot) remove(unpacked.resourceRoot, " left in place: ");
+  // rmdir removes only empty real folders and never follows a link. The
+  // folders this run made are told when they stay; a real resource folder an
+  // interrupted start left goes quietly when it is empty.
+  for (auto folder = kResourceFolders.rbegin(); folder != kResourceFolders.rend(); ++folder) {
+    const std::string path = unpacked.resourceRoot + std::string(*folder);
+    const bool made =
+        std::find(unpacked.folders.begin(), unpacked.folders.end(), path) != unpacked.folders.end();
+    if (!made && !NotAFolder(path).empty()) continue;
+    if (rmdir(path.c_str()) != 0 && errno != ENOENT && (made || unpacked.usedLeftovers)) {
+      left(path, " left in place: ", errno);
+    }
+  }
+  if (unpacked.privateRoot && rmdir(unpacked.resourceRoot.c_str()) != 0) {
+    left(unpacked.resourceRoot, " left in place: ", errno);
+  }
   return report;
 }
 

@@ -12,12 +12,13 @@ namespace verlano {
 
 struct UnpackResult {
   bool ok = false;
-  std::string error;               // for the user, when !ok
-  std::string resourceRoot;        // holds "res/"; ends in '/'; resolve loads against it
-  bool privateRoot = false;        // resourceRoot is a temporary folder of this run
-  bool usedLeftovers = false;      // no archive: an earlier start's files are used
-  std::vector<std::string> files;  // what the clean-up deletes
-  std::string archive;             // the archive's path, when one was read
+  std::string error;                 // for the user, when !ok
+  std::string resourceRoot;          // holds "res/"; ends in '/'; resolve loads against it
+  bool privateRoot = false;          // resourceRoot is a temporary folder of this run
+  bool usedLeftovers = false;        // no archive: an earlier start's files are used
+  std::vector<std::string> files;    // what the clean-up deletes
+  std::vector<std::string> folders;  // the resource folders this run made
+  std::string archive;               // the archive's path, when one was read
   std::map<std::string, std::string> sources;  // each written file: the entry it came from
   std::vector<std::string> notes;              // entries skipped and other things worth telling
 };
@@ -25,10 +26,12 @@ struct UnpackResult {
 // The archive beside the program: `programFolder`/`archiveName`.
 std::string ArchivePath(const std::string& programFolder, const std::string& archiveName);
 
-// Unpacks `programFolder`/`archiveName`, overwriting what an interrupted start
-// left. Only when the archive is missing are leftover files (marked by
-// "res/Sounds/CARD_FLIP.WAV") used instead. A file that cannot be written (a
-// full disk) stops the unpack: what was written is removed and the error says
+// Unpacks `programFolder`/`archiveName`, replacing what an interrupted start
+// left (read-only files included). Whatever stands at a resource folder's name
+// and is not a real folder (a link, a file) is left as it is, and the unpack
+// goes to a private temporary folder instead, with a note saying why. Only when the archive is
+// missing are leftover files (marked by "res/Sounds/CARD_FLIP.WAV") used instead. A file that
+// cannot be written (a full disk) stops the unpack: what was written is removed and the error says
 // why.
 UnpackResult UnpackResources(const std::string& programFolder, const std::string& archiveName);
 
@@ -42,9 +45,10 @@ struct CleanupReport {
   std::vector<std::string> leftInPlace;
 };
 
-// Deletes the files the unpack recorded, then every resource folder that is
-// empty (and the private root). A folder holding other files stays, and the
-// clean-up goes on with the next.
+// Deletes the files the unpack recorded (never through a link), then the
+// resource folders this run made and any empty real resource folder an
+// interrupted start left (and the private root). A folder holding other files
+// stays, and the clean-up goes on with the next.
 CleanupReport RemoveResources(const UnpackResult& unpacked);
 
 }  // namespace verlano

@@ -39,6 +39,21 @@ std::error_code WriteBytes(const std::string& path, std::span<const std::uint8_t
   return failure;
 }
 
+std::error_code WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  // A folder at the name is not ours to replace; unlink refuses it anyway.
+  if (unlink(path.c_str()) != 0 && errno != ENOENT) return LastError();
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return LastError();
+  // A strict umask must not leave the game a file it cannot read back.
+  struct stat info {};
+  if (fstat(fd, &info) == 0) fchmod(fd, (info.st_mode & 07777) | S_IRUSR | S_IWUSR);
+  std::error_code failure = WriteAll(fd, bytes);
+  // A full disk may show only when the data is flushed at close.
+  if (close(fd) != 0 && !failure) failure = LastError();
+  if (failure) unlink(path.c_str());
+  return failure;
+}
+
 bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes,
                     std::string& error) {
   const std::error_code failure = WriteBytes(path, bytes);

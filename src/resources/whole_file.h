@@ -14,6 +14,11 @@ namespace verlano {
 // failure (std::errc::no_space_on_device for a full disk).
 std::error_code WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// Writes `bytes` into a new file at `path`, after unlinking whatever file or
+// link stood there (a read-only leftover included): a link goes, its target is
+// never opened. The file is created exclusively; a failed write removes it.
+std::error_code WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
 // The same with the failure turned into a reason for the user.
 bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes,
                     std::string& error);

@@ -1,11 +1,8 @@
 #include "startup/deck_preview.h"
 
-#include <stdlib.h>
-
 #include <cstdint>
-#include <filesystem>
 #include <optional>
-#include <system_error>
+#include <vector>
 
 #include "resources/entry_names.h"
 
@@ -13,27 +10,16 @@ namespace verlano {
 
 namespace {
 
-// A temporary folder of this process, removed with its contents.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::error_code error;
-    std::string pattern =
-        (std::filesystem::temp_directory_path(error) / "verlano-preview-XXXXXX").string();
-    if (!error && mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
+// A preview is one card; a damaged entry claiming more is not decoded.
+constexpr int kLargestPreview = 1024;
 
-  const std::string& path() const { return path_; }  // empty when none could be made
-
- private:
-  std::string path_;
-};
+// Stops the decoder before it allocates a picture larger than any card.
+void RefuseHugeSize(GdkPixbufLoader* loader, int width, int height, gpointer tooLarge) {
+  if (width > kLargestPreview || height > kLargestPreview) {
+    *static_cast<bool*>(tooLarge) = true;
+    gdk_pixbuf_loader_set_size(loader, 1, 1);
+  }
+}
 
 std::optional<std::int32_t> FindEntry(const torPAK& pak, std::string_view entryName) {
   for (std::int32_t i = 0; i <= pak.NumEntrys(); ++i) {
@@ -50,20 +36,25 @@ OwnedPixbuf LoadDeckPreview(const torPAK& pak, std::string_view entryName, std::
     error = "the archive holds no " + std::string(entryName);
     return nullptr;
   }
-  const ScratchFolder scratch;
-  if (scratch.path().empty()) {
-    error = "cannot make a temporary folder";
-    return nullptr;
-  }
-  const std::string file = scratch.path() + "/preview.bmp";
-  if (!pak.SaveFileFromPAK(*index, file, error)) return nullptr;
+  std::vector<std::uint8_t> bytes;
+  if (!pak.ReadEntry(*index, bytes, error)) return nullptr;
+  g_autoptr(GdkPixbufLoader) loader = gdk_pixbuf_loader_new();
+  bool tooLarge = false;
+  g_signal_connect(loader, "size-prepared", G_CALLBACK(RefuseHugeSize), &tooLarge);
   g_autoptr(GError) readError = nullptr;
-  const OwnedPixbuf picture(gdk_pixbuf_new_from_file(file.c_str(), &readError));
-  if (!picture) {
-    error = readError != nullptr ? readError->message : "unreadable picture";
+  const bool read = gdk_pixbuf_loader_write(loader, bytes.data(), bytes.size(), &readError) &&
+                    gdk_pixbuf_loader_close(loader, &readError);
+  if (!read || tooLarge) {
+    error = tooLarge ? "the picture is larger than a card"
+                     : (readError != nullptr ? readError->message : "unreadable picture");
     return nullptr;
   }
-  return OwnedPixbuf(gdk_pixbuf_add_alpha(picture.get(), TRUE, 0xFF, 0x00, 0xFF));
+  GdkPixbuf* picture = gdk_pixbuf_loader_get_pixbuf(loader);
+  if (picture == nullptr) {
+    error = "unreadable picture";
+    return nullptr;
+  }
+  return OwnedPixbuf(gdk_pixbuf_add_alpha(picture, TRUE, 0xFF, 0x00, 0xFF));
 }
 
 }  // namespace verlano

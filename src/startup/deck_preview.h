@@ -1,7 +1,7 @@
 #pragma once
-// The card shown beside a deck option, read out of the resource archive. Only
-// that one picture is copied out, into a private temporary folder removed at
-// once, and its magenta corners become transparent as they are in the game.
+// The card shown beside a deck option, read out of the resource archive into
+// memory (nothing is written to disk), its magenta corners made transparent
+// as they are in the game.
 
 #include <string>
 #include <string_view>

@@ -4,11 +4,14 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <iostream>
 #include <span>
 #include <string>
 
 #include "platform/quit_signal.h"
+#include "startup/display_loss.h"
+#include "startup/display_messages.h"
 #include "startup/play_button.h"
 #include "startup/program_args.h"
 #include "startup/program_folder.h"
@@ -21,31 +24,22 @@ constexpr verlano::ProgramHelp kHelp{
     "Verlano, the Italian four-player partnership capture card game. Opens the options\n"
     "dialog, where you choose the deck and the rules, then the game table."};
 
-// Why no dialog can show: DISPLAY unset, or an X server not there or refusing us.
-std::string NoDisplayMessage() {
-  const char* display = std::getenv("DISPLAY");
-  const std::string where = display == nullptr || *display == '\0'
-                                ? std::string("DISPLAY is not set")
-                                : "no X server answers at DISPLAY=" + std::string(display) +
-                                      ", or it refused the connection";
-  return "verlano: cannot open the display (" + where +
-         "); the game needs an X11 or Wayland desktop";
-}
-
 int Main() {
   const std::string resPath = verlano::RunningProgramFolder();
   if (resPath.empty()) {
     std::cerr << "verlano: cannot tell which folder the program is in\n";
     return 1;
   }
-  // From here on SIGTERM and SIGINT end the program through its own way out.
+  // From here on the quit signals end the program through its own way out.
   verlano::CatchQuitSignals();
   // The game reads and writes numbers the C way; GTK must not switch the locale.
   gtk_disable_setlocale();
   if (!gtk_init_check(nullptr, nullptr)) {
-    std::cerr << NoDisplayMessage() << '\n';
+    std::cerr << verlano::NoDisplayMessage([](const char* name) { return std::getenv(name); })
+              << '\n';
     return 1;
   }
+  verlano::ExitCleanlyOnDisplayLoss();
   verlano::StartupDialog dialog(resPath + verlano::Settings{}.ArchiveName);
   const std::optional<verlano::DialogState> chosen = dialog.Run();
   const int status = chosen ? verlano::PressPlay(dialog, *chosen, resPath) : 0;
@@ -64,5 +58,14 @@ int main(int argc, char** argv) {
   const std::span<char* const> args(argv + 1, argv + argc);
   if (const auto status = verlano::AnswerHelpOrVersion(args, kHelp, std::cout)) return *status;
   if (!args.empty()) return verlano::RefuseArgument(args.front(), kHelp, std::cerr);
-  return Main();
+  // Nothing may escape without a word: the unpacked files go as the stack
+  // unwinds, and the player learns what happened.
+  try {
+    return Main();
+  } catch (const std::exception& error) {
+    std::cerr << "verlano: the game stopped on an unexpected error: " << error.what() << '\n';
+  } catch (...) {
+    std::cerr << "verlano: the game stopped on an unexpected error\n";
+  }
+  return 1;
 }

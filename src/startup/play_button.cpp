@@ -20,7 +20,17 @@ void RemoveAndReport(LockedUnpack& unpacked) {
   }
 }
 
+// The unpack of this run while its files may be on disk, for a way out that
+// cannot unwind (the display lost).
+std::weak_ptr<LockedUnpack> currentUnpack;
+
 }  // namespace
+
+void RemoveUnpackedNow() {
+  if (const std::shared_ptr<LockedUnpack> unpacked = currentUnpack.lock()) {
+    RemoveAndReport(*unpacked);
+  }
+}
 
 int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::string& resPath) {
   const Options options = OptionsFromDialog(chosen);
@@ -29,8 +39,16 @@ int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::strin
   Layout layout;
   ApplyOptions(options, settings, layout);
 
-  // Another copy of the game unpacking from this folder is waited for.
-  auto unpacked = std::make_shared<LockedUnpack>(settings.ResPath, settings.ArchiveName);
+  // Another copy of the game unpacking from this folder is waited for, with
+  // the dialog still answering Exit.
+  auto unpacked = std::make_shared<LockedUnpack>(
+      settings.ResPath, settings.ArchiveName, [&dialog](const std::function<bool()>& tryTake) {
+        std::cerr << "verlano: another copy of the game is loading from this folder; waiting "
+                     "for it (Exit gives up)\n";
+        return dialog.WaitForLock(tryTake);
+      });
+  currentUnpack = unpacked;
+  if (unpacked->GaveUp()) return 0;
   const UnpackResult& result = unpacked->Result();
   for (const std::string& note : result.notes) std::cerr << "verlano: " << note << '\n';
   if (!result.ok) {

@@ -11,8 +11,8 @@ namespace verlano {
 
 namespace {
 
-// How often the dialog looks for a SIGTERM or SIGINT, which ends it like Exit.
-constexpr guint kSignalWatchMs = 100;
+// How often it tries the lock another copy of the game holds.
+constexpr guint kLockWatchMs = 50;
 
 constexpr const char* kRequirement =
     "Requires an X11 or Wayland desktop with SDL 2; sound is optional.";
@@ -47,7 +47,7 @@ StartupDialog::StartupDialog(const std::string& archivePath)
   deck_ = BuildDeckPage(pak_);
   options_ = BuildOptionsPage();
   GtkWidget* notebook = gtk_notebook_new();
-  gtk_widget_set_size_request(notebook, 640, 430);
+  gtk_widget_set_size_request(notebook, 600, 370);
   AddTab(notebook, deck_.page, "Deck");
   AddTab(notebook, BuildKeysPage(), "Keys");
   AddTab(notebook, BuildTextPage(kRulesText), "Rules");
@@ -100,11 +100,32 @@ std::optional<DialogState> StartupDialog::Run() {
   gtk_widget_set_can_default(play_, TRUE);
   gtk_window_set_default(GTK_WINDOW(window_.get()), play_);
   gtk_widget_grab_focus(play_);
-  const guint watch = g_timeout_add(kSignalWatchMs, OnSignalWatch, this);
+  const guint watch = g_timeout_add(kQuitSignalPollMs, OnSignalWatch, this);
   gtk_main();
   g_source_remove(watch);
   if (!playPressed_) return std::nullopt;
   return Selected();
+}
+
+bool StartupDialog::WaitForLock(const std::function<bool()>& tryTake) {
+  // Play is pressed already; Exit stays live so the player can give up.
+  gtk_widget_set_sensitive(play_, FALSE);
+  gtk_button_set_label(GTK_BUTTON(play_), "Waiting...");
+  gtk_widget_set_tooltip_text(play_, "Another copy of Verlano is loading from this folder");
+  tryLock_ = &tryTake;
+  lockTaken_ = false;
+  const guint watch = g_timeout_add(kLockWatchMs, OnLockWatch, this);
+  gtk_main();
+  g_source_remove(watch);
+  tryLock_ = nullptr;
+  return lockTaken_;
+}
+
+gboolean StartupDialog::OnLockWatch(gpointer self) {
+  auto* dialog = static_cast<StartupDialog*>(self);
+  dialog->lockTaken_ = QuitSignalReceived() == 0 && (*dialog->tryLock_)();
+  if (dialog->lockTaken_ || QuitSignalReceived() != 0) gtk_main_quit();
+  return G_SOURCE_CONTINUE;
 }
 
 void StartupDialog::ShowError(const std::string& message) {
@@ -153,8 +174,9 @@ void StartupDialog::OnVariantToggled(GtkWidget*, gpointer self) {
 }
 
 void StartupDialog::Finish(bool play) {
-  playPressed_ = play;
-  gtk_main_quit();
+  // During the lock wait only leaving is possible; Play has been pressed.
+  if (tryLock_ == nullptr) playPressed_ = play;
+  if (gtk_main_level() > 0) gtk_main_quit();
 }
 
 void StartupDialog::ShowChosenPreview() {

@@ -5,6 +5,7 @@
 // screen until the caller closes it, so a failure after Play can still be
 // reported from it.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,11 @@ class StartupDialog {
   // nothing after Exit, the close box, or a SIGTERM or SIGINT.
   std::optional<DialogState> Run();
 
+  // Keeps the dialog answering while another copy of the game holds the
+  // archive: calls `tryTake` every 50 ms until it answers true (then true), or
+  // until Exit, the close box, Escape or a quit signal (then false).
+  bool WaitForLock(const std::function<bool()>& tryTake);
+
   // A message box over the dialog, waiting until it is dismissed.
   void ShowError(const std::string& message);
 
@@ -40,6 +46,7 @@ class StartupDialog {
   static gboolean OnCloseBox(GtkWidget*, GdkEvent*, gpointer self);
   static gboolean OnKey(GtkWidget*, GdkEventKey* key, gpointer self);
   static gboolean OnSignalWatch(gpointer self);
+  static gboolean OnLockWatch(gpointer self);
   static void OnDeckToggled(GtkWidget*, gpointer self);
   static void OnVariantToggled(GtkWidget*, gpointer self);
 
@@ -55,6 +62,8 @@ class StartupDialog {
   OptionsPage options_;
   GtkWidget* play_ = nullptr;
   bool playPressed_ = false;
+  bool lockTaken_ = false;
+  const std::function<bool()>* tryLock_ = nullptr;  // while WaitForLock runs
 };
 
 }  // namespace verlano

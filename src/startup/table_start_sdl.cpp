@@ -1,4 +1,5 @@
 #include "platform/sdl/sdl_platform.h"
+#include "startup/display_loss.h"
 #include "startup/error_box.h"
 #include "startup/table_start.h"
 
@@ -6,7 +7,8 @@ namespace verlano {
 
 int StartTable(const Options& options, ResourceFolder folder) {
   SdlPlatform platform(
-      [](const std::string& message) { ShowErrorBox(nullptr, "The game has to stop", message); });
+      [](const std::string& message) { ShowErrorBox(nullptr, "The game has to stop", message); },
+      ExitCleanlyOnDisplayLoss);
   return RunGame(options, std::move(folder), platform);
 }
 

@@ -63,6 +63,23 @@ TEST(InputMap, DisplaySwitchKeys) {
   EXPECT_FALSE(IsDisplayToggle(SDLK_p, KMOD_LALT, false));
 }
 
+TEST(InputMap, TheWindowLeftFromFullScreenFitsTheScreen) {
+  const struct {
+    int usableWidth, usableHeight, width, height;
+  } cases[] = {
+      {1280, 1024, 800, 600},  // room to spare: the table's own size
+      {640, 480, 640, 480},    // a small screen: the same shape, shrunk
+      {640, 450, 600, 450},    // a panel takes height: narrower too
+      {1920, 400, 533, 400},   // a wide strip: the height binds
+      {0, 0, 800, 600},        // bounds unknown
+  };
+  for (const auto& c : cases) {
+    const WindowSize size = FitTableWindow(c.usableWidth, c.usableHeight);
+    EXPECT_EQ(size.Width, c.width) << c.usableWidth << "x" << c.usableHeight;
+    EXPECT_EQ(size.Height, c.height) << c.usableWidth << "x" << c.usableHeight;
+  }
+}
+
 TEST(FramePacer, FramesAreAtLeastASixtiethApartAndNeverCatchUp) {
   using namespace std::chrono_literals;
   using Clock = FramePacer::Clock;

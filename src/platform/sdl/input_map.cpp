@@ -72,4 +72,12 @@ bool LosesPicture(Uint8 windowEvent) {
   }
 }
 
+WindowSize FitTableWindow(int usableWidth, int usableHeight) {
+  // Unknown bounds (0 or less) leave the table's own size.
+  if (usableWidth <= 0 || usableHeight <= 0) return {kTableWidth, kTableHeight};
+  const int height =
+      std::min({kTableHeight, usableHeight, usableWidth * kTableHeight / kTableWidth});
+  return {height * kTableWidth / kTableHeight, height};
+}
+
 }  // namespace verlano::sdl

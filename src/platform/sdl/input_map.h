@@ -30,6 +30,14 @@ struct TablePoint {
 // 0..600: the letterbox bars map outside the table.
 TablePoint ClampToTable(float logicalX, float logicalY);
 
+struct WindowSize {
+  int Width = 0, Height = 0;
+};
+
+// The window F11 leaves full screen for: the table's 800x600, shrunk to the
+// 4:3 shape that fits the desktop's usable area when that is smaller.
+WindowSize FitTableWindow(int usableWidth, int usableHeight);
+
 // A click can be pressed and released between two polls; the press is kept
 // for the frame whose events contained it, so that frame sees the button down.
 class ButtonMemory {

@@ -131,9 +131,14 @@ void SdlDisplay::ToggleFullScreen() {
   if ((SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
     SDL_SetWindowFullscreen(window_.get(), 0);
     // Leaving full screen restores the size the window was made with (the
-    // desktop's), so size it to the table.
+    // desktop's), so size it to the table, never beyond the screen.
     SDL_SetWindowResizable(window_.get(), SDL_TRUE);
-    SDL_SetWindowSize(window_.get(), kTableWidth, kTableHeight);
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_.get()), &usable) != 0) {
+      usable = {};
+    }
+    const WindowSize size = FitTableWindow(usable.w, usable.h);
+    SDL_SetWindowSize(window_.get(), size.Width, size.Height);
     SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   } else {
     SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);

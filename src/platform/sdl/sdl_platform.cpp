@@ -15,7 +15,9 @@ SdlPlatform::~SdlPlatform() {
 // The game always asks for full screen in system memory; a window is the
 // player's choice at run time (F11, Alt+Return).
 bool SdlPlatform::DirectX(bool /*fullScreen*/, bool /*useVideoMemory*/, std::string& error) {
-  return display_.Open(error);
+  if (!display_.Open(error)) return false;
+  if (displayOpened_) displayOpened_();
+  return true;
 }
 
 bool SdlPlatform::CreateSurfaceFromFile(Surface& out, const std::string& path,

@@ -21,8 +21,10 @@ class SdlPlatform final : public Platform {
   using MessageBox = std::function<void(const std::string& message)>;
 
   // `messageBox` replaces SDL's own box, which an X server without core
-  // fonts cannot show; it must work without the game window.
-  explicit SdlPlatform(MessageBox messageBox = {}) : messageBox_(std::move(messageBox)) {}
+  // fonts cannot show; it must work without the game window. `displayOpened`
+  // runs once the window is up (to take back what SDL installed for itself).
+  explicit SdlPlatform(MessageBox messageBox = {}, std::function<void()> displayOpened = {})
+      : messageBox_(std::move(messageBox)), displayOpened_(std::move(displayOpened)) {}
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -66,6 +68,7 @@ class SdlPlatform final : public Platform {
   sdl::SdlSound sound_;
   sdl::FramePacer pacer_;
   MessageBox messageBox_;
+  std::function<void()> displayOpened_;
 };
 
 }  // namespace verlano
