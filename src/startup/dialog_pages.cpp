@@ -14,8 +14,8 @@ namespace {
 constexpr int kNoteIndent = 26;  // lines a note up with its option's caption
 
 GtkWidget* PageBox() {
-  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 6);
-  gtk_container_set_border_width(GTK_CONTAINER(box), 14);
+  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 4);
+  gtk_container_set_border_width(GTK_CONTAINER(box), 12);
   return box;
 }
 
@@ -32,7 +32,7 @@ GtkWidget* TextLabel(std::string_view text, int indent) {
 GtkWidget* AddNote(GtkWidget* box, std::string_view text, int indent) {
   GtkWidget* note = TextLabel(text, indent);
   gtk_style_context_add_class(gtk_widget_get_style_context(note), GTK_STYLE_CLASS_DIM_LABEL);
-  gtk_widget_set_margin_bottom(note, 8);
+  gtk_widget_set_margin_bottom(note, 2);
   gtk_box_pack_start(GTK_BOX(box), note, FALSE, FALSE, 0);
   return note;
 }

@@ -25,8 +25,18 @@ std::size_t ActiveRow(const std::array<GtkWidget*, N>& buttons) {
   return 0;
 }
 
+// Each page scrolls, so the dialog keeps its size (and fits a 640x480
+// screen) whatever the length of a page's text or the desktop's font.
 void AddTab(GtkWidget* notebook, GtkWidget* page, const char* title) {
-  gtk_notebook_append_page(GTK_NOTEBOOK(notebook), page, gtk_label_new(title));
+  if (GTK_IS_SCROLLED_WINDOW(page)) {
+    gtk_notebook_append_page(GTK_NOTEBOOK(notebook), page, gtk_label_new(title));
+    return;
+  }
+  GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER,
+                                 GTK_POLICY_AUTOMATIC);
+  gtk_container_add(GTK_CONTAINER(scroller), page);
+  gtk_notebook_append_page(GTK_NOTEBOOK(notebook), scroller, gtk_label_new(title));
 }
 
 }  // namespace
@@ -76,6 +86,9 @@ GtkWidget* StartupDialog::BuildButtonRow() {
   for (const char* text : {version.c_str(), kRequirement}) {
     GtkWidget* label = gtk_label_new(text);
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    // Wrapped on a narrow screen or with a large font, so Exit and Play stay in sight.
+    gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+    gtk_label_set_max_width_chars(GTK_LABEL(label), 40);
     gtk_style_context_add_class(gtk_widget_get_style_context(label), GTK_STYLE_CLASS_DIM_LABEL);
     gtk_box_pack_start(GTK_BOX(facts), label, FALSE, FALSE, 0);
   }
@@ -85,8 +98,10 @@ GtkWidget* StartupDialog::BuildButtonRow() {
   play_ = gtk_button_new_with_mnemonic("_Play");
   gtk_style_context_add_class(gtk_widget_get_style_context(play_),
                               GTK_STYLE_CLASS_SUGGESTED_ACTION);
-  gtk_widget_set_size_request(exit, 90, -1);
-  gtk_widget_set_size_request(play_, 90, -1);
+  gtk_widget_set_size_request(exit, 90, 34);
+  gtk_widget_set_size_request(play_, 90, 34);
+  gtk_widget_set_valign(exit, GTK_ALIGN_CENTER);
+  gtk_widget_set_valign(play_, GTK_ALIGN_CENTER);
   g_signal_connect(exit, "clicked", G_CALLBACK(OnExit), this);
   g_signal_connect(play_, "clicked", G_CALLBACK(OnPlay), this);
   gtk_box_pack_start(GTK_BOX(row), exit, FALSE, FALSE, 0);

@@ -84,7 +84,7 @@ else
   xdotool key Return
   sleep 4
   xdotool search --onlyvisible --name '^Verlano$' >/dev/null 2>&1 &&
-    [ "$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^Verlano$' | head -n1)" | grep -c 669x496)" != 0 ] &&
+    [ "$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^Verlano$' | head -n1)" | grep -c 620x451)" != 0 ] &&
     fail "the dialog is still on screen with the table"
   import -window root "$scratch/table.png"
   [ -n "${VERLANO_SHOTS:-}" ] && cp "$scratch/table.png" "$VERLANO_SHOTS/table.png"

@@ -81,8 +81,8 @@ click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.4; }
 
 # Places inside the dialog, from its top-left corner.
 tab_x=(48 111 177 250 330) tab_y=28
-romane=(38 250) napoletane=(38 132) extra_box=(54 299) exit_button=(516 468)
-royal=(38 258) play_button=(613 468)  # Royal on the Deck tab
+romane=(35 217) napoletane=(35 119) extra_box=(61 266) exit_button=(467 413)
+royal=(34 237) play_button=(565 413)  # Royal on the Deck tab
 
 photo() { import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" "$5"; }
 same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
