@@ -8,21 +8,27 @@
 
 namespace verlano {
 
+bool ReadWritableEntry(const torPAK& pak, std::int32_t index, const std::string& fileName,
+                       std::vector<std::uint8_t>& data, std::string& error) {
+  if (!IsSafeFileName(fileName)) {
+    error = "entry " + std::to_string(index) + " has an unsafe name \"" + PrintableName(fileName) +
+            "\"";
+    return false;
+  }
+  return pak.ReadEntry(index, data, error);
+}
+
 bool ExtractEntry(const torPAK& pak, std::int32_t index, const std::string& folder,
                   const std::string& fileName, std::string& written, std::string& error,
                   std::error_code* writeFailure) {
-  if (!IsSafeFileName(fileName)) {
-    error = "entry " + std::to_string(index) + " has an unsafe name \"" + fileName + "\"";
-    return false;
-  }
+  std::vector<std::uint8_t> data;
+  if (!ReadWritableEntry(pak, index, fileName, data, error)) return false;
   const std::filesystem::path target = std::filesystem::path(folder) / fileName;
   // A link left at the target is removed, not written through.
   std::error_code ignored;
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, ignored))) {
     std::filesystem::remove(target, ignored);
   }
-  std::vector<std::uint8_t> data;
-  if (!pak.ReadEntry(index, data, error)) return false;
   if (const std::error_code failure = WriteBytes(target.string(), data)) {
     error = CannotWrite(target.string(), failure);
     if (writeFailure != nullptr) *writeFailure = failure;
