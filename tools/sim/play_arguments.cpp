@@ -82,7 +82,7 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
     error = "--variant is required (nine, romane, romane-extra, napoletane, umbria)";
     return std::nullopt;
   }
-  // Left to defaults, a run could not be told apart from another or repeated.
+  // A run is repeated from its --matches and --seed: neither is left to a default.
   if (!haveMatches || !haveSeed) {
     error = std::string(haveMatches ? "--seed" : "--matches") +
             " is required (a run is repeated by giving the same --matches and --seed)";
