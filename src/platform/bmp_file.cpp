@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -22,12 +24,25 @@ std::int32_t Le32(const unsigned char* p) {
                                    (static_cast<std::uint32_t>(p[3]) << 24));
 }
 
+// "Cannot read the picture PATH: " and why: the system's reason when the file
+// does not open (SDL would say "Parameter 'src' is invalid" for a missing
+// one, such as an entry missing from the archive), else `decoderReason`.
+std::string CannotRead(const std::string& path, const std::string& decoderReason) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  const int openError = file == nullptr ? errno : 0;
+  if (file != nullptr) std::fclose(file);
+  const std::string reason = openError == 0        ? decoderReason
+                             : openError == ENOENT ? "the file is missing"
+                                                   : std::strerror(openError);
+  return "Cannot read the picture " + path + ": " + reason;
+}
+
 }  // namespace
 
 bool LoadBmpFile(const std::string& path, Surface& out, std::string& error) {
   SdlSurface loaded(SDL_LoadBMP(path.c_str()));
   if (!loaded) {
-    error = "Cannot read the picture " + path + ": " + SDL_GetError();
+    error = CannotRead(path, SDL_GetError());
     return false;
   }
   SdlSurface converted(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB565, 0));
@@ -58,7 +73,7 @@ bool ReadBmpSize(const std::string& path, Surface& out, std::string& error) {
   unsigned char header[26] = {};
   if (!in || !in.read(reinterpret_cast<char*>(header), sizeof header) || header[0] != 'B' ||
       header[1] != 'M') {
-    error = "Cannot read the picture " + path + ": not a BMP file";
+    error = CannotRead(path, "not a BMP file");
     return false;
   }
   const std::int32_t w = Le32(header + 18);

@@ -17,4 +17,25 @@ bool IsSafeFileName(std::string_view name) {
   return !driveLetter;
 }
 
+std::string PrintableName(std::string_view name) {
+  constexpr std::string_view kHex = "0123456789abcdef";
+  std::string shown;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\')
+      shown += "\\\\";
+    else if (c == '\n')
+      shown += "\\n";
+    else if (c == '\t')
+      shown += "\\t";
+    else if (c == '\r')
+      shown += "\\r";
+    else if (byte < 0x20 || byte > 0x7e)
+      shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+    else
+      shown += c;
+  }
+  return shown;
+}
+
 }  // namespace verlano

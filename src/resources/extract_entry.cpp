@@ -8,16 +8,22 @@
 
 namespace verlano {
 
+bool ReadWritableEntry(const torPAK& pak, std::int32_t index, const std::string& fileName,
+                       std::vector<std::uint8_t>& data, std::string& error) {
+  if (!IsSafeFileName(fileName)) {
+    error = "entry " + std::to_string(index) + " has an unsafe name \"" + PrintableName(fileName) +
+            "\"";
+    return false;
+  }
+  return pak.ReadEntry(index, data, error);
+}
+
 bool ExtractEntry(const torPAK& pak, std::int32_t index, const std::string& folder,
                   const std::string& fileName, std::string& written, std::string& error,
                   std::error_code* writeFailure) {
-  if (!IsSafeFileName(fileName)) {
-    error = "entry " + std::to_string(index) + " has an unsafe name \"" + fileName + "\"";
-    return false;
-  }
-  const std::filesystem::path target = std::filesystem::path(folder) / fileName;
   std::vector<std::uint8_t> data;
-  if (!pak.ReadEntry(index, data, error)) return false;
+  if (!ReadWritableEntry(pak, index, fileName, data, error)) return false;
+  const std::filesystem::path target = std::filesystem::path(folder) / fileName;
   if (const std::error_code failure = WriteNewFile(target.string(), data)) {
     error = CannotWrite(target.string(), failure);
     if (writeFailure != nullptr) *writeFailure = failure;

@@ -6,10 +6,17 @@
 #include <cstdint>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "resources/tor_pak.h"
 
 namespace verlano {
+
+// The data of entry `index` when `fileName` is safe to write it under; false
+// with the reason an extract gives for a name or an extent it refuses, so that
+// `verlano-pak list` refuses the same entries with the same words.
+bool ReadWritableEntry(const torPAK& pak, std::int32_t index, const std::string& fileName,
+                       std::vector<std::uint8_t>& data, std::string& error);
 
 // Writes entry `index` of `pak` to `folder`/`fileName` and returns true; false
 // with a reason when the name is unsafe or the entry cannot be read or written.

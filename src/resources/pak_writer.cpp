@@ -1,7 +1,11 @@
 #include "resources/pak_writer.h"
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <limits>
 
+#include "resources/file_kind.h"
 #include "resources/little_endian.h"
 #include "resources/whole_file.h"
 
@@ -53,8 +57,28 @@ bool BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& o
 }
 
 bool WritePak(const std::string& path, const std::vector<PakEntry>& entries, std::string& error) {
+  // Renaming over a folder fails, but over a device it would replace the device.
+  if (const auto notFile = NotARegularFile(path, "a PAK archive")) {
+    error = *notFile;
+    return false;
+  }
   std::vector<std::uint8_t> bytes;
-  return BuildPak(entries, bytes, error) && WriteWholeFile(path, bytes, error);
+  if (!BuildPak(entries, bytes, error)) return false;
+  // Written beside and renamed over, so an old archive is replaced whole or kept.
+  const std::string temporary = path + ".tmp" + std::to_string(getpid());
+  if (const std::error_code failure = WriteBytes(temporary, bytes)) {
+    error = CannotWrite(path, failure);
+    return false;
+  }
+  std::error_code renamed;
+  std::filesystem::rename(temporary, path, renamed);
+  if (renamed) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    error = CannotWrite(path, renamed);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace verlano

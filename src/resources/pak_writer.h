@@ -20,7 +20,10 @@ struct PakEntry {
 bool BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& out,
               std::string& error);
 
-// BuildPak, then writes the file; false with a reason when either step fails.
+// BuildPak, then writes the file under a temporary name beside `path` and
+// renames it over, so a failure keeps an old archive whole and leaves no
+// half-written one. False with a reason when a step fails or `path` is a
+// folder or a device.
 bool WritePak(const std::string& path, const std::vector<PakEntry>& entries, std::string& error);
 
 }  // namespace verlano

@@ -27,6 +27,23 @@ std::error_code WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
+std::error_code ReadBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return LastError();
+  bytes.clear();
+  std::uint8_t chunk[1 << 16];
+  std::error_code failure;
+  while (true) {
+    const ssize_t n = read(fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) failure = LastError();
+    if (n <= 0) break;
+    bytes.insert(bytes.end(), chunk, chunk + n);
+  }
+  close(fd);
+  return failure;
+}
+
 std::error_code WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return LastError();

@@ -2,13 +2,19 @@
 // Writing a whole buffer to a file in one go, as the archive writer, the entry
 // copier, the unpacker and the builder's contact sheets do. A write that fails
 // half-way (a full disk) removes what it wrote, so no truncated file is left.
+// Reading a whole file back, for the files `verlano-pak create` packs.
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace verlano {
+
+// The whole of the file at `path` into `bytes`; the system's error when it
+// cannot be opened or read (nothing is thrown).
+std::error_code ReadBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
 
 // Creates or truncates `path` and writes `bytes`; the system's error on
 // failure (std::errc::no_space_on_device for a full disk).

@@ -56,7 +56,8 @@ int Main() {
 
 int main(int argc, char** argv) {
   const std::span<char* const> args(argv + 1, argv + argc);
-  if (const auto status = verlano::AnswerHelpOrVersion(args, kHelp, std::cout)) return *status;
+  if (const auto status = verlano::AnswerHelpOrVersion(args, kHelp, std::cout))
+    return verlano::FinishStandardOutput(kHelp.name, *status);
   if (!args.empty()) return verlano::RefuseArgument(args.front(), kHelp, std::cerr);
   // Nothing may escape without a word: the unpacked files go as the stack
   // unwinds, and the player learns what happened.

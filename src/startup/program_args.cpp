@@ -1,5 +1,9 @@
 #include "startup/program_args.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
 #include <string>
 
 namespace verlano {
@@ -31,6 +35,21 @@ int RefuseArgument(std::string_view argument, const ProgramHelp& help, std::ostr
       << "Usage: " << help.usage << "\n"
       << "Try '" << help.name << " --help' for more information.\n";
   return 2;
+}
+
+int FinishStandardOutput(std::string_view program, int status) {
+  // A write that failed earlier (a flush before reading input, a full buffer)
+  // left its reason in errno: nothing after it touched standard output.
+  const bool failedBefore = !std::cout.good() || std::ferror(stdout) != 0;
+  int reason = failedBefore ? errno : 0;
+  errno = 0;
+  std::cout.flush();
+  if (errno != 0) reason = errno;
+  if (std::fflush(stdout) != 0) reason = errno;
+  if (std::cout.good() && std::ferror(stdout) == 0) return status;
+  std::cerr << program << ": cannot write to standard output: "
+            << (reason != 0 ? std::strerror(reason) : "a write failed") << '\n';
+  return status == 0 ? 1 : status;
 }
 
 }  // namespace verlano

@@ -1,7 +1,8 @@
 #pragma once
 // The answers every Verlano program gives on its command line: `--help` prints
 // how the program is used and `--version` the project's version, both on
-// standard output with status 0, so the game and the tools behave alike.
+// standard output with status 0, so the game and the tools behave alike. And
+// the check every program makes of its standard output before it exits.
 
 #include <optional>
 #include <ostream>
@@ -29,5 +30,11 @@ std::optional<int> AnswerHelpOrVersion(std::span<char* const> args, const Progra
 // For an argument the program does not take: says so and how it is used on
 // `err`, and gives the conventional status for a wrong command line (2).
 int RefuseArgument(std::string_view argument, const ProgramHelp& help, std::ostream& err);
+
+// Called with the status a program's main is about to return: flushes standard
+// output and gives `status` when all of it was written. Otherwise (a full disk,
+// /dev/full, a closed descriptor) says so on standard error, "PROGRAM: cannot
+// write to standard output: REASON", and gives `status`, or 1 if it was 0.
+int FinishStandardOutput(std::string_view program, int status);
 
 }  // namespace verlano

@@ -1,6 +1,8 @@
 // verlano-pak run as the built program, the way a modder would use it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -71,21 +73,116 @@ TEST_F(PakToolTest, ExtractReportsAnEntryOutsideTheArchive) {
 
 TEST_F(PakToolTest, BrokenOrMissingArchivesFailWithAMessage) {
   test::WriteFile(dir / "text.pak", test::Bytes("pack of lies"));
-  for (const char* archive : {"text.pak", "absent.pak"}) {
-    SCOPED_TRACE(archive);
-    EXPECT_EQ(Run("list " + Quoted(archive)), 1);
-    EXPECT_NE(err.find(archive), std::string::npos) << err;
-    EXPECT_EQ(Run("extract " + Quoted(archive) + " " + Quoted("out")), 1);
+  fs::create_directory(dir.path() / "folder.pak");
+  const struct {
+    std::string archive;
+    std::string message;
+  } rows[] = {
+      {dir / "text.pak", dir / "text.pak"},
+      {dir / "absent.pak", dir / "absent.pak"},
+      {dir / "folder.pak", dir / "folder.pak" + " is a folder, not a PAK archive"},
+      {"/dev/zero", "/dev/zero is not a regular file"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.archive);
+    EXPECT_EQ(Run("list '" + row.archive + "'"), 1);
+    EXPECT_NE(err.find(row.message), std::string::npos) << err;
+    EXPECT_EQ(Run("extract '" + row.archive + "' " + Quoted("out")), 1);
+    EXPECT_NE(err.find(row.message), std::string::npos) << err;
     EXPECT_EQ(out, "");
   }
 }
 
-TEST_F(PakToolTest, CreateRefusesMissingFilesAndOverlongNames) {
-  EXPECT_EQ(Run("create " + Quoted("a.pak") + " " + Quoted("absent")), 1);
-  EXPECT_NE(err.find("absent"), std::string::npos) << err;
+// Every refusal comes before anything is written: the archive already there
+// keeps every byte and no temporary file is left beside it.
+TEST_F(PakToolTest, CreateRefusesWhatItCannotPackAndWritesNothing) {
   test::WriteFile(dir / "f", test::Bytes("x"));
-  EXPECT_EQ(Run("create " + Quoted("a.pak") + " " + std::string(57, 'n') + "=" + Quoted("f")), 1);
-  EXPECT_NE(err.find("1 to 56"), std::string::npos) << err;
+  test::WriteFile(dir / "secret", test::Bytes("s"));
+  fs::permissions(dir / "secret", fs::perms::none);
+  fs::create_directory(dir.path() / "sub");
+  test::WriteFile(dir / "a.pak", test::Bytes("the old archive"));
+  test::WriteFile(dir / "stdout", {});
+  test::WriteFile(dir / "stderr", {});
+  const std::vector<std::string> before = test::FilesBelow(dir.path());
+  const std::string file = Quoted("f");
+  const struct {
+    std::string archive;
+    std::string sources;
+    std::string message;
+  } rows[] = {
+      {"a.pak", Quoted("sub"), dir / "sub" + " is a folder, not a file"},
+      {"a.pak", "/dev/zero", "/dev/zero is not a regular file"},
+      {"a.pak", Quoted("absent"), "cannot read " + dir / "absent" + ": No such file or directory"},
+      {"a.pak", Quoted("secret"), "cannot read " + dir / "secret" + ": Permission denied"},
+      {"a.pak", "../evil=" + file, "entry name \"../evil\" (for "},
+      {"a.pak", "/tmp/evil=" + file, "entry name \"/tmp/evil\" (for "},
+      {"a.pak", "sub/../../evil=" + file, "not a plain file name"},
+      {"a.pak", std::string(57, 'n') + "=" + file, "must have 1 to 56 characters"},
+      {"a.pak", file + " f=" + Quoted("secret"), "entry name \"f\" is given twice"},
+      {"sub", file, dir / "sub" + " is a folder, not a PAK archive"},
+      {"/dev/full", file, "/dev/full is not a regular file"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.sources);
+    // Root reads any file, so the unreadable one cannot be refused then.
+    if (row.message.ends_with("Permission denied") && geteuid() == 0) continue;
+    const std::string archive = row.archive.starts_with('/') ? row.archive : Quoted(row.archive);
+    EXPECT_EQ(Run("create " + archive + " " + row.sources), 1);
+    EXPECT_NE(err.find(row.message), std::string::npos) << err;
+    EXPECT_EQ(test::ReadFile(dir / "a.pak"), "the old archive");
+    EXPECT_EQ(test::FilesBelow(dir.path()), before);
+  }
+  struct stat device {};
+  ASSERT_EQ(stat("/dev/full", &device), 0);
+  EXPECT_TRUE(S_ISCHR(device.st_mode)) << "a device is never replaced";
+}
+
+// `list` is a dry run of `extract`: it leaves out the entries extract would
+// refuse, in the same words, with the same status.
+TEST_F(PakToolTest, ListRefusesWhatExtractRefusesInTheSameWords) {
+  std::vector<std::uint8_t> outside =
+      test::PakBytes({test::Entry("big", "x"), test::Entry("fine", "f")});
+  test::SetLe32(outside, test::RecordAt(outside, 0) + test::kRecordSizeField, 0x7fffffff);
+  std::vector<std::uint8_t> garbage = test::PakBytes(
+      {test::Entry("a", "aaaa"), test::Entry("b", "bbbb"), test::Entry("c", "cccc")});
+  std::uint32_t noise = 12345;
+  for (std::size_t i = test::RecordAt(garbage, 0); i < garbage.size(); ++i) {
+    noise = noise * 1103515245u + 12345u;
+    garbage[i] = static_cast<std::uint8_t>(noise >> 24);
+  }
+  const struct {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+    std::string listed;
+  } rows[] = {
+      {"an entry outside the file", outside, "1\tfine\t13\t1\n"},
+      {"a directory of noise", garbage, ""},
+      {"a name that climbs", test::PakBytes({test::Entry("../up", "x")}), ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    test::WriteFile(dir / "a.pak", row.bytes);
+    EXPECT_EQ(Run("list " + Quoted("a.pak")), 1);
+    EXPECT_EQ(out, row.listed);
+    const std::string listErr = err;
+    EXPECT_NE(listErr.find("; skipped\n"), std::string::npos) << listErr;
+    EXPECT_EQ(Run("extract " + Quoted("a.pak") + " " + Quoted("out")), 1);
+    EXPECT_EQ(err, listErr);
+  }
+}
+
+TEST_F(PakToolTest, NamesAreEscapedSoTheyCannotSplitARowOrReachTheTerminal) {
+  test::WriteFile(dir / "a.pak",
+                  test::PakBytes({test::Entry("two\nlines", "1"), test::Entry("\x1b[31mred", "2"),
+                                  test::Entry("tab\there", "3"), test::Entry("caf\xc3\xa9", "4"),
+                                  test::Entry("\x1b]0;title\x07\\..\\up", "5")}));
+  EXPECT_EQ(Run("list " + Quoted("a.pak")), 1);
+  EXPECT_EQ(out,
+            "0\ttwo\\nlines\t12\t1\n1\t\\x1b[31mred\t13\t1\n2\ttab\\there\t14\t1\n"
+            "3\tcaf\\xc3\\xa9\t15\t1\n");
+  EXPECT_EQ(err,
+            "verlano-pak: entry 4 has an unsafe name \"\\x1b]0;title\\x07\\\\..\\\\up\"; "
+            "skipped\n");
 }
 
 TEST_F(PakToolTest, BadArgumentsPrintUsage) {

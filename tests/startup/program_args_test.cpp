@@ -1,6 +1,6 @@
 // --help and --version as every program answers them, through the helper and
 // through the built programs; any other argument to the game is refused with
-// status 2 before a window could open.
+// status 2 before a window could open; output that cannot be written fails.
 
 #include "startup/program_args.h"
 
@@ -9,9 +9,13 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "common/scratch_files.h"
 
 namespace verlano {
 namespace {
@@ -89,6 +93,45 @@ TEST(ProgramArgs, BuiltProgramsAnswerHelpAndVersion) {
     const Outcome help = RunCommand(quoted + " --help");
     EXPECT_EQ(help.status, 0) << program.name;
     EXPECT_TRUE(help.out.starts_with(std::string("Usage: ") + program.name)) << help.out;
+  }
+}
+
+// With standard output on /dev/full every program says so and fails, rather
+// than exit 0 having said nothing: --help and --version everywhere, and the
+// tools' own output.
+TEST(ProgramArgs, EveryProgramFailsWhenItsOutputCannotBeWritten) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  const test::TempDir dir;
+  std::ofstream(dir / "f") << "x";
+  std::ofstream(dir / "choose") << "variant=nine hand=7S,KC table=7D,3H,4S\n";
+  std::ofstream(dir / "score") << "variant=nine we=7D they=AC\n";
+  const std::string pak = std::string("'") + VERLANO_PAK_TOOL + "' ";
+  ASSERT_EQ(RunCommand(pak + "create '" + dir / "a.pak" + "' '" + dir / "f" + "'").status, 0);
+  const struct {
+    const char* path;
+    const char* name;
+    std::string arguments;
+  } runs[] = {
+      {VERLANO_GAME, "verlano", "--help"},
+      {VERLANO_GAME, "verlano", "--version"},
+      {VERLANO_PAK_TOOL, "verlano-pak", "--help"},
+      {VERLANO_PAK_TOOL, "verlano-pak", "--version"},
+      {VERLANO_PAK_TOOL, "verlano-pak", "list '" + dir / "a.pak" + "'"},
+      {VERLANO_MKRES_TOOL, "verlano-mkres", "--help"},
+      {VERLANO_MKRES_TOOL, "verlano-mkres", "--version"},
+      {VERLANO_SIM_TOOL, "verlano-sim", "--help"},
+      {VERLANO_SIM_TOOL, "verlano-sim", "--version"},
+      {VERLANO_SIM_TOOL, "verlano-sim", "choose < '" + dir / "choose" + "'"},
+      {VERLANO_SIM_TOOL, "verlano-sim", "score < '" + dir / "score" + "'"},
+      {VERLANO_SIM_TOOL, "verlano-sim", "play --variant nine --matches 1 --seed 1 --quiet"},
+  };
+  for (const auto& run : runs) {
+    // Standard error reaches the pipe, standard output the full device.
+    const Outcome outcome =
+        RunCommand("('" + std::string(run.path) + "' " + run.arguments + " 2>&1 >/dev/full)");
+    EXPECT_EQ(outcome.status, 1) << run.name << " " << run.arguments;
+    EXPECT_EQ(outcome.out, std::string(run.name) +
+                               ": cannot write to standard output: No space left on device\n");
   }
 }
 

@@ -6,6 +6,7 @@
 #include "rules/game.h"
 #include "sim/answers.h"
 #include "sim/line_fields.h"
+#include "sim/play_arguments.h"
 
 namespace verlano::sim {
 namespace {
@@ -103,6 +104,11 @@ TEST(AnswerChoose, RefusesMalformedPositions) {
   const std::string fourteen = "AC,AD,AH,AS,2C,2D,2H,2S,3C,3D,3H,3S,4C,4D";
   EXPECT_EQ(ErrorOf(AnswerChoose("variant=nine hand=" + fourteen + " table=")),
             "error: hand has 14 cards (at most 13)");
+  // The table's seven is among the four played: with the hand's, five sevens.
+  EXPECT_EQ(ErrorOf(AnswerChoose("variant=nine hand=7S,KC table=7D played=7:4")),
+            "error: played 7:4 and 1 in hand make 5 cards of value 7 (the pack has 4)");
+  EXPECT_EQ(ErrorOf(AnswerChoose("variant=nine hand=AC,AD,AH table= played=1:2")),
+            "error: played 1:2 and 3 in hand make 5 cards of value 1 (the pack has 4)");
 }
 
 TEST(AnswerChoose, TableUpToItsCapacity) {
@@ -141,6 +147,24 @@ TEST(AnswerScore, RefusesMalformedLines) {
             "error: bad theysweeps '' (0..40)");
   EXPECT_EQ(ErrorOf(AnswerScore("variant=nine we=AC")), "error: missing field 'they'");
   EXPECT_EQ(ErrorOf(AnswerScore("variant=nine we= they= hand=AC")), "error: unknown field 'hand'");
+}
+
+TEST(PlayArguments, MatchesAndSeedMustBeGiven) {
+  const struct {
+    std::vector<std::string> args;
+    const char* error;  // empty when the line is good
+  } rows[] = {
+      {{"--variant", "nine", "--matches", "2", "--seed", "0"}, ""},
+      {{"--variant", "nine", "--seed", "1"}, "--matches is required"},
+      {{"--variant", "nine", "--matches", "1"}, "--seed is required"},
+      {{"--variant", "nine"}, "--matches is required"},
+  };
+  for (const auto& row : rows) {
+    std::string error;
+    const auto config = ParsePlayArguments(row.args, error);
+    EXPECT_EQ(config.has_value(), *row.error == '\0') << row.error;
+    EXPECT_TRUE(error.starts_with(row.error)) << error;
+  }
 }
 
 }  // namespace

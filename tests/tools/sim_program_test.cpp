@@ -101,7 +101,8 @@ TEST(SimPlay, EveryVariantPlaysWholeMatchesRepeatably) {
     const auto withoutSummary = [](const std::string& out) {
       return out.substr(0, out.find("summary"));
     };
-    EXPECT_EQ(withoutSummary(RunSim(args + " --sort-key", "").output), withoutSummary(first.output));
+    EXPECT_EQ(withoutSummary(RunSim(args + " --sort-key", "").output),
+              withoutSummary(first.output));
   }
 }
 
@@ -122,7 +123,8 @@ TEST(SimPlay, TraceNamesTheStatesAndSlowAnimationTakesMoreFrames) {
 TEST(SimPlay, AWrongCommandLineExitsTwo) {
   for (const char* args : {"play", "play --variant nine --matches 0", "play --variant seven",
                            "play --variant nine --deck paper", "play --variant nine --fast",
-                           "play --variant nine --seed"}) {
+                           "play --variant nine --seed", "play --variant nine --seed 1",
+                           "play --variant nine --matches 1"}) {
     EXPECT_EQ(RunSim(args, "").exitCode, 2) << args;
   }
 }

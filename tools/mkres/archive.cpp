@@ -1,9 +1,6 @@
 #include "archive.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <stdexcept>
-#include <system_error>
 
 #include "fonts.h"
 #include "jpeg.h"
@@ -105,19 +102,8 @@ std::vector<PakEntry> JoinParts(const std::vector<ArchivePart>& parts) {
 }
 
 void WriteArchiveFile(const std::string& path, const std::vector<PakEntry>& entries) {
-  const std::string temporary = path + ".tmp";
   std::string error;
-  if (!WritePak(temporary, entries, error)) {
-    std::remove(temporary.c_str());
-    throw std::runtime_error(error);
-  }
-  std::error_code renameError;
-  std::filesystem::rename(temporary, path, renameError);
-  if (renameError) {
-    std::remove(temporary.c_str());
-    throw std::runtime_error("cannot rename " + temporary + " to " + path + ": " +
-                             renameError.message());
-  }
+  if (!WritePak(path, entries, error)) throw std::runtime_error(error);
 }
 
 }  // namespace verlano::mkres

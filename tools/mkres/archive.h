@@ -37,9 +37,9 @@ std::vector<ArchivePart> BuildArchiveParts();
 
 std::vector<PakEntry> JoinParts(const std::vector<ArchivePart>& parts);
 
-// Writes the archive under a temporary name beside `path`, then renames it, so
-// a failed run never leaves a half-written archive where the game looks.
-// Throws std::runtime_error with the reason.
+// Writes the archive with WritePak, so a failed run never leaves a
+// half-written archive where the game looks. Throws std::runtime_error with
+// the reason.
 void WriteArchiveFile(const std::string& path, const std::vector<PakEntry>& entries);
 
 }  // namespace verlano::mkres

@@ -59,9 +59,7 @@ int Run(int argc, char** argv) {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunCatching(int argc, char** argv) {
   const std::span<char* const> args(argv + 1, argv + argc);
   if (const auto status = verlano::AnswerHelpOrVersion(args, kHelp, std::cout)) return *status;
   try {
@@ -70,4 +68,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "verlano-mkres: %s\n", e.what());
     return 1;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return verlano::FinishStandardOutput(kHelp.name, RunCatching(argc, argv));
 }

@@ -22,10 +22,7 @@ int Usage() {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::span<char* const> given(argv + 1, argv + argc);
+int Run(std::span<char* const> given) {
   if (const auto status = verlano::AnswerHelpOrVersion(given, kHelp, std::cout)) return *status;
   const std::vector<std::string> args(given.begin(), given.end());
   if (args.empty()) return Usage();
@@ -39,4 +36,10 @@ int main(int argc, char** argv) {
     return verlano::CreateArchive(args[1], {args.begin() + 2, args.end()}, std::cerr);
   }
   return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return verlano::FinishStandardOutput(kHelp.name, Run({argv + 1, argv + argc}));
 }

@@ -15,6 +15,7 @@ namespace {
 constexpr int kSeat = 1;            // any computer seat answers the same way
 constexpr int kMostSweeps = 40;     // one per card played in a hand
 constexpr std::uint64_t kSeed = 0;  // neither question draws a random number
+constexpr int kCardsPerValue = 4;   // one a suit
 
 constexpr std::array<std::string_view, 5> kChooseFields = {"variant", "hand", "table", "played",
                                                            "out"};
@@ -41,6 +42,23 @@ void SetUpTaken(SidePiles& side, const std::vector<int>& cards) {
   for (int card : cards) side.Cards[side.CardCount++] = card;
 }
 
+// The game counts a card as played when it lands on the table, so the table's
+// and the piles' cards are among `played`; the hand's are not. Together with
+// them a count past the pack's four of a value is a position no game reaches.
+void CheckPlayedAgainstHand(const CardTables& cards, const std::vector<int>& hand,
+                            const std::array<int, 15>& played) {
+  for (int value = 1; value < std::ssize(played); ++value) {
+    const auto inHand =
+        std::ranges::count_if(hand, [&](int c) { return cards.CardValue[c] == value; });
+    if (played[value] + inHand <= kCardsPerValue) continue;
+    throw LineError("played " + std::to_string(value) + ":" + std::to_string(played[value]) +
+                    " and " + std::to_string(inHand) + " in hand make " +
+                    std::to_string(played[value] + inHand) + " cards of value " +
+                    std::to_string(value) + " (the pack has " + std::to_string(kCardsPerValue) +
+                    ")");
+  }
+}
+
 std::string Choose(std::string_view line) {
   const LineFields fields(line, kChooseFields);
   Game game(ParseVariant(fields.Required("variant")), kSeed);
@@ -50,6 +68,7 @@ std::string Choose(std::string_view line) {
   const std::vector<int> out = lists.Parse("out", fields.Optional("out"), kSideCardEntries);
   if (hand.empty()) throw LineError("hand is empty: there is no card to choose");
   game.memory.PlayedByValue = ParsePlayed(fields.Optional("played"));
+  CheckPlayedAgainstHand(game.cards, hand, game.memory.PlayedByValue);
   Piles& piles = game.piles;
   std::ranges::copy(hand, piles.HandCards[kSeat].begin());
   piles.HandCount[kSeat] = static_cast<int>(hand.size());

@@ -11,11 +11,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <span>
 
 #include "sim/answers.h"
 #include "sim/play_arguments.h"
@@ -73,12 +72,16 @@ int AnswerLines(std::string_view command) {
   return allOk ? 0 : 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   const std::span<char* const> given(argv + 1, argv + argc);
   if (const auto status = verlano::AnswerHelpOrVersion(given, kHelp, std::cout)) return *status;
   if (argc >= 2 && std::string_view(argv[1]) == "play") return Play(argc, argv);
   if (argc != 2) return Usage();
   return AnswerLines(argv[1]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return verlano::FinishStandardOutput(kHelp.name, Run(argc, argv));
 }

@@ -16,10 +16,14 @@ bool ReadNumber(const std::string& text, Number low, Number& out) {
 }
 
 bool ReadDeck(const std::string& text, DeckChoice& deck) {
-  if (text == "trevigiano") deck = DeckChoice::Trevigiano;
-  else if (text == "trent") deck = DeckChoice::Trentino;
-  else if (text == "royal") deck = DeckChoice::Royal;
-  else return false;
+  if (text == "trevigiano")
+    deck = DeckChoice::Trevigiano;
+  else if (text == "trent")
+    deck = DeckChoice::Trentino;
+  else if (text == "royal")
+    deck = DeckChoice::Royal;
+  else
+    return false;
   return true;
 }
 
@@ -29,15 +33,21 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
                                              std::string& error) {
   PlayConfig config;
   bool haveVariant = false;
+  bool haveMatches = false;
+  bool haveSeed = false;
   DeckChoice deck = DeckChoice::Trevigiano;
   bool slow = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
-    if (a == "--slow") slow = true;
-    else if (a == "--trace") config.trace = true;
-    else if (a == "--quiet") config.quiet = true;
-    else if (a == "--sort-key") config.sortKey = true;
+    if (a == "--slow")
+      slow = true;
+    else if (a == "--trace")
+      config.trace = true;
+    else if (a == "--quiet")
+      config.quiet = true;
+    else if (a == "--sort-key")
+      config.sortKey = true;
     else if (a == "--variant" && hasValue) {
       try {
         config.options = ParseVariant(args[++i]);
@@ -51,11 +61,13 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
         error = "bad --matches '" + args[i] + "' (a whole number from 1)";
         return std::nullopt;
       }
+      haveMatches = true;
     } else if (a == "--seed" && hasValue) {
       if (!ReadNumber<std::uint64_t>(args[++i], 0, config.seed)) {
         error = "bad --seed '" + args[i] + "'";
         return std::nullopt;
       }
+      haveSeed = true;
     } else if (a == "--deck" && hasValue) {
       if (!ReadDeck(args[++i], deck)) {
         error = "bad --deck '" + args[i] + "' (trevigiano, trent or royal)";
@@ -68,6 +80,12 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
   }
   if (!haveVariant) {
     error = "--variant is required (nine, romane, romane-extra, napoletane, umbria)";
+    return std::nullopt;
+  }
+  // A run is repeated from its --matches and --seed: neither is left to a default.
+  if (!haveMatches || !haveSeed) {
+    error = std::string(haveMatches ? "--seed" : "--matches") +
+            " is required (a run is repeated by giving the same --matches and --seed)";
     return std::nullopt;
   }
   config.options.deck = deck;
