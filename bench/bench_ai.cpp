@@ -30,7 +30,7 @@ void SetPosition(Game& game, const std::vector<std::string_view>& hand,
 }
 
 void RunChoice(benchmark::State& state, Game& game) {
-  for (auto _ : state) benchmark::DoNotOptimize(ChooseComputerCard(game, kSeat));
+  for (auto _ : state) benchmark::DoNotOptimize(ChooseComputerCard(game, kSeat).HandPosition);
 }
 
 // Five cards left in a nine-card hand; four on the table, two taken earlier.

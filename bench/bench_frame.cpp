@@ -8,15 +8,10 @@
 
 #include "bench_sdl_platform.h"
 #include "busy_table.h"
-#include "render/draw_table.h"
+#include "render/compose_frame.h"
 
 namespace verlano::bench {
 namespace {
-
-constexpr int kCursorHotSpot = 16;
-constexpr int kCursorSize = 32;
-constexpr int kScoreStripX = 780;
-constexpr int kScoreStripY = 5;
 
 // F11, as the player presses it: full screen becomes an 800x600 window.
 void ToWindow(SdlPlatform& platform) {
@@ -43,13 +38,8 @@ void BM_WholeFrame(benchmark::State& state) {
   int frame = 0;
   for (auto _ : state) {
     flying.X = startX + static_cast<float>(frame++ % 2);
-    BltFastClip(screen, r.Background, screen.BackBuffer, screen.BackRect, 0, 0, false);
-    BltFastClip(screen, r.ScorePage, screen.BackBuffer, screen.BackRect, kScoreStripX, kScoreStripY,
-                true);
-    DrawTable(table.game, r, screen, kClock);
     p.PollMouse();
-    BltFastClip(screen, r.Cursor, screen.BackBuffer, Rect{0, 0, kCursorSize, kCursorSize},
-                p.MouseX() - kCursorHotSpot, p.MouseY() - kCursorHotSpot, true);
+    ComposeFrame(table.game, r, screen, kClock, p.MouseX(), p.MouseY());
     p.FlipScreen(screen.BackBuffer);
   }
   flying.X = startX;

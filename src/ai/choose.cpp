@@ -14,25 +14,27 @@ namespace verlano {
 
 namespace {
 
-void CopyToChoice(const CaptureOption& option, CaptureChoice& choice) {
-  choice = CaptureChoice{};
+CaptureChoice ChoiceOf(const CaptureOption& option) {
+  CaptureChoice choice;
   std::copy_n(option.Positions.begin(), option.Count, choice.Positions.begin());
   choice.Safe = option.Safe;
   choice.Count = option.Count;
   choice.Premium = option.Premium;
   choice.PrimieraSum = option.PrimieraSum;
   choice.Score = option.Score;
+  return choice;
 }
 
 }  // namespace
 
-int ChooseComputerCard(Game& game, int seat) {
+ComputerPlay ChooseComputerCard(const Game& game, int seat) {
   const Piles& piles = game.piles;
   return ChooseBestPlay(game, UsedPrefix(piles.HandCards[seat], piles.HandCount[seat]),
                         UsedPrefix(piles.TablePile, piles.TableCount));
 }
 
-int ChooseBestPlay(Game& game, std::span<const int> hand, std::span<const CardSprite> table) {
+ComputerPlay ChooseBestPlay(const Game& game, std::span<const int> hand,
+                            std::span<const CardSprite> table) {
   table = table.first(std::min<std::size_t>(table.size(), kTableEntries));
   std::vector<HandAnalysis> analyses(hand.size());
   for (std::size_t c = 0; c < hand.size(); ++c) {
@@ -58,8 +60,7 @@ int ChooseBestPlay(Game& game, std::span<const int> hand, std::span<const CardSp
       }
     }
   }
-  CopyToChoice(bestOption != nullptr ? *bestOption : CaptureOption{}, game.capture.Choice);
-  return bestCard;
+  return {bestCard, ChoiceOf(bestOption != nullptr ? *bestOption : CaptureOption{})};
 }
 
 void AnalyseHandCard(const Game& game, HandAnalysis& analysis, int card,

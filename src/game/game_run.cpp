@@ -4,16 +4,11 @@
 
 #include "game/human_turn.h"
 #include "game/state_machine.h"
-#include "render/draw_table.h"
+#include "render/compose_frame.h"
 
 namespace verlano {
 
 namespace {
-
-constexpr int kCursorHotSpot = 16;
-constexpr int kCursorSize = 32;
-constexpr int kScoreStripX = 780;
-constexpr int kScoreStripY = 5;
 
 bool HumanChoosing(PlayState state) {
   return state == PlayState::WeGettingCardsGathering || state == PlayState::WeGettingDrevGathering;
@@ -64,31 +59,28 @@ void RouteClicks(GameRun& run) {
   }
 }
 
-void DrawMouseCursor(GameRun& run, const Surface& cursor, int hotX, int hotY, int w, int h,
-                     bool transparent) {
-  Platform& pf = run.platform;
-  pf.PollMouse();
-  BltFastClip(run.screen, cursor, run.screen.BackBuffer, Rect{0, 0, w, h}, pf.MouseX() - hotX,
-              pf.MouseY() - hotY, transparent);
-}
-
-void DrawFrame(GameRun& run) {
+// Everything that changes the game in one frame, from the input read at its
+// start: the keys, the clicks, then (unless paused) one state step and the
+// play of a hand card picked this frame.
+void UpdateFrame(GameRun& run) {
   Game& game = run.game;
-  Screen& screen = run.screen;
-  ResourceSlots& r = run.slots;
-  RestoreLostSurfaces(run);
-  BltFastClip(screen, r.Background, screen.BackBuffer, screen.BackRect, 0, 0, false);
-  r.HandFont.XPos = static_cast<float>(run.platform.MouseX());
-  r.HandFont.YPos = static_cast<float>(run.platform.MouseY());
-  StepGameState(game, run.platform.TickCount());
-  BltFastClip(screen, r.ScorePage, screen.BackBuffer, screen.BackRect, kScoreStripX, kScoreStripY,
-              true);
-  DrawTable(game, r, screen, run.platform.Now());
+  Platform& pf = run.platform;
+  if (pf.KeyDown(kKeyP)) {
+    if (!run.keys.PLatch) {
+      TogglePause(run.screen);
+      run.keys.PLatch = true;
+    }
+  } else {
+    run.keys.PLatch = false;
+  }
+  if (pf.KeyDown(kKeyR)) HandleSortKey(run);
+  game.turn.PickedHandSlot = -1;
+  RouteClicks(run);
+  if (run.screen.Paused) return;
+  StepGameState(game, pf.TickCount());
   if (game.turn.PickedHandSlot >= 0) {
     PlayCardToTable(game, game.piles.Hand[0][game.turn.PickedHandSlot]);
   }
-  DrawMouseCursor(run, r.Cursor, kCursorHotSpot, kCursorHotSpot, kCursorSize, kCursorSize, true);
-  run.platform.FlipScreen(screen.BackBuffer);
 }
 
 void ReleaseResources(GameRun& run) {
@@ -140,7 +132,8 @@ bool StartRun(GameRun& run) {
     return false;
   }
   pf.InitSound();
-  if (!LoadSounds(run) || !LoadGraphics(run)) return false;
+  LoadSounds(run);
+  if (!LoadGraphics(run)) return false;
   SetClipToScreen(run.screen);
   DealHand(game);
   run.Running = true;
@@ -153,7 +146,6 @@ bool StartRun(GameRun& run) {
 
 void GameFrame(GameRun& run) {
   if (!run.Running) return;
-  Game& game = run.game;
   Platform& pf = run.platform;
   pf.PollKeyboard();
   pf.PollMouse();
@@ -161,18 +153,18 @@ void GameFrame(GameRun& run) {
     QuitGame(run);
     return;
   }
-  if (pf.KeyDown(kKeyP)) {
-    if (!run.keys.PLatch) {
-      TogglePause(run.screen);
-      run.keys.PLatch = true;
-    }
-  } else {
-    run.keys.PLatch = false;
+  // A minimised window: the game waits, answering only the close box; its
+  // pictures live in memory, so nothing is reloaded when the window returns.
+  if (!pf.DisplayAvailable()) {
+    pf.PaceFrame();
+    return;
   }
-  if (pf.KeyDown(kKeyR)) HandleSortKey(run);
-  game.turn.PickedHandSlot = -1;
-  RouteClicks(run);
-  if (!run.screen.Paused) DrawFrame(run);
+  UpdateFrame(run);
+  // Paused, the picture on show stays as it is.
+  if (!run.screen.Paused) {
+    ComposeFrame(run.game, run.slots, run.screen, pf.Now(), pf.MouseX(), pf.MouseY());
+    pf.FlipScreen(run.screen.BackBuffer);
+  }
   pf.PaceFrame();
 }
 
@@ -180,7 +172,6 @@ void QuitGame(GameRun& run) {
   ReleaseResources(run);
   run.platform.ShutDown("");
   run.Running = false;
-  run.Ended = true;
   run.ExitStatus = 0;
   RemoveFiles(run);
 }
@@ -191,21 +182,12 @@ void FailRun(GameRun& run, const std::string& message) {
   RemoveFiles(run);
   run.platform.ShutDown(message);
   run.Running = false;
-  run.Ended = true;
   run.ExitStatus = 1;
 }
 
-void RestoreLostSurfaces(GameRun& run) {
-  while (!run.platform.DisplayAvailable()) {
-    run.platform.PollKeyboard();
-    if (run.platform.CloseRequested()) return;
-    run.platform.PaceFrame();
-  }
-}
-
 int RunGame(const Options& options, ResourceFolder folder, Platform& platform) {
-  const auto seed = static_cast<std::uint64_t>(
-      std::chrono::system_clock::now().time_since_epoch().count());
+  const auto seed =
+      static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
   GameRun run(options, seed, platform, std::move(folder));
   if (!StartRun(run)) return run.ExitStatus;
   while (run.Running) GameFrame(run);

@@ -60,7 +60,6 @@ struct GameRun {
   bool Running = false;
   KeyLatch keys;
   int ExitStatus = 0;  // 0 after the player quits, 1 after a fatal error
-  bool Ended = false;  // the platform has been shut down
   bool FilesRemoved = false;
 };
 
@@ -69,8 +68,9 @@ struct GameRun {
 // False when the platform failed (it has been shut down with the message).
 bool StartRun(GameRun& run);
 
-// One pass of the game: input, keys, clicks, one state step, the drawing, the
-// flip. Does nothing once the run has ended.
+// One pass of the game: the input read once; the update (keys, clicks, one
+// state step, the play of a picked card); the frame composed from the state
+// and shown; the pacing. Does nothing once the run has ended.
 void GameFrame(GameRun& run);
 
 // Releases the game's resources and shuts the platform down without a message.
@@ -79,15 +79,12 @@ void QuitGame(GameRun& run);
 // Ends the run with a fatal message (standard error and a message box).
 void FailRun(GameRun& run, const std::string& message);
 
-// Loads every sound and picture into the resource slots; false with the
-// platform shut down on a picture that cannot be loaded. A sound that cannot
-// be read is left out with a warning: the game plays on without it.
-bool LoadSounds(GameRun& run);
+// Loads every sound into the resource slots. A sound that cannot be read is
+// left out with a warning: the game plays on without it.
+void LoadSounds(GameRun& run);
+// Loads every picture into the resource slots; false with the platform shut
+// down on a picture that cannot be loaded.
 bool LoadGraphics(GameRun& run);
-
-// Waits while the display is unavailable; surfaces live in memory, so nothing
-// has to be reloaded when it comes back.
-void RestoreLostSurfaces(GameRun& run);
 
 // The whole run, seeded from the clock; returns the program's exit status.
 int RunGame(const Options& options, ResourceFolder folder, Platform& platform);

@@ -71,7 +71,7 @@ class Loader {
 
 }  // namespace
 
-bool LoadSounds(GameRun& run) {
+void LoadSounds(GameRun& run) {
   // Loaded in this order; "WIN_GAME.WAV" before "LOSE_GAME.WAV".
   static const struct {
     int slot;
@@ -89,7 +89,6 @@ bool LoadSounds(GameRun& run) {
     run.platform.Warn(error + (origin.empty() ? "" : " (" + origin + ")") +
                       "; the game plays on without this sound");
   }
-  return true;
 }
 
 bool LoadGraphics(GameRun& run) {

@@ -1,11 +1,15 @@
 #include "game/state_machine.h"
 
+#include <array>
+
 #include "ai/choose.h"
 #include "game/capture_flights.h"
 #include "game/hand_sort.h"
 #include "game/human_turn.h"
+#include "game/landings.h"
 #include "game/step_drivers.h"
 #include "game/table_bookkeeping.h"
+#include "game/turn_pause.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -14,10 +18,17 @@ namespace {
 
 constexpr std::uint32_t kRevealPauseMs = 700;
 
+void RunLanding(Game& game, CardSprite& sprite);
+
+// A driver's arrived card lands as the state the machine is in says.
+void Land(Game& game, CardSprite* arrived) {
+  if (arrived != nullptr) RunLanding(game, *arrived);
+}
+
 // While a dealt card flies, only it moves: the deck entry just taken.
 void StepDealtCard(Game& game) {
   Piles& p = game.piles;
-  if (p.DeckTop > 0) StepSprite(game, p.Deck[p.DeckTop - 1]);
+  if (p.DeckTop > 0) Land(game, StepSprite(game, p.Deck[p.DeckTop - 1]));
 }
 
 void StepDeal(Game& game, bool moving) {
@@ -75,8 +86,9 @@ void PassTurn(Game& game) {
     return;
   }
   const int seat = turn.CurrentSeat;
-  const int n = ChooseComputerCard(game, seat);
-  turn.AIPlaySlot = SlotOfNthCard(game, n, seat);
+  const ComputerPlay play = ChooseComputerCard(game, seat);
+  game.capture.Choice = play.Capture;
+  turn.AIPlaySlot = SlotOfNthCard(game, play.HandPosition, seat);
   CardSprite& card = game.piles.Hand[seat][turn.AIPlaySlot];
   card.FaceUp = true;
   PlayCardToTable(game, card);
@@ -86,20 +98,20 @@ void StepNormalPlay(Game& game, bool moving) {
   TurnState& turn = game.turn;
   if (moving) {
     for (int i = 0; i < 10 && turn.GameState == PlayState::NormalPlay; ++i) {
-      StepSprite(game, game.piles.Hand[0][i]);
+      Land(game, StepSprite(game, game.piles.Hand[0][i]));
     }
   }
   if (turn.GameState != PlayState::NormalPlay || turn.WaitingForHuman) return;
   if (!AnyCardMoving(game.piles)) {
     PassTurn(game);
   } else if (turn.CurrentSeat != 0) {
-    StepSprite(game, game.piles.Hand[turn.CurrentSeat][turn.AIPlaySlot]);
+    Land(game, StepSprite(game, game.piles.Hand[turn.CurrentSeat][turn.AIPlaySlot]));
   }
 }
 
 void StepGathering(Game& game, bool moving, bool humanMayChoose) {
   if (moving) {
-    StepGather(game);
+    Land(game, StepGather(game));
     return;
   }
   if (humanMayChoose && game.turn.CurrentSeat == 0) {
@@ -111,7 +123,7 @@ void StepGathering(Game& game, bool moving, bool humanMayChoose) {
 
 void StepToSide(Game& game, bool moving, bool ours) {
   if (moving) {
-    StepToPile(game);
+    Land(game, StepToPile(game));
     return;
   }
   const Layout& l = game.layout;
@@ -120,7 +132,7 @@ void StepToSide(Game& game, bool moving, bool ours) {
 
 void StepSweep(Game& game, bool moving, bool ours) {
   if (moving) {
-    StepToPile(game);
+    Land(game, StepToPile(game));
     return;
   }
   StartSweepFlight(game, ours);
@@ -128,7 +140,7 @@ void StepSweep(Game& game, bool moving, bool ours) {
 
 void StepRemainder(Game& game, bool moving, bool ours) {
   if (moving) {
-    StepToPile(game);
+    Land(game, StepToPile(game));
     return;
   }
   if (game.piles.TableCardCount > 0) {
@@ -141,7 +153,7 @@ void StepRemainder(Game& game, bool moving, bool ours) {
 
 void StepSort(Game& game, bool moving, bool gathering) {
   if (moving) {
-    StepHandSort(game);
+    Land(game, StepHandSort(game));
     return;
   }
   if (gathering) {
@@ -152,81 +164,75 @@ void StepSort(Game& game, bool moving, bool gathering) {
   }
 }
 
-}  // namespace
+void LandsNothing(Game&, CardSprite&) {}
 
-void StartPause(Game& game, std::uint32_t milliseconds) {
-  TurnState& turn = game.turn;
-  turn.ResumeState = turn.GameState;
-  turn.GameState = PlayState::Paused;
-  turn.PauseStart = turn.TickNow;
-  turn.PauseLength = milliseconds;
-}
+// One row a state: its step and its landing. Indexed by the state's value.
+struct PlayStateRow {
+  PlayState state;
+  void (*step)(Game& game, bool moving);
+  void (*land)(Game& game, CardSprite& sprite);
+};
 
-int SlotOfNthCard(const Game& game, int n, int seat) {
-  const auto& hand = game.piles.Hand[seat];
-  int seen = 0;
-  for (int i = 0; i < 12; ++i) {
-    if (!hand[i].Present) continue;
-    if (seen == n) return i;
-    ++seen;
+constexpr std::array<PlayStateRow, 18> kPlayStates = {{
+    {PlayState::DealingCards, StepDeal, DealtCardLands},
+    {PlayState::Deal2, StepTableDeal, TableDealtCardLands},
+    {PlayState::RevealDeal, [](Game& g, bool) { StepReveal(g); }, LandsNothing},
+    {PlayState::Paused, [](Game& g, bool) { StepPause(g); }, LandsNothing},
+    {PlayState::NormalPlay, StepNormalPlay, PlayedCardLands},
+    {PlayState::WeGettingCardsGathering, [](Game& g, bool m) { StepGathering(g, m, true); },
+     [](Game& g, CardSprite&) { HumanGatherLands(g); }},
+    {PlayState::TheyGettingCardsGathering, [](Game& g, bool m) { StepGathering(g, m, false); },
+     [](Game& g, CardSprite&) { GatherLands(g, PlayState::TheyGettingCards); }},
+    {PlayState::WeGettingDrevGathering, [](Game& g, bool m) { StepGathering(g, m, true); },
+     [](Game& g, CardSprite&) { GatherLands(g, PlayState::WeGettingDrev); }},
+    {PlayState::TheyGettingDrevGathering, [](Game& g, bool m) { StepGathering(g, m, false); },
+     [](Game& g, CardSprite&) { GatherLands(g, PlayState::TheyGettingDrev); }},
+    {PlayState::WeGettingCards, [](Game& g, bool m) { StepToSide(g, m, true); },
+     [](Game& g, CardSprite&) { TakenCardsLand(g, TakeCardsOurs); }},
+    {PlayState::TheyGettingCards, [](Game& g, bool m) { StepToSide(g, m, false); },
+     [](Game& g, CardSprite&) { TakenCardsLand(g, TakeCardsTheirs); }},
+    {PlayState::WeGettingDrev, [](Game& g, bool m) { StepSweep(g, m, true); },
+     [](Game& g, CardSprite&) { TakenCardsLand(g, TakeSweepOurs); }},
+    {PlayState::TheyGettingDrev, [](Game& g, bool m) { StepSweep(g, m, false); },
+     [](Game& g, CardSprite&) { TakenCardsLand(g, TakeSweepTheirs); }},
+    {PlayState::OurRemainders, [](Game& g, bool m) { StepRemainder(g, m, true); },
+     [](Game& g, CardSprite&) { EndHandWithRemainder(g, TakeCardsOurs); }},
+    {PlayState::TheirRemainders, [](Game& g, bool m) { StepRemainder(g, m, false); },
+     [](Game& g, CardSprite&) { EndHandWithRemainder(g, TakeCardsTheirs); }},
+    {PlayState::GatherAroundFirstCard, [](Game& g, bool m) { StepSort(g, m, true); },
+     [](Game& g, CardSprite&) { SortGatherLands(g); }},
+    {PlayState::SpreadAheadFirstCard, [](Game& g, bool m) { StepSort(g, m, false); },
+     [](Game& g, CardSprite&) { SortSpreadLands(g); }},
+    {PlayState::EndOfMatch, [](Game&, bool) {}, LandsNothing},
+}};
+
+constexpr bool RowsInStateOrder() {
+  for (std::size_t i = 0; i < kPlayStates.size(); ++i) {
+    if (static_cast<std::size_t>(kPlayStates[i].state) != i) return false;
   }
-  return 0;
+  return true;
 }
+static_assert(RowsInStateOrder(), "one row per play state, in the enum's order");
+
+const PlayStateRow& RowOf(PlayState state) {
+  return kPlayStates[static_cast<std::size_t>(state)];
+}
+
+void RunLanding(Game& game, CardSprite& sprite) {
+  RowOf(game.turn.GameState).land(game, sprite);
+}
+
+}  // namespace
 
 void StepGameState(Game& game, std::uint64_t tickNow) {
   game.turn.TickNow = tickNow;
-  const bool moving = AnyCardMoving(game.piles);
-  switch (game.turn.GameState) {
-    case PlayState::DealingCards:
-      StepDeal(game, moving);
-      break;
-    case PlayState::Deal2:
-      StepTableDeal(game, moving);
-      break;
-    case PlayState::RevealDeal:
-      StepReveal(game);
-      break;
-    case PlayState::Paused:
-      StepPause(game);
-      break;
-    case PlayState::NormalPlay:
-      StepNormalPlay(game, moving);
-      break;
-    case PlayState::WeGettingCardsGathering:
-    case PlayState::WeGettingDrevGathering:
-      StepGathering(game, moving, true);
-      break;
-    case PlayState::TheyGettingCardsGathering:
-    case PlayState::TheyGettingDrevGathering:
-      StepGathering(game, moving, false);
-      break;
-    case PlayState::WeGettingCards:
-      StepToSide(game, moving, true);
-      break;
-    case PlayState::TheyGettingCards:
-      StepToSide(game, moving, false);
-      break;
-    case PlayState::WeGettingDrev:
-      StepSweep(game, moving, true);
-      break;
-    case PlayState::TheyGettingDrev:
-      StepSweep(game, moving, false);
-      break;
-    case PlayState::OurRemainders:
-      StepRemainder(game, moving, true);
-      break;
-    case PlayState::TheirRemainders:
-      StepRemainder(game, moving, false);
-      break;
-    case PlayState::GatherAroundFirstCard:
-      StepSort(game, moving, true);
-      break;
-    case PlayState::SpreadAheadFirstCard:
-      StepSort(game, moving, false);
-      break;
-    case PlayState::EndOfMatch:
-      break;
-  }
+  RowOf(game.turn.GameState).step(game, AnyCardMoving(game.piles));
+}
+
+bool CardArrived(Game& game, CardSprite& sprite) {
+  if (!Arrives(game.layout, sprite)) return false;
+  RunLanding(game, sprite);
+  return true;
 }
 
 }  // namespace verlano

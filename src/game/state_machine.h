@@ -1,25 +1,23 @@
 #pragma once
-// The play state machine that drives every hand. One step per drawn frame:
-// while a card flies, its group takes one movement step (and the landing runs
-// the arrival actions); when nothing moves, the state's next action starts:
-// deal a card, reveal a table card, let a seat play, start a capture's flights.
-// The one timed element is the "PAUSED" state, measured on the game clock.
+// The play state machine that drives every hand, as one table: for each of
+// the 18 play states, its step (what one frame does in it) and its landing
+// (what a flying card's arrival does in it). A step moves the cards in flight
+// through the drivers, or, when nothing moves, takes the state's next action:
+// deal a card, reveal a table card, let a seat play, start a capture's
+// flights. The one timed element is the "PAUSED" state, on the game clock.
 
 #include <cstdint>
 
 namespace verlano {
 
 struct Game;
+struct CardSprite;
 
 // One step of the machine; `tickNow` is the frame's clock in milliseconds.
 void StepGameState(Game& game, std::uint64_t tickNow);
 
-// Pauses for `milliseconds` from the frame's clock, then resumes the state
-// the machine is in now.
-void StartPause(Game& game, std::uint32_t milliseconds);
-
-// The hand slot of the n-th (from 0) present card among slots 0..11 of a
-// seat's hand; 0 when there is none.
-int SlotOfNthCard(const Game& game, int n, int seat);
+// True when a moving sprite has come within the arrival tolerance of its
+// target; it then stops where it is and the landing of the current state runs.
+bool CardArrived(Game& game, CardSprite& sprite);
 
 }  // namespace verlano

@@ -1,17 +1,30 @@
 #include "game/step_drivers.h"
 
-#include "game/arrival.h"
 #include "rules/flight.h"
 #include "rules/game.h"
 
 namespace verlano {
 
-void StepSprite(Game& game, CardSprite& sprite) {
-  MoveStep(sprite);
-  CardArrived(game, sprite);
+namespace {
+
+CardSprite* ArrivedOrNull(const Game& game, CardSprite* tested) {
+  return tested != nullptr && Arrives(game.layout, *tested) ? tested : nullptr;
 }
 
-void StepGather(Game& game) {
+}  // namespace
+
+bool Arrives(const Layout& layout, CardSprite& sprite) {
+  if (!sprite.Moving || !NearTarget(layout, sprite)) return false;
+  sprite.Moving = false;
+  return true;
+}
+
+CardSprite* StepSprite(Game& game, CardSprite& sprite) {
+  MoveStep(sprite);
+  return ArrivedOrNull(game, &sprite);
+}
+
+CardSprite* StepGather(Game& game) {
   Piles& p = game.piles;
   CardSprite* tested = nullptr;
   for (int i = 0; i < p.TableCount - 1; ++i) {
@@ -20,18 +33,16 @@ void StepGather(Game& game) {
     MoveStep(s);
     if (tested == nullptr) tested = &s;
   }
-  if (tested != nullptr) CardArrived(game, *tested);
+  return ArrivedOrNull(game, tested);
 }
 
-void StepToPile(Game& game) {
+CardSprite* StepToPile(Game& game) {
   Piles& p = game.piles;
   for (int i = 0; i < p.TableCount; ++i) MoveStep(p.TablePile[i]);
-  if (p.TableCount > 0 && p.TablePile[p.TableCount - 1].Moving) {
-    CardArrived(game, p.TablePile[p.TableCount - 1]);
-  }
+  return p.TableCount > 0 ? ArrivedOrNull(game, &p.TablePile[p.TableCount - 1]) : nullptr;
 }
 
-void StepHandSort(Game& game) {
+CardSprite* StepHandSort(Game& game) {
   auto& hand = game.piles.Hand[0];
   CardSprite* tested = nullptr;
   for (int i = 1; i < kHandEntries; ++i) {
@@ -39,7 +50,7 @@ void StepHandSort(Game& game) {
     MoveStep(hand[i]);
     tested = &hand[i];
   }
-  if (tested != nullptr) CardArrived(game, *tested);
+  return ArrivedOrNull(game, tested);
 }
 
 }  // namespace verlano

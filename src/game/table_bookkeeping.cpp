@@ -44,7 +44,8 @@ void PutOnTable(Game& game, const CardSprite& sprite) {
   entry.Present = true;
   entry.FaceUp = sprite.FaceUp;
   entry.Slot = sprite.Slot;
-  if (sprite.Slot >= 0 && sprite.Slot < kTableSlotEntries) p.TableSlots[sprite.Slot].Occupied = true;
+  if (sprite.Slot >= 0 && sprite.Slot < kTableSlotEntries)
+    p.TableSlots[sprite.Slot].Occupied = true;
   NoteCardPlayed(game.memory, game.cards, sprite.Card);
   p.TableCards[p.TableCardCount++] = sprite.Card;
 }
@@ -172,6 +173,17 @@ void CheckHandEnd(Game& game) {
   const int last = game.capture.LastCapturer;
   game.turn.GameState =
       (last == 1 || last == 3) ? PlayState::TheirRemainders : PlayState::OurRemainders;
+}
+
+int SlotOfNthCard(const Game& game, int n, int seat) {
+  const auto& hand = game.piles.Hand[seat];
+  int seen = 0;
+  for (int i = 0; i < 12; ++i) {
+    if (!hand[i].Present) continue;
+    if (seen == n) return i;
+    ++seen;
+  }
+  return 0;
 }
 
 }  // namespace verlano

@@ -44,6 +44,10 @@ void BookTakenCards(Game& game, void (*take)(Game&));
 // hand's score added to the match.
 void EndHandWithRemainder(Game& game, void (*take)(Game&));
 
+// The hand slot of the n-th (from 0) present card among slots 0..11 of a
+// seat's hand; 0 when there is none.
+int SlotOfNthCard(const Game& game, int n, int seat);
+
 // After the last play of the hand: the remainder goes to the side that
 // captured last (ours when nobody captured).
 void CheckHandEnd(Game& game);

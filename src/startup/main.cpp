@@ -59,14 +59,5 @@ int main(int argc, char** argv) {
   if (const auto status = verlano::AnswerHelpOrVersion(args, kHelp, std::cout))
     return verlano::FinishStandardOutput(kHelp.name, *status);
   if (!args.empty()) return verlano::RefuseArgument(args.front(), kHelp, std::cerr);
-  // Nothing may escape without a word: the unpacked files go as the stack
-  // unwinds, and the player learns what happened.
-  try {
-    return Main();
-  } catch (const std::exception& error) {
-    std::cerr << "verlano: the game stopped on an unexpected error: " << error.what() << '\n';
-  } catch (...) {
-    std::cerr << "verlano: the game stopped on an unexpected error\n";
-  }
-  return 1;
+  return verlano::RunGuarded(kHelp.name, Main);
 }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <iostream>
 #include <string>
 
@@ -50,6 +51,17 @@ int FinishStandardOutput(std::string_view program, int status) {
   std::cerr << program << ": cannot write to standard output: "
             << (reason != 0 ? std::strerror(reason) : "a write failed") << '\n';
   return status == 0 ? 1 : status;
+}
+
+int RunGuarded(std::string_view program, const std::function<int()>& body) {
+  try {
+    return body();
+  } catch (const std::exception& error) {
+    std::cerr << program << ": stopped on an unexpected error: " << error.what() << '\n';
+  } catch (...) {
+    std::cerr << program << ": stopped on an unexpected error\n";
+  }
+  return 1;
 }
 
 }  // namespace verlano

@@ -4,6 +4,7 @@
 // standard output with status 0, so the game and the tools behave alike. And
 // the check every program makes of its standard output before it exits.
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -36,5 +37,11 @@ int RefuseArgument(std::string_view argument, const ProgramHelp& help, std::ostr
 // /dev/full, a closed descriptor) says so on standard error, "PROGRAM: cannot
 // write to standard output: REASON", and gives `status`, or 1 if it was 0.
 int FinishStandardOutput(std::string_view program, int status);
+
+// Runs a program's body so that nothing escapes without a word: an exception
+// (a failed allocation included) unwinds the body, which removes what it made
+// on the way, and is told as "PROGRAM: stopped on an unexpected error: WHAT";
+// the status is then 1.
+int RunGuarded(std::string_view program, const std::function<int()>& body);
 
 }  // namespace verlano

@@ -31,9 +31,10 @@ float OnlyOptionFinalScore(Game& game, std::string_view code) {
 
 // The seat lays down the card at `position`; its safety is `safe`.
 void ExpectLayDown(Game& game, int position, bool safe) {
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), position);
-  EXPECT_EQ(game.capture.Choice.Count, 0);
-  EXPECT_EQ(game.capture.Choice.Safe, safe);
+  const ComputerPlay play = ChooseComputerCard(game, AiPosition::kSeat);
+  EXPECT_EQ(play.HandPosition, position);
+  EXPECT_EQ(play.Capture.Count, 0);
+  EXPECT_EQ(play.Capture.Safe, safe);
 }
 
 TEST(WorkedExample, SevenTakesOnlyTheSevenOfCoins) {
@@ -47,8 +48,9 @@ TEST(WorkedExample, KingTakesSevenOfCoinsAndThree) {
   SetUpWorkedExample(pos);
   Game& game = pos.game();
   EXPECT_FLOAT_EQ(OnlyOptionFinalScore(game, "KC"), 254.8f);
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 1);
-  const CaptureChoice& choice = game.capture.Choice;
+  const ComputerPlay play = ChooseComputerCard(game, AiPosition::kSeat);
+  EXPECT_EQ(play.HandPosition, 1);
+  const CaptureChoice& choice = play.Capture;
   ASSERT_EQ(choice.Count, 2);
   EXPECT_EQ(choice.Positions[0], 0);
   EXPECT_EQ(choice.Positions[1], 1);
@@ -58,23 +60,27 @@ TEST(WorkedExample, KingTakesSevenOfCoinsAndThree) {
   EXPECT_FLOAT_EQ(choice.Score, 254.8f);
 }
 
-TEST(ChooseComputerCard, OverwritesTheWholeEarlierChoice) {
+TEST(ChooseComputerCard, DecidesWithoutTouchingTheGame) {
   AiPosition pos;
   SetUpWorkedExample(pos);
   Game& game = pos.game();
   game.capture.Choice.Positions.fill(9);
   game.capture.Choice.Safe = true;
-  ChooseComputerCard(game, AiPosition::kSeat);
-  const CaptureChoice& choice = game.capture.Choice;
-  EXPECT_FALSE(choice.Safe);
-  for (std::size_t k = 2; k < choice.Positions.size(); ++k) EXPECT_EQ(choice.Positions[k], 0);
+  const ComputerPlay play = ChooseComputerCard(game, AiPosition::kSeat);
+  EXPECT_FALSE(play.Capture.Safe);
+  for (std::size_t k = 2; k < play.Capture.Positions.size(); ++k) {
+    EXPECT_EQ(play.Capture.Positions[k], 0);
+  }
+  EXPECT_EQ(game.capture.Choice.Positions[0], 9) << "the game's own record is the caller's";
+  EXPECT_TRUE(game.capture.Choice.Safe);
 }
 
 TEST(ChooseComputerCard, EmptyHandChoosesNothing) {
   AiPosition pos;
   pos.Hand({}).Table({"3C"});
-  EXPECT_EQ(ChooseComputerCard(pos.game(), AiPosition::kSeat), -1);
-  EXPECT_EQ(pos.game().capture.Choice.Count, 0);
+  const ComputerPlay play = ChooseComputerCard(pos.game(), AiPosition::kSeat);
+  EXPECT_EQ(play.HandPosition, -1);
+  EXPECT_EQ(play.Capture.Count, 0);
 }
 
 TEST(EmptyTable, LaysTheCardWithTheHighestKeepValue) {
@@ -87,41 +93,42 @@ TEST(EmptyTable, LaysTheCardWithTheHighestKeepValue) {
 TEST(EmptyTable, EqualKeepValuesTieToTheFirstHandPosition) {
   AiPosition pos;
   pos.Hand({"5C", "5H", "5S"}).Table({});
-  EXPECT_EQ(ChooseComputerCard(pos.game(), AiPosition::kSeat), 0);
+  EXPECT_EQ(ChooseComputerCard(pos.game(), AiPosition::kSeat).HandPosition, 0);
 }
 
 TEST(EmptyTable, NoLayDownIsSafeEvenWithThreeOfTheValueSeen) {
   AiPosition pos;
   pos.Hand({"5C"}).Table({}).Played(5, 3);
-  ChooseComputerCard(pos.game(), AiPosition::kSeat);
-  EXPECT_FALSE(pos.game().capture.Choice.Safe);
+  EXPECT_FALSE(ChooseComputerCard(pos.game(), AiPosition::kSeat).Capture.Safe);
 }
 
 TEST(TieBreak, TwoSevensOnTheTableTieToTheFirstPosition) {
   AiPosition pos;
   pos.Hand({"7S"}).Table({"2C", "7C", "7H"});
   Game& game = pos.game();
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 0);
-  ASSERT_EQ(game.capture.Choice.Count, 1);
-  EXPECT_EQ(game.capture.Choice.Positions[0], 1);
+  const ComputerPlay play = ChooseComputerCard(game, AiPosition::kSeat);
+  EXPECT_EQ(play.HandPosition, 0);
+  ASSERT_EQ(play.Capture.Count, 1);
+  EXPECT_EQ(play.Capture.Positions[0], 1);
 }
 
 TEST(TieBreak, TheSevenOfCoinsBeatsAnEarlierPlainSeven) {
   AiPosition pos;
   pos.Hand({"7S"}).Table({"2C", "7C", "7D"});
   Game& game = pos.game();
-  ChooseComputerCard(game, AiPosition::kSeat);
-  ASSERT_EQ(game.capture.Choice.Count, 1);
-  EXPECT_EQ(game.capture.Choice.Positions[0], 2);
-  EXPECT_EQ(game.capture.Choice.Premium, 1);
+  const CaptureChoice choice = ChooseComputerCard(game, AiPosition::kSeat).Capture;
+  ASSERT_EQ(choice.Count, 1);
+  EXPECT_EQ(choice.Positions[0], 2);
+  EXPECT_EQ(choice.Premium, 1);
 }
 
 TEST(TieBreak, EqualCapturesTieToTheFirstHandPosition) {
   AiPosition pos;
   pos.Hand({"3C", "3H"}).Table({"3S", "KC"});
   Game& game = pos.game();
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 0);
-  EXPECT_EQ(game.capture.Choice.Positions[0], 0);
+  const ComputerPlay play = ChooseComputerCard(game, AiPosition::kSeat);
+  EXPECT_EQ(play.HandPosition, 0);
+  EXPECT_EQ(play.Capture.Positions[0], 0);
 }
 
 TEST(TieBreak, MoreCardsTakenBeatsFewer) {
@@ -129,8 +136,9 @@ TEST(TieBreak, MoreCardsTakenBeatsFewer) {
   // The queen takes three cards, the king two: no premium, no coin, neither safe.
   pos.Hand({"KC", "QC"}).Table({"AC", "2H", "6S", "4S"});
   Game& game = pos.game();
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 1);
-  EXPECT_EQ(game.capture.Choice.Count, 3);
+  const ComputerPlay play = ChooseComputerCard(game, AiPosition::kSeat);
+  EXPECT_EQ(play.HandPosition, 1);
+  EXPECT_EQ(play.Capture.Count, 3);
 }
 
 TEST(Safety, SafeLayDownBeatsAnUnsafeCapture) {
@@ -145,8 +153,7 @@ TEST(Safety, SweepIsSafeAndEarnsAPremium) {
   AiPosition pos;
   pos.Hand({"7S"}).Table({"3C", "4H"});
   Game& game = pos.game();
-  ChooseComputerCard(game, AiPosition::kSeat);
-  const CaptureChoice& choice = game.capture.Choice;
+  const CaptureChoice choice = ChooseComputerCard(game, AiPosition::kSeat).Capture;
   EXPECT_EQ(choice.Count, 2);
   EXPECT_EQ(choice.Premium, 1);
   EXPECT_TRUE(choice.Safe);

@@ -65,7 +65,8 @@ TEST_P(KeepValueByVariant, SevenOfCoinsIsKeptAboveAnySeven) {
 
 TEST_P(KeepValueByVariant, LaysTheKingWhereTheKingOfCoinsDoesNotScore) {
   pos_.Hand({"KC", "6C"}).Table({});
-  EXPECT_EQ(ChooseComputerCard(pos_.game(), AiPosition::kSeat), GetParam().kingScores ? 1 : 0);
+  EXPECT_EQ(ChooseComputerCard(pos_.game(), AiPosition::kSeat).HandPosition,
+            GetParam().kingScores ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -91,8 +91,9 @@ TEST(ManyOptions, BestOptionFoundPastTheTwentyFirst) {
   ASSERT_NE(at, found.end());
   EXPECT_GT(at - found.begin(), 21);
 
-  EXPECT_EQ(ChooseComputerCard(game, AiPosition::kSeat), 0);
-  const CaptureChoice& choice = game.capture.Choice;
+  const ComputerPlay play = ChooseComputerCard(game, AiPosition::kSeat);
+  EXPECT_EQ(play.HandPosition, 0);
+  const CaptureChoice& choice = play.Capture;
   EXPECT_EQ(Positions(choice.Positions.begin(), choice.Positions.begin() + choice.Count), best);
   EXPECT_EQ(choice.Premium, 1);
   EXPECT_TRUE(choice.Safe);

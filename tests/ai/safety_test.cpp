@@ -70,19 +70,17 @@ TEST(RemainingTable, LayDownKeepsTheHandCard) {
 TEST(LayDown, LeavingMoreThanTenIsSafe) {
   AiPosition pos;
   pos.Hand({"5H"}).Table({"6C"});
-  ChooseComputerCard(pos.game(), AiPosition::kSeat);
-  EXPECT_EQ(pos.game().capture.Choice.Count, 0);
-  EXPECT_TRUE(pos.game().capture.Choice.Safe);
+  const CaptureChoice choice = ChooseComputerCard(pos.game(), AiPosition::kSeat).Capture;
+  EXPECT_EQ(choice.Count, 0);
+  EXPECT_TRUE(choice.Safe);
 }
 
 TEST(LayDown, LeavingTenOrLessIsUnsafeUntilThatValueIsSeenOut) {
   AiPosition pos;
   pos.Hand({"4H"}).Table({"5C"});
-  ChooseComputerCard(pos.game(), AiPosition::kSeat);
-  EXPECT_FALSE(pos.game().capture.Choice.Safe);
+  EXPECT_FALSE(ChooseComputerCard(pos.game(), AiPosition::kSeat).Capture.Safe);
   pos.Played(9, 4);
-  ChooseComputerCard(pos.game(), AiPosition::kSeat);
-  EXPECT_TRUE(pos.game().capture.Choice.Safe);
+  EXPECT_TRUE(ChooseComputerCard(pos.game(), AiPosition::kSeat).Capture.Safe);
 }
 
 }  // namespace

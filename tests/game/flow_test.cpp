@@ -9,8 +9,9 @@
 #include <limits>
 
 #include "flow_harness.h"
-#include "game/arrival.h"
+#include "game/state_machine.h"
 #include "game/table_bookkeeping.h"
+#include "game/turn_pause.h"
 #include "rules/flight.h"
 #include "rules/table_builder.h"
 
@@ -110,10 +111,9 @@ TEST_P(DealShape, DealsPacketsRevealsTheTableAndHandsTheLeadToTheFirstSeatServed
   EXPECT_EQ(h.game.turn.WaitingForHuman, leader == 0);
 }
 
-const PlayState kNineCourse[] = {PlayState::DealingCards, PlayState::Deal2,
-                                 PlayState::DealingCards, PlayState::Deal2,
-                                 PlayState::DealingCards, PlayState::RevealDeal,
-                                 PlayState::NormalPlay};
+const PlayState kNineCourse[] = {
+    PlayState::DealingCards, PlayState::Deal2,      PlayState::DealingCards, PlayState::Deal2,
+    PlayState::DealingCards, PlayState::RevealDeal, PlayState::NormalPlay};
 
 INSTANTIATE_TEST_SUITE_P(
     Variants, DealShape,
@@ -292,8 +292,8 @@ TEST(HandSort, SortsKingToAceAndPutsTheCardsBackWhereTheyWere) {
   EXPECT_EQ(hand[0].X, before[0][0]);
   for (int i = 1; i < 10; ++i) {
     const int v0 = g.cards.CardValue[hand[i - 1].Card], v1 = g.cards.CardValue[hand[i].Card];
-    EXPECT_TRUE(v0 > v1 || (v0 == v1 && g.cards.CardSuit[hand[i - 1].Card] <
-                                            g.cards.CardSuit[hand[i].Card]));
+    EXPECT_TRUE(v0 > v1 ||
+                (v0 == v1 && g.cards.CardSuit[hand[i - 1].Card] < g.cards.CardSuit[hand[i].Card]));
     EXPECT_LE(std::fabs(hand[i].X - before[i][0]), 8.0f) << i;
     EXPECT_LE(std::fabs(hand[i].Y - before[i][1]), 8.0f) << i;
     EXPECT_EQ(g.piles.HandCards[0][i], hand[i].Card);

@@ -30,13 +30,13 @@ TEST(PickHandCard, TakesTheTopCardUnderThePointerAndMissesOnEdges) {
   const struct {
     int x, y, slot;
   } rows[] = {
-      {70, 500, 1},   // where cards 0 and 1 overlap: the higher slot
-      {30, 500, 0},   // card 0 alone
-      {5, 500, -1},   // x on card 0's left edge
-      {6, 421, 0},    // just inside the top-left corner
-      {6, 420, -1},   // y on the top edge
-      {6, 573, -1},   // y on the bottom edge (420 + 153)
-      {610, 500, -1}, // x on the last card's right edge (518 + 92)
+      {70, 500, 1},    // where cards 0 and 1 overlap: the higher slot
+      {30, 500, 0},    // card 0 alone
+      {5, 500, -1},    // x on card 0's left edge
+      {6, 421, 0},     // just inside the top-left corner
+      {6, 420, -1},    // y on the top edge
+      {6, 573, -1},    // y on the bottom edge (420 + 153)
+      {610, 500, -1},  // x on the last card's right edge (518 + 92)
       {609, 500, 9},
   };
   for (const auto& r : rows) {

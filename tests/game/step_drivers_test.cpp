@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "game/arrival.h"
 #include "rules/flight.h"
 #include "rules/game.h"
 
@@ -65,7 +64,7 @@ TEST_F(StepDriversTest, ZeroLengthFlightArrivesAtFirstTestWithoutMoving) {
   LaunchSprite(game.layout, s, 42, 17);
   EXPECT_EQ(s.DirX, 0);
   EXPECT_EQ(s.DirY, 0);
-  EXPECT_TRUE(CardArrived(game, s));
+  EXPECT_TRUE(Arrives(game.layout, s));
   EXPECT_FLOAT_EQ(s.X, 42.0f);
 }
 
@@ -73,7 +72,7 @@ TEST_F(StepDriversTest, SpriteAtRestNeverArrives) {
   CardSprite s;
   s.X = 10;
   s.TargetX = 10;
-  EXPECT_FALSE(CardArrived(game, s));
+  EXPECT_FALSE(Arrives(game.layout, s));
   StepSprite(game, s);
   EXPECT_FLOAT_EQ(s.X, 10.0f);
 }
@@ -97,8 +96,8 @@ TEST_F(StepDriversTest, GatherTestsOnlyTheLowestMovingEntryAndLeavesThePlayedCar
   TableCard(3).X = 300;
   TableCard(3).Y = 200;
   StartFlight(TableCard(3), 500, 500, 20);  // must not be stepped by a gather
-  StepGather(game);
   // Entry 1 is the lowest moving one: it is tested and lands.
+  EXPECT_EQ(StepGather(game), &TableCard(1));
   EXPECT_FALSE(TableCard(1).Moving);
   EXPECT_TRUE(TableCard(2).Moving);
   EXPECT_FLOAT_EQ(TableCard(2).X, 110.0f);
@@ -109,7 +108,7 @@ TEST_F(StepDriversTest, GatherDoesNotTestAHigherEntryThatIsAlreadyClose) {
   game.piles.TableCount = 3;
   Fly(TableCard(0), 0, 0, 300, 200);
   Fly(TableCard(1), 300, 200, 302, 200);
-  StepGather(game);
+  EXPECT_EQ(StepGather(game), nullptr);
   EXPECT_TRUE(TableCard(0).Moving);
   EXPECT_TRUE(TableCard(1).Moving);  // close, but not the tested one
 }
@@ -122,7 +121,8 @@ TEST_F(StepDriversTest, ToPileTestsOnlyThePlayedCard) {
   EXPECT_TRUE(TableCard(0).Moving);
   EXPECT_TRUE(TableCard(2).Moving);
   EXPECT_FLOAT_EQ(TableCard(2).X, 400.0f - 355.0f / 20.0f);
-  for (int frame = 1; frame < 20; ++frame) StepToPile(game);
+  for (int frame = 1; frame < 19; ++frame) EXPECT_EQ(StepToPile(game), nullptr);
+  EXPECT_EQ(StepToPile(game), &TableCard(2));
   EXPECT_FALSE(TableCard(2).Moving);
   EXPECT_TRUE(TableCard(0).Moving);  // stopping the group is the arrival's business
 }
@@ -130,7 +130,7 @@ TEST_F(StepDriversTest, ToPileTestsOnlyThePlayedCard) {
 TEST_F(StepDriversTest, ToPileWithThePlayedCardAtRestTestsNothing) {
   game.piles.TableCount = 2;
   Fly(TableCard(0), 45, 240, 45, 240);
-  StepToPile(game);
+  EXPECT_EQ(StepToPile(game), nullptr);
   EXPECT_TRUE(TableCard(0).Moving);
 }
 

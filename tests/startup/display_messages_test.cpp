@@ -14,7 +14,7 @@ TEST(DisplayMessages, SayWhichDesktopWasLookedFor) {
     const char* neverSays;
   } cases[] = {
       {{}, "DISPLAY is not set", "Wayland compositor"},
-      {{{"DISPLAY", ":7"}}, "no X server answers at DISPLAY=:7", "Wayland"},
+      {{{"DISPLAY", ":7"}}, "no X server answers at DISPLAY=:7", "compositor"},
       {{{"GDK_BACKEND", "wayland"}, {"DISPLAY", ":7"}, {"WAYLAND_DISPLAY", "wayland-1"}},
        "no Wayland compositor answers at WAYLAND_DISPLAY=wayland-1",
        "X server"},

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -73,6 +75,24 @@ Outcome RunCommand(const std::string& command) {
   const int status = ::pclose(pipe);
   outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return outcome;
+}
+
+TEST(ProgramArgs, AnExceptionFromTheBodyIsToldAndEndsWithOne) {
+  const struct {
+    std::function<int()> body;
+    int status;
+    const char* says;
+  } cases[] = {
+      {[] { return 3; }, 3, ""},
+      {[]() -> int { throw std::bad_alloc(); }, 1,
+       "prog: stopped on an unexpected error: std::bad_alloc\n"},
+      {[]() -> int { throw 7; }, 1, "prog: stopped on an unexpected error\n"},
+  };
+  for (const auto& c : cases) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunGuarded("prog", c.body), c.status);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.says);
+  }
 }
 
 TEST(ProgramArgs, BuiltProgramsAnswerHelpAndVersion) {

@@ -62,12 +62,7 @@ int Run(int argc, char** argv) {
 int RunCatching(int argc, char** argv) {
   const std::span<char* const> args(argv + 1, argv + argc);
   if (const auto status = verlano::AnswerHelpOrVersion(args, kHelp, std::cout)) return *status;
-  try {
-    return Run(argc, argv);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "verlano-mkres: %s\n", e.what());
-    return 1;
-  }
+  return verlano::RunGuarded(kHelp.name, [&] { return Run(argc, argv); });
 }
 
 }  // namespace

@@ -41,5 +41,7 @@ int Run(std::span<char* const> given) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return verlano::FinishStandardOutput(kHelp.name, Run({argv + 1, argv + argc}));
+  return verlano::FinishStandardOutput(kHelp.name, verlano::RunGuarded(kHelp.name, [&] {
+                                         return Run({argv + 1, argv + argc});
+                                       }));
 }

@@ -75,9 +75,9 @@ std::string Choose(std::string_view line) {
   SetUpTable(piles, table);
   SetUpOut(piles.Our, out);
 
-  const int position = ChooseComputerCard(game, kSeat);
-  const CaptureChoice& choice = game.capture.Choice;
-  std::string text = std::to_string(position) + " " + std::to_string(choice.Count);
+  const ComputerPlay play = ChooseComputerCard(game, kSeat);
+  const CaptureChoice& choice = play.Capture;
+  std::string text = std::to_string(play.HandPosition) + " " + std::to_string(choice.Count);
   for (int k = 0; k < choice.Count; ++k) text += " " + std::to_string(choice.Positions[k]);
   std::array<char, 64> score{};
   std::snprintf(score.data(), score.size(), " %.4f", static_cast<double>(choice.Score));

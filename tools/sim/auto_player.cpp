@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "ai/choose.h"
-#include "game/state_machine.h"
+#include "game/table_bookkeeping.h"
 #include "rules/game.h"
 
 namespace verlano::sim {
@@ -48,8 +48,8 @@ struct Box {
 std::optional<Point> HandCardPoint(const Game& game, int slot) {
   const auto& hand = game.piles.Hand[0];
   auto rectOf = [&](int i) {
-    return Box{static_cast<float>(hand[i].HomeX), static_cast<float>(hand[i].HomeY),
-               hand[i].Width, hand[i].Height};
+    return Box{static_cast<float>(hand[i].HomeX), static_cast<float>(hand[i].HomeY), hand[i].Width,
+               hand[i].Height};
   };
   auto above = [&](int j) { return hand[j].Present && !hand[j].Moving; };
   return VisiblePoint(rectOf, slot, 11, above);
@@ -140,13 +140,10 @@ bool AutoPlayer::PlanPlay(Game& game, HeadlessPlatform& platform) {
     released_ = false;
     return true;
   }
-  // Ask the computer player for seat 0 without disturbing the capture record.
-  const CaptureChoice saved = game.capture.Choice;
-  const int n = ChooseComputerCard(game, 0);
-  const CaptureChoice choice = game.capture.Choice;
-  game.capture.Choice = saved;
+  const ComputerPlay play = ChooseComputerCard(game, 0);
+  const CaptureChoice& choice = play.Capture;
   capture_.assign(choice.Positions.begin(), choice.Positions.begin() + choice.Count);
-  const int slot = SlotOfNthCard(game, n, 0);
+  const int slot = SlotOfNthCard(game, play.HandPosition, 0);
   const auto point = HandCardPoint(game, slot);
   if (!point) {
     problem_ = "the chosen hand card has no visible part";

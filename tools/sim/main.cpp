@@ -83,5 +83,6 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return verlano::FinishStandardOutput(kHelp.name, Run(argc, argv));
+  return verlano::FinishStandardOutput(
+      kHelp.name, verlano::RunGuarded(kHelp.name, [&] { return Run(argc, argv); }));
 }

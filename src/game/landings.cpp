@@ -1,9 +1,8 @@
-#include "game/arrival.h"
+#include "game/landings.h"
 
 #include "game/hand_sort.h"
-#include "game/state_machine.h"
 #include "game/table_bookkeeping.h"
-#include "rules/flight.h"
+#include "game/turn_pause.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -15,6 +14,8 @@ constexpr std::uint32_t kLandingPauseMs = 700;
 void PauseUnlessJustEnded(Game& game) {
   if (!game.turn.PauseJustEnded) StartPause(game, kLandingPauseMs);
 }
+
+}  // namespace
 
 void PlayedCardLands(Game& game, CardSprite& s) {
   game.piles.CardsPlayed += 1;
@@ -70,64 +71,15 @@ void TakenCardsLand(Game& game, void (*take)(Game&)) {
   CheckHandEnd(game);
 }
 
-}  // namespace
+void SortGatherLands(Game& game) {
+  StopHandSprites(game);
+  SortHand(game);
+  game.turn.GameState = PlayState::SpreadAheadFirstCard;
+}
 
-bool CardArrived(Game& game, CardSprite& sprite) {
-  if (!sprite.Moving || !NearTarget(game.layout, sprite)) return false;
-  sprite.Moving = false;
-  switch (game.turn.GameState) {
-    case PlayState::NormalPlay:
-      PlayedCardLands(game, sprite);
-      break;
-    case PlayState::DealingCards:
-      DealtCardLands(game, sprite);
-      break;
-    case PlayState::Deal2:
-      TableDealtCardLands(game, sprite);
-      break;
-    case PlayState::WeGettingCardsGathering:
-      HumanGatherLands(game);
-      break;
-    case PlayState::TheyGettingCardsGathering:
-      GatherLands(game, PlayState::TheyGettingCards);
-      break;
-    case PlayState::WeGettingDrevGathering:
-      GatherLands(game, PlayState::WeGettingDrev);
-      break;
-    case PlayState::TheyGettingDrevGathering:
-      GatherLands(game, PlayState::TheyGettingDrev);
-      break;
-    case PlayState::WeGettingCards:
-      TakenCardsLand(game, TakeCardsOurs);
-      break;
-    case PlayState::TheyGettingCards:
-      TakenCardsLand(game, TakeCardsTheirs);
-      break;
-    case PlayState::WeGettingDrev:
-      TakenCardsLand(game, TakeSweepOurs);
-      break;
-    case PlayState::TheyGettingDrev:
-      TakenCardsLand(game, TakeSweepTheirs);
-      break;
-    case PlayState::OurRemainders:
-      EndHandWithRemainder(game, TakeCardsOurs);
-      break;
-    case PlayState::TheirRemainders:
-      EndHandWithRemainder(game, TakeCardsTheirs);
-      break;
-    case PlayState::GatherAroundFirstCard:
-      StopHandSprites(game);
-      SortHand(game);
-      game.turn.GameState = PlayState::SpreadAheadFirstCard;
-      break;
-    case PlayState::SpreadAheadFirstCard:
-      StopHandSprites(game);
-      game.turn.GameState = game.turn.StateBeforeSort;
-      break;
-    default:
-      break;
-  }
-  return true;
+void SortSpreadLands(Game& game) {
+  StopHandSprites(game);
+  game.turn.GameState = game.turn.StateBeforeSort;
 }
 
 }  // namespace verlano

@@ -1,0 +1,26 @@
+#include "render/compose_frame.h"
+
+#include "render/draw_table.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr int kCursorHotSpot = 16;
+constexpr int kCursorSize = 32;
+constexpr int kScoreStripX = 780;
+constexpr int kScoreStripY = 5;
+
+}  // namespace
+
+void ComposeFrame(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now,
+                  int mouseX, int mouseY) {
+  BltFastClip(screen, slots.Background, screen.BackBuffer, screen.BackRect, 0, 0, false);
+  BltFastClip(screen, slots.ScorePage, screen.BackBuffer, screen.BackRect, kScoreStripX,
+              kScoreStripY, true);
+  DrawTable(game, slots, screen, now);
+  BltFastClip(screen, slots.Cursor, screen.BackBuffer, Rect{0, 0, kCursorSize, kCursorSize},
+              mouseX - kCursorHotSpot, mouseY - kCursorHotSpot, true);
+}
+
+}  // namespace verlano

@@ -1,0 +1,18 @@
+#pragma once
+// The frame the player sees, composed from the game's state alone: the baize,
+// the score sheet's binding strip at the right edge, the table and the cursor
+// at the pointer. It changes nothing of the game, so composing twice gives the
+// same picture; the game's frame loop and the frame benchmark both call it.
+
+#include "platform/platform.h"
+#include "platform/screen.h"
+#include "render/resource_slots.h"
+
+namespace verlano {
+
+struct Game;
+
+void ComposeFrame(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now,
+                  int mouseX, int mouseY);
+
+}  // namespace verlano
