@@ -162,7 +162,9 @@ void GameFrame(GameRun& run) {
   UpdateFrame(run);
   // Paused, the picture on show stays as it is.
   if (!run.screen.Paused) {
-    ComposeFrame(run.game, run.slots, run.screen, pf.Now(), pf.MouseX(), pf.MouseY());
+    if (pf.ShowsFrames()) {
+      ComposeFrame(run.game, run.slots, run.screen, pf.Now(), pf.MouseX(), pf.MouseY());
+    }
     pf.FlipScreen(run.screen.BackBuffer);
   }
   pf.PaceFrame();

@@ -7,7 +7,9 @@
 namespace verlano {
 
 void HeadlessPlatform::SetKey(int code, bool down) {
-  if (code >= 0 && code < 256) scriptedKeys_[code] = down;
+  if (code < 0 || code >= 256 || scriptedKeys_[code] == down) return;
+  scriptedKeys_[code] = down;
+  scriptedDown_ += down ? 1 : -1;
 }
 
 void HeadlessPlatform::SetMouse(int x, int y) {
@@ -16,7 +18,9 @@ void HeadlessPlatform::SetMouse(int x, int y) {
 }
 
 void HeadlessPlatform::SetButton(int button, bool down) {
-  if (button >= 0 && button < 4) scriptedButtons_[button] = down;
+  if (button < 0 || button >= 4 || scriptedButtons_[button] == down) return;
+  scriptedButtons_[button] = down;
+  scriptedDown_ += down ? 1 : -1;
 }
 
 bool HeadlessPlatform::DirectX(bool, bool, std::string& error) {

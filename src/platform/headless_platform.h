@@ -15,6 +15,8 @@ namespace verlano {
 
 class HeadlessPlatform final : public Platform {
  public:
+  static constexpr std::uint32_t kFrameMs = 16;  // the clock's step a frame
+
   explicit HeadlessPlatform(bool keepPixels = false) : keepPixels_(keepPixels) {}
 
   // The script: what the next polls read. It holds until changed.
@@ -22,6 +24,11 @@ class HeadlessPlatform final : public Platform {
   void SetMouse(int x, int y);
   void SetButton(int button, bool down);
   void RequestClose() { closeRequested_ = true; }
+  // Moves the clock over `frames` frames at once, for a caller that knows
+  // nothing but the clock would change in them.
+  void SkipFrames(std::uint64_t frames) { clock_ += frames * kFrameMs; }
+  // No key and no button is scripted down.
+  bool InputIdle() const { return scriptedDown_ == 0; }
   // Makes `DirectX` fail, as with no display.
   void FailDisplay(std::string why) { displayFailure_ = std::move(why); }
   // Makes loading the sounds whose path contains `part` fail, as a damaged WAV.
@@ -40,6 +47,8 @@ class HeadlessPlatform final : public Platform {
                              std::string& error) override;
   void FlipScreen(const Surface& backBuffer) override;
   bool DisplayAvailable() override { return true; }
+  // Without pixels there is nothing to look at, so no frame is composed.
+  bool ShowsFrames() const override { return keepPixels_; }
   void ShowSystemCursor(bool show) override { cursorShown_ = show; }
 
   bool GiveMeInput(std::string&) override { return true; }
@@ -71,6 +80,7 @@ class HeadlessPlatform final : public Platform {
   std::string soundFailure_;
   std::vector<std::string> warnings_;
   std::array<bool, 256> scriptedKeys_{};
+  int scriptedDown_ = 0;  // keys and buttons scripted down
   std::array<bool, 256> keys_{};
   std::array<bool, 4> scriptedButtons_{};
   std::array<bool, 4> buttons_{};
@@ -78,7 +88,6 @@ class HeadlessPlatform final : public Platform {
   int mouseX_ = 400, mouseY_ = 300;
   bool closeRequested_ = false;
   bool cursorShown_ = true;
-  static constexpr std::uint32_t kFrameMs = 16;  // the clock's step a frame
   std::uint64_t clock_ = 0;
   TimeOfDay timeOfDay_{21, 5};  // a fixed evening, so drawn frames repeat
   std::vector<std::string> loadedSounds_;

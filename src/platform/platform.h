@@ -42,6 +42,9 @@ class Platform {
   virtual void FlipScreen(const Surface& backBuffer) = 0;
   // False while the window cannot be drawn to (minimised, for one).
   virtual bool DisplayAvailable() = 0;
+  // False when nobody looks at the frames (a headless run without pixels):
+  // the game then skips composing them, which changes nothing of the game.
+  virtual bool ShowsFrames() const { return true; }
   virtual void ShowSystemCursor(bool show) = 0;
 
   // Input. Each polls once per frame; the answers hold until the next poll.

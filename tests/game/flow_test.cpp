@@ -145,6 +145,34 @@ TEST(Pause, EndsAfterItsLengthAtAnyClockReading) {
   }
 }
 
+TEST(Pause, TheQuietFramesCountedAheadAreExactlyThoseBeforeItsEnd) {
+  constexpr std::uint64_t kTop = std::numeric_limits<std::uint64_t>::max();
+  const struct {
+    std::uint64_t start, next;
+    std::uint64_t quiet;
+  } rows[] = {
+      {1000, 1000, 44},     // 0, 16, ... 688 ms: 44 frames; 704 ms ends it
+      {1000, 1700, 1},      // exactly 700 ms: still paused
+      {1000, 1701, 0},      // over: this frame ends it
+      {kTop - 100, 4, 38},  // across the wrap of the clock
+      {1000, 1000 + 16 * 43, 1},
+  };
+  for (const auto& r : rows) {
+    Game g(Options{}, 1);
+    g.turn.GameState = PlayState::RevealDeal;
+    g.turn.TickNow = r.start;
+    StartPause(g, 700);
+    EXPECT_EQ(QuietPauseFrames(g, r.next, 16), r.quiet) << r.start << " " << r.next;
+    // Stepping frame by frame agrees: the counted frames change nothing.
+    for (std::uint64_t f = 0; f <= r.quiet; ++f) {
+      StepGameState(g, r.next + 16 * f);
+      EXPECT_EQ(g.turn.GameState == PlayState::Paused, f < r.quiet) << r.start << " frame " << f;
+    }
+  }
+  Game notPaused(Options{}, 1);
+  EXPECT_EQ(QuietPauseFrames(notPaused, 5000, 16), 0u);
+}
+
 TEST(Landing, PausesUnlessAPauseHasJustEnded) {
   for (const bool justEnded : {false, true}) {
     Game g(test::VariantOptions(Variant::Romane), 1);

@@ -106,6 +106,21 @@ TEST(SimPlay, EveryVariantPlaysWholeMatchesRepeatably) {
   }
 }
 
+TEST(SimPlay, SkippingThePausesQuietFramesChangesNoFrameNumberNorResult) {
+  for (const char* variant : {"nine", "romane", "romane-extra", "napoletane", "umbria"}) {
+    const std::string args = std::string("play --variant ") + variant +
+                             " --matches 1 --seed 21 --trace --sort-key --slow --deck royal";
+    const RunResult skipping = RunSim(args, "");
+    const RunResult everyFrame = RunSim(args + " --every-frame", "");
+    ASSERT_EQ(skipping.exitCode, 0) << variant;
+    ASSERT_EQ(everyFrame.exitCode, 0) << variant;
+    const auto withoutSpeed = [](const std::string& out) {
+      return out.substr(0, out.find(" hands/s"));
+    };
+    EXPECT_EQ(withoutSpeed(skipping.output), withoutSpeed(everyFrame.output)) << variant;
+  }
+}
+
 TEST(SimPlay, TraceNamesTheStatesAndSlowAnimationTakesMoreFrames) {
   const RunResult trace = RunSim("play --variant nine --matches 1 --seed 4 --trace --quiet", "");
   ASSERT_EQ(trace.exitCode, 0);

@@ -26,7 +26,7 @@ constexpr verlano::ProgramHelp kHelp{
     "verlano-sim",
     "verlano-sim choose|score < lines\n"
     "       verlano-sim play --variant V --matches N --seed S [--slow] [--deck D]\n"
-    "                        [--trace] [--quiet] [--sort-key]",
+    "                        [--trace] [--quiet] [--sort-key] [--every-frame]",
     "The game without a display: answers rules questions one position a line\n"
     "(choose, score) and plays whole matches through the game's frame loop (play)."};
 

@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "game/game_run.h"
+#include "game/turn_pause.h"
 #include "platform/headless_platform.h"
 #include "resources/resource_path.h"
 #include "resources/unpack.h"
@@ -70,6 +71,14 @@ class Runner {
     long handFrames = 0;
     while (matches_ < config_.matches) {
       if (!player_.Prepare(run_.game, platform_)) return Broken(player_.Problem());
+      // Frames of a "PAUSED" wait with no input change nothing but the clock:
+      // they are counted, not run, so every frame number and result stays.
+      if (const std::uint64_t quiet = QuietFrames(); quiet > 0) {
+        platform_.SkipFrames(quiet);
+        frames_ += static_cast<long>(quiet);
+        handFrames += static_cast<long>(quiet);
+        continue;
+      }
       GameFrame(run_);
       ++frames_;
       ++handFrames;
@@ -91,6 +100,11 @@ class Runner {
   }
 
  private:
+  std::uint64_t QuietFrames() const {
+    if (config_.everyFrame || !platform_.InputIdle() || run_.screen.Paused) return 0;
+    return QuietPauseFrames(run_.game, platform_.TickCount(), HeadlessPlatform::kFrameMs);
+  }
+
   int HandEnded() {
     const Game& game = run_.game;
     ++hands_;

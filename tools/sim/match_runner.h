@@ -15,9 +15,10 @@ struct PlayConfig {
   Options options;
   int matches = 1;
   std::uint64_t seed = 1;
-  bool trace = false;     // a line per change of play state
-  bool quiet = false;     // only the summary line
-  bool sortKey = false;   // also sort the hand with R now and then
+  bool trace = false;       // a line per change of play state
+  bool quiet = false;       // only the summary line
+  bool sortKey = false;     // also sort the hand with R now and then
+  bool everyFrame = false;  // run the quiet frames of a pause too (to check the skip)
 };
 
 // Plays the matches with the archive found in `archiveFolder`. Returns 0, 1

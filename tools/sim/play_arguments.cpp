@@ -48,6 +48,8 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
       config.quiet = true;
     else if (a == "--sort-key")
       config.sortKey = true;
+    else if (a == "--every-frame")
+      config.everyFrame = true;
     else if (a == "--variant" && hasValue) {
       try {
         config.options = ParseVariant(args[++i]);
