@@ -9,7 +9,9 @@
 namespace verlano {
 
 ArchiveLock::ArchiveLock(const std::string& archivePath)
-    : fd_(open(archivePath.c_str(), O_RDONLY | O_CLOEXEC)) {
+    // O_NONBLOCK: a FIFO in the archive's place must not hold the game here;
+    // the unpack then refuses it.
+    : fd_(open(archivePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
   if (fd_ < 0) return;
   int taken = 0;
   do {
