@@ -133,7 +133,7 @@ hostile_archives() {  # BIN_FOLDER
   done
   mkfifo "$work/fifo/res077.pak"
   mkdir "$work/folder/res077.pak"
-  local limit="; the game's pictures are at most 4096x4096"
+  local limit="; the game's pictures are at most 2048x2048"
   _hostile_play "$work/jpeg" 1 "a table JPEG claiming 30000x30000 pixels" \
     "Back_800x600.jpg: it claims 30000x30000 pixels$limit" \
     "Cannot read the picture $work/jpeg/res/Bitmaps/Back_800x600.bmp" || failed=1

@@ -15,7 +15,7 @@ bool LoadBmpFile(const std::string& path, Surface& out, std::string& error);
 
 // Only the picture's size, read from the header: what the headless display
 // keeps when nobody looks at the pixels. False as above, and for a size the
-// game cannot use (CheckBmpHeader): more than 4096 pixels a side, or more
+// game cannot use (CheckBmpHeader): more than 2048 pixels a side, or more
 // uncompressed rows than the file holds.
 bool ReadBmpSize(const std::string& path, Surface& out, std::string& error);
 

@@ -14,18 +14,20 @@ constexpr std::uint32_t kCoreHeaderBytes = 12;  // the oldest header: 16-bit fie
 constexpr std::uint32_t kInfoHeaderBytes = 40;  // and every later one, larger
 constexpr std::size_t kCoreHeadBytes = 26;
 
-// The compression field: rows stored as they are, or run-length encoded.
+// The compression field. Only rows stored as they are: run-length encoding
+// (1 and 2) lets two bytes stand for 2048x2048 pixels, and a few hundred such
+// pictures would take gigabytes. The game's own pictures are uncompressed.
 constexpr std::uint32_t kUncompressed = 0;
-constexpr std::uint32_t kRle8 = 1;
-constexpr std::uint32_t kRle4 = 2;
 constexpr std::uint32_t kBitFields = 3;  // uncompressed, with colour masks
 
 std::uint32_t Le16(const std::uint8_t* p) {
   return p[0] | (static_cast<std::uint32_t>(p[1]) << 8);
 }
 
-bool KnownDepth(std::uint32_t bits) {
-  return bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+// Bytes, not bits, a pixel, so a picture never holds more pixels than its file
+// has bytes; the game's own pictures have 24.
+bool UsableDepth(std::uint32_t bits) {
+  return bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
 }  // namespace
@@ -59,25 +61,25 @@ bool CheckBmpHeader(std::span<const std::uint8_t> head, std::int64_t fileSize, B
   const std::int64_t rows = height < 0 ? -height : height;
   problem = PictureSizeProblem(width, rows);
   if (!problem.empty()) return false;
-  if (!KnownDepth(bits)) {
-    problem = "it claims " + std::to_string(bits) + " bits a pixel, which no BMP has";
+  if (!UsableDepth(bits)) {
+    problem = "it claims " + std::to_string(bits) +
+              " bits a pixel; the game's pictures have 8, 16, 24 or 32";
     return false;
   }
-  if (compression == kUncompressed || compression == kBitFields) {
-    // Rows are padded to four bytes and start after the headers.
-    const std::int64_t rowBytes = (width * bits + 31) / 32 * 4;
-    const std::int64_t start =
-        std::max<std::int64_t>(LoadLe32(&head[10]), kFileHeaderBytes + infoBytes);
-    const std::int64_t needed = start + rowBytes * rows;
-    if (needed > fileSize) {
-      problem = "it claims " + std::to_string(width) + "x" + std::to_string(rows) + " pixels of " +
-                std::to_string(bits) + " bits, which need " + std::to_string(needed) +
-                " bytes, but the file has only " + std::to_string(fileSize);
-      return false;
-    }
-  } else if (compression != kRle8 && compression != kRle4) {
-    problem = "it is compressed in a way the game cannot read (method " +
-              std::to_string(compression) + ")";
+  if (compression != kUncompressed && compression != kBitFields) {
+    problem = "it is compressed (method " + std::to_string(compression) +
+              "); the game's pictures are stored uncompressed";
+    return false;
+  }
+  // Rows are padded to four bytes and start after the headers.
+  const std::int64_t rowBytes = (width * bits + 31) / 32 * 4;
+  const std::int64_t start =
+      std::max<std::int64_t>(LoadLe32(&head[10]), kFileHeaderBytes + infoBytes);
+  const std::int64_t needed = start + rowBytes * rows;
+  if (needed > fileSize) {
+    problem = "it claims " + std::to_string(width) + "x" + std::to_string(rows) + " pixels of " +
+              std::to_string(bits) + " bits, which need " + std::to_string(needed) +
+              " bytes, but the file has only " + std::to_string(fileSize);
     return false;
   }
   size.width = static_cast<int>(width);

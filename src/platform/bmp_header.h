@@ -1,8 +1,10 @@
 #pragma once
 // What a BMP file's header claims, checked before anything decodes the file:
-// the size against what the game can use and, for pixels stored uncompressed,
-// the rows against the bytes the file really holds. So a damaged header cannot
-// make the decoder ask for more memory than the file could ever fill.
+// the size against what the game can use, and the rows against the bytes the
+// file really holds. Only what the game's own pictures are is taken (pixels of
+// a byte or more, stored uncompressed), so no picture decodes to more pixels
+// than its file has bytes, and a damaged archive cannot make the game ask for
+// much more memory than the archive's own size.
 
 #include <cstddef>
 #include <cstdint>

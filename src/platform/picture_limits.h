@@ -10,8 +10,11 @@
 
 namespace verlano {
 
-// The table is 800x600 and no picture of the game comes near this side.
-inline constexpr std::int64_t kMaxPictureSide = 4096;
+// The table is 800x600 and no picture of the game comes near this side. The
+// bound also keeps the game within 200 MB: a table JPEG that claims 2048x2048
+// pixels in a few kilobytes peaks at 172 MB, one claiming 4096x4096 at 262 MB
+// (decoded, converted, written and loaded again).
+inline constexpr std::int64_t kMaxPictureSide = 2048;
 
 // Empty when a picture of `width` x `height` pixels is one the game can use;
 // otherwise why not, worded to follow "Cannot read the picture PATH: ".

@@ -37,23 +37,28 @@ struct DoctoredBmp {
 };
 
 TEST(DoctoredHeaders, PicturesAreRefusedBeforeTheirPixelsAreDecoded) {
-  const std::string atMost = "; the game's pictures are at most 4096x4096";
   const std::vector<DoctoredBmp> cases = {
       {"huge", [](Bytes& b) { Set(b, kWidth, 40000), Set(b, kHeight, 40000); },
-       "it claims 40000x40000 pixels; the game's pictures are at most 4096x4096"},
-      {"one_too_wide", [](Bytes& b) { Set(b, kWidth, 4097); }, "it claims 4097x2 pixels; "},
+       "it claims 40000x40000 pixels; the game's pictures are at most 2048x2048"},
+      {"one_too_wide", [](Bytes& b) { Set(b, kWidth, 2049); }, "it claims 2049x2 pixels; "},
       {"most_negative_height", [](Bytes& b) { Set(b, kHeight, 0x80000000u); },
        "it claims 3x2147483648 pixels; "},
       {"negative_width", [](Bytes& b) { Set(b, kWidth, static_cast<std::uint32_t>(-3)); },
        "it claims -3x2 pixels, so it is damaged"},
       {"zero_height", [](Bytes& b) { Set(b, kHeight, 0); }, "it claims 3x0 pixels, so it is"},
-      {"more_rows_than_the_file", [](Bytes& b) { Set(b, kHeight, 4000); },
-       "it claims 3x4000 pixels of 24 bits, which need 48054 bytes, but the file has only 78"},
+      {"more_rows_than_the_file", [](Bytes& b) { Set(b, kHeight, 2000); },
+       "it claims 3x2000 pixels of 24 bits, which need 24054 bytes, but the file has only 78"},
       {"pixels_cut", [](Bytes& b) { b.resize(b.size() - 10); }, "which need 78 bytes"},
       {"pixels_past_the_end", [](Bytes& b) { Set(b, kPixelOffset, 1u << 30); },
        "which need 1073741848 bytes"},
       {"odd_header_size", [](Bytes& b) { Set(b, kInfoSize, 20); }, "claims 20 bytes"},
       {"unknown_depth", [](Bytes& b) { Set(b, kBits, 7, 2); }, "claims 7 bits a pixel"},
+      {"one_bit_a_pixel", [](Bytes& b) { Set(b, kBits, 1, 2); },
+       "it claims 1 bits a pixel; the game's pictures have 8, 16, 24 or 32"},
+      // Two bytes of run-length codes would stand for every pixel claimed.
+      {"run_length_encoded",
+       [](Bytes& b) { Set(b, kBits, 8, 2), Set(b, kCompression, 1), Set(b, kHeight, 2048); },
+       "it is compressed (method 1); the game's pictures are stored uncompressed"},
       {"compressed_as_jpeg", [](Bytes& b) { Set(b, kCompression, 4); }, "(method 4)"},
       {"top_down", [](Bytes& b) { Set(b, kHeight, static_cast<std::uint32_t>(-2)); }, nullptr},
       {"oldest_header",

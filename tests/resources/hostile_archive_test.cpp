@@ -120,8 +120,8 @@ TEST(HostileArchive, ATableJpegClaimingTooMuchIsNotedAndNotDecoded) {
     const char* note;
   } cases[] = {
       {"huge", [](auto& j) { SetSize(j, 30000, 30000); },
-       "claims 30000x30000 pixels; the game's pictures are at most 4096x4096"},
-      {"one_too_tall", [](auto& j) { SetSize(j, 8, 4097); }, "claims 8x4097 pixels; "},
+       "claims 30000x30000 pixels; the game's pictures are at most 2048x2048"},
+      {"one_too_tall", [](auto& j) { SetSize(j, 8, 2049); }, "claims 8x2049 pixels; "},
       {"no_rows", [](auto& j) { SetSize(j, 8, 0); }, "claims 8x0 pixels, so it is damaged"},
       {"no_frame_header",
        [](auto& j) {
