@@ -122,14 +122,14 @@ _hostile_play() {  # FOLDER WANT_STATUS WHAT TEXT...
 }
 
 hostile_archives() {  # BIN_FOLDER
-  local bin=$1 work failed=0 case
+  local bin=$1 work failed=0 damage
   work=$(mktemp -d)
-  for case in jpeg bmp wav slow overlap fifo folder; do
-    mkdir "$work/$case"
-    cp "$bin/verlano" "$work/$case/"
+  for damage in jpeg bmp wav slow overlap fifo folder; do
+    mkdir "$work/$damage"
+    cp "$bin/verlano" "$work/$damage/"
   done
-  for case in jpeg bmp wav slow overlap; do
-    _hostile_damage "$case" "$bin/res077.pak" "$work/$case/res077.pak"
+  for damage in jpeg bmp wav slow overlap; do
+    _hostile_damage "$damage" "$bin/res077.pak" "$work/$damage/res077.pak"
   done
   mkfifo "$work/fifo/res077.pak"
   mkdir "$work/folder/res077.pak"
