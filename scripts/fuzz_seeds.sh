@@ -26,6 +26,12 @@ printf 'PACK\x0c\0\0\0\0\0\0\0' >"$raw/seed-empty.pak"
 "$pak" create "$raw/seed-twice.pak" Sounds_A.WAV="$raw/flip.wav" Sounds_A.WAV="$raw/flip.wav"
 cp "$raw/seed-one.pak" "$raw/seed-past-end.pak"
 printf '\xff\x7f' | dd of="$raw/seed-past-end.pak" bs=1 seek=$((16 + 56 + 2)) conv=notrunc status=none
+# A background whose frame header claims 30000x30000 pixels, and two entries
+# overlapping so that together they claim more than the archive holds.
+printf '\xff\xd8\xff\xc0\x00\x0b\x08\x75\x30\x75\x30\x01\x01\x11\x00\xff\xda' >"$raw/huge.jpg"
+"$pak" create "$raw/seed-huge-jpeg.pak" Bitmaps_Back_800x600.jpg="$raw/huge.jpg"
+"$pak" create "$raw/seed-overlap.pak" Sounds_A.WAV="$raw/huge.jpg" Sounds_B.WAV="$raw/huge.jpg"
+printf '\x0c\0\0\0\xa2' | dd of="$raw/seed-overlap.pak" bs=1 seek=$((12 + 34 + 64 + 56)) conv=notrunc status=none
 for t in pak_read pak_unpack; do
   mkdir -p "fuzz/corpus/$t"
   "$build/bin/fuzz_$t" -merge=1 "fuzz/corpus/$t" "$raw" 2>/dev/null

@@ -2,13 +2,16 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <new>
+
+#include "platform/bmp_header.h"
 
 namespace verlano {
 
@@ -18,11 +21,6 @@ struct SurfaceFree {
   void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
 };
 using SdlSurface = std::unique_ptr<SDL_Surface, SurfaceFree>;
-
-std::int32_t Le32(const unsigned char* p) {
-  return static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) |
-                                   (static_cast<std::uint32_t>(p[3]) << 24));
-}
 
 // "Cannot read the picture PATH: " and why: the system's reason when the file
 // does not open (SDL would say "Parameter 'src' is invalid" for a missing
@@ -40,6 +38,9 @@ std::string CannotRead(const std::string& path, const std::string& decoderReason
 }  // namespace
 
 bool LoadBmpFile(const std::string& path, Surface& out, std::string& error) {
+  // The header first: SDL takes the memory for every pixel it claims.
+  Surface size;
+  if (!ReadBmpSize(path, size, error)) return false;
   SdlSurface loaded(SDL_LoadBMP(path.c_str()));
   if (!loaded) {
     error = CannotRead(path, SDL_GetError());
@@ -53,9 +54,14 @@ bool LoadBmpFile(const std::string& path, Surface& out, std::string& error) {
   Surface s;
   s.Width = converted->w;
   s.Height = converted->h;
-  s.Pixels.resize(static_cast<std::size_t>(s.Width) * s.Height);
+  try {
+    s.Pixels.resize(static_cast<std::size_t>(s.Width) * s.Height);
+  } catch (const std::bad_alloc&) {
+    error = CannotRead(path, "not enough memory for its pixels");
+    return false;
+  }
   if (SDL_LockSurface(converted.get()) != 0) {
-    error = "Cannot read the picture " + path + ": " + SDL_GetError();
+    error = CannotRead(path, SDL_GetError());
     return false;
   }
   const auto* rows = static_cast<const unsigned char*>(converted->pixels);
@@ -69,22 +75,25 @@ bool LoadBmpFile(const std::string& path, Surface& out, std::string& error) {
 }
 
 bool ReadBmpSize(const std::string& path, Surface& out, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  unsigned char header[26] = {};
-  if (!in || !in.read(reinterpret_cast<char*>(header), sizeof header) || header[0] != 'B' ||
-      header[1] != 'M') {
-    error = CannotRead(path, "not a BMP file");
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  const std::streamoff fileSize = in.tellg();
+  if (!in || fileSize < 0) {
+    error = CannotRead(path, "cannot open it");
     return false;
   }
-  const std::int32_t w = Le32(header + 18);
-  const std::int32_t h = Le32(header + 22);
-  if (w <= 0 || h == 0 || w > 16384 || std::abs(h) > 16384) {
-    error = "Cannot read the picture " + path + ": bad size";
+  std::array<std::uint8_t, kBmpHeadBytes> head{};
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(head.data()), head.size());
+  BmpSize size;
+  std::string problem;
+  if (!CheckBmpHeader(std::span(head).first(static_cast<std::size_t>(in.gcount())), fileSize, size,
+                      problem)) {
+    error = CannotRead(path, problem);
     return false;
   }
   out = Surface{};
-  out.Width = w;
-  out.Height = std::abs(h);
+  out.Width = size.width;
+  out.Height = size.height;
   return true;
 }
 

@@ -17,6 +17,8 @@ bool WaitPatiently(const std::function<bool()>& tryTake) {
 }
 
 ArchiveLock::ArchiveLock(const std::string& archivePath, const LockWaiter& wait)
+    // O_NONBLOCK: a FIFO in the archive's place must not hold the game here;
+    // the unpack then refuses it.
     : fd_(open(archivePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
   if (fd_ < 0) return;
   struct stat info {};

@@ -6,9 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace verlano {
 
@@ -40,19 +40,30 @@ class MemorySource : public ByteSource {
   std::string name_ = "the archive in memory";
 };
 
-// A file opened for reading until the source is destroyed; its size is taken
-// once, at opening.
+// A regular file opened for reading until the source is destroyed; its size
+// is taken once, at opening. Opening never waits: a FIFO or a device in the
+// archive's place is refused at once, with the reason in Error(), instead of
+// blocking the game before any window shows.
 class FileSource : public ByteSource {
  public:
-  explicit FileSource(const std::string& path);
+  // `kind` names what the file should be, for the message about a folder:
+  // "PATH is a folder, not a PAK archive".
+  explicit FileSource(const std::string& path, std::string_view kind = "a file");
+  ~FileSource() override;
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
   bool IsOpen() const { return size_ >= 0; }
+  // Why the file could not be opened, empty while it is open.
+  const std::string& Error() const { return error_; }
   std::int64_t Size() const override { return size_; }
   bool Read(std::int64_t offset, std::size_t length, char* out) const override;
   const std::string& Name() const override { return path_; }
 
  private:
   std::string path_;
-  mutable std::ifstream file_;  // reading moves its position, not the contents
+  std::string error_;
+  int fd_ = -1;
   std::int64_t size_ = -1;
 };
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <new>
 
 #include "resources/little_endian.h"
 #include "resources/whole_file.h"
@@ -31,9 +32,9 @@ std::string OutOfRange(std::int32_t index, std::int32_t last) {
 }  // namespace
 
 bool torPAK::OpenQ2Pak(const std::string& path, std::string& error) {
-  const FileSource file(path);
+  const FileSource file(path, "a PAK archive");
   if (!file.IsOpen()) {
-    error = "cannot open " + path;
+    error = file.Error();
     return false;
   }
   if (!Load(file, error)) return false;
@@ -48,6 +49,16 @@ bool torPAK::Open(const ByteSource& source, std::string& error) {
 }
 
 bool torPAK::Load(const ByteSource& source, std::string& error) {
+  // The directory may be as large as the file, more than this machine has.
+  try {
+    return LoadDirectory(source, error);
+  } catch (const std::bad_alloc&) {
+    error = "not enough memory for the directory of " + source.Name();
+    return false;
+  }
+}
+
+bool torPAK::LoadDirectory(const ByteSource& source, std::string& error) {
   const std::string& name = source.Name();
   const std::int64_t fileSize = source.Size();
   // The classic reader takes 16 bytes here, the last four unused; only 12 are
@@ -81,11 +92,21 @@ bool torPAK::Load(const ByteSource& source, std::string& error) {
     return false;
   }
   std::vector<Entry> entries(directory.size() / kRecordBytes);
+  // Entries lie back to back, so together they fit in the file; entries that
+  // overlap could make an unpack write the archive many times over. Those
+  // outside the file are refused one by one as they are read.
+  std::int64_t entryBytes = 0;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const char* record = directory.data() + i * kRecordBytes;
     entries[i].name.assign(record, kNameBytes);
     entries[i].offset = Le32(record + kNameBytes);
     entries[i].size = Le32(record + kNameBytes + 4);
+    if (InsideFile(entries[i].offset, entries[i].size, fileSize)) entryBytes += entries[i].size;
+  }
+  if (entryBytes > fileSize) {
+    error = name + " is damaged: its entries add up to " + std::to_string(entryBytes) +
+            " bytes, more than the archive's " + std::to_string(fileSize) + " bytes";
+    return false;
   }
   entries_ = std::move(entries);
   return true;
@@ -117,7 +138,7 @@ bool torPAK::ReadEntry(std::int32_t index, std::vector<std::uint8_t>& data,
     error = OutOfRange(index, NumEntrys());
     return false;
   }
-  const FileSource archive(fileLoaded_);
+  const FileSource archive(fileLoaded_, "a PAK archive");
   if (!archive.IsOpen()) {
     error = "cannot open the archive " + fileLoaded_;
     return false;
@@ -140,7 +161,13 @@ bool torPAK::ReadEntry(std::int32_t index, const ByteSource& source,
             std::to_string(sourceSize) + " bytes";
     return false;
   }
-  data.resize(static_cast<std::size_t>(entry->size));
+  try {
+    data.resize(static_cast<std::size_t>(entry->size));
+  } catch (const std::bad_alloc&) {
+    error = "not enough memory for entry " + std::to_string(index) + " of " + source.Name() + " (" +
+            std::to_string(entry->size) + " bytes)";
+    return false;
+  }
   if (!source.Read(entry->offset, data.size(), reinterpret_cast<char*>(data.data()))) {
     error = "cannot read entry " + std::to_string(index) + " of " + source.Name();
     return false;

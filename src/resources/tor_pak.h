@@ -21,8 +21,10 @@ class torPAK {
   static constexpr std::size_t kNameBytes = 56;
 
   // Loads the directory of the archive at `path`, replacing what was loaded
-  // before. On any failure (missing file, no exact "PACK" magic, a directory
-  // outside the file) returns false with a reason and keeps the previous state.
+  // before. On any failure (missing file, something other than a regular file,
+  // no exact "PACK" magic, a directory outside the file, entries adding up to
+  // more than the file holds) returns false with a reason and keeps the
+  // previous state.
   bool OpenQ2Pak(const std::string& path, std::string& error);
 
   // As OpenQ2Pak, from any source; FileLoaded() becomes empty, and entries are
@@ -63,6 +65,7 @@ class torPAK {
 
   const Entry* Find(std::int32_t index) const;
   bool Load(const ByteSource& source, std::string& error);
+  bool LoadDirectory(const ByteSource& source, std::string& error);
 
   std::vector<Entry> entries_;
   std::string fileLoaded_;

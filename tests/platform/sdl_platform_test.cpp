@@ -270,6 +270,12 @@ TEST_F(SdlPlatformTest, SoundsLoadPlayOnceAndSkipWhatIsMissing) {
   std::vector<std::uint8_t> cut = test::WavBytes(2205);
   cut.resize(30);  // ends inside the format chunk
   test::WriteFile(dir / "cut.wav", cut);
+  std::vector<std::uint8_t> huge = test::WavBytes(2205);
+  huge[43] = 0xFF;  // the data chunk claims 4 GB
+  test::WriteFile(dir / "huge.wav", huge);
+  std::vector<std::uint8_t> slow = test::WavBytes(2205);
+  slow[25] = 0;  // 34 samples a second, stretched 650 times to the device's rate
+  test::WriteFile(dir / "slow.wav", slow);
   platform.InitSound();
   std::string error;
   const SoundId longSound = platform.LoadSound(dir / "long.wav", error);
@@ -279,7 +285,8 @@ TEST_F(SdlPlatformTest, SoundsLoadPlayOnceAndSkipWhatIsMissing) {
   ASSERT_GT(shortSound, 0);
   EXPECT_NE(longSound, shortSound);
   // Each unreadable file gives no sound and a reason naming it.
-  for (const char* name : {"missing.wav", "text.wav", "bad_header.wav", "cut.wav"}) {
+  for (const char* name :
+       {"missing.wav", "text.wav", "bad_header.wav", "cut.wav", "huge.wav", "slow.wav"}) {
     error.clear();
     EXPECT_EQ(platform.LoadSound(dir / name, error), 0) << name;
     EXPECT_EQ(error.rfind("Cannot read the sound " + (dir / name) + ": ", 0), 0u) << error;

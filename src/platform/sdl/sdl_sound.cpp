@@ -1,5 +1,7 @@
 #include "platform/sdl/sdl_sound.h"
 
+#include "platform/wav_header.h"
+
 namespace verlano::sdl {
 
 namespace {
@@ -30,6 +32,12 @@ void SdlSound::Init() {
 
 SoundId SdlSound::Load(const std::string& path, std::string& error) {
   if (!device_) return 0;
+  // The sizes first: the mixer takes the memory a damaged header claims.
+  std::string problem;
+  if (!CheckWavHeader(path, problem)) {
+    error = "Cannot read the sound " + path + ": " + problem;
+    return 0;
+  }
   // The file is closed here, not by the mixer: SDL_mixer 2.6 leaves it open
   // when the file is not a WAV it can read.
   const RwPtr file(SDL_RWFromFile(path.c_str(), "rb"));
