@@ -1,25 +1,16 @@
 #include "startup/deck_preview.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "platform/bmp_header.h"
 #include "resources/entry_names.h"
 
 namespace verlano {
 
 namespace {
-
-// A preview is one card; a damaged entry claiming more is not decoded.
-constexpr int kLargestPreview = 1024;
-
-// Stops the decoder before it allocates a picture larger than any card.
-void RefuseHugeSize(GdkPixbufLoader* loader, int width, int height, gpointer tooLarge) {
-  if (width > kLargestPreview || height > kLargestPreview) {
-    *static_cast<bool*>(tooLarge) = true;
-    gdk_pixbuf_loader_set_size(loader, 1, 1);
-  }
-}
 
 std::optional<std::int32_t> FindEntry(const torPAK& pak, std::string_view entryName) {
   for (std::int32_t i = 0; i <= pak.NumEntrys(); ++i) {
@@ -38,15 +29,18 @@ OwnedPixbuf LoadDeckPreview(const torPAK& pak, std::string_view entryName, std::
   }
   std::vector<std::uint8_t> bytes;
   if (!pak.ReadEntry(*index, bytes, error)) return nullptr;
+  // The header first, as for the table's pictures: a damaged entry claiming
+  // a huge picture is never handed to the decoder.
+  BmpSize size;
+  if (!CheckBmpHeader(std::span(bytes).first(std::min(bytes.size(), kBmpHeadBytes)),
+                      static_cast<std::int64_t>(bytes.size()), size, error)) {
+    return nullptr;
+  }
   g_autoptr(GdkPixbufLoader) loader = gdk_pixbuf_loader_new();
-  bool tooLarge = false;
-  g_signal_connect(loader, "size-prepared", G_CALLBACK(RefuseHugeSize), &tooLarge);
   g_autoptr(GError) readError = nullptr;
-  const bool read = gdk_pixbuf_loader_write(loader, bytes.data(), bytes.size(), &readError) &&
-                    gdk_pixbuf_loader_close(loader, &readError);
-  if (!read || tooLarge) {
-    error = tooLarge ? "the picture is larger than a card"
-                     : (readError != nullptr ? readError->message : "unreadable picture");
+  if (!gdk_pixbuf_loader_write(loader, bytes.data(), bytes.size(), &readError) ||
+      !gdk_pixbuf_loader_close(loader, &readError)) {
+    error = readError != nullptr ? readError->message : "unreadable picture";
     return nullptr;
   }
   GdkPixbuf* picture = gdk_pixbuf_loader_get_pixbuf(loader);
