@@ -14,6 +14,7 @@
 #include "resources/extract_entry.h"
 #include "resources/jpeg_to_bmp.h"
 #include "resources/own_files.h"
+#include "resources/private_folders.h"
 #include "resources/resource_layout.h"
 #include "resources/tor_pak.h"
 #include "resources/whole_file.h"
@@ -56,19 +57,6 @@ bool HasLeftovers(const std::string& root) {
     if (!NotAFolder(root + std::string(folder)).empty()) return false;
   }
   return IsOwnRegularFile(root + std::string(kMarkerFile));
-}
-
-std::optional<std::string> MakePrivateRoot(std::string& error) {
-  std::error_code tempError;
-  const fs::path tempFolder = fs::temp_directory_path(tempError);
-  std::string pattern =
-      ((tempError ? fs::path("/tmp") : tempFolder) / "verlano-res-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
-    error = "cannot make a temporary folder " + pattern;
-    return std::nullopt;
-  }
-  GrantOwnerRights(pattern);
-  return WithSlash(pattern);
 }
 
 // Makes the resource folders, remembering those this run made for the clean-up.
@@ -178,14 +166,15 @@ bool ChooseRoot(const std::string& programFolder, UnpackResult& result) {
     return true;
   }
   std::string error;
-  const std::optional<std::string> privateRoot = MakePrivateRoot(error);
+  const std::optional<PrivateFolder> privateRoot = MakePrivateFolder(error);
   if (!privateRoot) {
     result.error = "The resources cannot be unpacked: " + why + " and " + error;
     return false;
   }
-  result.resourceRoot = *privateRoot;
+  result.resourceRoot = privateRoot->path;
   result.privateRoot = true;
-  result.notes.push_back(why + "; resources unpacked into " + *privateRoot);
+  result.privateLock = privateRoot->lock;
+  result.notes.push_back(why + "; resources unpacked into " + privateRoot->path);
   return true;
 }
 

@@ -9,7 +9,8 @@ namespace verlano {
 
 inline constexpr std::array<std::string_view, 4> kKeyHelp = {
     "Pressing the key P at any time pauses the game. Press again to resume.",
-    "Press the R key to Re-order your cards in your hand in ascending order.",
+    "Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
+    "on the right.",
     "Use the ESCAPE key to exit the game.",
     "Use mouse left button click to play a card from your hand when it is your turn. If the card "
     "can make a capture, use left-click on the cards you want to capture (right-clicking on "

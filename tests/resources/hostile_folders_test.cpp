@@ -2,14 +2,19 @@
 // links where the game's folders and files go, a file or a FIFO named "res",
 // read-only leftovers, a strict umask. Whatever stood there before must
 // survive byte for byte, and the clean-up must leave the folder as it was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "pak_fixtures.h"
+#include "resources/private_folders.h"
 #include "resources/unpack.h"
 
 namespace verlano {
@@ -148,6 +153,51 @@ TEST(HostileFolders, AFolderThatHeldTheUsersFilesBeforeKeepsThem) {
   EXPECT_TRUE(RemoveResources(result).leftInPlace.empty()) << "not this run's folders";
   EXPECT_EQ(test::FilesBelow(dir.path()),
             (std::vector<std::string>{"res/Bitmaps/notes.txt", kArchive}));
+}
+
+TEST(HostileFolders, PrivateFoldersOfRunsThatDiedAreRemovedAndNoOtherIs) {
+  test::TempDir temp;
+  const char* oldTemp = std::getenv("TMPDIR");
+  const std::string savedTemp = oldTemp != nullptr ? oldTemp : "";
+  setenv("TMPDIR", temp.path().c_str(), 1);
+  auto make = [&](const char* name, bool old) {
+    const fs::path folder = temp.path() / name;
+    fs::create_directories(folder / "res/Sounds");
+    test::WriteFile((folder / "res/Sounds/CARD_FLIP.WAV").string(), test::Bytes("f"));
+    if (old) {
+      const struct timespec times[2] = {{0, UTIME_NOW}, {std::time(nullptr) - 3600, 0}};
+      utimensat(AT_FDCWD, folder.c_str(), times, 0);
+    }
+    return folder;
+  };
+  const fs::path dead = make("verlano-res-dead01", true);
+  const fs::path running = make("verlano-res-live01", true);
+  const fs::path young = make("verlano-res-new001", false);
+  const fs::path other = make("not-verlano-old", true);
+  fs::create_directory_symlink(other, temp.path() / "verlano-res-link01");
+  const int held = open(running.c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+  std::string error;
+  std::optional<PrivateFolder> made = MakePrivateFolder(error);
+  ASSERT_TRUE(made) << error;
+  EXPECT_FALSE(fs::exists(dead)) << "a run that died";
+  EXPECT_TRUE(fs::exists(running / "res/Sounds/CARD_FLIP.WAV")) << "a run still holding it";
+  EXPECT_TRUE(fs::exists(young)) << "perhaps not locked yet";
+  EXPECT_TRUE(fs::exists(other / "res/Sounds/CARD_FLIP.WAV")) << "not the game's";
+  EXPECT_TRUE(fs::is_symlink(temp.path() / "verlano-res-link01"));
+  // The new folder is locked for as long as the run holds it.
+  const int probe = open(made->path.c_str(), O_RDONLY | O_DIRECTORY);
+  EXPECT_NE(flock(probe, LOCK_EX | LOCK_NB), 0);
+  made.reset();
+  EXPECT_EQ(flock(probe, LOCK_EX | LOCK_NB), 0);
+  close(probe);
+  close(held);
+  if (oldTemp != nullptr) {
+    setenv("TMPDIR", savedTemp.c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
+  }
 }
 
 }  // namespace

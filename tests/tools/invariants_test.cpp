@@ -51,7 +51,7 @@ TEST(Invariants, MatchChecksHoldTheResultToTheTotals) {
     const char* text;
     bool ok;
   } rows[] = {
-      {41, 30, true, "We Won!", true},  {30, 41, true, "We lost!", true},
+      {41, 30, true, "We Won!", true},   {30, 41, true, "We lost!", true},
       {41, 30, true, "We lost!", false}, {35, 30, true, "We Won!", false},
       {35, 30, false, "", true},         {45, 30, false, "", false},
   };

@@ -135,6 +135,14 @@ TEST(SimPlay, TraceNamesTheStatesAndSlowAnimationTakesMoreFrames) {
             1.3 * framesPerHand(RunSim(args, "").output));
 }
 
+TEST(SimPlay, HelpAfterTheCommandIsAnsweredNotRefused) {
+  for (const char* args : {"play --help", "choose --help"}) {
+    const RunResult help = RunSim(args, "");
+    EXPECT_EQ(help.exitCode, 0) << args;
+    EXPECT_NE(help.output.find("verlano-sim play --variant V"), std::string::npos) << args;
+  }
+}
+
 TEST(SimPlay, AWrongCommandLineExitsTwo) {
   for (const char* args : {"play", "play --variant nine --matches 0", "play --variant seven",
                            "play --variant nine --deck paper", "play --variant nine --fast",

@@ -75,6 +75,12 @@ int AnswerLines(std::string_view command) {
 int Run(int argc, char** argv) {
   const std::span<char* const> given(argv + 1, argv + argc);
   if (const auto status = verlano::AnswerHelpOrVersion(given, kHelp, std::cout)) return *status;
+  // "verlano-sim play --help" asks for the usage as well.
+  if (given.size() >= 2) {
+    if (const auto status = verlano::AnswerHelpOrVersion(given.subspan(1), kHelp, std::cout)) {
+      return *status;
+    }
+  }
   if (argc >= 2 && std::string_view(argv[1]) == "play") return Play(argc, argv);
   if (argc != 2) return Usage();
   return AnswerLines(argv[1]);

@@ -28,9 +28,11 @@ constexpr long kFramesPerHandLimit = 200000;
 class PrivateResources {
  public:
   explicit PrivateResources(const std::string& archiveFolder) {
-    char pattern[] = "/tmp/verlano-sim-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
-      error_ = "cannot make a temporary folder";
+    std::error_code tempError;
+    const std::filesystem::path temp = std::filesystem::temp_directory_path(tempError);
+    std::string pattern = ((tempError ? "/tmp" : temp) / "verlano-sim-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+      error_ = "cannot make a temporary folder " + pattern;
       return;
     }
     dir_ = pattern;

@@ -15,6 +15,7 @@ SdlPlatform::~SdlPlatform() {
 // The game always asks for full screen in system memory; a window is the
 // player's choice at run time (F11, Alt+Return).
 bool SdlPlatform::DirectX(bool /*fullScreen*/, bool /*useVideoMemory*/, std::string& error) {
+  released_ = false;
   if (!display_.Open(error)) return false;
   if (displayOpened_) displayOpened_();
   return true;
@@ -125,11 +126,14 @@ void SdlPlatform::ShutDown(const std::string& message) {
     messageBox_(message);
   } else if (canShow) {
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Verlano", message.c_str(), nullptr);
+    SDL_Quit();  // what the box itself set up
   }
-  SDL_Quit();
 }
 
 void SdlPlatform::Release() {
+  // Once only: the shut-down and the destructor both come here.
+  if (released_) return;
+  released_ = true;
   display_.ShowCursor(true);
   input_.Reset();
   sound_.Close();

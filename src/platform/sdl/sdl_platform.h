@@ -69,6 +69,7 @@ class SdlPlatform final : public Platform {
   sdl::FramePacer pacer_;
   MessageBox messageBox_;
   std::function<void()> displayOpened_;
+  bool released_ = false;
 };
 
 }  // namespace verlano
