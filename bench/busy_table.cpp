@@ -40,7 +40,8 @@ class PictureLoader {
  private:
   bool Load(const std::string& gamePath, Surface& out, int keyMode) {
     std::string reason;
-    if (!LoadBmpFile(ResolveResourcePath(root_, gamePath), out, reason)) {
+    int number = 0;
+    if (!LoadBmpFile(ResolveResourcePath(root_, gamePath), out, reason, number)) {
       p_.error = gamePath + ": " + reason;
       return false;
     }

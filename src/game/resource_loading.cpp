@@ -1,6 +1,3 @@
-#include <cerrno>
-#include <cstdio>
-
 #include "game/game_run.h"
 
 namespace verlano {
@@ -11,15 +8,6 @@ constexpr int kFontCellWidth = 19;
 constexpr int kFontCellHeight = 27;
 constexpr int kFontColumns = 20;
 constexpr int kMagentaKey = 2;
-
-// The number shown in a fatal message: why the file could not be opened, or
-// "invalid argument" for a file that opens but is not a usable picture.
-int FileErrorNumber(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return errno;
-  std::fclose(f);
-  return EINVAL;
-}
 
 std::string DeckFolder(const std::string& deckName) {
   if (deckName == "Trentino") return "res\\Trent\\";
@@ -44,9 +32,11 @@ class Loader {
   bool Picture(Surface& out, const std::string& gamePath, bool keyed) {
     const std::string path = run_.folder.Resolve(gamePath);
     std::string error;
-    if (!run_.platform.CreateSurfaceFromFile(out, path, run_.game.settings.UseVideoMemory, error)) {
-      FailRun(run_, PlatformErrorMessage("CreateSurfaceFromFile", FileErrorNumber(path),
-                                         WithOrigin(run_, error, path)));
+    int number = 0;
+    if (!run_.platform.CreateSurfaceFromFile(out, path, run_.game.settings.UseVideoMemory, error,
+                                             number)) {
+      FailRun(run_,
+              PlatformErrorMessage("CreateSurfaceFromFile", number, WithOrigin(run_, error, path)));
       return false;
     }
     if (keyed) SetSurfaceColorKey(out, kMagentaKey);

@@ -1,13 +1,15 @@
 #include "platform/bmp_file.h"
 
 #include <SDL.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <new>
 
@@ -22,25 +24,23 @@ struct SurfaceFree {
 };
 using SdlSurface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
-// "Cannot read the picture PATH: " and why: the system's reason when the file
-// does not open (SDL would say "Parameter 'src' is invalid" for a missing
-// one, such as an entry missing from the archive), else `decoderReason`.
-std::string CannotRead(const std::string& path, const std::string& decoderReason) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  const int openError = file == nullptr ? errno : 0;
-  if (file != nullptr) std::fclose(file);
-  const std::string reason = openError == 0        ? decoderReason
-                             : openError == ENOENT ? "the file is missing"
-                                                   : std::strerror(openError);
-  return "Cannot read the picture " + path + ": " + reason;
+std::string CannotRead(const std::string& path, const std::string& why) {
+  return "Cannot read the picture " + path + ": " + why;
+}
+
+// Why a file would not open, as the player reads it (SDL would say
+// "Parameter 'src' is invalid" for a missing one).
+std::string OpenFailure(int number) {
+  return number == ENOENT ? "the file is missing" : std::strerror(number);
 }
 
 }  // namespace
 
-bool LoadBmpFile(const std::string& path, Surface& out, std::string& error) {
+bool LoadBmpFile(const std::string& path, Surface& out, std::string& error, int& errorNumber) {
   // The header first: SDL takes the memory for every pixel it claims.
   Surface size;
-  if (!ReadBmpSize(path, size, error)) return false;
+  if (!ReadBmpSize(path, size, error, errorNumber)) return false;
+  errorNumber = EINVAL;  // it opened: what fails now is the picture
   SdlSurface loaded(SDL_LoadBMP(path.c_str()));
   if (!loaded) {
     error = CannotRead(path, SDL_GetError());
@@ -74,21 +74,24 @@ bool LoadBmpFile(const std::string& path, Surface& out, std::string& error) {
   return true;
 }
 
-bool ReadBmpSize(const std::string& path, Surface& out, std::string& error) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  const std::streamoff fileSize = in.tellg();
-  if (!in || fileSize < 0) {
-    error = CannotRead(path, "cannot open it");
+bool ReadBmpSize(const std::string& path, Surface& out, std::string& error, int& errorNumber) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    errorNumber = errno;
+    error = CannotRead(path, OpenFailure(errorNumber));
     return false;
   }
+  struct stat info {};
   std::array<std::uint8_t, kBmpHeadBytes> head{};
-  in.seekg(0);
-  in.read(reinterpret_cast<char*>(head.data()), head.size());
+  const bool statted = fstat(fd, &info) == 0;
+  const ssize_t got = statted ? pread(fd, head.data(), head.size(), 0) : -1;
+  close(fd);
+  errorNumber = EINVAL;
   BmpSize size;
   std::string problem;
-  if (!CheckBmpHeader(std::span(head).first(static_cast<std::size_t>(in.gcount())), fileSize, size,
-                      problem)) {
-    error = CannotRead(path, problem);
+  if (got < 0 || !CheckBmpHeader(std::span(head).first(static_cast<std::size_t>(got)),
+                                 static_cast<std::int64_t>(info.st_size), size, problem)) {
+    error = CannotRead(path, got < 0 ? "it cannot be read" : problem);
     return false;
   }
   out = Surface{};

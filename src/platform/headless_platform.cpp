@@ -30,8 +30,9 @@ bool HeadlessPlatform::DirectX(bool, bool, std::string& error) {
 }
 
 bool HeadlessPlatform::CreateSurfaceFromFile(Surface& out, const std::string& path, bool,
-                                             std::string& error) {
-  return keepPixels_ ? LoadBmpFile(path, out, error) : ReadBmpSize(path, out, error);
+                                             std::string& error, int& errorNumber) {
+  return keepPixels_ ? LoadBmpFile(path, out, error, errorNumber)
+                     : ReadBmpSize(path, out, error, errorNumber);
 }
 
 void HeadlessPlatform::FlipScreen(const Surface&) {

@@ -44,7 +44,7 @@ class HeadlessPlatform final : public Platform {
 
   bool DirectX(bool fullScreen, bool useVideoMemory, std::string& error) override;
   bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
-                             std::string& error) override;
+                             std::string& error, int& errorNumber) override;
   void FlipScreen(const Surface& backBuffer) override;
   bool DisplayAvailable() override { return true; }
   // Without pixels there is nothing to look at, so no frame is composed.

@@ -36,8 +36,11 @@ class Platform {
   // the display cannot be made.
   virtual bool DirectX(bool fullScreen, bool useVideoMemory, std::string& error) = 0;
   // Loads a BMP into `out` in RGB565, the picture's own size, no colour key.
+  // On failure `error` says why and `errorNumber` is the system's error of
+  // opening the file (ENOENT for a missing one), or EINVAL for a file that
+  // opened but is no picture the game can use.
   virtual bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
-                                     std::string& error) = 0;
+                                     std::string& error, int& errorNumber) = 0;
   // Shows the back buffer.
   virtual void FlipScreen(const Surface& backBuffer) = 0;
   // False while the window cannot be drawn to (minimised, for one).

@@ -1,6 +1,6 @@
 #include "render/bitmap_font.h"
 
-#include <filesystem>
+#include <cerrno>
 
 #include "platform/platform.h"
 #include "render/cint.h"
@@ -28,9 +28,9 @@ bool clsDXBitmapFont::CreateSpriteFromFile(Platform& platform, const std::string
   }
   Surface loaded;
   std::string reason;
-  if (!platform.CreateSurfaceFromFile(loaded, strFile, vidMem, reason)) {
-    std::error_code ignored;
-    const int number = std::filesystem::exists(strFile, ignored) ? kBadPicture : kFileNotFound;
+  int errorNumber = 0;
+  if (!platform.CreateSurfaceFromFile(loaded, strFile, vidMem, reason, errorNumber)) {
+    const int number = errorNumber == ENOENT ? kFileNotFound : kBadPicture;
     error = PlatformErrorMessage(routine, number, reason);
     return false;
   }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 
 #include "common/scratch_files.h"
@@ -25,14 +26,15 @@ TEST(BmpFile, LoadsPixelsInRgb565TopRowFirst) {
   test::WriteFile(path, test::BmpBytes(TwoRows()));
   Surface s;
   std::string error;
-  ASSERT_TRUE(LoadBmpFile(path, s, error)) << error;
+  int number = 0;
+  ASSERT_TRUE(LoadBmpFile(path, s, error, number)) << error;
   EXPECT_EQ(s.Width, 3);
   EXPECT_EQ(s.Height, 2);
   EXPECT_EQ(s.Pixels, (std::vector<std::uint16_t>{0xF81F, 0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0000}));
   EXPECT_FALSE(s.HasColorKey);
 
   Surface size;
-  ASSERT_TRUE(ReadBmpSize(path, size, error)) << error;
+  ASSERT_TRUE(ReadBmpSize(path, size, error, number)) << error;
   EXPECT_EQ(size.Width, 3);
   EXPECT_EQ(size.Height, 2);
   EXPECT_FALSE(size.HasPixels());
@@ -58,11 +60,14 @@ TEST(BmpFile, DamagedOrMissingFilesAreRefusedByName) {
     test::WriteFile(path, c.bytes);
     Surface s;
     std::string error;
-    EXPECT_FALSE(LoadBmpFile(path, s, error)) << c.name;
+    int number = 0;
+    EXPECT_FALSE(LoadBmpFile(path, s, error, number)) << c.name;
     EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_EQ(number, EINVAL) << c.name << ": it opened, the picture is at fault";
     error.clear();
-    EXPECT_FALSE(ReadBmpSize(path, s, error)) << c.name;
+    EXPECT_FALSE(ReadBmpSize(path, s, error, number)) << c.name;
     EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_EQ(number, EINVAL) << c.name;
   }
 
   const std::string missing = dir / "missing.bmp";
@@ -71,11 +76,14 @@ TEST(BmpFile, DamagedOrMissingFilesAreRefusedByName) {
   // Not SDL's "Parameter 'src' is invalid": an entry missing from the archive
   // shows as a missing file.
   const std::string missingSaid = "Cannot read the picture " + missing + ": the file is missing";
-  EXPECT_FALSE(LoadBmpFile(missing, s, error));
+  int number = 0;
+  EXPECT_FALSE(LoadBmpFile(missing, s, error, number));
   EXPECT_EQ(error, missingSaid);
+  EXPECT_EQ(number, ENOENT);
   error.clear();
-  EXPECT_FALSE(ReadBmpSize(missing, s, error));
+  EXPECT_FALSE(ReadBmpSize(missing, s, error, number));
   EXPECT_EQ(error, missingSaid);
+  EXPECT_EQ(number, ENOENT);
 }
 
 }  // namespace

@@ -80,8 +80,9 @@ TEST(DoctoredHeaders, PicturesAreRefusedBeforeTheirPixelsAreDecoded) {
     test::WriteFile(path, bytes);
     Surface pixels, size;
     std::string loadError, sizeError;
-    const bool loaded = LoadBmpFile(path, pixels, loadError);
-    const bool sized = ReadBmpSize(path, size, sizeError);
+    int number = 0;
+    const bool loaded = LoadBmpFile(path, pixels, loadError, number);
+    const bool sized = ReadBmpSize(path, size, sizeError, number);
     if (c.refusal == nullptr) {
       ASSERT_TRUE(loaded) << loadError;
       ASSERT_TRUE(sized) << sizeError;

@@ -115,8 +115,10 @@ TEST_F(FontFixture, GlyphsFromTheRightClipEdgeOnDrawNothing) {
 class NoPictures final : public Platform {
  public:
   bool DirectX(bool, bool, std::string&) override { return false; }
-  bool CreateSurfaceFromFile(Surface&, const std::string&, bool, std::string& error) override {
+  bool CreateSurfaceFromFile(Surface&, const std::string&, bool, std::string& error,
+                             int& errorNumber) override {
     error = "cannot read the picture";
+    errorNumber = EINVAL;
     return false;
   }
   void FlipScreen(const Surface&) override {}

@@ -40,7 +40,8 @@ TEST(RealArchive, OpensUnpacksAndPassesEveryHeaderCheck) {
     std::string problem;
     if (LowerExtension(file) == ".bmp") {
       Surface size;
-      EXPECT_TRUE(ReadBmpSize(file, size, problem)) << problem;
+      int number = 0;
+      EXPECT_TRUE(ReadBmpSize(file, size, problem, number)) << problem;
       ++pictures;
     } else if (LowerExtension(file) == ".wav") {
       EXPECT_TRUE(CheckWavHeader(file, problem)) << file << ": " << problem;

@@ -22,8 +22,9 @@ bool SdlPlatform::DirectX(bool /*fullScreen*/, bool /*useVideoMemory*/, std::str
 }
 
 bool SdlPlatform::CreateSurfaceFromFile(Surface& out, const std::string& path,
-                                        bool /*useVideoMemory*/, std::string& error) {
-  return LoadBmpFile(path, out, error);
+                                        bool /*useVideoMemory*/, std::string& error,
+                                        int& errorNumber) {
+  return LoadBmpFile(path, out, error, errorNumber);
 }
 
 void SdlPlatform::FlipScreen(const Surface& backBuffer) {

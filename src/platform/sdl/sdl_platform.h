@@ -31,7 +31,7 @@ class SdlPlatform final : public Platform {
 
   bool DirectX(bool fullScreen, bool useVideoMemory, std::string& error) override;
   bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
-                             std::string& error) override;
+                             std::string& error, int& errorNumber) override;
   void FlipScreen(const Surface& backBuffer) override;
   bool DisplayAvailable() override;
   void ShowSystemCursor(bool show) override;
