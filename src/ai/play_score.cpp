@@ -17,8 +17,8 @@ float BaseScore(const Game& game, std::span<const CardSprite> table, const Captu
 }
 
 double KeepValue(const Game& game, const HandAnalysis& analysis, int card) {
-  const Settings& s = game.settings;
-  const bool kingScores = s.ExtraCoinPoints || s.UmbriaMarcheRules;
+  const VariantRules& rules = game.settings.Rules;
+  const bool kingScores = rules.Points.KingOfCoins > 0;
   const bool coin = game.cards.CardSuit[card] == kCoinSuit;
   double keep = 0;
   keep -= analysis.IsSettebello;
@@ -29,8 +29,8 @@ double KeepValue(const Game& game, const HandAnalysis& analysis, int card) {
   if (!CardIsOut(game, kSettebello) && analysis.Value == 7) keep -= 5;
   if (!CardIsOut(game, kKingOfCoins) && kingScores && analysis.Value == 10) keep -= 5;
   if (coin) keep -= 1;
-  // Coins weigh more in the ten-card variants other than Napoletane.
-  if (coin && s.TenCards && !s.NapoletaneRules) keep -= 5;
+  // Coins weigh more where the variant says so.
+  if (coin) keep -= rules.CoinKeepBonus;
   keep -= game.cards.CardPrimiera[card] / 21.0;
   return keep;
 }

@@ -15,7 +15,7 @@ bool HumanChoosing(PlayState state) {
 }
 
 bool HoldsFullHand(const Game& game) {
-  return game.piles.HandCount[0] > (game.settings.TenCards ? 9 : 8);
+  return game.piles.HandCount[0] >= game.settings.Rules.CardsPerHand;
 }
 
 void RemoveFiles(GameRun& run) {

@@ -32,11 +32,12 @@ void DealtCardLands(Game& game, CardSprite& s) {
   PutInHand(game, s);
   ParkDeckSprite(s);
   const int dealt = game.deal.CardsDealtToHands;
-  if (!game.settings.TenCards && (dealt == 12 || dealt == 24)) {
+  if (TableBreakAfter(game.settings.Rules, dealt)) {
     game.turn.GameState = PlayState::Deal2;
   }
-  if (dealt == 4 * game.settings.CardsPerHand) {
-    game.turn.GameState = game.settings.TenCards ? PlayState::NormalPlay : PlayState::RevealDeal;
+  if (dealt == 4 * game.settings.Rules.CardsPerHand) {
+    game.turn.GameState =
+        game.settings.Rules.TableCardsAtDeal > 0 ? PlayState::RevealDeal : PlayState::NormalPlay;
     game.turn.CurrentSeat = (game.turn.CurrentSeat + 3) % 4;
   }
   LayOutDeckStack(game);
@@ -46,7 +47,7 @@ void TableDealtCardLands(Game& game, CardSprite& s) {
   PutOnTable(game, s);
   ParkDeckSprite(s);
   game.deal.TableDealCount += 1;
-  if (game.deal.TableDealCount == 2) {
+  if (game.deal.TableDealCount == TableCardsPerBreak(game.settings.Rules)) {
     game.deal.TableDealCount = 0;
     game.turn.GameState = PlayState::DealingCards;
   }

@@ -55,7 +55,7 @@ void StepReveal(Game& game) {
   if (turn.RevealCount < kTableEntries) game.piles.TablePile[turn.RevealCount].FaceUp = true;
   PlaySignSound(game);
   turn.RevealCount += 1;
-  if (turn.RevealCount == 4) {
+  if (turn.RevealCount >= game.settings.Rules.TableCardsAtDeal) {
     turn.RevealCount = 0;
     turn.GameState = PlayState::NormalPlay;
   } else {

@@ -11,6 +11,7 @@ namespace {
 constexpr int kTotalsFontRow = 9;
 constexpr int kResultFontRow = 10;
 constexpr const char* kHeading = "  We  )    They   ";
+constexpr int kShortestPageItems = 5;
 
 struct Item {
   const char* label;
@@ -18,17 +19,26 @@ struct Item {
   int they;
 };
 
-std::vector<Item> ItemsOf(const Game& game, int page) {
+Item ItemOf(const Game& game, ScoreRow row) {
   const SideScore& we = game.score.We;
   const SideScore& they = game.score.They;
-  std::vector<Item> items{{"Cards:", game.piles.Our.CardCount, game.piles.Their.CardCount},
-                          {"Coins:", we.Coins, they.Coins}};
-  if (page == 2) items.push_back({"MoreC:", we.MostCoins, they.MostCoins});
-  items.push_back({"7coin:", we.Settebello, they.Settebello});
-  if (page != 1) items.push_back({"Kcoin:", we.KingOfCoins, they.KingOfCoins});
-  items.push_back({"Prime:", we.PrimieraSum, they.PrimieraSum});
-  items.push_back({"Kevro:", we.Sweeps, they.Sweeps});
-  return items;
+  switch (row) {
+    case ScoreRow::Cards:
+      return {"Cards:", game.piles.Our.CardCount, game.piles.Their.CardCount};
+    case ScoreRow::Coins:
+      return {"Coins:", we.Coins, they.Coins};
+    case ScoreRow::MostCoins:
+      return {"MoreC:", we.MostCoins, they.MostCoins};
+    case ScoreRow::Settebello:
+      return {"7coin:", we.Settebello, they.Settebello};
+    case ScoreRow::KingOfCoins:
+      return {"Kcoin:", we.KingOfCoins, they.KingOfCoins};
+    case ScoreRow::Primiera:
+      return {"Prime:", we.PrimieraSum, they.PrimieraSum};
+    case ScoreRow::Sweeps:
+      break;
+  }
+  return {"Kevro:", we.Sweeps, they.Sweeps};
 }
 
 // Right-aligned in `columns` characters; a wider number simply runs longer.
@@ -52,17 +62,12 @@ void DrawRows(const std::vector<TextRow>& rows, ResourceSlots& slots, Screen& sc
 
 }  // namespace
 
-int ScorePageNumber(const Settings& settings) {
-  if (settings.ExtraCoinPoints) return 2;
-  return settings.UmbriaMarcheRules ? 3 : 1;
+// Under the shortest page's items at ScoreColX, a row lower for every further item.
+int ScorePageLineY(const Layout& layout, int itemRows) {
+  return layout.ScoreColX + layout.ScoreRowStep * (itemRows - kShortestPageItems);
 }
 
-int ScorePageLineY(const Layout& layout, int page) {
-  if (page == 2) return layout.ScoreColX + 62;
-  return page == 3 ? layout.ScoreColX + 31 : layout.ScoreColX;
-}
-
-std::vector<TextRow> ScorePageRows(const Game& game, int page) {
+std::vector<TextRow> ScorePageRows(const Game& game) {
   const Layout& at = game.layout;
   const MatchState& match = game.match;
   const auto rowY = [&at](int r) { return at.ScoreTopY + at.ScoreRowStep * r; };
@@ -70,9 +75,9 @@ std::vector<TextRow> ScorePageRows(const Game& game, int page) {
   const int numberX = at.ScoreColX - 40;
 
   std::vector<TextRow> rows{{0, textX, rowY(0), kHeading}};
-  const std::vector<Item> items = ItemsOf(game, page);
   int r = 1;
-  for (const Item& item : items) {
+  for (const ScoreRow row : game.settings.Rules.ScoreRows) {
+    const Item item = ItemOf(game, row);
     rows.push_back({r, textX, rowY(r), item.label + Pair(item.we, item.they, 2)});
     ++r;
   }
@@ -92,18 +97,6 @@ std::vector<TextRow> ScorePageRows(const Game& game, int page) {
   return rows;
 }
 
-void DrawScorePage1(const Game& game, ResourceSlots& slots, Screen& screen) {
-  DrawRows(ScorePageRows(game, 1), slots, screen);
-}
-
-void DrawScorePage2(const Game& game, ResourceSlots& slots, Screen& screen) {
-  DrawRows(ScorePageRows(game, 2), slots, screen);
-}
-
-void DrawScorePage3(const Game& game, ResourceSlots& slots, Screen& screen) {
-  DrawRows(ScorePageRows(game, 3), slots, screen);
-}
-
 void DrawEndOfMatchPage(const Game& game, ResourceSlots& slots, Screen& screen) {
   const Layout& at = game.layout;
   Surface& back = screen.BackBuffer;
@@ -114,15 +107,9 @@ void DrawEndOfMatchPage(const Game& game, ResourceSlots& slots, Screen& screen) 
   BltFastClip(screen, slots.HorzLine[0], back, whole, lineX, at.ScoreTopY + 23, true);
   BltFastClip(screen, slots.VertLine, back, whole, at.ScorePageX + 210, at.ScoreTopY - 30, true);
   BltFastClip(screen, slots.HorzLine[1], back, whole, lineX, at.ScoreColX + 157, true);
-  const int page = ScorePageNumber(game.settings);
-  BltFastClip(screen, slots.HorzLine[2], back, whole, lineX, ScorePageLineY(at, page), true);
-  if (page == 2) {
-    DrawScorePage2(game, slots, screen);
-  } else if (page == 3) {
-    DrawScorePage3(game, slots, screen);
-  } else {
-    DrawScorePage1(game, slots, screen);
-  }
+  const auto itemRows = static_cast<int>(game.settings.Rules.ScoreRows.size());
+  BltFastClip(screen, slots.HorzLine[2], back, whole, lineX, ScorePageLineY(at, itemRows), true);
+  DrawRows(ScorePageRows(game), slots, screen);
 }
 
 }  // namespace verlano

@@ -1,9 +1,9 @@
 #pragma once
 // The score page that closes every hand: a heading, one row per scoring item
 // with both sides' values, the recent hand totals, the match totals and the
-// result. Each variant has its own page; the rows are worked out first as
-// plain (font row, position, text) records and then drawn, one `HandFonts`
-// instance per row.
+// result. The variant's record lists the page's item rows; the rows are worked
+// out first as plain (font row, position, text) records and then drawn, one
+// `HandFonts` instance per row.
 
 #include <string>
 #include <vector>
@@ -14,14 +14,10 @@
 namespace verlano {
 
 struct Game;
-struct Settings;
 struct Layout;
 
-// 2 with the extra coin points, else 3 for Umbria and Marche, else 1.
-int ScorePageNumber(const Settings& settings);
-
-// y of the separator line under the item rows of `page`.
-int ScorePageLineY(const Layout& layout, int page);
+// y of the separator line under a page's `itemRows` item rows.
+int ScorePageLineY(const Layout& layout, int itemRows);
 
 struct TextRow {
   int FontRow = 0;  // index into `HandFonts`
@@ -30,13 +26,9 @@ struct TextRow {
   bool operator==(const TextRow&) const = default;
 };
 
-// Every row `page` draws, in drawing order: heading, items, history (newest
-// first), totals, result.
-std::vector<TextRow> ScorePageRows(const Game& game, int page);
-
-void DrawScorePage1(const Game& game, ResourceSlots& slots, Screen& screen);
-void DrawScorePage2(const Game& game, ResourceSlots& slots, Screen& screen);
-void DrawScorePage3(const Game& game, ResourceSlots& slots, Screen& screen);
+// Every row the variant's page draws, in drawing order: heading, items,
+// history (newest first), totals, result.
+std::vector<TextRow> ScorePageRows(const Game& game);
 
 // The end-of-hand page over the whole table: background, page picture,
 // separator lines and the variant's text.

@@ -26,7 +26,7 @@ bool SomeSetAddsUp(const Game& game, int n, int first, int size, int target) {
 }  // namespace
 
 bool IsLastPlay(const Game& game) {
-  return game.piles.CardsPlayed == 4 * game.settings.CardsPerHand;
+  return game.piles.CardsPlayed == 4 * game.settings.Rules.CardsPerHand;
 }
 
 void DecideCapture(Game& game) {

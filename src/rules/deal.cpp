@@ -229,7 +229,7 @@ void DealStep(Game& game) {
   p.DeckTop += 1;
   d.PacketCount += 1;
   d.CardsDealtToHands += 1;
-  if (d.PacketCount == game.settings.DealPacketSize) {
+  if (d.PacketCount == game.settings.Rules.DealPacketSize) {
     d.PacketCount = 0;
     d.DealTurn = (d.DealTurn + 1) % 4;
   }

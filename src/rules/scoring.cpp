@@ -8,15 +8,14 @@ namespace {
 
 // The items that come from the cards alone, for one side.
 void CountCards(const Game& game, const SidePiles& side, SideScore& score) {
-  const Settings& s = game.settings;
-  const bool kingCounts = s.ExtraCoinPoints || s.UmbriaMarcheRules;
+  const ItemPoints& points = game.settings.Rules.Points;
   // Highest primiera value per suit letter D, S, C, H.
   const char suits[4] = {'D', 'S', 'C', 'H'};
   std::array<int, 4> best{};
   for (int i = 0; i < side.CardCount; ++i) {
     const std::string& name = game.cards.CardFileName[side.Cards[i]];
-    if (side.Cards[i] == kSettebello) score.Settebello = 1;
-    if (side.Cards[i] == kKingOfCoins && kingCounts) score.KingOfCoins = 1;
+    if (side.Cards[i] == kSettebello) score.Settebello = points.Settebello;
+    if (side.Cards[i] == kKingOfCoins) score.KingOfCoins = points.KingOfCoins;
     if (name[1] == 'D') score.Coins += 1;
     for (int k = 0; k < 4; ++k) {
       if (name[1] == suits[k] && game.cards.CardPrimiera[side.Cards[i]] > best[k]) {
@@ -28,10 +27,10 @@ void CountCards(const Game& game, const SidePiles& side, SideScore& score) {
   score.PrimieraSum = allSuits ? best[0] + best[1] + best[2] + best[3] : 0;
 }
 
-// One point to the side with strictly more; none on a tie.
-void AwardMore(int ours, int theirs, int& ourPoint, int& theirPoint) {
-  ourPoint = ours > theirs ? 1 : 0;
-  theirPoint = theirs > ours ? 1 : 0;
+// The item's points to the side with strictly more; none on a tie.
+void AwardMore(int points, int ours, int theirs, int& ourPoint, int& theirPoint) {
+  ourPoint = ours > theirs ? points : 0;
+  theirPoint = theirs > ours ? points : 0;
 }
 
 void ResetItems(SideScore& score) {
@@ -47,35 +46,34 @@ void ResetItems(SideScore& score) {
 }  // namespace
 
 void ScoreHand(Game& game) {
-  const Settings& s = game.settings;
+  const ItemPoints& points = game.settings.Rules.Points;
   SideScore& we = game.score.We;
   SideScore& they = game.score.They;
   ResetItems(we);
   ResetItems(they);
   CountCards(game, game.piles.Our, we);
   CountCards(game, game.piles.Their, they);
-  const bool romane = s.TenCards && !s.NapoletaneRules && !s.UmbriaMarcheRules;
-  if (romane) {
-    we.CoinPoints = we.Coins;
-    they.CoinPoints = they.Coins;
-  }
-  if (s.ExtraCoinPoints || s.UmbriaMarcheRules || !s.TenCards || s.NapoletaneRules) {
-    AwardMore(we.Coins, they.Coins, we.MostCoins, they.MostCoins);
-  }
+  we.CoinPoints = we.Coins * points.PerCoin;
+  they.CoinPoints = they.Coins * points.PerCoin;
+  AwardMore(points.MostCoins, we.Coins, they.Coins, we.MostCoins, they.MostCoins);
   if (game.capture.WeSweep) we.Sweeps += 1;
   if (game.capture.TheySweep) they.Sweeps += 1;
-  AwardMore(game.piles.Our.CardCount, game.piles.Their.CardCount, we.MostCards, they.MostCards);
-  AwardMore(we.PrimieraSum, they.PrimieraSum, we.PrimieraPoint, they.PrimieraPoint);
+  AwardMore(points.MostCards, game.piles.Our.CardCount, game.piles.Their.CardCount, we.MostCards,
+            they.MostCards);
+  AwardMore(points.Primiera, we.PrimieraSum, they.PrimieraSum, we.PrimieraPoint,
+            they.PrimieraPoint);
   for (SideScore* side : {&we, &they}) {
     side->Total = side->PrimieraPoint + side->MostCards + side->MostCoins + side->CoinPoints +
-                  side->Settebello + side->KingOfCoins + side->Sweeps;
+                  side->Settebello + side->KingOfCoins + SweepPoints(game, *side);
   }
 }
 
+int SweepPoints(const Game& game, const SideScore& score) {
+  return score.Sweeps * game.settings.Rules.Points.PerSweep;
+}
+
 int HistoryRowsPerPage(const Game& game) {
-  if (game.settings.ExtraCoinPoints) return 3;
-  if (game.settings.UmbriaMarcheRules) return 4;
-  return 5;
+  return game.settings.Rules.HistoryRows;
 }
 
 void RecordHandScore(Game& game) {
@@ -110,8 +108,7 @@ void RecordHandScore(Game& game) {
 }
 
 void SetMatchTarget(Game& game) {
-  const Settings& s = game.settings;
-  game.match.MatchTarget = (s.TenCards && !s.NapoletaneRules && !s.UmbriaMarcheRules) ? 40 : 20;
+  game.match.MatchTarget = game.settings.Rules.MatchTarget;
 }
 
 }  // namespace verlano

@@ -12,7 +12,7 @@ struct Game;
 
 struct SideScore {
   int Total = 0;
-  int Sweeps = 0;  // the one item that accumulates during a hand
+  int Sweeps = 0;  // sweeps made, the one item that accumulates during a hand
   int PrimieraPoint = 0;
   int PrimieraSum = 0;
   int Settebello = 0;
@@ -46,5 +46,8 @@ void SetMatchTarget(Game& game);
 
 // Score-page rows before the history restarts: 3, 4 or 5 by variant.
 int HistoryRowsPerPage(const Game& game);
+
+// What a side's sweeps so far are worth in the variant played.
+int SweepPoints(const Game& game, const SideScore& score);
 
 }  // namespace verlano

@@ -88,14 +88,8 @@ void ApplyOptions(const Options& options, Settings& s, Layout& layout) {
   s.FullScreen = true;
   s.DeckName = DeckNameOf(options.deck);
   s.ScreenModeName = "800x600";
-  s.TenCards = options.variant != Variant::Nine;
-  s.NapoletaneRules = options.variant == Variant::Napoletane;
-  s.UmbriaMarcheRules = options.variant == Variant::UmbriaMarche;
-  // Only "10 cards Romane" offers the extra points; a tick left from it counts nowhere else.
-  if (options.extraCoinPoints && options.variant == Variant::Romane) s.ExtraCoinPoints = true;
+  s.Rules = RulesFor(options.variant, options.extraCoinPoints);
   if (options.slowAnimation) s.SlowAnimation = true;
-  s.DealPacketSize = s.TenCards ? 5 : 3;
-  s.CardsPerHand = s.TenCards ? 10 : 9;
   SetUpLayout(s, layout);
   // The dialog always has a deck chosen, so the screen is always 800x600.
   s.ScreenWidth = 800;

@@ -1,14 +1,16 @@
 #pragma once
 // The settings of one run, as the options dialog chooses them, and the screen
 // layout constants derived from them. The dialog fills `Options`; `ApplyOptions`
-// turns them into `Settings` and `Layout`, which the rest of the game only reads.
+// turns them into `Settings` (with the chosen variant's record) and `Layout`,
+// which the rest of the game only reads.
 
 #include <string>
+
+#include "rules/variant_rules.h"
 
 namespace verlano {
 
 enum class DeckChoice { Trevigiano, Royal, Trentino };
-enum class Variant { Nine, Romane, Napoletane, UmbriaMarche };
 
 // What the options dialog hands over when play is pressed.
 struct Options {
@@ -27,13 +29,8 @@ struct Settings {
   int ScreenHeight = 600;
   bool UseVideoMemory = false;
   bool FullScreen = true;
-  bool TenCards = false;
-  bool NapoletaneRules = false;
-  bool UmbriaMarcheRules = false;
-  bool ExtraCoinPoints = false;
   bool SlowAnimation = false;
-  int CardsPerHand = 9;
-  int DealPacketSize = 3;
+  VariantRules Rules = RulesFor(Variant::Nine, false);
 };
 
 // Positions in pixels of the 800x600 screen and flight lengths in frames.

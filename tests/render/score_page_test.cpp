@@ -39,7 +39,6 @@ void SetUpHand(Game& game) {
 
 struct PageCase {
   Options options;
-  int page;
   int lineY;
   std::vector<std::string> items;  // rows 1.., at x 213 and y 94 + 31 per row
   int newestHistoryY;              // the hand before lies one row lower
@@ -51,8 +50,8 @@ TEST_P(ScorePageRowsTest, RowsOfTheVariantsPage) {
   const PageCase& c = GetParam();
   Game game(c.options, 1);
   SetUpHand(game);
-  EXPECT_EQ(ScorePageNumber(game.settings), c.page);
-  EXPECT_EQ(ScorePageLineY(game.layout, c.page), c.lineY);
+  EXPECT_EQ(ScorePageLineY(game.layout, static_cast<int>(game.settings.Rules.ScoreRows.size())),
+            c.lineY);
 
   std::vector<TextRow> expected{{0, 213, 94, "  We  )    They   "}};
   int r = 1;
@@ -61,7 +60,7 @@ TEST_P(ScorePageRowsTest, RowsOfTheVariantsPage) {
   expected.push_back({r + 1, 233, c.newestHistoryY, "      5   12"});
   expected.push_back({9, 233, 438, "      8   13"});
   expected.push_back({10, 213, 469, ""});
-  EXPECT_EQ(ScorePageRows(game, c.page), expected);
+  EXPECT_EQ(ScorePageRows(game), expected);
 }
 
 const std::vector<std::string> kItems1 = {"Cards:24   16", "Coins: 6    4", "7coin: 1    0",
@@ -69,17 +68,15 @@ const std::vector<std::string> kItems1 = {"Cards:24   16", "Coins: 6    4", "7co
 
 INSTANTIATE_TEST_SUITE_P(
     Variants, ScorePageRowsTest,
-    ::testing::Values(PageCase{{.variant = Variant::Nine}, 1, 273, kItems1, 280},
-                      PageCase{{.variant = Variant::Romane}, 1, 273, kItems1, 280},
-                      PageCase{{.variant = Variant::Napoletane}, 1, 273, kItems1, 280},
+    ::testing::Values(PageCase{{.variant = Variant::Nine}, 273, kItems1, 280},
+                      PageCase{{.variant = Variant::Romane}, 273, kItems1, 280},
+                      PageCase{{.variant = Variant::Napoletane}, 273, kItems1, 280},
                       PageCase{{.variant = Variant::Romane, .extraCoinPoints = true},
-                               2,
                                335,
                                {"Cards:24   16", "Coins: 6    4", "MoreC: 1    0", "7coin: 1    0",
                                 "Kcoin: 0    1", "Prime:78    0", "Kevro: 2    0"},
                                342},
                       PageCase{{.variant = Variant::UmbriaMarche},
-                               3,
                                304,
                                {"Cards:24   16", "Coins: 6    4", "7coin: 1    0", "Kcoin: 0    1",
                                 "Prime:78    0", "Kevro: 2    0"},
@@ -89,12 +86,12 @@ TEST(ScorePageRows, ValuesAlignRightAndWideOnesRunLonger) {
   Game game(Options{}, 1);
   game.piles.Our.CardCount = 5;
   game.piles.Their.CardCount = 12;
-  EXPECT_EQ(ScorePageRows(game, 1)[1].Text, "Cards: 5   12");
+  EXPECT_EQ(ScorePageRows(game)[1].Text, "Cards: 5   12");
   game.piles.Our.CardCount = 123;
   game.piles.Their.CardCount = 123456;
-  EXPECT_EQ(ScorePageRows(game, 1)[1].Text, "Cards:123123456");
+  EXPECT_EQ(ScorePageRows(game)[1].Text, "Cards:123123456");
   game.match.MatchResultText = "We Won!";
-  EXPECT_EQ(ScorePageRows(game, 1).back().Text, "We Won!");
+  EXPECT_EQ(ScorePageRows(game).back().Text, "We Won!");
 }
 
 TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {
@@ -102,13 +99,13 @@ TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {
   // A full page in the nine-card game: five hands, the oldest at row 10.
   game.match.HistoryCount = 5;
   for (int k = 0; k < 12; ++k) game.match.OurHistory[static_cast<std::size_t>(k)] = k;
-  std::vector<TextRow> rows = ScorePageRows(game, 1);
+  std::vector<TextRow> rows = ScorePageRows(game);
   ASSERT_EQ(rows.size(), 13u);
   EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      0    0"}));
   EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "      4    0"}));
   // A history longer than the page shows its newest hands and no more rows.
   game.match.HistoryCount = 12;
-  rows = ScorePageRows(game, 1);
+  rows = ScorePageRows(game);
   ASSERT_EQ(rows.size(), 13u);
   EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      7    0"}));
   EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "     11    0"}));

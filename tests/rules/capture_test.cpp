@@ -43,7 +43,7 @@ class CaptureTest : public ::testing::Test {
     EXPECT_EQ(g.turn.GameState, state);
   }
 
-  void MakeLastPlay() { piles.CardsPlayed = 4 * g.settings.CardsPerHand; }
+  void MakeLastPlay() { piles.CardsPlayed = 4 * g.settings.Rules.CardsPerHand; }
 
   // Table positions marked to go with the played card, the played card excluded.
   std::vector<int> MarkedPositions() const {

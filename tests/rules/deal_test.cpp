@@ -262,7 +262,7 @@ std::vector<int> DealHands(Game& game, int leader) {
   game.turn.CurrentSeat = leader;
   BuildDealOrder(game);
   std::vector<int> seats;
-  for (int c = 0; c < 4 * game.settings.CardsPerHand; ++c) seats.push_back(DealAndLand(game));
+  for (int c = 0; c < 4 * game.settings.Rules.CardsPerHand; ++c) seats.push_back(DealAndLand(game));
   return seats;
 }
 

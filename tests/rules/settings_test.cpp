@@ -1,5 +1,5 @@
 // The settings a run starts with and the layout constants derived from them:
-// the variant flags every rule reads, the flight lengths, and the design
+// the variant's record every rule reads, the flight lengths, and the design
 // constants scaled from 1024x768 with ties rounded to even.
 
 #include "rules/settings.h"
@@ -26,12 +26,10 @@ TEST(SettingsTest, PlayWithoutTouchingAnythingGivesTheDefaults) {
   const Applied a = Apply(Options{});
   EXPECT_EQ(a.settings.DeckName, "Trevigiano");
   EXPECT_EQ(a.layout.CardWidth, 92);
-  EXPECT_FALSE(a.settings.TenCards);
-  EXPECT_FALSE(a.settings.NapoletaneRules);
-  EXPECT_FALSE(a.settings.UmbriaMarcheRules);
-  EXPECT_EQ(a.settings.CardsPerHand, 9);
-  EXPECT_EQ(a.settings.DealPacketSize, 3);
-  EXPECT_FALSE(a.settings.ExtraCoinPoints);
+  EXPECT_EQ(a.settings.Rules.Choice, Variant::Nine);
+  EXPECT_FALSE(a.settings.Rules.ExtraCoinPoints);
+  EXPECT_EQ(a.settings.Rules.CardsPerHand, 9);
+  EXPECT_EQ(a.settings.Rules.DealPacketSize, 3);
   EXPECT_FALSE(a.settings.SlowAnimation);
   EXPECT_TRUE(a.settings.FullScreen);
   EXPECT_FALSE(a.settings.UseVideoMemory);
@@ -41,40 +39,34 @@ TEST(SettingsTest, PlayWithoutTouchingAnythingGivesTheDefaults) {
   EXPECT_EQ(a.settings.ArchiveName, "res077.pak");
 }
 
-struct VariantFlags {
+struct VariantShape {
   Variant variant;
-  bool tenCards, napoletane, umbriaMarche;
   int cardsPerHand, packetSize;
 };
 
-class VariantSettingsTest : public ::testing::TestWithParam<VariantFlags> {};
+class VariantSettingsTest : public ::testing::TestWithParam<VariantShape> {};
 
-TEST_P(VariantSettingsTest, SetsItsFlagsHandSizeAndPacket) {
-  const VariantFlags& want = GetParam();
+TEST_P(VariantSettingsTest, StoresItsRecordHandSizeAndPacket) {
+  const VariantShape& want = GetParam();
   const Applied a = Apply(test::VariantOptions(want.variant));
-  EXPECT_EQ(a.settings.TenCards, want.tenCards);
-  EXPECT_EQ(a.settings.NapoletaneRules, want.napoletane);
-  EXPECT_EQ(a.settings.UmbriaMarcheRules, want.umbriaMarche);
-  EXPECT_FALSE(a.settings.ExtraCoinPoints);
-  EXPECT_EQ(a.settings.CardsPerHand, want.cardsPerHand);
-  EXPECT_EQ(a.settings.DealPacketSize, want.packetSize);
+  EXPECT_EQ(a.settings.Rules.Choice, want.variant);
+  EXPECT_FALSE(a.settings.Rules.ExtraCoinPoints);
+  EXPECT_EQ(a.settings.Rules.CardsPerHand, want.cardsPerHand);
+  EXPECT_EQ(a.settings.Rules.DealPacketSize, want.packetSize);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllVariants, VariantSettingsTest,
-    ::testing::Values(VariantFlags{Variant::Nine, false, false, false, 9, 3},
-                      VariantFlags{Variant::Romane, true, false, false, 10, 5},
-                      VariantFlags{Variant::Napoletane, true, true, false, 10, 5},
-                      VariantFlags{Variant::UmbriaMarche, true, false, true, 10, 5}));
+INSTANTIATE_TEST_SUITE_P(AllVariants, VariantSettingsTest,
+                         ::testing::Values(VariantShape{Variant::Nine, 9, 3},
+                                           VariantShape{Variant::Romane, 10, 5},
+                                           VariantShape{Variant::Napoletane, 10, 5},
+                                           VariantShape{Variant::UmbriaMarche, 10, 5}));
 
-TEST(SettingsTest, RomaneWithExtraPointsKeepsTheOtherRuleFlagsOff) {
+TEST(SettingsTest, RomaneWithExtraPointsStoresItsOwnRecord) {
   const Applied a = Apply(test::VariantOptions(Variant::Romane, true));
-  EXPECT_TRUE(a.settings.TenCards);
-  EXPECT_TRUE(a.settings.ExtraCoinPoints);
-  EXPECT_FALSE(a.settings.NapoletaneRules);
-  EXPECT_FALSE(a.settings.UmbriaMarcheRules);
-  EXPECT_EQ(a.settings.CardsPerHand, 10);
-  EXPECT_EQ(a.settings.DealPacketSize, 5);
+  EXPECT_EQ(a.settings.Rules.Choice, Variant::Romane);
+  EXPECT_TRUE(a.settings.Rules.ExtraCoinPoints);
+  EXPECT_EQ(a.settings.Rules.CardsPerHand, 10);
+  EXPECT_EQ(a.settings.Rules.DealPacketSize, 5);
 }
 
 // The extra points belong to "10 cards Romane" alone: a tick left over from it
@@ -82,7 +74,8 @@ TEST(SettingsTest, RomaneWithExtraPointsKeepsTheOtherRuleFlagsOff) {
 TEST(SettingsTest, ExtraPointsTickedUnderAnotherVariantStayOff) {
   for (Variant variant : {Variant::Nine, Variant::Napoletane, Variant::UmbriaMarche}) {
     const Applied a = Apply(test::VariantOptions(variant, true));
-    EXPECT_FALSE(a.settings.ExtraCoinPoints) << static_cast<int>(variant);
+    EXPECT_EQ(a.settings.Rules.Choice, variant);
+    EXPECT_FALSE(a.settings.Rules.ExtraCoinPoints) << static_cast<int>(variant);
   }
 }
 

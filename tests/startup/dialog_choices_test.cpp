@@ -64,9 +64,9 @@ TEST(DialogChoices, PlayWithNothingTouchedGivesTheDefaultSettings) {
   ApplyOptions(OptionsFromDialog(DialogState{}), settings, layout);
   EXPECT_EQ(settings.DeckName, "Trevigiano");
   EXPECT_EQ(layout.CardWidth, 92);
-  EXPECT_FALSE(settings.TenCards);
-  EXPECT_EQ(settings.CardsPerHand, 9);
-  EXPECT_FALSE(settings.ExtraCoinPoints);
+  EXPECT_EQ(settings.Rules.Choice, Variant::Nine);
+  EXPECT_EQ(settings.Rules.CardsPerHand, 9);
+  EXPECT_FALSE(settings.Rules.ExtraCoinPoints);
   EXPECT_FALSE(settings.SlowAnimation);
 }
 

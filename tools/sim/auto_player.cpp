@@ -134,7 +134,7 @@ bool AutoPlayer::Prepare(Game& game, HeadlessPlatform& platform) {
 
 bool AutoPlayer::PlanPlay(Game& game, HeadlessPlatform& platform) {
   if (sortKey_ && handNumber_ % 2 == 0 && lastSortedHand_ != handNumber_ &&
-      game.piles.HandCount[0] == game.settings.CardsPerHand) {
+      game.piles.HandCount[0] == game.settings.Rules.CardsPerHand) {
     lastSortedHand_ = handNumber_;
     platform.SetKey(19, true);
     released_ = false;

@@ -76,13 +76,6 @@ std::string CheckCounts(const Game& game) {
   return "";
 }
 
-int MostPoints(const Settings& s) {
-  // Primiera, most cards, most coins, the seven and the king of coins, plus
-  // one point a coin where coins are counted one by one.
-  const bool romane = s.TenCards && !s.NapoletaneRules && !s.UmbriaMarcheRules;
-  return 5 + (romane ? 10 : 0);
-}
-
 }  // namespace
 
 std::string CheckFrame(const Game& game) {
@@ -124,7 +117,7 @@ std::string CheckHandEnd(const Game& game) {
     for (int i = 0; i < side->CardCount; ++i) census.Count(side->Cards[i], "a side's card list");
   }
   if (std::string problem = census.Result(); !problem.empty()) return problem;
-  const int most = MostPoints(game.settings);
+  const int most = game.settings.Rules.MostHandPoints;
   const struct {
     const SideScore& score;
     const SidePiles& piles;
@@ -132,10 +125,11 @@ std::string CheckHandEnd(const Game& game) {
   } sides[] = {{game.score.We, p.Our, "WE"}, {game.score.They, p.Their, "THEY"}};
   for (const auto& side : sides) {
     const SideScore& s = side.score;
+    const int sweeps = SweepPoints(game, s);
     const int items = s.PrimieraPoint + s.MostCards + s.MostCoins + s.CoinPoints + s.Settebello +
-                      s.KingOfCoins + s.Sweeps;
+                      s.KingOfCoins + sweeps;
     if (s.Total != items) return std::string(side.name) + "'s total is not the sum of its items";
-    if (s.Total - s.Sweeps < 0 || s.Total - s.Sweeps > most) {
+    if (s.Total - sweeps < 0 || s.Total - sweeps > most) {
       return std::string(side.name) + "'s hand total " + std::to_string(s.Total) +
              " is outside the variant's points plus its sweeps";
     }
