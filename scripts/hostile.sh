@@ -35,6 +35,8 @@ counted() {  # FUNCTION ARGS...
   failures=$((failures + $(grep -c '^FAIL:' "$log")))
 }
 counted hostile_tools "$bin"
+start_x || { echo "hostile: no X server"; exit 1; }
 counted hostile_archives "$bin"
+stop_x
 echo "hostile: cases $cases failed $failures"
 [ "$failures" = 0 ]

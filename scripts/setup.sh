@@ -14,6 +14,8 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils adwaita-icon-theme librsvg2-common
   desktop-file-utils appstream
   time
+  # python3: scripts/hostile/archives.sh patches damaged archives with it
+  python3
 )
 
 missing=()

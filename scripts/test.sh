@@ -11,8 +11,11 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# The archive fuzz targets and a short soak of whole matches (in this build,
-# so no other build is made) run first, so that the test summary closes the output.
+# The archive fuzz targets, a short soak of whole matches (in this build, so no
+# other build is made) and the hostile environments (on a Release build, where
+# a memory limit binds as it does for a player) run first, so that the test
+# summary closes the output.
 bash scripts/fuzz.sh all 30 1
 SOAK_BUILD="$build" bash scripts/soak.sh 90 1
+bash scripts/hostile.sh
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
