@@ -39,7 +39,7 @@ start_x() {  # [WIDTHxHEIGHT]
   export DISPLAY=:$(head -n1 "$file")
   poll 100 xdpyinfo >/dev/null 2>&1
 }
-stop_x() { kill -9 "$xserver_pid" 2>/dev/null || true; wait "$xserver_pid" 2>/dev/null || true; }
+stop_x() { { kill -9 "$xserver_pid" && wait "$xserver_pid"; } 2>/dev/null || true; }
 
 # A fresh copy of the game and its archive: echoes its folder.
 game_copy() {  # NAME
