@@ -93,12 +93,15 @@ void ScoreEach(const Position& p, Visit&& visit) {
 
 }  // namespace
 
-ScoredMove ClassicMove(const Position& p) {
+ScoredMove ClassicMove(const Position& p, long* scored) {
   ScoredMove best;
   best.score = -100.0f;
+  long count = 0;
   ScoreEach(p, [&](const ScoredMove& m) {
+    ++count;
     if (m.score > best.score) best = m;
   });
+  if (scored != nullptr) *scored += count;
   return best;
 }
 

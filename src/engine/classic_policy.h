@@ -21,8 +21,9 @@ struct ScoredMove {
   float score = 0;  // the final score the choice is made on
 };
 
-// The classic player's choice for the seat to play (which must hold a card).
-ScoredMove ClassicMove(const Position& position);
+// The classic player's choice for the seat to play (which must hold a card);
+// `scored`, when given, is increased by the number of plays weighed.
+ScoredMove ClassicMove(const Position& position, long* scored = nullptr);
 
 // Every legal play of the seat to play with its classic score, in the
 // player's order; `out` is cleared first.

@@ -30,9 +30,9 @@ Position SampleDeal(const Position& seen, Random& rng) {
 }
 
 // Plays the hand out with the classic player; the mover's side's points minus the other's.
-int PlayOut(Position p, const Move& first, int side) {
+int PlayOut(Position p, const Move& first, int side, long& work) {
   ApplyMove(p, first);
-  while (!p.HandOver()) ApplyMove(p, ClassicMove(p).move);
+  while (!p.HandOver()) ApplyMove(p, ClassicMove(p, &work).move);
   const HandScore score = ScorePosition(p);
   const int margin = score.We.Total - score.They.Total;
   return side == 0 ? margin : -margin;
@@ -49,7 +49,7 @@ Position SeenBy(const Position& position) {
 }
 
 ExpertPlayer::ExpertPlayer(ExpertSettings settings) : settings_(settings) {
-  deals_.reserve(static_cast<std::size_t>(settings_.samples));
+  totals_.reserve(static_cast<std::size_t>(settings_.maxCandidates));
 }
 
 Move ExpertPlayer::Choose(const Position& position, std::uint64_t seed) {
@@ -62,19 +62,18 @@ Move ExpertPlayer::Choose(const Position& position, std::uint64_t seed) {
       std::min(candidates_.size(), static_cast<std::size_t>(settings_.maxCandidates));
   if (tried == 1) return candidates_.front().move;
   Random rng(seed);
-  deals_.clear();
-  for (int s = 0; s < settings_.samples; ++s) deals_.push_back(SampleDeal(seen, rng));
   const int side = SideOf(seen.toPlay);
-  long best = 0;
-  std::size_t bestIndex = 0;
-  for (std::size_t c = 0; c < tried; ++c) {
-    long total = 0;
-    for (const Position& deal : deals_) total += PlayOut(deal, candidates_[c].move, side);
-    if (c == 0 || total > best) {
-      best = total;
-      bestIndex = c;
-    }
+  totals_.assign(tried, 0);
+  long work = 0;
+  for (int s = 0; s < settings_.samples; ++s) {
+    const Position deal = SampleDeal(seen, rng);
+    for (std::size_t c = 0; c < tried; ++c)
+      totals_[c] += PlayOut(deal, candidates_[c].move, side, work);
+    if (s + 1 >= settings_.minSamples && work > settings_.workBudget) break;
   }
+  // The first best: on equal totals the classic player's preference stands.
+  const auto bestIndex =
+      static_cast<std::size_t>(std::max_element(totals_.begin(), totals_.end()) - totals_.begin());
   return candidates_[bestIndex].move;
 }
 

@@ -17,8 +17,13 @@
 namespace verlano::engine {
 
 struct ExpertSettings {
-  int samples = 48;        // deals of the unseen cards per decision
+  int samples = 48;        // deals of the unseen cards per decision, at most
   int maxCandidates = 12;  // plays tried, the classic player's best first
+  // Plays the playouts may weigh before the decision stops dealing (after at
+  // least `minSamples` deals): a table of many small cards makes every playout
+  // dearer, and this keeps such a decision within its time.
+  long workBudget = 400000;
+  int minSamples = 8;
 };
 
 class ExpertPlayer {
@@ -32,7 +37,7 @@ class ExpertPlayer {
  private:
   ExpertSettings settings_;
   std::vector<ScoredMove> candidates_;
-  std::vector<Position> deals_;
+  std::vector<long> totals_;
 };
 
 // The position as the seat to play sees it: the other seats' hands emptied of

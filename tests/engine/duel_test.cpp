@@ -18,7 +18,7 @@ TEST(Duel, SameSeedSameResultOnAnyNumberOfThreads) {
   config.variantName = "romane";
   const Game game(Options{.variant = Variant::Romane}, 0);
   config.rules = engine::RulesFromSettings(game.settings);
-  config.matches = 40;
+  config.matches = 10;
   config.seed = 9;
   config.them = engine::Level::Expert;
   config.expert = engine::ExpertSettings{.samples = 2, .maxCandidates = 3};
