@@ -2,6 +2,8 @@
 //   verlano-sim choose   which card and capture the computer player picks
 //   verlano-sim score    the hand score of two sides' taken cards
 //   verlano-sim play     whole matches through the game's frame loop
+//   verlano-sim duel     whole matches on the compact engine, classic or expert
+//   verlano-sim agree    the engine checked against the game's own rules code
 // choose and score answer one line per input line; an empty input line gives
 // an empty output line. Exits 1 when any line was malformed, 2 on a bad
 // command line; play exits 2 when a check breaks.
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "sim/answers.h"
+#include "sim/engine_commands.h"
 #include "sim/play_arguments.h"
 #include "startup/program_args.h"
 
@@ -26,7 +29,10 @@ constexpr verlano::ProgramHelp kHelp{
     "verlano-sim",
     "verlano-sim choose|score < lines\n"
     "       verlano-sim play --variant V --matches N --seed S [--slow] [--deck D]\n"
-    "                        [--trace] [--quiet] [--sort-key] [--every-frame]",
+    "                        [--trace] [--quiet] [--sort-key] [--every-frame]\n"
+    "       verlano-sim duel --variant V --matches N --seed S --us LEVEL --them LEVEL\n"
+    "                        [--samples K] [--threads T]\n"
+    "       verlano-sim agree --positions N --seed S",
     "The game without a display: answers rules questions one position a line\n"
     "(choose, score) and plays whole matches through the game's frame loop (play)."};
 
@@ -82,6 +88,11 @@ int Run(int argc, char** argv) {
     }
   }
   if (argc >= 2 && std::string_view(argv[1]) == "play") return Play(argc, argv);
+  if (argc >= 2 && (std::string_view(argv[1]) == "duel" || std::string_view(argv[1]) == "agree")) {
+    const int status =
+        verlano::sim::RunEngineCommand({argv + 1, argv + argc}, std::cout, std::cerr);
+    return status == 2 ? Usage() : status;
+  }
   if (argc != 2) return Usage();
   return AnswerLines(argv[1]);
 }

@@ -1,0 +1,54 @@
+#include "engine/match.h"
+
+#include <chrono>
+
+#include "engine/classic_policy.h"
+#include "engine/deal_position.h"
+#include "engine/hand_score.h"
+
+namespace verlano::engine {
+
+std::uint64_t MixSeed(std::uint64_t z) {
+  z += 0x9e3779b97f4a7c15ULL;
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+  return z ^ (z >> 31);
+}
+
+MatchOutcome PlayMatch(const EngineRules& rules, std::uint64_t seed,
+                       const std::array<Level, 2>& levelBySide, const ExpertSettings& settings,
+                       std::vector<double>* decisionMs) {
+  Random rng(seed);
+  ExpertPlayer expert(settings);
+  std::uint64_t decision = MixSeed(seed);
+  MatchOutcome outcome;
+  int leader = rng.Below(kSeats);
+  while (true) {
+    Position p = DealPosition(rules, leader, rng);
+    while (!p.HandOver()) {
+      if (levelBySide[SideOf(p.toPlay)] == Level::Classic) {
+        ApplyMove(p, ClassicMove(p).move);
+        continue;
+      }
+      const auto start = std::chrono::steady_clock::now();
+      const Move move = expert.Choose(p, decision = MixSeed(decision));
+      const std::chrono::duration<double, std::milli> spent =
+          std::chrono::steady_clock::now() - start;
+      if (decisionMs != nullptr) decisionMs->push_back(spent.count());
+      ApplyMove(p, move);
+    }
+    const HandScore score = ScorePosition(p);
+    outcome.points[0] += score.We.Total;
+    outcome.points[1] += score.They.Total;
+    ++outcome.hands;
+    const auto [we, they] = outcome.points;
+    if (we > rules.matchTarget && they < we) return outcome;
+    if (they > rules.matchTarget && we < they) {
+      outcome.winnerSide = 1;
+      return outcome;
+    }
+    leader = (leader + 1) % kSeats;
+  }
+}
+
+}  // namespace verlano::engine

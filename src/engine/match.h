@@ -1,0 +1,33 @@
+#pragma once
+// A whole match on the engine: hands dealt as the game deals them (the first
+// leader at random, then the next seat each hand), each side played by the
+// classic or the expert player, until a side passes the target with more
+// points than the other (a tie above the target plays on, as in the game).
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/engine_rules.h"
+#include "engine/expert.h"
+
+namespace verlano::engine {
+
+enum class Level { Classic, Expert };
+
+struct MatchOutcome {
+  int winnerSide = 0;  // 0 WE (seats 0 and 2), 1 THEY
+  int hands = 0;
+  std::array<int, 2> points{};  // hand points summed over the match, by side
+};
+
+// `decisionMs`, when given, gets the time of each expert decision in milliseconds.
+MatchOutcome PlayMatch(const EngineRules& rules, std::uint64_t seed,
+                       const std::array<Level, 2>& levelBySide, const ExpertSettings& expert,
+                       std::vector<double>* decisionMs = nullptr);
+
+// A well-mixed 64-bit number from another (SplitMix64's finaliser): seeds of
+// neighbouring matches and decisions share nothing.
+std::uint64_t MixSeed(std::uint64_t value);
+
+}  // namespace verlano::engine

@@ -1,0 +1,69 @@
+#include "engine/position.h"
+
+namespace verlano::engine {
+
+CardSet Position::TableSet() const {
+  CardSet set = 0;
+  for (int i = 0; i < tableCount; ++i) set |= Bit(table[i]);
+  return set;
+}
+
+CardSet Position::HandSet(int seat) const {
+  CardSet set = 0;
+  for (int i = 0; i < handCount[seat]; ++i) set |= Bit(hands[seat][i]);
+  return set;
+}
+
+namespace {
+
+int TakeFromHand(Position& p, int seat, int index) {
+  auto& hand = p.hands[seat];
+  const int card = hand[index];
+  for (int i = index + 1; i < p.handCount[seat]; ++i) hand[i - 1] = hand[i];
+  --p.handCount[seat];
+  return card;
+}
+
+// Removes the taken positions (increasing) from the table, keeping the order.
+CardSet TakeFromTable(Position& p, const Move& move) {
+  CardSet taken = 0;
+  int kept = 0;
+  int next = 0;
+  for (int i = 0; i < p.tableCount; ++i) {
+    if (next < move.count && move.positions[next] == i) {
+      taken |= Bit(p.table[i]);
+      ++next;
+    } else {
+      p.table[kept++] = p.table[i];
+    }
+  }
+  p.tableCount = static_cast<std::int8_t>(kept);
+  return taken;
+}
+
+}  // namespace
+
+void ApplyMove(Position& p, const Move& move) {
+  const int seat = p.toPlay;
+  const int side = SideOf(seat);
+  const int card = TakeFromHand(p, seat, move.handIndex);
+  ++p.cardsPlayed;
+  const bool last = p.HandOver();
+  if (move.count == 0 || p.tableCount == 0) {
+    p.table[p.tableCount++] = static_cast<std::int8_t>(card);
+  } else {
+    p.taken[side] |= TakeFromTable(p, move) | Bit(card);
+    p.lastCapturer = static_cast<std::int8_t>(seat);
+    if (p.tableCount == 0 && !last) {
+      ++p.sweeps[side];
+      p.sweepCards |= Bit(card);
+    }
+  }
+  p.toPlay = static_cast<std::int8_t>((seat + 1) % kSeats);
+  if (last) {
+    p.taken[SideOf(p.lastCapturer)] |= p.TableSet();
+    p.tableCount = 0;
+  }
+}
+
+}  // namespace verlano::engine

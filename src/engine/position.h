@@ -1,0 +1,59 @@
+#pragma once
+// One hand in play as plain fixed-size data: the four hands and the table in
+// the order the game keeps them (the computer player's choices depend on it),
+// each side's taken cards, sweeps and the turn. Copying a position is a
+// memcpy of about 140 bytes, so a search copies it freely.
+
+#include <array>
+#include <cstdint>
+
+#include "engine/card_set.h"
+#include "engine/engine_rules.h"
+
+namespace verlano::engine {
+
+inline constexpr int kSeats = 4;
+inline constexpr int kMaxHand = 10;
+inline constexpr int kMaxTable = 40;
+inline constexpr int kMaxTaken = 4;  // the game takes one equal card or a set of two to four
+
+// Side 0 is WE (seats 0 and 2), side 1 THEY (seats 1 and 3).
+inline constexpr int SideOf(int seat) {
+  return seat & 1;
+}
+
+// A play: the hand position of the card and the table positions it takes
+// (none: the card is laid on the table).
+struct Move {
+  std::int8_t handIndex = 0;
+  std::int8_t count = 0;
+  std::array<std::int8_t, kMaxTaken> positions{};
+};
+
+struct Position {
+  EngineRules rules;
+  std::array<std::array<std::int8_t, kMaxHand>, kSeats> hands{};
+  std::array<std::int8_t, kSeats> handCount{};
+  std::array<std::int8_t, kMaxTable> table{};
+  std::int8_t tableCount = 0;
+  std::int8_t toPlay = 0;
+  std::int8_t lastCapturer = 0;  // the game's remainder goes to WE when nobody captured
+  std::int8_t cardsPlayed = 0;
+  std::array<std::int8_t, 2> sweeps{};
+  std::array<CardSet, 2> taken{};
+  // Cards that swept: the game lays them on the sweep marks, not on the side's
+  // pile, and its computer player does not count them as gone.
+  CardSet sweepCards = 0;
+
+  CardSet TableSet() const;
+  CardSet HandSet(int seat) const;
+  // Every card that has reached the table this hand: on it or taken.
+  CardSet PlayedSet() const { return TableSet() | taken[0] | taken[1]; }
+  bool HandOver() const { return cardsPlayed == kSeats * rules.cardsPerHand; }
+};
+
+// Plays the move of the seat to play. The last play of the hand sweeps
+// nothing and gives what is left on the table to the side that captured last.
+void ApplyMove(Position& position, const Move& move);
+
+}  // namespace verlano::engine

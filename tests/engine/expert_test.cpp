@@ -1,0 +1,74 @@
+// The expert player sees only what its seat has seen, and its playouts use
+// no heap: the sanitizers' allocation hook watches a whole playout.
+
+#include "engine/expert.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstddef>
+
+#include "engine/classic_policy.h"
+#include "engine/deal_position.h"
+#include "engine/expert.h"
+#include "rules/game.h"
+
+// The sanitizers' allocation hooks; absent (null) in a build without them.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*,
+                                                                  std::size_t),
+                                                         void (*)(const volatile void*))
+    __attribute__((weak));
+
+namespace {
+std::atomic<long> g_allocations{0};
+void CountAllocation(const volatile void*, std::size_t) {
+  ++g_allocations;
+}
+void IgnoreFree(const volatile void*) {}
+}  // namespace
+
+namespace verlano::engine {
+namespace {
+
+EngineRules NineCards() {
+  const Game game(Options{}, 0);
+  return RulesFromSettings(game.settings);
+}
+
+// Swaps one card between two other seats' hands: what the seat to play sees stays the same.
+Position SwapHidden(Position p, int first, int second) {
+  std::swap(p.hands[first][0], p.hands[second][0]);
+  return p;
+}
+
+TEST(Expert, DecisionDependsOnlyOnWhatTheSeatHasSeen) {
+  Random rng(11);
+  ExpertPlayer expert(ExpertSettings{.samples = 12, .maxCandidates = 6});
+  int differentHands = 0;
+  for (int trial = 0; trial < 40; ++trial) {
+    Position p = DealPosition(NineCards(), trial % kSeats, rng);
+    for (int plays = rng.Below(20); plays > 0; --plays) ApplyMove(p, ClassicMove(p).move);
+    const int me = p.toPlay;
+    const Position other = SwapHidden(p, (me + 1) % kSeats, (me + 2) % kSeats);
+    differentHands += other.HandSet((me + 1) % kSeats) != p.HandSet((me + 1) % kSeats);
+    const Move a = expert.Choose(p, 1000 + trial);
+    const Move b = expert.Choose(other, 1000 + trial);
+    ASSERT_EQ(a.handIndex, b.handIndex) << trial;
+    ASSERT_EQ(a.count, b.count) << trial;
+    ASSERT_EQ(a.positions, b.positions) << trial;
+  }
+  EXPECT_GT(differentHands, 30);
+}
+
+TEST(Expert, PlayoutAllocatesNothing) {
+  if (__sanitizer_install_malloc_and_free_hooks == nullptr) GTEST_SKIP() << "needs the sanitizers";
+  __sanitizer_install_malloc_and_free_hooks(CountAllocation, IgnoreFree);
+  Random rng(3);
+  Position p = DealPosition(NineCards(), 0, rng);
+  const long before = g_allocations.load();
+  while (!p.HandOver()) ApplyMove(p, ClassicMove(p).move);
+  EXPECT_EQ(g_allocations.load(), before);
+}
+
+}  // namespace
+}  // namespace verlano::engine

@@ -1,0 +1,215 @@
+#include "sim/agreement.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "ai/choose.h"
+#include "ai/enumerate.h"
+#include "ai/used_prefix.h"
+#include "engine/captures.h"
+#include "engine/classic_policy.h"
+#include "engine/deal_position.h"
+#include "engine/hand_score.h"
+#include "sim/line_fields.h"
+
+namespace verlano::sim {
+
+namespace {
+
+using engine::CardSet;
+using engine::Position;
+
+constexpr std::array<std::string_view, 5> kVariants = {"nine", "romane", "romane-extra",
+                                                       "napoletane", "umbria"};
+constexpr int kMostTableCards = 16;
+constexpr int kMostSweeps = 6;
+
+Options VariantOptions(Random& rng) {
+  return ParseVariant(kVariants[static_cast<std::size_t>(rng.Below(kVariants.size()))]);
+}
+
+int UnusedCard(Random& rng, CardSet& used) {
+  while (true) {
+    const int card = rng.Below(kCardIndexCount);
+    if (!engine::Has(engine::Facts().inPlay, card) || engine::Has(used, card)) continue;
+    used |= engine::Bit(card);
+    return card;
+  }
+}
+
+void Disagree(Agreement& result, const std::string& what) {
+  if (result.disagreed++ == 0) result.first = what;
+}
+
+void PutTableCard(Piles& piles, int card) {
+  piles.TablePile[piles.TableCount].Card = card;
+  piles.TablePile[piles.TableCount++].Present = true;
+  piles.TableCards[piles.TableCardCount++] = card;
+}
+
+std::vector<engine::Move> EngineCaptures(const Position& p, int handIndex) {
+  std::vector<engine::Move> moves;
+  engine::ForEachCapture(p, handIndex, [&](const engine::Move& m) { moves.push_back(m); });
+  return moves;
+}
+
+bool SamePositions(const engine::Move& move, std::span<const int> positions) {
+  if (move.count != std::ssize(positions)) return false;
+  for (int k = 0; k < move.count; ++k) {
+    if (move.positions[k] != positions[k]) return false;
+  }
+  return true;
+}
+
+// The capture kind and the selection check of the rules, with the card played.
+bool RulesAgree(Game& game, int card, const std::vector<engine::Move>& moves) {
+  Piles& piles = game.piles;
+  PutTableCard(piles, card);
+  const bool mustTake = FindCaptureKind(game) > 0;
+  bool selectionsHold = true;
+  for (const engine::Move& move : moves) {
+    if (move.count == 0) continue;
+    for (int k = 0; k < move.count; ++k) piles.TablePile[move.positions[k]].Chosen = true;
+    selectionsHold = selectionsHold && CheckSelection(game);
+    for (int k = 0; k < move.count; ++k) piles.TablePile[move.positions[k]].Chosen = false;
+  }
+  return selectionsHold && mustTake == (moves.front().count > 0);
+}
+
+// A position of a real hand: a deal, then some random legal plays.
+Position PlayedPosition(Random& rng, const engine::EngineRules& rules) {
+  Position p = engine::DealPosition(rules, rng.Below(engine::kSeats), rng);
+  const int plays = rng.Below(engine::kSeats * rules.cardsPerHand);
+  std::vector<engine::ScoredMove> moves;
+  for (int i = 0; i < plays; ++i) {
+    engine::ClassicScores(p, moves);
+    engine::ApplyMove(p, moves[static_cast<std::size_t>(rng.Below(std::ssize(moves)))].move);
+  }
+  return p;
+}
+
+std::string Describe(const Position& p) {
+  std::string text = "seat " + std::to_string(p.toPlay) + " hand";
+  for (int i = 0; i < p.handCount[p.toPlay]; ++i)
+    text += " " + std::to_string(p.hands[p.toPlay][i]);
+  text += " table";
+  for (int i = 0; i < p.tableCount; ++i) text += " " + std::to_string(p.table[i]);
+  return text;
+}
+
+}  // namespace
+
+void LoadIntoGame(const Position& p, Game& game) {
+  Piles& piles = game.piles;
+  for (int seat = 0; seat < engine::kSeats; ++seat) {
+    piles.HandCount[seat] = p.handCount[seat];
+    for (int i = 0; i < p.handCount[seat]; ++i) piles.HandCards[seat][i] = p.hands[seat][i];
+  }
+  for (int i = 0; i < p.tableCount; ++i) PutTableCard(piles, p.table[i]);
+  for (SidePiles* side : {&piles.Our, &piles.Their}) {
+    const CardSet taken = p.taken[side == &piles.Our ? 0 : 1];
+    for (CardSet rest = taken; rest != 0; rest &= rest - 1) {
+      const int card = engine::Lowest(rest);
+      side->Cards[side->CardCount++] = card;
+      if (engine::Has(p.sweepCards, card)) continue;
+      side->Pile[side->PileCount].Card = card;
+      side->Pile[side->PileCount++].Present = true;
+    }
+  }
+  const CardSet played = p.PlayedSet();
+  for (CardSet rest = played; rest != 0; rest &= rest - 1) {
+    NoteCardPlayed(game.memory, game.cards, engine::Lowest(rest));
+  }
+  game.score.We.Sweeps = p.sweeps[0];
+  game.score.They.Sweeps = p.sweeps[1];
+  piles.CardsPlayed = p.cardsPlayed;
+  game.capture.LastCapturer = p.lastCapturer;
+  game.turn.CurrentSeat = p.toPlay;
+}
+
+Agreement CheckCaptures(std::uint64_t seed, long positions) {
+  Random rng(seed);
+  Agreement result;
+  for (; result.checked < positions; ++result.checked) {
+    Game game(VariantOptions(rng), seed);
+    Position p;
+    CardSet used = 0;
+    p.handCount[0] = 1;
+    p.hands[0][0] = static_cast<std::int8_t>(UnusedCard(rng, used));
+    p.tableCount = static_cast<std::int8_t>(rng.Below(kMostTableCards + 1));
+    for (int i = 0; i < p.tableCount; ++i) {
+      p.table[i] = static_cast<std::int8_t>(UnusedCard(rng, used));
+      PutTableCard(game.piles, p.table[i]);
+    }
+    const std::vector<engine::Move> moves = EngineCaptures(p, 0);
+    HandAnalysis analysis;
+    EnumerateCaptures(game, analysis, p.hands[0][0],
+                      UsedPrefix(game.piles.TablePile, game.piles.TableCount));
+    bool same = moves.size() == analysis.Options.size();
+    for (std::size_t i = 0; same && i < moves.size(); ++i) {
+      const CaptureOption& option = analysis.Options[i];
+      same = SamePositions(moves[i], std::span<const int>(option.Positions).first(option.Count));
+    }
+    if (!same || !RulesAgree(game, p.hands[0][0], moves)) Disagree(result, Describe(p));
+  }
+  return result;
+}
+
+Agreement CheckScores(std::uint64_t seed, long positions) {
+  Random rng(seed);
+  Agreement result;
+  for (; result.checked < positions; ++result.checked) {
+    Game game(VariantOptions(rng), seed);
+    const engine::EngineRules rules = engine::RulesFromSettings(game.settings);
+    std::array<CardSet, 2> taken{};
+    // Each card goes to WE, to THEY or stays out, with a random lean per position.
+    const double weShare = rng.Rnd();
+    const double outShare = rng.Rnd() * 0.5;
+    for (CardSet rest = engine::Facts().inPlay; rest != 0; rest &= rest - 1) {
+      const int card = engine::Lowest(rest);
+      if (rng.Rnd() < outShare) continue;
+      SidePiles& side = rng.Rnd() < weShare ? game.piles.Our : game.piles.Their;
+      side.Cards[side.CardCount++] = card;
+      taken[&side == &game.piles.Our ? 0 : 1] |= engine::Bit(card);
+    }
+    game.score.We.Sweeps = rng.Below(kMostSweeps);
+    game.score.They.Sweeps = rng.Below(kMostSweeps);
+    const HandScore mine =
+        engine::ScoreSides(rules, taken[0], taken[1], game.score.We.Sweeps, game.score.They.Sweeps);
+    ScoreHand(game);
+    for (const auto& [a, b] : {std::pair{mine.We, game.score.We}, {mine.They, game.score.They}}) {
+      const bool same = a.Total == b.Total && a.Sweeps == b.Sweeps &&
+                        a.PrimieraPoint == b.PrimieraPoint && a.PrimieraSum == b.PrimieraSum &&
+                        a.Settebello == b.Settebello && a.KingOfCoins == b.KingOfCoins &&
+                        a.MostCoins == b.MostCoins && a.Coins == b.Coins &&
+                        a.CoinPoints == b.CoinPoints && a.MostCards == b.MostCards;
+      if (!same) {
+        Disagree(result, "score of position " + std::to_string(result.checked));
+        break;
+      }
+    }
+  }
+  return result;
+}
+
+Agreement CheckClassic(std::uint64_t seed, long positions) {
+  Random rng(seed);
+  Agreement result;
+  for (; result.checked < positions; ++result.checked) {
+    Game game(VariantOptions(rng), seed);
+    const Position p = PlayedPosition(rng, engine::RulesFromSettings(game.settings));
+    LoadIntoGame(p, game);
+    const ComputerPlay theirs = ChooseComputerCard(game, p.toPlay);
+    const engine::ScoredMove mine = engine::ClassicMove(p);
+    const CaptureChoice& c = theirs.Capture;
+    const bool same = theirs.HandPosition == mine.move.handIndex &&
+                      SamePositions(mine.move, std::span<const int>(c.Positions).first(c.Count)) &&
+                      c.Safe == mine.safe && c.Premium == mine.premium &&
+                      c.PrimieraSum == mine.primieraSum && c.Score == mine.score;
+    if (!same) Disagree(result, Describe(p));
+  }
+  return result;
+}
+
+}  // namespace verlano::sim
