@@ -5,16 +5,16 @@
 namespace verlano::engine {
 
 EngineRules RulesFromSettings(const Settings& s) {
-  const bool romane = s.TenCards && !s.NapoletaneRules && !s.UmbriaMarcheRules;
+  const VariantRules& variant = s.Rules;
   EngineRules rules;
-  rules.cardsPerHand = s.CardsPerHand;
-  rules.packetSize = s.DealPacketSize;
-  rules.tableDeal = !s.TenCards;
-  rules.coinPoints = romane;
-  rules.mostCoins = s.ExtraCoinPoints || s.UmbriaMarcheRules || !s.TenCards || s.NapoletaneRules;
-  rules.kingOfCoins = s.ExtraCoinPoints || s.UmbriaMarcheRules;
-  rules.coinsWeighMore = s.TenCards && !s.NapoletaneRules;
-  rules.matchTarget = romane ? 40 : 20;
+  rules.cardsPerHand = variant.CardsPerHand;
+  rules.packetSize = variant.DealPacketSize;
+  rules.tableDeal = variant.TableCardsAtDeal > 0;
+  rules.coinPoints = variant.Points.PerCoin > 0;
+  rules.mostCoins = variant.Points.MostCoins > 0;
+  rules.kingOfCoins = variant.Points.KingOfCoins > 0;
+  rules.coinsWeighMore = variant.CoinKeepBonus > 0;
+  rules.matchTarget = variant.MatchTarget;
   return rules;
 }
 
