@@ -4,6 +4,7 @@
 
 #include "ai/choose.h"
 #include "game/capture_flights.h"
+#include "game/computer_turn.h"
 #include "game/hand_sort.h"
 #include "game/human_turn.h"
 #include "game/landings.h"
@@ -86,7 +87,7 @@ void PassTurn(Game& game) {
     return;
   }
   const int seat = turn.CurrentSeat;
-  const ComputerPlay play = ChooseComputerCard(game, seat);
+  const ComputerPlay play = ChooseForSeat(game, seat);
   game.capture.Choice = play.Capture;
   turn.AIPlaySlot = SlotOfNthCard(game, play.HandPosition, seat);
   CardSprite& card = game.piles.Hand[seat][turn.AIPlaySlot];

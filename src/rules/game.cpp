@@ -9,7 +9,7 @@ SilentSound g_silence;  // stateless, so one instance serves every silent game
 }  // namespace
 
 Game::Game(const Options& options, std::uint64_t seed, SoundOut* soundOut)
-    : rng(seed), sound(soundOut != nullptr ? soundOut : &g_silence) {
+    : rng(seed), searchSeed(seed), sound(soundOut != nullptr ? soundOut : &g_silence) {
   ApplyOptions(options, settings, layout);
   BuildCardNames(cards);
 }

@@ -36,6 +36,9 @@ struct Game {
   MatchState match;
   TurnState turn;
   Random rng;
+  // The expert player's searches draw their seeds from here, not from `rng`,
+  // so the deal's random sequence is the same whoever plays.
+  std::uint64_t searchSeed;
   SoundOut* sound;
 
   double Rnd() { return rng.Rnd(); }

@@ -90,6 +90,8 @@ void ApplyOptions(const Options& options, Settings& s, Layout& layout) {
   s.ScreenModeName = "800x600";
   s.Rules = RulesFor(options.variant, options.extraCoinPoints);
   if (options.slowAnimation) s.SlowAnimation = true;
+  s.OpponentsLevel = options.opponents;
+  s.PartnerLevel = options.partner;
   SetUpLayout(s, layout);
   // The dialog always has a deck chosen, so the screen is always 800x600.
   s.ScreenWidth = 800;

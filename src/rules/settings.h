@@ -12,12 +12,18 @@ namespace verlano {
 
 enum class DeckChoice { Trevigiano, Royal, Trentino };
 
+// Who plays a computer seat: the classic player, one play ahead with its table
+// of weights, or the expert, which searches sampled deals of the unseen cards.
+enum class PlayerLevel { Classic, Expert };
+
 // What the options dialog hands over when play is pressed.
 struct Options {
   DeckChoice deck = DeckChoice::Trevigiano;
   Variant variant = Variant::Nine;
-  bool extraCoinPoints = false;  // "Punti per piu Dinari e Rebello"
-  bool slowAnimation = false;    // "Slow animation"
+  bool extraCoinPoints = false;                  // "Punti per piu Dinari e Rebello"
+  bool slowAnimation = false;                    // "Slow animation"
+  PlayerLevel opponents = PlayerLevel::Classic;  // seats 1 and 3
+  PlayerLevel partner = PlayerLevel::Classic;    // seat 2
 };
 
 struct Settings {
@@ -30,6 +36,8 @@ struct Settings {
   bool UseVideoMemory = false;
   bool FullScreen = true;
   bool SlowAnimation = false;
+  PlayerLevel OpponentsLevel = PlayerLevel::Classic;
+  PlayerLevel PartnerLevel = PlayerLevel::Classic;
   VariantRules Rules = RulesFor(Variant::Nine, false);
 };
 

@@ -15,6 +15,8 @@ Options OptionsFromDialog(const DialogState& state) {
   options.variant = kVariantOptions[variantRow].variant;
   options.extraCoinPoints = state.extraPointsTicked && ExtraPointsAllowed(variantRow);
   options.slowAnimation = state.slowTicked;
+  options.opponents = state.opponentsRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
+  options.partner = state.partnerRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
   return options;
 }
 

@@ -53,6 +53,11 @@ inline constexpr std::string_view kExtraPointsNote =
     "Village variant with extra points for the King of Coins and the most of Coins (for a total "
     "of 15 points).";
 inline constexpr std::string_view kSlowCaption = "Slow animation";
+
+// The computer players' levels, in the order the dialog shows them.
+inline constexpr std::array<std::string_view, 2> kLevelCaptions = {"Classic", "Expert"};
+inline constexpr std::string_view kOpponentsCaption = "Opponents:";
+inline constexpr std::string_view kPartnerCaption = "Partner:";
 inline constexpr std::string_view kSlowNote = "Click for slower and finer card animation.";
 
 // What the dialog's controls hold: the row of the chosen deck and variant in
@@ -62,6 +67,8 @@ struct DialogState {
   std::size_t variantRow = 0;
   bool extraPointsTicked = false;
   bool slowTicked = false;
+  std::size_t opponentsRow = 0;  // in kLevelCaptions
+  std::size_t partnerRow = 0;
 };
 
 // The extra coin points belong to the Romane variant only.

@@ -52,6 +52,18 @@ GtkWidget* AddCheck(GtkWidget* box, std::string_view caption, int indent) {
   return check;
 }
 
+// "Opponents:  (o) Classic  ( ) Expert" on one line, Classic chosen.
+template <std::size_t N>
+void AddLevelRow(GtkWidget* box, std::string_view caption, std::array<GtkWidget*, N>& buttons) {
+  GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
+  GtkWidget* label = gtk_label_new(std::string(caption).c_str());
+  gtk_widget_set_size_request(label, 90, -1);
+  gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+  gtk_box_pack_start(GTK_BOX(row), label, FALSE, FALSE, 0);
+  for (std::size_t i = 0; i < N; ++i) buttons[i] = AddRadio(row, buttons[0], kLevelCaptions[i]);
+  gtk_box_pack_start(GTK_BOX(box), row, FALSE, FALSE, 0);
+}
+
 GtkWidget* PreviewOf(const torPAK& pak, std::string_view entryName) {
   std::string error;
   const OwnedPixbuf picture = LoadDeckPreview(pak, entryName, error);
@@ -120,6 +132,8 @@ OptionsPage BuildOptionsPage() {
   options.extraPointsNote = AddNote(options.page, kExtraPointsNote, 2 * kNoteIndent);
   options.slow = AddCheck(options.page, kSlowCaption, 0);
   AddNote(options.page, kSlowNote, kNoteIndent);
+  AddLevelRow(options.page, kOpponentsCaption, options.opponents);
+  AddLevelRow(options.page, kPartnerCaption, options.partner);
   return options;
 }
 

@@ -25,6 +25,8 @@ struct OptionsPage {
   GtkWidget* extraPoints = nullptr;                           // check box, usable only under Romane
   GtkWidget* extraPointsNote = nullptr;                       // greyed out with it
   GtkWidget* slow = nullptr;                                  // check box
+  std::array<GtkWidget*, kLevelCaptions.size()> opponents{};  // radio buttons, one group
+  std::array<GtkWidget*, kLevelCaptions.size()> partner{};    // radio buttons, one group
 };
 
 // `pak` holds the archive's directory, or nothing when it could not be read:

@@ -50,7 +50,10 @@ Equal counts give nobody the point.
 
 WINNING
 A side wins the match when its total passes the target and is ahead of the other side: more than 20 points ("Verlano 9 cards", "10 cards Napoletane", "10 cards Umbria and Marche") or more than 40 ("10 cards Romane"). If both sides pass the target level, play goes on until one of them is ahead. From the second match on, every "10 cards" variant is played to more than 40.
-After each hand the score page shows both sides' points; click to deal the next hand.)";
+After each hand the score page shows both sides' points; click to deal the next hand.
+
+THE COMPUTER PLAYERS
+The Options tab sets how your opponents and your partner play. Classic looks one play ahead: it weighs every card in its hand and every capture it allows with a fixed table of values (coins, the seven of coins, the prime, sweeps, what it leaves for the next player). Expert thinks further: it imagines many ways the cards it has not seen could be spread among the other players, plays each of its choices out to the end of the hand in every one of them, and picks the one that scores best for its side on average. It never looks at cards it could not see. Expert is the stronger: it wins most matches against Classic.)";
 
 inline constexpr std::string_view kCreditsText =
     R"(Verlano: every picture, bitmap font and sound of the game is drawn or synthesised by its own resource builder when the game is built. Nothing is copied from another game.

@@ -213,6 +213,8 @@ DialogState StartupDialog::Selected() const {
   state.extraPointsTicked =
       gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.extraPoints)) != FALSE;
   state.slowTicked = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.slow)) != FALSE;
+  state.opponentsRow = ActiveRow(options_.opponents);
+  state.partnerRow = ActiveRow(options_.partner);
   return state;
 }
 

@@ -68,6 +68,30 @@ TEST(DialogChoices, PlayWithNothingTouchedGivesTheDefaultSettings) {
   EXPECT_EQ(settings.Rules.CardsPerHand, 9);
   EXPECT_FALSE(settings.Rules.ExtraCoinPoints);
   EXPECT_FALSE(settings.SlowAnimation);
+  EXPECT_EQ(settings.OpponentsLevel, PlayerLevel::Classic);
+  EXPECT_EQ(settings.PartnerLevel, PlayerLevel::Classic);
+}
+
+TEST(DialogChoices, EachSeatGroupGetsTheLevelOfItsOwnRow) {
+  const struct {
+    std::size_t opponentsRow, partnerRow;
+    PlayerLevel opponents, partner;
+  } cases[] = {
+      {0, 0, PlayerLevel::Classic, PlayerLevel::Classic},
+      {1, 0, PlayerLevel::Expert, PlayerLevel::Classic},
+      {0, 1, PlayerLevel::Classic, PlayerLevel::Expert},
+      {1, 1, PlayerLevel::Expert, PlayerLevel::Expert},
+  };
+  for (const auto& c : cases) {
+    DialogState state;
+    state.opponentsRow = c.opponentsRow;
+    state.partnerRow = c.partnerRow;
+    Settings settings;
+    Layout layout;
+    ApplyOptions(OptionsFromDialog(state), settings, layout);
+    EXPECT_EQ(settings.OpponentsLevel, c.opponents) << c.opponentsRow << c.partnerRow;
+    EXPECT_EQ(settings.PartnerLevel, c.partner) << c.opponentsRow << c.partnerRow;
+  }
 }
 
 TEST(DialogChoices, EachDeckPreviewComesFromItsOwnDeckFolder) {

@@ -15,6 +15,16 @@ bool ReadNumber(const std::string& text, Number low, Number& out) {
   return ec == std::errc() && ptr == end && out >= low;
 }
 
+bool ReadLevel(const std::string& text, PlayerLevel& level) {
+  if (text == "classic")
+    level = PlayerLevel::Classic;
+  else if (text == "expert")
+    level = PlayerLevel::Expert;
+  else
+    return false;
+  return true;
+}
+
 bool ReadDeck(const std::string& text, DeckChoice& deck) {
   if (text == "trevigiano")
     deck = DeckChoice::Trevigiano;
@@ -70,6 +80,12 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
         return std::nullopt;
       }
       haveSeed = true;
+    } else if ((a == "--opponents" || a == "--partner") && hasValue) {
+      PlayerLevel& level = a == "--opponents" ? config.options.opponents : config.options.partner;
+      if (!ReadLevel(args[++i], level)) {
+        error = "bad " + a + " '" + args[i] + "' (classic or expert)";
+        return std::nullopt;
+      }
     } else if (a == "--deck" && hasValue) {
       if (!ReadDeck(args[++i], deck)) {
         error = "bad --deck '" + args[i] + "' (trevigiano, trent or royal)";
