@@ -12,6 +12,7 @@ constexpr int kTotalsFontRow = 9;
 constexpr int kResultFontRow = 10;
 constexpr const char* kHeading = "  We       They   ";
 constexpr int kShortestPageItems = 5;
+constexpr int kPageTextX = 27;  // the hint, the widest row, just fits between rings and edge
 constexpr int kPageMargin = 14;
 constexpr int kPageHeight = 592;  // the page picture's
 constexpr int kRowHeight = 27;    // the hand font's cells
@@ -103,7 +104,7 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   rows.push_back({kResultFontRow, at.ScoreResultX - 60, at.ScoreResultY, match.MatchResultText});
   // The click hint under the result, the target in the page's lower left
   // corner; both start left of the items, as the hint is the page's widest row.
-  const int cornerX = at.ScorePageX + kPageMargin;
+  const int cornerX = at.ScorePageX + kPageTextX;
   rows.push_back({0, cornerX, at.ScoreResultY + at.ScoreRowStep, ScorePageHint(match)});
   rows.push_back({0, cornerX, at.ScorePageY + kPageHeight - kPageMargin - kRowHeight,
                   "Target: over " + std::to_string(match.MatchTarget)});

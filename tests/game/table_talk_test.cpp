@@ -15,12 +15,10 @@
 namespace verlano {
 namespace {
 
-using test::LayTable;
+using Situation = std::function<void(Game&)>;
 
 std::unique_ptr<Game> Hand() {
   auto g = test::DealtGame(test::VariantOptions(Variant::Romane));
-  for (int i = 0; i < 10; ++i) g->piles.Hand[0][i].Present = true;
-  g->piles.HandCount[0] = 10;
   g->turn.GameState = PlayState::NormalPlay;
   return g;
 }
@@ -30,92 +28,68 @@ void HumanToPick(Game& g) {
   g.turn.CurrentSeat = 0;
 }
 
-// The human's card `played` has landed on `table` and waits for its capture.
-std::function<void(Game&)> HumanTakes(std::vector<std::string_view> table, std::string_view played,
-                                      std::vector<int> chosen) {
+// The card `seat` played has landed on `table`; the human has chosen `chosen`.
+Situation Takes(std::vector<std::string_view> table, std::string_view played,
+                std::vector<int> chosen, int seat = 0) {
   return [=](Game& g) {
-    LayTable(g, table, played, 0);
+    test::LayTable(g, table, played, seat);
     for (const int i : chosen) g.piles.TablePile[i].Chosen = true;
     g.turn.GameState = PlayState::WeGettingCardsGathering;
   };
 }
 
-void PauseAfter(Game& g, int seat, PlayState resume) {
-  g.turn.CurrentSeat = seat;
-  g.turn.GameState = PlayState::Paused;
-  g.turn.ResumeState = resume;
+Situation PauseAfter(int seat, PlayState resume) {
+  return [=](Game& g) {
+    g.turn.CurrentSeat = seat;
+    g.turn.GameState = PlayState::Paused;
+    g.turn.ResumeState = resume;
+  };
+}
+
+Situation Then(Situation first, std::function<void(Game&)> more) {
+  return [=](Game& g) { first(g), more(g); };
 }
 
 TEST(TableTalk, MarkAndMessageOfEachSituation) {
+  const std::string choose7 = "Choose the cards to take with your 7";
   const struct {
     const char* situation;
-    std::function<void(Game&)> set;
+    Situation set;
     bool paused;
     int seat;
     std::string text;
   } rows[] = {
       {"the human to pick", HumanToPick, false, 0, "Your turn"},
       {"the human sorting the hand",
-       [](Game& g) { HumanToPick(g), g.turn.GameState = PlayState::GatherAroundFirstCard; }, false,
-       0, "Your turn"},
+       Then(HumanToPick, [](Game& g) { g.turn.GameState = PlayState::GatherAroundFirstCard; }),
+       false, 0, "Your turn"},
       {"the human's card in flight",
-       [](Game& g) {
-         HumanToPick(g);
-         g.turn.HumanPicked = true;
-         g.piles.Hand[0][3].Moving = true;
-       },
+       Then(HumanToPick, [](Game& g) { g.turn.HumanPicked = g.piles.Hand[0][3].Moving = true; }),
        false, -1, ""},
-      {"the pause before seat 2 plays", [](Game& g) { PauseAfter(g, 1, PlayState::NormalPlay); },
-       false, 2, ""},
-      {"the pause before seat 1 plays", [](Game& g) { PauseAfter(g, 0, PlayState::NormalPlay); },
-       false, 1, ""},
-      {"the pause before the human's turn",
-       [](Game& g) { PauseAfter(g, 3, PlayState::NormalPlay); }, false, -1, ""},
-      {"the pause before seat 1's capture",
-       [](Game& g) { PauseAfter(g, 1, PlayState::TheyGettingCardsGathering); }, false, -1, ""},
-      {"the pause of the deal's reveal", [](Game& g) { PauseAfter(g, 2, PlayState::RevealDeal); },
+      {"the pause before seat 2 plays", PauseAfter(1, PlayState::NormalPlay), false, 2, ""},
+      {"the pause before the human's turn", PauseAfter(3, PlayState::NormalPlay), false, -1, ""},
+      {"the pause before seat 1's capture", PauseAfter(1, PlayState::TheyGettingCardsGathering),
        false, -1, ""},
       {"seat 3's card in flight",
-       [](Game& g) {
-         g.turn.CurrentSeat = 3;
-         g.piles.Hand[3][2].Moving = true;
-       },
-       false, 3, ""},
-      {"the human to choose", HumanTakes({"2C", "3S", "4D"}, "7C", {}), false, 0,
-       "Choose the cards to take with your 7"},
-      {"a choice that can still be completed", HumanTakes({"2C", "3S", "4D"}, "7C", {1}), false, 0,
-       "Choose the cards to take with your 7"},
-      {"a king's choice", HumanTakes({"3D", "3C", "4S", "AC"}, "KC", {0, 1}), false, 0,
-       "Choose the cards to take with your 10"},
-      {"a choice beside an equal card", HumanTakes({"5D", "2C", "3S"}, "5C", {1}), false, 0,
+       [](Game& g) { g.turn.CurrentSeat = 3, g.piles.Hand[3][2].Moving = true; }, false, 3, ""},
+      {"the human to choose", Takes({"2C", "3S", "4D"}, "7C", {}), false, 0, choose7},
+      {"a choice that can be completed", Takes({"2C", "3S", "4D"}, "7C", {1}), false, 0, choose7},
+      {"a choice beside an equal card", Takes({"5D", "2C", "3S"}, "5C", {1}), false, 0,
        "A card of equal value must be taken: the 5"},
-      {"a choice past the value", HumanTakes({"4D", "6S", "3C"}, "7C", {0, 1}), false, 0,
+      {"a choice past the value", Takes({"4D", "6S", "3C"}, "7C", {0, 1}), false, 0,
        "These cards add up to 10, not 7"},
-      {"a choice the cards left cannot complete", HumanTakes({"2C", "3S", "6D"}, "7C", {0}), false,
-       0, "These cards add up to 2, not 7"},
+      {"a choice the cards left cannot complete", Takes({"2C", "3S", "6D"}, "7C", {0}), false, 0,
+       "These cards add up to 2, not 7"},
       {"the human's capture gathering",
-       [](Game& g) {
-         HumanTakes({"3S", "4D"}, "7C", {})(g);
-         g.capture.CaptureReady = true;
-       },
-       false, -1, ""},
-      {"the partner's capture",
-       [](Game& g) {
-         LayTable(g, {"3S", "4D"}, "7C", 2);
-         g.turn.GameState = PlayState::WeGettingCardsGathering;
-       },
-       false, -1, ""},
+       Then(Takes({"3S", "4D"}, "7C", {}), [](Game& g) { g.capture.CaptureReady = true; }), false,
+       -1, ""},
+      {"the partner's capture", Takes({"3S", "4D"}, "7C", {}, 2), false, -1, ""},
       {"a hand's score page", [](Game& g) { g.turn.GameState = PlayState::EndOfMatch; }, false, -1,
        "Click to deal the next hand"},
       {"the match's last score page",
-       [](Game& g) {
-         g.turn.GameState = PlayState::EndOfMatch;
-         g.match.MatchOver = true;
-       },
-       false, -1, "Click to start a new match"},
+       [](Game& g) { g.turn.GameState = PlayState::EndOfMatch, g.match.MatchOver = true; }, false,
+       -1, "Click to start a new match"},
       {"P at the human's turn", HumanToPick, true, 0, "Paused: P to go on"},
-      {"P while a computer plays", [](Game& g) { PauseAfter(g, 1, PlayState::NormalPlay); }, true,
-       2, "Paused: P to go on"},
   };
   for (const auto& r : rows) {
     auto g = Hand();
@@ -130,7 +104,6 @@ TEST(TableTalk, MarkAndMessageOfEachSituation) {
 // make the value, which is when no click could ever complete the capture.
 TEST(TableTalk, ACaptureIsCalledWrongOnlyWhenNoFurtherCardsCanMakeIt) {
   const std::vector<int> values = {1, 2, 3, 4, 6, 9};
-  const test::Codes table = {"AC", "2C", "3S", "4D", "6S", "QH"};
   const int n = static_cast<int>(values.size());
   const auto sum = [&](int mask) {
     int s = 0;
@@ -144,29 +117,13 @@ TEST(TableTalk, ACaptureIsCalledWrongOnlyWhenNoFurtherCardsCanMakeIt) {
       completable = completable || ((more & mask) == mask && sum(more) == 10);
     }
     auto g = Hand();
-    LayTable(*g, table, "KC", 0);
+    Takes({"AC", "2C", "3S", "4D", "6S", "QH"}, "KC", {})(*g);
     for (int i = 0; i < n; ++i) g->piles.TablePile[i].Chosen = (mask >> i & 1) != 0;
-    g->turn.GameState = PlayState::WeGettingCardsGathering;
     const std::string expected =
         completable ? "Choose the cards to take with your 10"
                     : "These cards add up to " + std::to_string(sum(mask)) + ", not 10";
     EXPECT_EQ(TableTalk(*g, false, 0, 0).Message, expected) << "choice " << mask;
   }
-}
-
-TEST(TableTalk, LiftsTheHandCardAClickWouldPlay) {
-  auto g = Hand();
-  HumanToPick(*g);
-  for (int i = 0; i < 10; ++i) {
-    CardSprite& s = g->piles.Hand[0][i];
-    s.HomeX = 5 + 57 * i, s.HomeY = 420, s.Width = 92, s.Height = kCardHeight;
-  }
-  EXPECT_EQ(TableTalk(*g, false, 30, 500).LiftedHandSlot, 0);
-  EXPECT_EQ(TableTalk(*g, false, 70, 500).LiftedHandSlot, 1);
-  EXPECT_EQ(TableTalk(*g, false, 70, 300).LiftedHandSlot, -1);
-  EXPECT_EQ(TableTalk(*g, true, 30, 500).LiftedHandSlot, -1);  // P refuses the click too
-  g->turn.HumanPicked = true;
-  EXPECT_EQ(TableTalk(*g, false, 30, 500).LiftedHandSlot, -1);
 }
 
 }  // namespace

@@ -61,8 +61,8 @@ TEST_P(ScorePageRowsTest, RowsOfTheVariantsPage) {
   expected.push_back({r + 1, 233, c.newestHistoryY, "      5   12"});
   expected.push_back({9, 233, 438, "      8   13"});
   expected.push_back({10, 213, 469, ""});
-  expected.push_back({0, 170, 500, "Click to deal the next hand"});
-  expected.push_back({0, 170, 555, "Target: over 21"});
+  expected.push_back({0, 183, 500, "Click to deal the next hand"});
+  expected.push_back({0, 183, 555, "Target: over 21"});
   EXPECT_EQ(ScorePageRows(game), expected);
 }
 
