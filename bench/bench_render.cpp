@@ -1,5 +1,6 @@
 // The cost of composing one frame of a busy table (busy_table.h): the
-// background and the whole table drawing with the game's real pictures. For
+// background and the whole table drawing with the game's real pictures, with
+// the turn mark, the longest message line and a lifted hand card. For
 // scale, a plain copy of the same 800x600x2 bytes and SDL's own colour-keyed
 // blits of the same pictures onto an RGB565 surface.
 #include <SDL.h>
@@ -15,6 +16,7 @@
 #include "render/cint.h"
 #include "render/clock_text.h"
 #include "render/draw_table.h"
+#include "render/table_notes.h"
 
 namespace {
 
@@ -25,10 +27,14 @@ void BM_ComposeTable(benchmark::State& state) {
   if (!Ready(state)) return;
   BusyTable& table = Table();
   ResourceSlots& slots = table.pictures->slots;
+  const TableNotes notes{.MarkerSeat = 1,
+                         .Message = "A card of equal value must be taken: the 5",
+                         .LiftedHandSlot = 2};
   for (auto _ : state) {
     BltFastClip(table.screen, slots.Background, table.screen.BackBuffer, table.screen.BackRect, 0,
                 0, false);
-    DrawTable(table.game, slots, table.screen, kClock);
+    DrawTable(table.game, slots, table.screen, kClock, notes.LiftedHandSlot);
+    DrawTableNotes(table.game, notes, slots, table.screen);
     benchmark::ClobberMemory();
   }
 }

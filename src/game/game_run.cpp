@@ -4,15 +4,12 @@
 
 #include "game/human_turn.h"
 #include "game/state_machine.h"
+#include "game/table_talk.h"
 #include "render/compose_frame.h"
 
 namespace verlano {
 
 namespace {
-
-bool HumanChoosing(PlayState state) {
-  return state == PlayState::WeGettingCardsGathering || state == PlayState::WeGettingDrevGathering;
-}
 
 bool HoldsFullHand(const Game& game) {
   return game.piles.HandCount[0] >= game.settings.Rules.CardsPerHand;
@@ -33,12 +30,6 @@ void HandleSortKey(GameRun& run) {
   }
   turn.StateBeforeSort = turn.GameState;
   turn.GameState = PlayState::GatherAroundFirstCard;
-}
-
-// A table click is taken only while the human's capture is being chosen.
-bool MayClickTable(const Game& game) {
-  return HumanChoosing(game.turn.GameState) && !AnyCardMoving(game.piles) &&
-         game.turn.CurrentSeat == 0 && !game.capture.CaptureReady;
 }
 
 void RouteClicks(GameRun& run) {
@@ -159,11 +150,16 @@ void GameFrame(GameRun& run) {
     pf.PaceFrame();
     return;
   }
+  const bool wasPaused = run.screen.Paused;
   UpdateFrame(run);
-  // Paused, the picture on show stays as it is.
-  if (!run.screen.Paused) {
+  // Paused, the picture on show stays as it is: the one that says so, drawn
+  // on the frame P was pressed.
+  if (!run.screen.Paused || !wasPaused) {
     if (pf.ShowsFrames()) {
-      ComposeFrame(run.game, run.slots, run.screen, pf.Now(), pf.MouseX(), pf.MouseY());
+      const int x = pf.MouseX();
+      const int y = pf.MouseY();
+      ComposeFrame(run.game, run.slots, run.screen, pf.Now(), x, y,
+                   TableTalk(run.game, run.screen.Paused, x, y));
     }
     pf.FlipScreen(run.screen.BackBuffer);
   }

@@ -13,27 +13,41 @@ bool Inside(float left, float top, int width, int height, int x, int y) {
 
 }  // namespace
 
-int PickHandCard(Game& game, int x, int y) {
-  TurnState& turn = game.turn;
+int PlayableHandSlotAt(const Game& game, int x, int y) {
+  const TurnState& turn = game.turn;
   // A pick that could not be played at once would leave the human unable to
   // pick again until the next deal.
-  if (turn.GameState != PlayState::NormalPlay || !turn.WaitingForHuman ||
-      AnyCardMoving(game.piles)) {
+  if (turn.GameState != PlayState::NormalPlay || !turn.WaitingForHuman || turn.CurrentSeat != 0 ||
+      turn.HumanPicked || AnyCardMoving(game.piles)) {
     return -1;
   }
   const auto& hand = game.piles.Hand[0];
   for (int i = 11; i >= 0; --i) {
     const CardSprite& s = hand[i];
     if (!s.Present || s.Moving) continue;
-    if (!Inside(static_cast<float>(s.HomeX), static_cast<float>(s.HomeY), s.Width, s.Height, x,
-                y)) {
-      continue;
+    if (Inside(static_cast<float>(s.HomeX), static_cast<float>(s.HomeY), s.Width, s.Height, x, y)) {
+      return i;
     }
-    turn.HumanPlayed = true;
-    turn.HumanPicked = true;
-    return i;
   }
   return -1;
+}
+
+int PickHandCard(Game& game, int x, int y) {
+  const int slot = PlayableHandSlotAt(game, x, y);
+  if (slot >= 0) {
+    game.turn.HumanPlayed = true;
+    game.turn.HumanPicked = true;
+  }
+  return slot;
+}
+
+bool HumanChoosing(PlayState state) {
+  return state == PlayState::WeGettingCardsGathering || state == PlayState::WeGettingDrevGathering;
+}
+
+bool MayClickTable(const Game& game) {
+  return HumanChoosing(game.turn.GameState) && !AnyCardMoving(game.piles) &&
+         game.turn.CurrentSeat == 0 && !game.capture.CaptureReady;
 }
 
 int ClickTableCard(Game& game, int button, int x, int y) {

@@ -4,15 +4,28 @@
 // take a choice back until the chosen cards form a legal capture. Buttons are
 // read as held, so each routine may run on many frames and repeats harmlessly.
 
+#include "rules/play_state.h"
+
 namespace verlano {
 
 struct Game;
 struct CardSprite;
 
 // The hand slot under (x, y), the card drawn on top where cards overlap, or -1.
-// A hit is taken only when the card can be played at once: "NORMAL PLAY", the
-// human to play, nothing moving. It marks the human as having picked.
+// A hit counts only when the card can be played at once: "NORMAL PLAY", the
+// human to play and not yet picked, nothing moving. The table drawing lifts it.
+int PlayableHandSlotAt(const Game& game, int x, int y);
+
+// `PlayableHandSlotAt`, marking the human as having picked when it hits.
 int PickHandCard(Game& game, int x, int y);
+
+// A state in which a capture of WE is gathered: the human's clicks choose
+// its cards when the human played it.
+bool HumanChoosing(PlayState state);
+
+// A table click is taken: the human's played card waits for the table cards
+// it takes.
+bool MayClickTable(const Game& game);
 
 // Button 0 chooses the table card under (x, y), button 1 takes it back; a
 // complete selection becomes the capture. Returns the table position hit, or 0.

@@ -14,11 +14,12 @@ constexpr int kScoreStripY = 5;
 }  // namespace
 
 void ComposeFrame(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now,
-                  int mouseX, int mouseY) {
+                  int mouseX, int mouseY, const TableNotes& notes) {
   BltFastClip(screen, slots.Background, screen.BackBuffer, screen.BackRect, 0, 0, false);
   BltFastClip(screen, slots.ScorePage, screen.BackBuffer, screen.BackRect, kScoreStripX,
               kScoreStripY, true);
-  DrawTable(game, slots, screen, now);
+  DrawTable(game, slots, screen, now, notes.LiftedHandSlot);
+  DrawTableNotes(game, notes, slots, screen);
   BltFastClip(screen, slots.Cursor, screen.BackBuffer, Rect{0, 0, kCursorSize, kCursorSize},
               mouseX - kCursorHotSpot, mouseY - kCursorHotSpot, true);
 }

@@ -1,18 +1,20 @@
 #pragma once
 // The frame the player sees, composed from the game's state alone: the baize,
-// the score sheet's binding strip at the right edge, the table and the cursor
-// at the pointer. It changes nothing of the game, so composing twice gives the
-// same picture; the game's frame loop and the frame benchmark both call it.
+// the score sheet's binding strip at the right edge, the table, what the table
+// tells the player (table_notes.h) and the cursor at the pointer. It changes nothing of the game,
+// so composing twice gives the same picture; the game's frame loop and the frame benchmark both
+// call it.
 
 #include "platform/platform.h"
 #include "platform/screen.h"
 #include "render/resource_slots.h"
+#include "render/table_notes.h"
 
 namespace verlano {
 
 struct Game;
 
 void ComposeFrame(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now,
-                  int mouseX, int mouseY);
+                  int mouseX, int mouseY, const TableNotes& notes = {});
 
 }  // namespace verlano

@@ -5,6 +5,7 @@
 #include "render/cint.h"
 #include "render/clock_text.h"
 #include "render/score_page.h"
+#include "render/table_notes.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -69,11 +70,17 @@ class TablePainter {
     }
   }
 
-  // The human's own cards always show their faces.
-  void Hand(const std::array<CardSprite, kHandEntries>& hand, bool alwaysFaceUp) {
+  // The human's own cards always show their faces; the one a click would
+  // play is drawn `kHandCardLift` pixels higher, its place unchanged.
+  void Hand(const std::array<CardSprite, kHandEntries>& hand, bool alwaysFaceUp, int lifted) {
     for (int i = 0; i < kHandEntries - 1; ++i) {
       const CardSprite& sprite = hand[static_cast<std::size_t>(i)];
-      if (sprite.Present) Card(sprite, alwaysFaceUp || sprite.FaceUp);
+      if (!sprite.Present) continue;
+      if (i == lifted) {
+        Face(sprite.Card, sprite.X, sprite.Y - static_cast<float>(kHandCardLift));
+      } else {
+        Card(sprite, alwaysFaceUp || sprite.FaceUp);
+      }
     }
   }
 
@@ -95,7 +102,8 @@ class TablePainter {
 
 }  // namespace
 
-void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now) {
+void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now,
+               int liftedHandSlot) {
   const Piles& piles = game.piles;
   TablePainter paint(slots, screen);
   paint.SweepMarks(piles.Our);
@@ -103,8 +111,10 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   paint.TakenPile(piles.Our);
   paint.TakenPile(piles.Their);
   paint.Table(piles);
-  for (const int seat : {2, 1, 3}) paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false);
-  paint.Hand(piles.Hand[0], true);
+  for (const int seat : {2, 1, 3}) {
+    paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false, -1);
+  }
+  paint.Hand(piles.Hand[0], true, liftedHandSlot);
   paint.DeckStack(piles);
   if (game.turn.GameState == PlayState::EndOfMatch) DrawEndOfMatchPage(game, slots, screen);
 

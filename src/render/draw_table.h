@@ -12,6 +12,8 @@ namespace verlano {
 
 struct Game;
 
-void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now);
+// `liftedHandSlot`: the human's hand card drawn lifted, -1 for none.
+void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now,
+               int liftedHandSlot = -1);
 
 }  // namespace verlano

@@ -16,18 +16,18 @@ inline constexpr int kSoundSlotCount = 10;
 inline constexpr int kHandFontRows = 11;
 
 struct ResourceSlots {
-  Surface Background;                                // slot 0, no colour key
-  Surface CardBack;                                  // slot 1
-  std::array<Surface, kCardImageEntries> CardImage;  // slot 9, by card index
-  Surface ScorePage;                                 // slot 12
-  Surface FrameBlue;                                 // slot 13, the selection frame
-  std::array<Surface, 3> HorzLine;                   // slots 14, 15, 16
-  Surface VertLine;                                  // slot 17
-  std::array<SoundId, kSoundSlotCount> Sound{};      // slots 18..27
-  Surface Cursor;                                    // 32 x 32, hot spot at the centre
-  clsDXBitmapFont HandFont;                          // follows the mouse; draws no text
-  clsDXBitmapFont DigitFont;                         // the clock
-  clsDXBitmapFont DeluxeFont;                        // loaded; draws no text
+  Surface Background;                                    // slot 0, no colour key
+  Surface CardBack;                                      // slot 1
+  std::array<Surface, kCardImageEntries> CardImage;      // slot 9, by card index
+  Surface ScorePage;                                     // slot 12
+  Surface FrameBlue;                                     // slot 13, the selection frame
+  std::array<Surface, 3> HorzLine;                       // slots 14, 15, 16
+  Surface VertLine;                                      // slot 17
+  std::array<SoundId, kSoundSlotCount> Sound{};          // slots 18..27
+  Surface Cursor;                                        // 32 x 32, hot spot at the centre
+  clsDXBitmapFont HandFont;                              // follows the mouse; draws no text
+  clsDXBitmapFont DigitFont;                             // the clock
+  clsDXBitmapFont DeluxeFont;                            // the table's message line
   std::array<clsDXBitmapFont, kHandFontRows> HandFonts;  // score-page rows
 };
 

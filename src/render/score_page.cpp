@@ -10,8 +10,12 @@ namespace {
 
 constexpr int kTotalsFontRow = 9;
 constexpr int kResultFontRow = 10;
-constexpr const char* kHeading = "  We  )    They   ";
+constexpr const char* kHeading = "  We       They   ";
 constexpr int kShortestPageItems = 5;
+constexpr int kPageTextX = 27;  // the hint, the widest row, just fits between rings and edge
+constexpr int kPageMargin = 14;
+constexpr int kPageHeight = 592;  // the page picture's
+constexpr int kRowHeight = 27;    // the hand font's cells
 
 struct Item {
   const char* label;
@@ -67,6 +71,10 @@ int ScorePageLineY(const Layout& layout, int itemRows) {
   return layout.ScoreColX + layout.ScoreRowStep * (itemRows - kShortestPageItems);
 }
 
+const char* ScorePageHint(const MatchState& match) {
+  return match.MatchOver ? "Click to start a new match" : "Click to deal the next hand";
+}
+
 std::vector<TextRow> ScorePageRows(const Game& game) {
   const Layout& at = game.layout;
   const MatchState& match = game.match;
@@ -94,6 +102,12 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   rows.push_back({kTotalsFontRow, at.ScoreTotalsX - 40, at.ScoreTotalsY,
                   Pair(match.OurMatchTotal, match.TheirMatchTotal, 7)});
   rows.push_back({kResultFontRow, at.ScoreResultX - 60, at.ScoreResultY, match.MatchResultText});
+  // The click hint under the result, the target in the page's lower left
+  // corner; both start left of the items, as the hint is the page's widest row.
+  const int cornerX = at.ScorePageX + kPageTextX;
+  rows.push_back({0, cornerX, at.ScoreResultY + at.ScoreRowStep, ScorePageHint(match)});
+  rows.push_back({0, cornerX, at.ScorePageY + kPageHeight - kPageMargin - kRowHeight,
+                  "Target: over " + std::to_string(match.MatchTarget)});
   return rows;
 }
 

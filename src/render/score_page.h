@@ -1,8 +1,8 @@
 #pragma once
 // The score page that closes every hand: a heading, one row per scoring item
-// with both sides' values, the recent hand totals, the match totals and the
-// result. The variant's record lists the page's item rows; the rows are worked
-// out first as plain (font row, position, text) records and then drawn, one
+// with both sides' values, the recent hand totals, the match totals, the
+// result, the match target and what a click does. The variant's record lists the page's item rows;
+// the rows are worked out first as plain (font row, position, text) records and then drawn, one
 // `HandFonts` instance per row.
 
 #include <string>
@@ -15,6 +15,7 @@ namespace verlano {
 
 struct Game;
 struct Layout;
+struct MatchState;
 
 // y of the separator line under a page's `itemRows` item rows.
 int ScorePageLineY(const Layout& layout, int itemRows);
@@ -26,8 +27,12 @@ struct TextRow {
   bool operator==(const TextRow&) const = default;
 };
 
+// What a click on the page does: deal the next hand, or after the match's
+// last hand start a new match.
+const char* ScorePageHint(const MatchState& match);
+
 // Every row the variant's page draws, in drawing order: heading, items,
-// history (newest first), totals, result.
+// history (newest first), totals, result, the match target, the click hint.
 std::vector<TextRow> ScorePageRows(const Game& game);
 
 // The end-of-hand page over the whole table: background, page picture,

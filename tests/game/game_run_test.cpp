@@ -156,10 +156,13 @@ TEST_F(GameRunTest, AnUnreadableSoundIsToldAndTheGamePlaysOnWithoutIt) {
 TEST_F(GameRunTest, PHeldTogglesThePauseOnceAndNothingMovesOrIsDrawnUntilTheNextPress) {
   GameRun& r = Start();
   Frame();
+  int flips = pf.Flips();
   for (int i = 0; i < 10; ++i) pf.SetKey(kKeyP, true), GameFrame(r);
   pf.SetKey(kKeyP, false);
   EXPECT_TRUE(r.screen.Paused);
-  const int flips = pf.Flips();
+  // The press's own frame is shown, saying the game is paused; then none.
+  EXPECT_EQ(pf.Flips(), flips + 1);
+  flips = pf.Flips();
   const int deckTop = r.game.piles.DeckTop;
   const auto clock = pf.TickCount();
   for (int i = 0; i < 50; ++i) Frame();

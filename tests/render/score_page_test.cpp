@@ -53,13 +53,16 @@ TEST_P(ScorePageRowsTest, RowsOfTheVariantsPage) {
   EXPECT_EQ(ScorePageLineY(game.layout, static_cast<int>(game.settings.Rules.ScoreRows.size())),
             c.lineY);
 
-  std::vector<TextRow> expected{{0, 213, 94, "  We  )    They   "}};
+  game.match.MatchTarget = 21;
+  std::vector<TextRow> expected{{0, 213, 94, "  We       They   "}};
   int r = 1;
   for (const std::string& item : c.items) expected.push_back({r, 213, 94 + 31 * r, item}), ++r;
   expected.push_back({r, 233, c.newestHistoryY + 31, "      3    1"});
   expected.push_back({r + 1, 233, c.newestHistoryY, "      5   12"});
   expected.push_back({9, 233, 438, "      8   13"});
   expected.push_back({10, 213, 469, ""});
+  expected.push_back({0, 183, 500, "Click to deal the next hand"});
+  expected.push_back({0, 183, 555, "Target: over 21"});
   EXPECT_EQ(ScorePageRows(game), expected);
 }
 
@@ -91,7 +94,10 @@ TEST(ScorePageRows, ValuesAlignRightAndWideOnesRunLonger) {
   game.piles.Their.CardCount = 123456;
   EXPECT_EQ(ScorePageRows(game)[1].Text, "Cards:123123456");
   game.match.MatchResultText = "We Won!";
-  EXPECT_EQ(ScorePageRows(game).back().Text, "We Won!");
+  game.match.MatchOver = true;
+  const std::vector<TextRow> rows = ScorePageRows(game);
+  EXPECT_EQ(rows[rows.size() - 3].Text, "We Won!");
+  EXPECT_EQ(rows[rows.size() - 2].Text, "Click to start a new match");
 }
 
 TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {
@@ -100,13 +106,13 @@ TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {
   game.match.HistoryCount = 5;
   for (int k = 0; k < 12; ++k) game.match.OurHistory[static_cast<std::size_t>(k)] = k;
   std::vector<TextRow> rows = ScorePageRows(game);
-  ASSERT_EQ(rows.size(), 13u);
+  ASSERT_EQ(rows.size(), 15u);
   EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      0    0"}));
   EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "      4    0"}));
   // A history longer than the page shows its newest hands and no more rows.
   game.match.HistoryCount = 12;
   rows = ScorePageRows(game);
-  ASSERT_EQ(rows.size(), 13u);
+  ASSERT_EQ(rows.size(), 15u);
   EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      7    0"}));
   EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "     11    0"}));
 }

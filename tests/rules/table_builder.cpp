@@ -36,6 +36,11 @@ int CardOf(const Game& game, std::string_view code) {
 }
 
 void LayTable(Game& game, Codes table, std::string_view played, int seat) {
+  LayTable(game, std::vector<std::string_view>(table), played, seat);
+}
+
+void LayTable(Game& game, const std::vector<std::string_view>& table, std::string_view played,
+              int seat) {
   Piles& p = game.piles;
   auto lay = [&](std::string_view code) {
     CardSprite& s = p.TablePile[p.TableCount];

@@ -70,6 +70,8 @@ int CardOf(const Game& game, std::string_view code);
 // Lays `table` at table positions 0.. and then `played`, the card `seat` has
 // just played, as the last entry; the play is not the last of the hand.
 void LayTable(Game& game, Codes table, std::string_view played, int seat);
+void LayTable(Game& game, const std::vector<std::string_view>& table, std::string_view played,
+              int seat);
 
 // Marks table positions as clicked by the human.
 void Choose(Game& game, std::initializer_list<int> positions);

@@ -1,0 +1,78 @@
+#include "render/table_notes.h"
+
+#include <algorithm>
+
+#include "rules/game.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr int kGapAboveHand = 9;
+constexpr int kMarkGap = 4;  // below the hand's lower edge
+// Clear of the table's top right place and of the clock, under either deck.
+constexpr int kMarkInset = 40;
+constexpr int kMarkWidth = 50;
+constexpr int kMarkHeight = 4;
+constexpr std::uint16_t kMarkColour = 0xFECA;  // the message font's warm gold
+
+struct HandCorner {
+  int x, y;
+};
+
+HandCorner HandCornerOf(const Layout& l, int seat) {
+  switch (seat) {
+    case 1:
+      return {l.Hand1X, l.Hand1Y};
+    case 2:
+      return {l.Hand2X, l.Hand2Y};
+    case 3:
+      return {l.Hand3X, l.Hand3Y};
+    default:
+      break;
+  }
+  return {l.Hand0X, l.Hand0Y};
+}
+
+void FillRect(const Screen& screen, Surface& dest, Rect r, std::uint16_t colour) {
+  if (!dest.HasPixels()) return;
+  r.Left = std::max({r.Left, screen.ClipLeft, 0});
+  r.Top = std::max({r.Top, screen.ClipTop, 0});
+  r.Right = std::min({r.Right, screen.ClipRight, dest.Width});
+  r.Bottom = std::min({r.Bottom, screen.ClipBottom, dest.Height});
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    const auto row = dest.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * dest.Width;
+    if (r.Left < r.Right) std::fill(row + r.Left, row + r.Right, colour);
+  }
+}
+
+}  // namespace
+
+Rect MessageLineRect(const Game& game, const clsDXBitmapFont& font, std::string_view text) {
+  const int n = static_cast<int>(text.size());
+  const int width = n == 0 ? 0 : (font.width - 2) * (n - 1) + font.width;
+  const int left = (game.settings.ScreenWidth - width) / 2;
+  const int top = game.layout.Hand0Y - kGapAboveHand - font.height;
+  return Rect{left, top, left + width, top + font.height};
+}
+
+Rect TurnMarkRect(const Game& game, int seat) {
+  const HandCorner hand = HandCornerOf(game.layout, seat);
+  const int top = hand.y + kCardHeight + kMarkGap;
+  return Rect{hand.x + kMarkInset, top, hand.x + kMarkInset + kMarkWidth, top + kMarkHeight};
+}
+
+void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& slots,
+                    Screen& screen) {
+  if (notes.MarkerSeat >= 0 && notes.MarkerSeat < 4) {
+    FillRect(screen, screen.BackBuffer, TurnMarkRect(game, notes.MarkerSeat), kMarkColour);
+  }
+  if (notes.Message.empty() || game.turn.GameState == PlayState::EndOfMatch) return;
+  clsDXBitmapFont& font = slots.DeluxeFont;
+  const Rect line = MessageLineRect(game, font, notes.Message);
+  font.XPos = static_cast<float>(line.Left);
+  font.YPos = static_cast<float>(line.Top);
+  font.DrawText(screen, screen.BackBuffer, notes.Message, true);
+}
+
+}  // namespace verlano

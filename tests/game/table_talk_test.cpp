@@ -1,0 +1,130 @@
+// What the table says: the turn mark's seat and the message line for the
+// situations of a hand, and the capture messages against every choice the
+// human can make on one table.
+#include "game/table_talk.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "rules/game.h"
+#include "rules/table_builder.h"
+
+namespace verlano {
+namespace {
+
+using Situation = std::function<void(Game&)>;
+
+std::unique_ptr<Game> Hand() {
+  auto g = test::DealtGame(test::VariantOptions(Variant::Romane));
+  g->turn.GameState = PlayState::NormalPlay;
+  return g;
+}
+
+void HumanToPick(Game& g) {
+  g.turn.WaitingForHuman = true;
+  g.turn.CurrentSeat = 0;
+}
+
+// The card `seat` played has landed on `table`; the human has chosen `chosen`.
+Situation Takes(std::vector<std::string_view> table, std::string_view played,
+                std::vector<int> chosen, int seat = 0) {
+  return [=](Game& g) {
+    test::LayTable(g, table, played, seat);
+    for (const int i : chosen) g.piles.TablePile[i].Chosen = true;
+    g.turn.GameState = PlayState::WeGettingCardsGathering;
+  };
+}
+
+Situation PauseAfter(int seat, PlayState resume) {
+  return [=](Game& g) {
+    g.turn.CurrentSeat = seat;
+    g.turn.GameState = PlayState::Paused;
+    g.turn.ResumeState = resume;
+  };
+}
+
+Situation Then(Situation first, std::function<void(Game&)> more) {
+  return [=](Game& g) { first(g), more(g); };
+}
+
+TEST(TableTalk, MarkAndMessageOfEachSituation) {
+  const std::string choose7 = "Choose the cards to take with your 7";
+  const struct {
+    const char* situation;
+    Situation set;
+    bool paused;
+    int seat;
+    std::string text;
+  } rows[] = {
+      {"the human to pick", HumanToPick, false, 0, "Your turn"},
+      {"the human sorting the hand",
+       Then(HumanToPick, [](Game& g) { g.turn.GameState = PlayState::GatherAroundFirstCard; }),
+       false, 0, "Your turn"},
+      {"the human's card in flight",
+       Then(HumanToPick, [](Game& g) { g.turn.HumanPicked = g.piles.Hand[0][3].Moving = true; }),
+       false, -1, ""},
+      {"the pause before seat 2 plays", PauseAfter(1, PlayState::NormalPlay), false, 2, ""},
+      {"the pause before the human's turn", PauseAfter(3, PlayState::NormalPlay), false, -1, ""},
+      {"the pause before seat 1's capture", PauseAfter(1, PlayState::TheyGettingCardsGathering),
+       false, -1, ""},
+      {"seat 3's card in flight",
+       [](Game& g) { g.turn.CurrentSeat = 3, g.piles.Hand[3][2].Moving = true; }, false, 3, ""},
+      {"the human to choose", Takes({"2C", "3S", "4D"}, "7C", {}), false, 0, choose7},
+      {"a choice that can be completed", Takes({"2C", "3S", "4D"}, "7C", {1}), false, 0, choose7},
+      {"a choice beside an equal card", Takes({"5D", "2C", "3S"}, "5C", {1}), false, 0,
+       "A card of equal value must be taken: the 5"},
+      {"a choice past the value", Takes({"4D", "6S", "3C"}, "7C", {0, 1}), false, 0,
+       "These cards add up to 10, not 7"},
+      {"a choice the cards left cannot complete", Takes({"2C", "3S", "6D"}, "7C", {0}), false, 0,
+       "These cards add up to 2, not 7"},
+      {"the human's capture gathering",
+       Then(Takes({"3S", "4D"}, "7C", {}), [](Game& g) { g.capture.CaptureReady = true; }), false,
+       -1, ""},
+      {"the partner's capture", Takes({"3S", "4D"}, "7C", {}, 2), false, -1, ""},
+      {"a hand's score page", [](Game& g) { g.turn.GameState = PlayState::EndOfMatch; }, false, -1,
+       "Click to deal the next hand"},
+      {"the match's last score page",
+       [](Game& g) { g.turn.GameState = PlayState::EndOfMatch, g.match.MatchOver = true; }, false,
+       -1, "Click to start a new match"},
+      {"P at the human's turn", HumanToPick, true, 0, "Paused: P to go on"},
+  };
+  for (const auto& r : rows) {
+    auto g = Hand();
+    r.set(*g);
+    const TableNotes notes = TableTalk(*g, r.paused, 0, 0);
+    EXPECT_EQ(notes.MarkerSeat, r.seat) << r.situation;
+    EXPECT_EQ(notes.Message, r.text) << r.situation;
+  }
+}
+
+// Every choice on one table: "add up" exactly when no further cards could
+// make the value, which is when no click could ever complete the capture.
+TEST(TableTalk, ACaptureIsCalledWrongOnlyWhenNoFurtherCardsCanMakeIt) {
+  const std::vector<int> values = {1, 2, 3, 4, 6, 9};
+  const int n = static_cast<int>(values.size());
+  const auto sum = [&](int mask) {
+    int s = 0;
+    for (int i = 0; i < n; ++i) s += (mask >> i & 1) ? values[i] : 0;
+    return s;
+  };
+  for (int mask = 1; mask < (1 << n); ++mask) {
+    if (sum(mask) == 10) continue;  // taken at once, never left standing
+    bool completable = false;
+    for (int more = mask; more < (1 << n); ++more) {
+      completable = completable || ((more & mask) == mask && sum(more) == 10);
+    }
+    auto g = Hand();
+    Takes({"AC", "2C", "3S", "4D", "6S", "QH"}, "KC", {})(*g);
+    for (int i = 0; i < n; ++i) g->piles.TablePile[i].Chosen = (mask >> i & 1) != 0;
+    const std::string expected =
+        completable ? "Choose the cards to take with your 10"
+                    : "These cards add up to " + std::to_string(sum(mask)) + ", not 10";
+    EXPECT_EQ(TableTalk(*g, false, 0, 0).Message, expected) << "choice " << mask;
+  }
+}
+
+}  // namespace
+}  // namespace verlano
