@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "platform/platform.h"
 #include "test_pictures.h"
 
@@ -111,14 +113,14 @@ TEST_F(FontFixture, GlyphsFromTheRightClipEdgeOnDrawNothing) {
   EXPECT_EQ(PixelsDrawn(), 10 * 27);
 }
 
-// A platform whose every picture fails to load; nothing else is called.
+// A platform whose every picture is missing; nothing else is called.
 class NoPictures final : public Platform {
  public:
   bool DirectX(bool, bool, std::string&) override { return false; }
   bool CreateSurfaceFromFile(Surface&, const std::string&, bool, std::string& error,
                              int& errorNumber) override {
     error = "cannot read the picture";
-    errorNumber = EINVAL;
+    errorNumber = ENOENT;
     return false;
   }
   void FlipScreen(const Surface&) override {}
