@@ -92,18 +92,6 @@ _hostile_play() {  # FOLDER WANT_STATUS WHAT TEXT...
   pid=$!
   local running='kill -0 "$pid" 2>/dev/null'
   _hostile_poll 150 'dialog=$(_hostile_windows | head -n1); [ -n "$dialog" ] || ! '"$running" || true
-  # A busy X server has been seen to refuse one connection in some hundred
-  # starts while it answered every other: that start alone is made again.
-  if [ -z "$dialog" ] && [ -z "${_hostile_again:-}" ] && xdpyinfo >/dev/null 2>&1 &&
-    grep -qF "cannot open the display" "$folder/out"; then
-    wait "$pid" 2>/dev/null || true
-    echo "note: $what: the X server refused the game's connection; started again"
-    _hostile_again=1
-    _hostile_play "$folder" "$want" "$what" "$@"
-    status=$?
-    unset _hostile_again
-    return "$status"
-  fi
   [ -n "$dialog" ] || { _hostile_verdict "no dialog showed"; return 1; }
   xdotool windowfocus "$dialog" key Return 2>/dev/null || true
   # Play again only while nothing has happened yet.

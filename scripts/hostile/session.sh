@@ -32,7 +32,9 @@ poll() {  # TENTHS COMMAND...
 start_x() {  # [WIDTHxHEIGHT]
   local file
   file=$(mktemp -p "$work")
-  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$file" 2>/dev/null &
+  # -noreset: a server resets when its last client leaves, and refuses the
+  # connections that come in meanwhile: a game started then would fail at once.
+  Xvfb -displayfd 3 -noreset -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$file" 2>/dev/null &
   xserver_pid=$!
   servers+=("$xserver_pid")
   poll 100 test -s "$file" || { echo "Xvfb did not start" >&2; return 1; }
