@@ -5,6 +5,11 @@
 
 work=$(mktemp -d)
 chmod 755 "$work"
+# The games' private folders go to a temporary folder of this run's own, so
+# that another run side by side (or anything else in /tmp) cannot be mistaken
+# for something a game left behind.
+export TMPDIR=$work/tmp
+mkdir -m 1777 "$TMPDIR"
 servers=()     # X servers to kill on the way out
 games=()       # games still running on the way out
 failures=0
