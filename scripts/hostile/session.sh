@@ -110,7 +110,14 @@ leave_table() {
 }
 
 # A press of Play: Return reaches the dialog's default button.
-press_play() { xdotool key Return; }
+# The dialog is given the keyboard first: a server that never resets may have
+# left the focus wherever an earlier game's window was.
+press_play() {
+  local dialog
+  dialog=$(xdotool search --onlyvisible --name '^Verlano$' 2>/dev/null | head -n1)
+  [ -n "$dialog" ] && xdotool windowfocus "$dialog" 2>/dev/null
+  xdotool key Return
+}
 
 # Nothing beside the game but the game, its archive and what the case put there.
 only_game_left() {  # FOLDER [MORE...]
