@@ -9,30 +9,30 @@ game=$1 build=$2 mode=${3:-dialog}
 here=$(cd "$(dirname "$0")" && pwd)
 
 . "$here/x_session.sh"
+. "$here/table_screen.sh"
 
 tabs=(deck keys rules credits options)
-
-private_folders() { find "${TMPDIR:-/tmp}" -maxdepth 1 -name 'verlano-res-*' 2>/dev/null | sort; }
 
 if [ "$mode" = dialog ]; then
   before=$(private_folders)
   # The dialog shows with its title; the tabs; the extra points follow the variant; Exit.
   game_copy "$scratch/game" yes
   start "$scratch/game/verlano"
-  for i in 0 1 2 3 4; do
+  for i in 1 2 3 4 0; do  # the Deck tab shows first
     click "${tab_x[$i]}" "$tab_y"
-    [ -n "${VERLANO_SHOTS:-}" ] && photo 0 0 "$WIDTH" "$HEIGHT" "$VERLANO_SHOTS/dialog_${tabs[$i]}.png"
+    if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/clicked.ppm" "$VERLANO_SHOTS/dialog_${tabs[$i]}.png"; fi
   done
-  photo "${extra_box[@]}" 20 20 "$scratch/box_initial.png"
+  click "${tab_x[4]}" "$tab_y"
+  shot box_initial "$(in_dialog "${extra_box[@]}" 20 20)"
   click "${romane[@]}"
   click $((extra_box[0] + 10)) $((extra_box[1] + 10))
-  photo "${extra_box[@]}" 20 20 "$scratch/box_ticked.png"
-  same "$scratch/box_initial.png" "$scratch/box_ticked.png" && fail "ticking under Romane changed nothing"
+  shot box_ticked "$(in_dialog "${extra_box[@]}" 20 20)"
+  same box_initial box_ticked && fail "ticking under Romane changed nothing"
   click "${napoletane[@]}"
-  photo "${extra_box[@]}" 20 20 "$scratch/box_after.png"
-  same "$scratch/box_initial.png" "$scratch/box_after.png" ||
+  shot box_after "$(in_dialog "${extra_box[@]}" 20 20)"
+  same box_initial box_after ||
     fail "after choosing another variant the extra points box is not unticked and disabled"
-  click "${exit_button[@]}"
+  press "${exit_button[@]}"
   ends_with 0 "Exit"
   untouched "$scratch/game" "Exit"
   [ "$(private_folders)" = "$before" ] || fail "Exit made a private resource folder"
@@ -45,14 +45,13 @@ if [ "$mode" = dialog ]; then
   untouched "$scratch/game" "Escape in the dialog"
   echo "ok: Escape in the dialog ends with 0"
 
-  # A missing archive: reported from the dialog, and the program ends with 1.
+  # A missing archive: reported in a box over the dialog, and the program ends with 1.
   game_copy "$scratch/bare" no
   start "$scratch/bare/verlano"
   xdotool key Return  # Play has the focus and is the default
-  sleep 1.5
-  xdotool key Return  # closes the message box
+  close_box "Play without an archive"
   ends_with 1 "Play without an archive"
-  grep -q "verlano: " "$scratch/out" || fail "no message on standard error for a missing archive"
+  said "verlano: " || fail "no message on standard error for a missing archive"
   [ ! -e "$scratch/bare/res" ] || fail "a res folder was left beside a game without its archive"
   echo "ok: a missing archive is reported and ends with 1"
 
@@ -72,7 +71,8 @@ if [ "$mode" = dialog ]; then
   [ "$(id -u)" = 0 ] && runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
   start env HOME="$scratch" "${runner[@]}" "$prefix/bin/verlano"
   xdotool key Return
-  sleep 5
+  screen_area
+  poll 1200 table_drawn || fail "the installed game never showed its table"
   xdotool key Escape
   ends_with 0 "the installed game"
   untouched "$prefix/lib/verlano" "the read-only install"
@@ -82,17 +82,17 @@ else
   game_copy "$scratch/game" yes
   start "$scratch/game/verlano"
   xdotool key Return
-  sleep 4
-  xdotool search --onlyvisible --name '^Verlano$' >/dev/null 2>&1 &&
-    [ "$(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^Verlano$' | head -n1)" | grep -c 620x451)" != 0 ] &&
-    fail "the dialog is still on screen with the table"
-  import -window root "$scratch/table.png"
-  [ -n "${VERLANO_SHOTS:-}" ] && cp "$scratch/table.png" "$VERLANO_SHOTS/table.png"
-  colours=$(convert "$scratch/table.png" -format %k info:)
-  [ "$colours" -gt 16 ] || fail "the screen shows no table ($colours colours)"
+  screen_area
+  poll 1200 table_drawn || {
+    dialog_shown && fail "the dialog is still on screen"
+    table_window >/dev/null || fail "no full-screen window titled Verlano"
+    fail "the screen shows no table"
+  }
+  # The cloth is drawn after loading, and the unpacked files go as loading ends.
   [ ! -e "$scratch/game/res" ] || fail "the unpacked files are still there while play goes on"
+  if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/table.ppm" "$VERLANO_SHOTS/table.png"; fi
   xdotool key Escape
   ends_with 0 "Escape at the table"
   untouched "$scratch/game" "after the table"
-  echo "ok: Play closes the dialog and opens the table; Escape ends with 0"
+  echo "ok: Play closes the dialog and opens the table, which is loaded with nothing left unpacked; Escape ends with 0"
 fi
