@@ -123,11 +123,15 @@ table_window() {
 }
 # The dialog `start` found is still on screen.
 dialog_shown() { verlano_windows | grep -qx "$dialog"; }
-# A window titled Verlano that is neither the dialog nor the table: a message box.
+# A window titled Verlano that is neither the dialog nor the table and says it
+# is a dialog: a message box. The type matters: the table's own window shows
+# for a moment before it fills the screen, and may go again before a box opens.
 box_window() {
   local window
   for window in $(verlano_windows); do
-    [ "$window" != "$dialog" ] && [ "$window" != "$(table_window)" ] && echo "$window" && return 0
+    [ "$window" != "$dialog" ] && [ "$window" != "$(table_window)" ] &&
+      xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG &&
+      echo "$window" && return 0
   done
   return 1
 }
@@ -214,8 +218,8 @@ royal=(34 237) play_button=(565 413)  # Royal on the Deck tab
 # The message box the game shows, once drawn, closed with its button along the bottom.
 close_box() {  # WHAT
   local box width height x y
-  poll 600 box_window >/dev/null || { cat "$out"; fail "$1: no message box"; }
-  box=$(box_window)
+  box=
+  poll 600 eval 'box=$(box_window)' || { cat "$out"; fail "$1: no message box"; }
   read -r width height x y < <(geometry "$box") || fail "$1: the message box went"
   steady box "${width}x$height+$x+$y"
   xdotool mousemove $((x + width / 2)) $((y + height - 14)) click 1  # its Close button
