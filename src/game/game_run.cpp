@@ -95,7 +95,10 @@ GameRun::GameRun(const Options& options, std::uint64_t seed, Platform& pf, Resou
       folder(std::move(files)),
       sound(pf, slots),
       game(options, seed, &sound),
-      screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)) {}
+      search(!pf.KeepsRealTime()),
+      screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)) {
+  game.search = &search;
+}
 
 GameRun::~GameRun() {
   RemoveFiles(*this);

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/seat_search.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
 #include "render/resource_slots.h"
@@ -56,6 +57,7 @@ struct GameRun {
   ResourceSlots slots;
   PlatformSound sound;
   Game game;
+  SeatSearch search;  // the expert seats' searches, off the frame loop
   Screen screen;
   bool Running = false;
   KeyLatch keys;

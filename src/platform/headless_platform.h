@@ -49,6 +49,7 @@ class HeadlessPlatform final : public Platform {
   bool DisplayAvailable() override { return true; }
   // Without pixels there is nothing to look at, so no frame is composed.
   bool ShowsFrames() const override { return keepPixels_; }
+  bool KeepsRealTime() const override { return false; }
   void ShowSystemCursor(bool show) override { cursorShown_ = show; }
 
   bool GiveMeInput(std::string&) override { return true; }

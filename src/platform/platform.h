@@ -48,6 +48,10 @@ class Platform {
   // False when nobody looks at the frames (a headless run without pixels):
   // the game then skips composing them, which changes nothing of the game.
   virtual bool ShowsFrames() const { return true; }
+  // False on a fake clock, where a frame takes no time: the game then waits
+  // for work in the background where a real run would let frames go by, so
+  // that the run replays exactly.
+  virtual bool KeepsRealTime() const { return true; }
   virtual void ShowSystemCursor(bool show) = 0;
 
   // Input. Each polls once per frame; the answers hold until the next poll.

@@ -17,6 +17,8 @@
 
 namespace verlano {
 
+class SeatSearch;
+
 struct Game {
   // Applies the options, builds the card tables; `sound` must outlive the game
   // (null plays nothing).
@@ -40,6 +42,9 @@ struct Game {
   // so the deal's random sequence is the same whoever plays.
   std::uint64_t searchSeed;
   SoundOut* sound;
+  // Where the expert searches off the frame loop; null: each search runs at
+  // its seat's turn, in the step that asks (the run owns the searcher).
+  SeatSearch* search = nullptr;
 
   double Rnd() { return rng.Rnd(); }
 };

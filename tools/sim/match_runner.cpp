@@ -114,6 +114,9 @@ class Runner {
     for (const std::string& problem : {CheckHandEnd(game), CheckMatchEnd(game)}) {
       if (!problem.empty()) return Broken(problem);
     }
+    if (run_.search.Restarts() > 0) {
+      return Broken("an expert search started ahead was for a position its seat did not meet");
+    }
     const Piles& p = game.piles;
     const MatchState& m = game.match;
     if (!config_.quiet) {
