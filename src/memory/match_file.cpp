@@ -153,7 +153,9 @@ Options MatchOptions(std::string_view text) {
   const Records records = ParseRecords(text, kMatchHeader, true);
   Options options;
   Game probe(options, 0);
-  FieldReader v(records.Need("options"), "options", probe.cards, true);
+  // An option the file leaves out keeps its default, so options added later
+  // leave older files good.
+  FieldReader v(records.Need("options"), "options", probe.cards, false);
   VisitOptions(v, options);
   v.Done();
   return options;
