@@ -14,7 +14,8 @@ namespace {
 std::string WithField(std::string text, const std::string& name, const std::string& key,
                       const std::string& value) {
   const std::regex field("(\n" + name + " (?:[^\n]* )?" + key + "=)[^ \n]*");
-  return std::regex_replace(text, field, "$1" + value, std::regex_constants::format_first_only);
+  // "$01", not "$1": a value beginning with a digit would make it another group.
+  return std::regex_replace(text, field, "$01" + value, std::regex_constants::format_first_only);
 }
 
 // The text with `field` put first on the line `name`.
@@ -80,7 +81,8 @@ TEST_F(MatchFile, EveryKindOfDamageIsRefusedWithItsReason) {
       {"another version", "verlano-match 2" + text_.substr(text_.find('\n')),
        "does not begin with"},
       {"not a match file", "\x89PNG\r\n", "does not begin with"},
-      {"cut short", text_.substr(0, text_.size() / 2), "cut short"},
+      {"cut short", text_.substr(0, text_.rfind('\n', text_.size() / 2) + 1), "cut short"},
+      {"cut in a line", text_.substr(0, text_.size() / 2) + "\nend\n", "line "},
       {"a card twice", WithField(text_, "seat.1", "cards", twice), "twice"},
       {"41 cards",
        WithField(WithField(text_, "seat.0", "count", "11"), "seat.0", "cards",
