@@ -75,6 +75,27 @@ RecordFields FreshFields(const CardTables& cards, Visit visit) {
       .Need("x");
 }
 
+// The kind of a sprite record: its name's first word ("deck", "we-pile").
+std::string KindOf(const std::string& name) {
+  return name.substr(0, name.find('.'));
+}
+
+// The fields of each kind of sprite in a fresh game, which the file leaves out.
+const std::map<std::string, RecordFields, std::less<>>& FreshSprites() {
+  static const std::map<std::string, RecordFields, std::less<>> fresh = [] {
+    std::map<std::string, RecordFields, std::less<>> kinds;
+    const Game blank(Options{}, 0);
+    ForEachRecord(
+        blank, [](const std::string&, auto) {},
+        [&](const std::string& name, auto visit) {
+          if (!kinds.contains(KindOf(name)))
+            kinds.emplace(KindOf(name), FreshFields(blank.cards, visit));
+        });
+    return kinds;
+  }();
+  return fresh;
+}
+
 Options OptionsOf(const Settings& s) {
   Options o;
   o.variant = s.Rules.Choice;
@@ -121,7 +142,7 @@ std::string WriteMatch(const Game& game) {
     v.Choice("result", result, kResultWords);
     out.Line("random", v.Text());
   }
-  std::map<std::string, RecordFields> fresh;
+  const std::map<std::string, RecordFields, std::less<>>& fresh = FreshSprites();
   ForEachRecord(
       game,
       [&](const std::string& name, auto visit) {
@@ -130,19 +151,7 @@ std::string WriteMatch(const Game& game) {
         out.Line(name, v.Text());
       },
       [&](const std::string& name, auto visit) {
-        // Sprites of one kind share their fresh fields; the kind is the name's first word.
-        const std::string kind = name.substr(0, name.find('.'));
-        auto it = fresh.find(kind);
-        if (it == fresh.end()) {
-          Game blank(Options{}, 0);
-          ForEachRecord(
-              blank, [](const std::string&, auto) {},
-              [&](const std::string& blankName, auto blankVisit) {
-                if (blankName == name)
-                  it = fresh.emplace(kind, FreshFields(cards, blankVisit)).first;
-              });
-        }
-        FieldWriter v(cards, &it->second);
+        FieldWriter v(cards, &fresh.find(KindOf(name))->second);
         visit(v);
         if (!v.Text().empty()) out.Line(name, v.Text());
       });

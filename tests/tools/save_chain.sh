@@ -2,10 +2,13 @@
 # The save-and-load chain: `verlano-sim play --save-every K` keeps the match
 # at every K-th quiet moment and plays on from the file in a fresh game; its
 # output, trace included, must be the straight run's byte for byte (but the
-# speed figure of the summary line). Every variant, classic and expert seats.
-# usage: save_chain.sh VERLANO_SIM MATCHES SEED [K]
+# speed figure of the summary line). Every variant, for each pair of levels
+# given ("expert classic": expert opponents, a classic partner).
+# usage: save_chain.sh VERLANO_SIM MATCHES SEED K "OPPONENTS PARTNER"...
 set -euo pipefail
-sim=$1 matches=$2 seed=$3 every=${4:-1}
+sim=$1 matches=$2 seed=$3 every=$4
+shift 4
+pairs=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The simulator's files stay in this run's own temporary folder.
@@ -13,7 +16,7 @@ export TMPDIR=$work
 
 failed=0
 for variant in nine romane romane-extra napoletane umbria; do
-  for levels in "classic classic" "expert classic" "classic expert"; do
+  for levels in "${pairs[@]}"; do
     set -- $levels
     run=(play --variant "$variant" --matches "$matches" --seed "$seed" --trace
          --opponents "$1" --partner "$2")
