@@ -50,7 +50,7 @@ std::string ContinueCaption(const Options& options, int we, int they) {
       RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
   std::string caption(kVariantOptions[row].caption);
   if (options.extraCoinPoints) caption += " with extra points";
-  return "Continue the match\n" + caption + ", " + std::to_string(we) + " to " +
+  return "_Continue the match\n" + caption + ", " + std::to_string(we) + " to " +
          std::to_string(they);
 }
 

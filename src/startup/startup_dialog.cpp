@@ -105,8 +105,13 @@ GtkWidget* StartupDialog::BuildButtonRow() {
   const std::string version = "Version " + std::string(ProgramVersion());
   // A damaged file of the player's is said where the requirement stands,
   // in two lines at most (all of it on hovering), so the dialog keeps its size.
-  const char* second = memory_.notes.empty() ? kRequirement : memory_.notes.c_str();
+  // Beside "Continue the match" the requirement gives way, so the dialog
+  // still fits a 640-pixel screen.
+  const char* second = !memory_.notes.empty()            ? memory_.notes.c_str()
+                       : memory_.continueCaption.empty() ? kRequirement
+                                                         : "";
   for (const char* text : {version.c_str(), second}) {
+    if (*text == '\0') continue;
     GtkWidget* label = gtk_label_new(text);
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
     // Wrapped on a narrow screen or with a large font, so Exit and Play stay in sight.
@@ -129,7 +134,7 @@ GtkWidget* StartupDialog::BuildButtonRow() {
                               GTK_STYLE_CLASS_SUGGESTED_ACTION);
   // Left of Exit, so that Exit and Play keep their places with or without it.
   if (!memory_.continueCaption.empty()) {
-    GtkWidget* resume = gtk_button_new_with_label(memory_.continueCaption.c_str());
+    GtkWidget* resume = gtk_button_new_with_mnemonic(memory_.continueCaption.c_str());
     gtk_widget_set_valign(resume, GTK_ALIGN_CENTER);
     g_signal_connect(resume, "clicked", G_CALLBACK(OnContinue), this);
     gtk_box_pack_start(GTK_BOX(row), resume, FALSE, FALSE, 0);

@@ -9,7 +9,7 @@ namespace verlano {
 namespace {
 
 constexpr std::array<const char*, 8> kHeadings = {
-    "Variant, opponents", "Played", "Won", "Lost", "Hands", "Sweeps", "Best streak", "Streak"};
+    "Variant, opponents", "Played", "Won", "Lost", "Hands", "Sweeps", "Best streak", "Now"};
 
 GtkWidget* Cell(const std::string& text, bool heading) {
   GtkWidget* label = gtk_label_new(nullptr);
@@ -36,7 +36,7 @@ StatisticsPage BuildStatisticsPage() {
   gtk_label_set_xalign(GTK_LABEL(page.note), 0.0f);
   gtk_box_pack_start(GTK_BOX(page.page), page.note, FALSE, FALSE, 0);
   page.table = gtk_grid_new();
-  gtk_grid_set_column_spacing(GTK_GRID(page.table), 14);
+  gtk_grid_set_column_spacing(GTK_GRID(page.table), 10);
   gtk_grid_set_row_spacing(GTK_GRID(page.table), 4);
   gtk_box_pack_start(GTK_BOX(page.page), page.table, FALSE, FALSE, 0);
   page.reset = gtk_button_new_with_mnemonic("_Reset the statistics...");
