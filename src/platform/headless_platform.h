@@ -67,6 +67,8 @@ class HeadlessPlatform final : public Platform {
   SoundId LoadSound(const std::string& path, std::string& error) override;
   void PlaySound(SoundId sound) override;
   void ReleaseSound(SoundId) override {}
+  void SetVolume(int percent) override { volume_ = percent; }
+  int Volume() const { return volume_; }
 
   std::uint64_t TickCount() override { return clock_; }
   TimeOfDay Now() override { return timeOfDay_; }
@@ -94,6 +96,7 @@ class HeadlessPlatform final : public Platform {
   std::vector<std::string> loadedSounds_;
   std::vector<SoundId> played_;
   int flips_ = 0;
+  int volume_ = 100;
   bool shutDown_ = false;
   std::string shutDownMessage_;
 };

@@ -26,6 +26,8 @@ struct Game {
 
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
+  // A match loaded into a fresh game takes the place of the one in play.
+  Game& operator=(Game&&) = default;
 
   Settings settings;
   Layout layout;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "rules/settings.h"
@@ -58,6 +59,7 @@ inline constexpr std::string_view kSlowCaption = "Slow animation";
 inline constexpr std::array<std::string_view, 2> kLevelCaptions = {"Classic", "Expert"};
 inline constexpr std::string_view kOpponentsCaption = "Opponents:";
 inline constexpr std::string_view kPartnerCaption = "Partner:";
+inline constexpr std::string_view kVolumeCaption = "Volume:";
 inline constexpr std::string_view kSlowNote = "Click for slower and finer card animation.";
 
 // What the dialog's controls hold: the row of the chosen deck and variant in
@@ -69,7 +71,16 @@ struct DialogState {
   bool slowTicked = false;
   std::size_t opponentsRow = 0;  // in kLevelCaptions
   std::size_t partnerRow = 0;
+  int volume = 100;            // the Options tab's slider, percent
+  bool continueMatch = false;  // "Continue the match" rather than Play
 };
+
+// The dialog's controls set as `options` ask, to open with the last ones played.
+DialogState DialogStateFrom(const Options& options, int volume);
+
+// "Continue the match" with what the dialog shows of it: "Verlano 9 cards,
+// 12 to 8" (the variant's caption, our total, theirs).
+std::string ContinueCaption(const Options& options, int we, int they);
 
 // The extra coin points belong to the Romane variant only.
 bool ExtraPointsAllowed(std::size_t variantRow);
