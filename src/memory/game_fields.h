@@ -147,6 +147,7 @@ void VisitTurn(V& v, T& t) {
   v.Flag("human-picked", t.HumanPicked);
   v.Flag("human-played", t.HumanPlayed);
   v.Int("computer-slot", t.AIPlaySlot, 0, kHandEntries - 1);
+  v.Flag("seat-thinking", t.SeatThinking);
   v.Int("reveal-count", t.RevealCount, 0, kTableEntries);
   v.Int("picked-slot", t.PickedHandSlot, -1, kHandEntries - 1);
 }
