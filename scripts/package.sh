@@ -2,8 +2,8 @@
 # Builds the Debian package from a Release build with `cpack -G DEB`, lists
 # it, checks it with lintian (no error allowed), installs it (with dpkg as
 # root, else unpacked into a throwaway root), starts it (`--version`, the
-# dialog under Xvfb, Exit with status 0), removes it again and checks that
-# nothing of it is left.
+# Italian catalogue, the dialog under Xvfb, Exit with status 0), removes it
+# again and checks that nothing of it is left.
 #   bash scripts/package.sh [BUILD]   # BUILD: a Release build folder (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,10 +49,13 @@ installed=$root/usr/bin/verlano
 
 said_version=$("$installed" --version)
 [ "$said_version" = "verlano $version" ] || fail "--version said '$said_version'"
+# The installed catalogue is found from the installed program.
+LANGUAGE=it LANG=C.UTF-8 "$installed" --help | grep -q '^Uso: verlano' ||
+  fail "the installed game does not speak Italian under LANGUAGE=it"
 start "$installed"
 press "${exit_button[@]}"
 ends_with 0 "Exit from the installed game's dialog"
-echo "ok: the package $how: --version, the dialog and Exit with status 0"
+echo "ok: the package $how: --version, --help in Italian, the dialog and Exit with status 0"
 
 if [ -z "$root" ]; then
   dpkg --purge verlano >/dev/null || fail "dpkg could not remove the package"

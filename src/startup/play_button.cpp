@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "i18n/translate.h"
 #include "platform/quit_signal.h"
 #include "resources/locked_unpack.h"
 #include "resources/resource_path.h"
@@ -43,8 +44,10 @@ int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::strin
   // the dialog still answering Exit.
   auto unpacked = std::make_shared<LockedUnpack>(
       settings.ResPath, settings.ArchiveName, [&dialog](const std::function<bool()>& tryTake) {
-        std::cerr << "verlano: another copy of the game is loading from this folder; waiting "
-                     "for it (Exit gives up)\n";
+        std::cerr << "verlano: "
+                  << _("another copy of the game is loading from this folder; waiting for it "
+                       "(Exit gives up)")
+                  << '\n';
         return dialog.WaitForLock(tryTake);
       });
   currentUnpack = unpacked;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "i18n/translate.h"
 #include "platform/quit_signal.h"
 #include "startup/dialog_texts.h"
 #include "startup/error_box.h"
@@ -15,7 +16,7 @@ namespace {
 constexpr guint kLockWatchMs = 50;
 
 constexpr const char* kRequirement =
-    "Requires an X11 or Wayland desktop with SDL 2; sound is optional.";
+    N_("Requires an X11 or Wayland desktop with SDL 2; sound is optional.");
 
 template <std::size_t N>
 std::size_t ActiveRow(const std::array<GtkWidget*, N>& buttons) {
@@ -58,11 +59,11 @@ StartupDialog::StartupDialog(const std::string& archivePath)
   options_ = BuildOptionsPage();
   GtkWidget* notebook = gtk_notebook_new();
   gtk_widget_set_size_request(notebook, 600, 370);
-  AddTab(notebook, deck_.page, "Deck");
-  AddTab(notebook, BuildKeysPage(), "Keys");
-  AddTab(notebook, BuildTextPage(kRulesText), "Rules");
-  AddTab(notebook, BuildTextPage(kCreditsText), "Credits");
-  AddTab(notebook, options_.page, "Options");
+  AddTab(notebook, deck_.page, _("Deck"));
+  AddTab(notebook, BuildKeysPage(), _("Keys"));
+  AddTab(notebook, BuildTextPage(_(kRulesText)), _("Rules"));
+  AddTab(notebook, BuildTextPage(_(kCreditsText)), _("Credits"));
+  AddTab(notebook, options_.page, _("Options"));
 
   GtkWidget* layout = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
   gtk_container_set_border_width(GTK_CONTAINER(layout), 10);
@@ -82,8 +83,8 @@ StartupDialog::StartupDialog(const std::string& archivePath)
 GtkWidget* StartupDialog::BuildButtonRow() {
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
   GtkWidget* facts = gtk_box_new(GTK_ORIENTATION_VERTICAL, 2);
-  const std::string version = "Version " + std::string(ProgramVersion());
-  for (const char* text : {version.c_str(), kRequirement}) {
+  const std::string version = Format(_("Version %s"), std::string(ProgramVersion()).c_str());
+  for (const char* text : {version.c_str(), _(kRequirement)}) {
     GtkWidget* label = gtk_label_new(text);
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
     // Wrapped on a narrow screen or with a large font, so Exit and Play stay in sight.
@@ -94,8 +95,8 @@ GtkWidget* StartupDialog::BuildButtonRow() {
   }
   gtk_box_pack_start(GTK_BOX(row), facts, TRUE, TRUE, 0);
 
-  GtkWidget* exit = gtk_button_new_with_mnemonic("E_xit");
-  play_ = gtk_button_new_with_mnemonic("_Play");
+  GtkWidget* exit = gtk_button_new_with_mnemonic(_("E_xit"));
+  play_ = gtk_button_new_with_mnemonic(_("_Play"));
   gtk_style_context_add_class(gtk_widget_get_style_context(play_),
                               GTK_STYLE_CLASS_SUGGESTED_ACTION);
   gtk_widget_set_size_request(exit, 90, 34);
@@ -125,8 +126,8 @@ std::optional<DialogState> StartupDialog::Run() {
 bool StartupDialog::WaitForLock(const std::function<bool()>& tryTake) {
   // Play is pressed already; Exit stays live so the player can give up.
   gtk_widget_set_sensitive(play_, FALSE);
-  gtk_button_set_label(GTK_BUTTON(play_), "Waiting...");
-  gtk_widget_set_tooltip_text(play_, "Another copy of Verlano is loading from this folder");
+  gtk_button_set_label(GTK_BUTTON(play_), _("Waiting..."));
+  gtk_widget_set_tooltip_text(play_, _("Another copy of Verlano is loading from this folder"));
   tryLock_ = &tryTake;
   lockTaken_ = false;
   const guint watch = g_timeout_add(kLockWatchMs, OnLockWatch, this);
@@ -144,7 +145,7 @@ gboolean StartupDialog::OnLockWatch(gpointer self) {
 }
 
 void StartupDialog::ShowError(const std::string& message) {
-  ShowErrorBox(GTK_WINDOW(window_.get()), "The game cannot start", message);
+  ShowErrorBox(GTK_WINDOW(window_.get()), _("The game cannot start"), message);
 }
 
 void StartupDialog::Close() {
