@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <clocale>
 #include <map>
 #include <string>
 
@@ -68,8 +69,10 @@ TEST(Language, CatalogueIsFoundBesideTheProgramOrInTheInstalledPrefix) {
   EXPECT_EQ(CatalogueFolder(root / "elsewhere/", "it"), "");
 }
 
-// The real catalogue of the build tree, through gettext, for the whole process.
+// The real catalogue of the build tree, through gettext, for the whole process
+// (from the C locale a program starts in, whatever a case before did).
 void SpeakWith(const char* language, const char* lang) {
+  std::setlocale(LC_MESSAGES, "C");
   setenv("LANGUAGE", language, 1);
   setenv("LANG", lang, 1);
   unsetenv("LC_ALL");
