@@ -3,7 +3,8 @@
 # and UndefinedBehaviorSanitizer, verlano-sim checking every card, count and
 # result every frame. Usage: soak.sh [MATCHES] [SEED]  (defaults 20000 and 1).
 # The matches are spread over 30 runs: each variant with each deck, with and
-# without the slow animation, the hand sort pressed now and then. The runs go
+# without the slow animation, the hand sort pressed now and then; the runs with
+# the royal deck have the expert player at the three computer seats. The runs go
 # side by side on SOAK_JOBS cores (default all), a progress line every
 # SOAK_PROGRESS seconds (default 30), the totals at the end. The build is
 # build/soak (optimised, sanitizers on) unless SOAK_BUILD names another.
@@ -42,13 +43,14 @@ for variant in nine romane romane-extra napoletane umbria; do
 done >"$out/plan"
 
 run_one() {  # index variant deck speed matches seed
-  local slow=""
+  local slow="" levels=""
   [ "$4" = slow ] && slow=--slow
-  if "$SIM" play --variant "$2" --deck "$3" $slow --sort-key --matches "$5" --seed "$6" \
+  [ "$3" = royal ] && levels="--opponents expert --partner expert"
+  if "$SIM" play --variant "$2" --deck "$3" $slow $levels --sort-key --matches "$5" --seed "$6" \
     >"$OUT/$1.out" 2>"$OUT/$1.err"; then
     echo "$2 $3 $4 seed $6: $(tail -1 "$OUT/$1.out")"
   else
-    echo "BROKEN: --variant $2 --deck $3 $slow --matches $5 --seed $6 (exit $?)"
+    echo "BROKEN: --variant $2 --deck $3 $slow $levels --matches $5 --seed $6 (exit $?)"
     tail -5 "$OUT/$1.err"
     echo "$*" >>"$OUT/broken"
   fi

@@ -20,6 +20,8 @@ struct EngineRules {
   bool coinsWeighMore =
       false;             // the computer player keeps coins harder (ten cards, not Napoletane)
   int matchTarget = 20;  // a side wins with more than this
+
+  bool operator==(const EngineRules&) const = default;
 };
 
 EngineRules RulesFromSettings(const Settings& settings);

@@ -16,6 +16,29 @@ CardSet Position::HandSet(int seat) const {
 
 namespace {
 
+bool SameCards(const std::int8_t* a, const std::int8_t* b, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool operator==(const Position& a, const Position& b) {
+  if (!(a.rules == b.rules) || a.handCount != b.handCount || a.tableCount != b.tableCount ||
+      a.toPlay != b.toPlay || a.lastCapturer != b.lastCapturer || a.cardsPlayed != b.cardsPlayed ||
+      a.sweeps != b.sweeps || a.taken != b.taken || a.sweepCards != b.sweepCards) {
+    return false;
+  }
+  for (int s = 0; s < kSeats; ++s) {
+    if (!SameCards(a.hands[s].data(), b.hands[s].data(), a.handCount[s])) return false;
+  }
+  return SameCards(a.table.data(), b.table.data(), a.tableCount);
+}
+
+namespace {
+
 int TakeFromHand(Position& p, int seat, int index) {
   auto& hand = p.hands[seat];
   const int card = hand[index];

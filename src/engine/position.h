@@ -52,6 +52,10 @@ struct Position {
   bool HandOver() const { return cardsPlayed == kSeats * rules.cardsPerHand; }
 };
 
+// The same hand in play: every card where it is and the same turn, whatever
+// the unused ends of the hand and table arrays hold.
+bool operator==(const Position& a, const Position& b);
+
 // Plays the move of the seat to play. The last play of the hand sweeps
 // nothing and gives what is left on the table to the side that captured last.
 void ApplyMove(Position& position, const Move& move);

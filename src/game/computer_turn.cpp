@@ -2,6 +2,7 @@
 
 #include "engine/expert.h"
 #include "engine/match.h"
+#include "game/seat_search.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -41,11 +42,17 @@ engine::Position PositionOf(const Game& game, int seat) {
   return p;
 }
 
-ComputerPlay ExpertPlay(Game& game, int seat) {
+std::uint64_t NextSearchSeed(Game& game) {
   const std::uint64_t seed = game.searchSeed;
   game.searchSeed = engine::MixSeed(game.searchSeed);
-  engine::ExpertPlayer expert;
-  const engine::Move move = expert.Choose(PositionOf(game, seat), seed);
+  return seed;
+}
+
+PlayerLevel LevelOf(const Game& game, int seat) {
+  return seat == 2 ? game.settings.PartnerLevel : game.settings.OpponentsLevel;
+}
+
+ComputerPlay PlayOf(const engine::Move& move) {
   ComputerPlay play;
   play.HandPosition = move.handIndex;
   play.Capture.Count = move.count;
@@ -53,11 +60,50 @@ ComputerPlay ExpertPlay(Game& game, int seat) {
   return play;
 }
 
+engine::Move MoveOf(const ComputerPlay& play) {
+  engine::Move move;
+  move.handIndex = static_cast<std::int8_t>(play.HandPosition);
+  move.count = static_cast<std::int8_t>(play.Capture.Count);
+  for (int k = 0; k < move.count && k < engine::kMaxTaken; ++k) {
+    move.positions[k] = static_cast<std::int8_t>(play.Capture.Positions[k]);
+  }
+  return move;
+}
+
+std::optional<ComputerPlay> ExpertPlay(Game& game, int seat) {
+  const engine::Position position = PositionOf(game, seat);
+  SeatSearch* search = game.search;
+  if (search == nullptr) {
+    engine::ExpertPlayer expert;
+    return PlayOf(expert.Choose(position, NextSearchSeed(game)));
+  }
+  if (!search->IsFor(position)) {
+    // A search started ahead for another position keeps its seed, so the
+    // play is the one a search started now would find.
+    search->Start(position, search->Started() ? search->Seed() : NextSearchSeed(game));
+  }
+  const std::optional<engine::Move> move = search->TakePlay();
+  if (!move) return std::nullopt;
+  return PlayOf(*move);
+}
+
 }  // namespace
 
-ComputerPlay ChooseForSeat(Game& game, int seat) {
-  const PlayerLevel level = seat == 2 ? game.settings.PartnerLevel : game.settings.OpponentsLevel;
-  return level == PlayerLevel::Expert ? ExpertPlay(game, seat) : ChooseComputerCard(game, seat);
+std::optional<ComputerPlay> ChooseForSeat(Game& game, int seat) {
+  if (LevelOf(game, seat) == PlayerLevel::Expert) return ExpertPlay(game, seat);
+  return ChooseComputerCard(game, seat);
+}
+
+void SearchAhead(Game& game, int seat, const ComputerPlay& play) {
+  const int next = seat + 1;
+  if (game.search == nullptr || next >= engine::kSeats ||
+      LevelOf(game, next) != PlayerLevel::Expert) {
+    return;
+  }
+  engine::Position position = PositionOf(game, seat);
+  engine::ApplyMove(position, MoveOf(play));
+  if (position.HandOver()) return;
+  game.search->Start(position, NextSearchSeed(game));
 }
 
 }  // namespace verlano

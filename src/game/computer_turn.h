@@ -3,7 +3,10 @@
 // the classic player, or the expert, which sees the game as that seat does (an
 // engine position with the other hands hidden) and searches sampled deals.
 // The seed of each search comes from the game's own search stream, so a match
-// replays exactly from its seed.
+// replays exactly from its seed. With the game's `SeatSearch`, the expert
+// searches on a worker thread, started ahead when the position is known.
+
+#include <optional>
 
 #include "ai/choose.h"
 
@@ -11,6 +14,12 @@ namespace verlano {
 
 struct Game;
 
-ComputerPlay ChooseForSeat(Game& game, int seat);
+// The seat's play; nothing while its search is still under way.
+std::optional<ComputerPlay> ChooseForSeat(Game& game, int seat);
+
+// After `seat` chose `play` (before it is played): when the next seat is an
+// expert and the hand goes on, starts its search on the position this play
+// leaves, so that it runs while the card flies and lands.
+void SearchAhead(Game& game, int seat, const ComputerPlay& play);
 
 }  // namespace verlano

@@ -3,9 +3,11 @@
 #include <chrono>
 
 #include "game/human_turn.h"
+#include "game/quiet_moment.h"
 #include "game/state_machine.h"
 #include "game/table_talk.h"
 #include "render/compose_frame.h"
+#include "render/mute_mark.h"
 
 namespace verlano {
 
@@ -64,6 +66,15 @@ void UpdateFrame(GameRun& run) {
   } else {
     run.keys.PLatch = false;
   }
+  if (pf.KeyDown(kKeyM)) {
+    if (!run.keys.MLatch) {
+      run.sound.SetMuted(!run.sound.Muted());
+      if (run.start.Observer != nullptr) run.start.Observer->MuteChanged(run.sound.Muted());
+      run.keys.MLatch = true;
+    }
+  } else {
+    run.keys.MLatch = false;
+  }
   if (pf.KeyDown(kKeyR)) HandleSortKey(run);
   game.turn.PickedHandSlot = -1;
   RouteClicks(run);
@@ -72,6 +83,15 @@ void UpdateFrame(GameRun& run) {
   if (game.turn.PickedHandSlot >= 0) {
     PlayCardToTable(game, game.piles.Hand[0][game.turn.PickedHandSlot]);
   }
+}
+
+// Tells the observer of each quiet moment once, as the match comes to it.
+void NoteQuietMoment(GameRun& run) {
+  const bool quiet = IsQuietMoment(run.game) && !run.screen.Paused;
+  if (quiet && !run.WasQuiet && run.start.Observer != nullptr) {
+    run.start.Observer->QuietMoment(run.game);
+  }
+  run.WasQuiet = quiet;
 }
 
 void ReleaseResources(GameRun& run) {
@@ -86,6 +106,7 @@ void ReleaseResources(GameRun& run) {
 }  // namespace
 
 void PlatformSound::PlaySound(int slot) {
+  if (muted_) return;
   const int i = slot - kSoundSlotFirst;
   if (i >= 0 && i < kSoundSlotCount) platform_.PlaySound(slots_.Sound[i]);
 }
@@ -95,7 +116,10 @@ GameRun::GameRun(const Options& options, std::uint64_t seed, Platform& pf, Resou
       folder(std::move(files)),
       sound(pf, slots),
       game(options, seed, &sound),
-      screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)) {}
+      search(!pf.KeepsRealTime()),
+      screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)) {
+  game.search = &search;
+}
 
 GameRun::~GameRun() {
   RemoveFiles(*this);
@@ -124,9 +148,17 @@ bool StartRun(GameRun& run) {
   }
   pf.InitSound();
   LoadSounds(run);
+  pf.SetVolume(run.start.Volume);
+  run.sound.SetMuted(run.start.Muted);
   if (!LoadGraphics(run)) return false;
   SetClipToScreen(run.screen);
-  DealHand(game);
+  if (run.start.Resume) {
+    run.start.Resume(game);
+  } else {
+    DealHand(game);
+  }
+  // A match resumed at a quiet moment is not told of it again.
+  run.WasQuiet = IsQuietMoment(game);
   run.Running = true;
   pf.ShowSystemCursor(false);
   BltFastClip(run.screen, run.slots.Background, run.screen.BackBuffer, run.screen.BackRect, 0, 0,
@@ -152,6 +184,7 @@ void GameFrame(GameRun& run) {
   }
   const bool wasPaused = run.screen.Paused;
   UpdateFrame(run);
+  NoteQuietMoment(run);
   // Paused, the picture on show stays as it is: the one that says so, drawn
   // on the frame P was pressed.
   if (!run.screen.Paused || !wasPaused) {
@@ -160,6 +193,7 @@ void GameFrame(GameRun& run) {
       const int y = pf.MouseY();
       ComposeFrame(run.game, run.slots, run.screen, pf.Now(), x, y,
                    TableTalk(run.game, run.screen.Paused, x, y));
+      if (run.sound.Muted()) DrawMuteMark(run.slots, run.screen);
     }
     pf.FlipScreen(run.screen.BackBuffer);
   }
@@ -183,10 +217,11 @@ void FailRun(GameRun& run, const std::string& message) {
   run.ExitStatus = 1;
 }
 
-int RunGame(const Options& options, ResourceFolder folder, Platform& platform) {
+int RunGame(const Options& options, ResourceFolder folder, Platform& platform, RunStart start) {
   const auto seed =
       static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
   GameRun run(options, seed, platform, std::move(folder));
+  run.start = std::move(start);
   if (!StartRun(run)) return run.ExitStatus;
   while (run.Running) GameFrame(run);
   return run.ExitStatus;

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/seat_search.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
 #include "render/resource_slots.h"
@@ -35,14 +36,37 @@ class PlatformSound final : public SoundOut {
   PlatformSound(Platform& platform, const ResourceSlots& slots)
       : platform_(platform), slots_(slots) {}
   void PlaySound(int slot) override;
+  // Muted, nothing is played; what the game draws is the same either way.
+  bool Muted() const { return muted_; }
+  void SetMuted(bool muted) { muted_ = muted; }
 
  private:
   Platform& platform_;
   const ResourceSlots& slots_;
+  bool muted_ = false;
+};
+
+// What is told of a run as it goes, for the player's files.
+class RunObserver {
+ public:
+  virtual ~RunObserver() = default;
+  // A new quiet moment (game/quiet_moment.h): the human's turn, or a hand's end.
+  virtual void QuietMoment(const Game& game) = 0;
+  // M was pressed at the table.
+  virtual void MuteChanged(bool muted) = 0;
+};
+
+// How a run begins: by default a new match at full volume, nobody told.
+struct RunStart {
+  std::function<void(Game&)> Resume;  // sets up a kept match instead of the first deal
+  RunObserver* Observer = nullptr;
+  int Volume = 100;  // percent
+  bool Muted = false;
 };
 
 struct KeyLatch {
   bool PLatch = false;  // P is held: one press toggles the pause once
+  bool MLatch = false;  // M is held: one press toggles the sound once
 };
 
 struct GameRun {
@@ -56,11 +80,14 @@ struct GameRun {
   ResourceSlots slots;
   PlatformSound sound;
   Game game;
+  SeatSearch search;  // the expert seats' searches, off the frame loop
   Screen screen;
   bool Running = false;
   KeyLatch keys;
   int ExitStatus = 0;  // 0 after the player quits, 1 after a fatal error
   bool FilesRemoved = false;
+  RunStart start;
+  bool WasQuiet = false;  // the last frame ended at a quiet moment
 };
 
 // The start of a run up to the first frame: match target, display, input,
@@ -87,6 +114,6 @@ void LoadSounds(GameRun& run);
 bool LoadGraphics(GameRun& run);
 
 // The whole run, seeded from the clock; returns the program's exit status.
-int RunGame(const Options& options, ResourceFolder folder, Platform& platform);
+int RunGame(const Options& options, ResourceFolder folder, Platform& platform, RunStart start = {});
 
 }  // namespace verlano

@@ -1,6 +1,7 @@
 #include "game/state_machine.h"
 
 #include <array>
+#include <optional>
 
 #include "ai/choose.h"
 #include "game/capture_flights.h"
@@ -74,6 +75,22 @@ void StepPause(Game& game) {
   }
 }
 
+// The seat whose turn it is plays, unless its search is still under way: the
+// turn then waits, and the next steps ask again.
+void PlayComputerSeat(Game& game) {
+  TurnState& turn = game.turn;
+  const int seat = turn.CurrentSeat;
+  const std::optional<ComputerPlay> play = ChooseForSeat(game, seat);
+  turn.SeatThinking = !play;
+  if (!play) return;
+  SearchAhead(game, seat, *play);
+  game.capture.Choice = play->Capture;
+  turn.AIPlaySlot = SlotOfNthCard(game, play->HandPosition, seat);
+  CardSprite& card = game.piles.Hand[seat][turn.AIPlaySlot];
+  card.FaceUp = true;
+  PlayCardToTable(game, card);
+}
+
 void PassTurn(Game& game) {
   TurnState& turn = game.turn;
   turn.PauseJustEnded = false;
@@ -86,13 +103,7 @@ void PassTurn(Game& game) {
     turn.WaitingForHuman = true;
     return;
   }
-  const int seat = turn.CurrentSeat;
-  const ComputerPlay play = ChooseForSeat(game, seat);
-  game.capture.Choice = play.Capture;
-  turn.AIPlaySlot = SlotOfNthCard(game, play.HandPosition, seat);
-  CardSprite& card = game.piles.Hand[seat][turn.AIPlaySlot];
-  card.FaceUp = true;
-  PlayCardToTable(game, card);
+  PlayComputerSeat(game);
 }
 
 void StepNormalPlay(Game& game, bool moving) {
@@ -104,7 +115,11 @@ void StepNormalPlay(Game& game, bool moving) {
   }
   if (turn.GameState != PlayState::NormalPlay || turn.WaitingForHuman) return;
   if (!AnyCardMoving(game.piles)) {
-    PassTurn(game);
+    if (turn.SeatThinking) {
+      PlayComputerSeat(game);
+    } else {
+      PassTurn(game);
+    }
   } else if (turn.CurrentSeat != 0) {
     Land(game, StepSprite(game, game.piles.Hand[turn.CurrentSeat][turn.AIPlaySlot]));
   }

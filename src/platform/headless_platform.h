@@ -49,6 +49,7 @@ class HeadlessPlatform final : public Platform {
   bool DisplayAvailable() override { return true; }
   // Without pixels there is nothing to look at, so no frame is composed.
   bool ShowsFrames() const override { return keepPixels_; }
+  bool KeepsRealTime() const override { return false; }
   void ShowSystemCursor(bool show) override { cursorShown_ = show; }
 
   bool GiveMeInput(std::string&) override { return true; }
@@ -66,6 +67,8 @@ class HeadlessPlatform final : public Platform {
   SoundId LoadSound(const std::string& path, std::string& error) override;
   void PlaySound(SoundId sound) override;
   void ReleaseSound(SoundId) override {}
+  void SetVolume(int percent) override { volume_ = percent; }
+  int Volume() const { return volume_; }
 
   std::uint64_t TickCount() override { return clock_; }
   TimeOfDay Now() override { return timeOfDay_; }
@@ -93,6 +96,7 @@ class HeadlessPlatform final : public Platform {
   std::vector<std::string> loadedSounds_;
   std::vector<SoundId> played_;
   int flips_ = 0;
+  int volume_ = 100;
   bool shutDown_ = false;
   std::string shutDownMessage_;
 };

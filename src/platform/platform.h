@@ -16,6 +16,7 @@ namespace verlano {
 inline constexpr int kKeyEscape = 1;
 inline constexpr int kKeyR = 19;
 inline constexpr int kKeyP = 25;
+inline constexpr int kKeyM = 50;
 
 inline constexpr int kMouseLeft = 0;
 inline constexpr int kMouseRight = 1;
@@ -48,6 +49,10 @@ class Platform {
   // False when nobody looks at the frames (a headless run without pixels):
   // the game then skips composing them, which changes nothing of the game.
   virtual bool ShowsFrames() const { return true; }
+  // False on a fake clock, where a frame takes no time: the game then waits
+  // for work in the background where a real run would let frames go by, so
+  // that the run replays exactly.
+  virtual bool KeepsRealTime() const { return true; }
   virtual void ShowSystemCursor(bool show) = 0;
 
   // Input. Each polls once per frame; the answers hold until the next poll.
@@ -69,6 +74,9 @@ class Platform {
   virtual SoundId LoadSound(const std::string& path, std::string& error) = 0;
   virtual void PlaySound(SoundId sound) = 0;  // a sound still playing is not restarted
   virtual void ReleaseSound(SoundId sound) = 0;
+  // The loudness of every sound loaded so far, 0 to 100 percent; a platform
+  // without sound has nothing to set.
+  virtual void SetVolume(int /*percent*/) {}
 
   // Time: milliseconds since some start (wraps only after 584 million years),
   // and the local time of day for the table's clock.

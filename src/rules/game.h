@@ -17,6 +17,8 @@
 
 namespace verlano {
 
+class SeatSearch;
+
 struct Game {
   // Applies the options, builds the card tables; `sound` must outlive the game
   // (null plays nothing).
@@ -24,6 +26,8 @@ struct Game {
 
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
+  // A match loaded into a fresh game takes the place of the one in play.
+  Game& operator=(Game&&) = default;
 
   Settings settings;
   Layout layout;
@@ -40,6 +44,9 @@ struct Game {
   // so the deal's random sequence is the same whoever plays.
   std::uint64_t searchSeed;
   SoundOut* sound;
+  // Where the expert searches off the frame loop; null: each search runs at
+  // its seat's turn, in the step that asks (the run owns the searcher).
+  SeatSearch* search = nullptr;
 
   double Rnd() { return rng.Rnd(); }
 };

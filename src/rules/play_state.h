@@ -44,6 +44,7 @@ struct TurnState {
   bool HumanPicked = false;
   bool HumanPlayed = false;
   int AIPlaySlot = 0;
+  bool SeatThinking = false;  // a computer seat's turn waits for its search
   int RevealCount = 0;
   int PickedHandSlot = -1;
 };

@@ -20,4 +20,38 @@ Options OptionsFromDialog(const DialogState& state) {
   return options;
 }
 
+namespace {
+
+template <typename Table, typename Value, typename Of>
+std::size_t RowOf(const Table& table, Value value, Of of) {
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    if (of(table[row]) == value) return row;
+  }
+  return 0;
+}
+
+}  // namespace
+
+DialogState DialogStateFrom(const Options& options, int volume) {
+  DialogState state;
+  state.deckRow = RowOf(kDeckOptions, options.deck, [](const DeckOption& o) { return o.deck; });
+  state.variantRow =
+      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
+  state.extraPointsTicked = options.extraCoinPoints && ExtraPointsAllowed(state.variantRow);
+  state.slowTicked = options.slowAnimation;
+  state.opponentsRow = options.opponents == PlayerLevel::Expert ? 1 : 0;
+  state.partnerRow = options.partner == PlayerLevel::Expert ? 1 : 0;
+  state.volume = volume;
+  return state;
+}
+
+std::string ContinueCaption(const Options& options, int we, int they) {
+  const std::size_t row =
+      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
+  std::string caption(kVariantOptions[row].caption);
+  if (options.extraCoinPoints) caption += " with extra points";
+  return "_Continue the match\n" + caption + ", " + std::to_string(we) + " to " +
+         std::to_string(they);
+}
+
 }  // namespace verlano

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "i18n/translate.h"
@@ -63,6 +64,7 @@ inline constexpr std::string_view kSlowCaption = N_("Slow animation");
 inline constexpr std::array<std::string_view, 2> kLevelCaptions = {N_("Classic"), N_("Expert")};
 inline constexpr std::string_view kOpponentsCaption = N_("Opponents:");
 inline constexpr std::string_view kPartnerCaption = N_("Partner:");
+inline constexpr std::string_view kVolumeCaption = N_("Volume:");
 inline constexpr std::string_view kSlowNote = N_("Click for slower and finer card animation.");
 
 // What the dialog's controls hold: the row of the chosen deck and variant in
@@ -74,7 +76,16 @@ struct DialogState {
   bool slowTicked = false;
   std::size_t opponentsRow = 0;  // in kLevelCaptions
   std::size_t partnerRow = 0;
+  int volume = 100;            // the Options tab's slider, percent
+  bool continueMatch = false;  // "Continue the match" rather than Play
 };
+
+// The dialog's controls set as `options` ask, to open with the last ones played.
+DialogState DialogStateFrom(const Options& options, int volume);
+
+// "Continue the match" with what the dialog shows of it: "Verlano 9 cards,
+// 12 to 8" (the variant's caption, our total, theirs).
+std::string ContinueCaption(const Options& options, int we, int they);
 
 // The extra coin points belong to the Romane variant only.
 bool ExtraPointsAllowed(std::size_t variantRow);

@@ -65,6 +65,22 @@ void AddLevelRow(GtkWidget* box, std::string_view caption, std::array<GtkWidget*
   gtk_box_pack_start(GTK_BOX(box), row, FALSE, FALSE, 0);
 }
 
+// "Volume:  ----o----" on one line, lined up with the level rows.
+GtkWidget* AddVolumeRow(GtkWidget* box) {
+  GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
+  GtkWidget* label = gtk_label_new(std::string(kVolumeCaption).c_str());
+  gtk_widget_set_size_request(label, 90, -1);
+  gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+  gtk_box_pack_start(GTK_BOX(row), label, FALSE, FALSE, 0);
+  GtkWidget* slider = gtk_scale_new_with_range(GTK_ORIENTATION_HORIZONTAL, 0, 100, 5);
+  gtk_scale_set_value_pos(GTK_SCALE(slider), GTK_POS_RIGHT);
+  gtk_scale_set_digits(GTK_SCALE(slider), 0);
+  gtk_widget_set_size_request(slider, 220, -1);
+  gtk_box_pack_start(GTK_BOX(row), slider, FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(box), row, FALSE, FALSE, 0);
+  return slider;
+}
+
 GtkWidget* PreviewOf(const torPAK& pak, std::string_view entryName) {
   std::string error;
   const OwnedPixbuf picture = LoadDeckPreview(pak, entryName, error);
@@ -135,6 +151,7 @@ OptionsPage BuildOptionsPage() {
   AddNote(options.page, _(kSlowNote), kNoteIndent);
   AddLevelRow(options.page, kOpponentsCaption, options.opponents);
   AddLevelRow(options.page, kPartnerCaption, options.partner);
+  options.volume = AddVolumeRow(options.page);
   return options;
 }
 

@@ -27,6 +27,7 @@ struct OptionsPage {
   GtkWidget* slow = nullptr;                                  // check box
   std::array<GtkWidget*, kLevelCaptions.size()> opponents{};  // radio buttons, one group
   std::array<GtkWidget*, kLevelCaptions.size()> partner{};    // radio buttons, one group
+  GtkWidget* volume = nullptr;                                // a slider, 0 to 100 percent
 };
 
 // `pak` holds the archive's directory, or nothing when it could not be read:

@@ -15,6 +15,7 @@
 #include "startup/display_messages.h"
 #include "startup/language.h"
 #include "startup/play_button.h"
+#include "startup/player_start.h"
 #include "startup/program_args.h"
 #include "startup/program_folder.h"
 #include "startup/startup_dialog.h"
@@ -41,9 +42,10 @@ int Main(const std::string& resPath) {
     return 1;
   }
   verlano::ExitCleanlyOnDisplayLoss();
-  verlano::StartupDialog dialog(resPath + verlano::Settings{}.ArchiveName);
+  verlano::PlayerStart player = verlano::LoadPlayerStart();
+  verlano::StartupDialog dialog(resPath + verlano::Settings{}.ArchiveName, player.memory);
   const std::optional<verlano::DialogState> chosen = dialog.Run();
-  const int status = chosen ? verlano::PressPlay(dialog, *chosen, resPath) : 0;
+  const int status = chosen ? verlano::PlayChosen(dialog, player, *chosen, resPath) : 0;
   // Whatever was running wound down as Escape would; the status tells the caller.
   if (const int signal = verlano::QuitSignalReceived()) {
     std::cerr << "verlano: "

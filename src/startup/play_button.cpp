@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "game/game_run.h"
 #include "i18n/translate.h"
 #include "platform/quit_signal.h"
 #include "resources/locked_unpack.h"
@@ -33,8 +34,8 @@ void RemoveUnpackedNow() {
   }
 }
 
-int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::string& resPath) {
-  const Options options = OptionsFromDialog(chosen);
+int PressPlay(StartupDialog& dialog, const Options& options, const std::string& resPath,
+              RunStart start) {
   Settings settings;
   settings.ResPath = resPath;
   Layout layout;
@@ -73,7 +74,7 @@ int PressPlay(StartupDialog& dialog, const DialogState& chosen, const std::strin
       [unpacked] { RemoveAndReport(*unpacked); },
       [unpacked](const std::string& file) { return EntryOrigin(unpacked->Result(), file); },
   };
-  return StartTable(options, std::move(folder));
+  return StartTable(options, std::move(folder), std::move(start));
 }
 
 }  // namespace verlano

@@ -1,5 +1,6 @@
 #include "startup/startup_dialog.h"
 
+#include <algorithm>
 #include <string>
 
 #include "i18n/translate.h"
@@ -42,8 +43,8 @@ void AddTab(GtkWidget* notebook, GtkWidget* page, const char* title) {
 
 }  // namespace
 
-StartupDialog::StartupDialog(const std::string& archivePath)
-    : window_(gtk_window_new(GTK_WINDOW_TOPLEVEL)) {
+StartupDialog::StartupDialog(const std::string& archivePath, DialogMemory memory)
+    : window_(gtk_window_new(GTK_WINDOW_TOPLEVEL)), memory_(std::move(memory)) {
   std::string ignored;  // a missing archive shows in the previews, and is reported at Play
   pak_.OpenQ2Pak(archivePath, ignored);
   GtkWindow* window = GTK_WINDOW(window_.get());
@@ -64,6 +65,9 @@ StartupDialog::StartupDialog(const std::string& archivePath)
   AddTab(notebook, BuildTextPage(_(kRulesText)), _("Rules"));
   AddTab(notebook, BuildTextPage(_(kCreditsText)), _("Credits"));
   AddTab(notebook, options_.page, _("Options"));
+  statistics_ = BuildStatisticsPage();
+  AddTab(notebook, statistics_.page, _("Statistics"));
+  g_signal_connect(statistics_.reset, "clicked", G_CALLBACK(OnReset), this);
 
   GtkWidget* layout = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
   gtk_container_set_border_width(GTK_CONTAINER(layout), 10);
@@ -77,20 +81,50 @@ StartupDialog::StartupDialog(const std::string& archivePath)
   for (GtkWidget* button : options_.variants) {
     g_signal_connect(button, "toggled", G_CALLBACK(OnVariantToggled), this);
   }
+  Open(memory_.opening);
+}
+
+void StartupDialog::Open(const DialogState& state) {
+  auto tick = [](GtkWidget* button, bool on) {
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(button), on ? TRUE : FALSE);
+  };
+  tick(deck_.buttons[std::min(state.deckRow, deck_.buttons.size() - 1)], true);
+  tick(options_.variants[std::min(state.variantRow, options_.variants.size() - 1)], true);
   UpdateExtraPoints();
+  tick(options_.extraPoints, state.extraPointsTicked);
+  tick(options_.slow, state.slowTicked);
+  tick(options_.opponents[std::min(state.opponentsRow, options_.opponents.size() - 1)], true);
+  tick(options_.partner[std::min(state.partnerRow, options_.partner.size() - 1)], true);
+  gtk_range_set_value(GTK_RANGE(options_.volume), state.volume);
+  ShowChosenPreview();
+  ShowStatistics(statistics_, memory_.statistics, memory_.notes);
 }
 
 GtkWidget* StartupDialog::BuildButtonRow() {
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
   GtkWidget* facts = gtk_box_new(GTK_ORIENTATION_VERTICAL, 2);
   const std::string version = Format(_("Version %s"), std::string(ProgramVersion()).c_str());
-  for (const char* text : {version.c_str(), _(kRequirement)}) {
+  // A damaged file of the player's is said where the requirement stands,
+  // in two lines at most (all of it on hovering), so the dialog keeps its size.
+  // Beside "Continue the match" the requirement gives way, so the dialog
+  // still fits a 640-pixel screen.
+  const char* second = !memory_.notes.empty()            ? memory_.notes.c_str()
+                       : memory_.continueCaption.empty() ? _(kRequirement)
+                                                         : "";
+  for (const char* text : {version.c_str(), second}) {
+    if (*text == '\0') continue;
     GtkWidget* label = gtk_label_new(text);
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
     // Wrapped on a narrow screen or with a large font, so Exit and Play stay in sight.
     gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
     gtk_label_set_max_width_chars(GTK_LABEL(label), 40);
-    gtk_style_context_add_class(gtk_widget_get_style_context(label), GTK_STYLE_CLASS_DIM_LABEL);
+    if (text == memory_.notes.c_str()) {
+      gtk_label_set_lines(GTK_LABEL(label), 2);
+      gtk_label_set_ellipsize(GTK_LABEL(label), PANGO_ELLIPSIZE_END);
+      gtk_widget_set_tooltip_text(label, text);
+    } else {
+      gtk_style_context_add_class(gtk_widget_get_style_context(label), GTK_STYLE_CLASS_DIM_LABEL);
+    }
     gtk_box_pack_start(GTK_BOX(facts), label, FALSE, FALSE, 0);
   }
   gtk_box_pack_start(GTK_BOX(row), facts, TRUE, TRUE, 0);
@@ -99,6 +133,13 @@ GtkWidget* StartupDialog::BuildButtonRow() {
   play_ = gtk_button_new_with_mnemonic(_("_Play"));
   gtk_style_context_add_class(gtk_widget_get_style_context(play_),
                               GTK_STYLE_CLASS_SUGGESTED_ACTION);
+  // Left of Exit, so that Exit and Play keep their places with or without it.
+  if (!memory_.continueCaption.empty()) {
+    GtkWidget* resume = gtk_button_new_with_mnemonic(memory_.continueCaption.c_str());
+    gtk_widget_set_valign(resume, GTK_ALIGN_CENTER);
+    g_signal_connect(resume, "clicked", G_CALLBACK(OnContinue), this);
+    gtk_box_pack_start(GTK_BOX(row), resume, FALSE, FALSE, 0);
+  }
   gtk_widget_set_size_request(exit, 90, 34);
   gtk_widget_set_size_request(play_, 90, 34);
   gtk_widget_set_valign(exit, GTK_ALIGN_CENTER);
@@ -160,6 +201,31 @@ void StartupDialog::OnPlay(GtkWidget*, gpointer self) {
   static_cast<StartupDialog*>(self)->Finish(true);
 }
 
+void StartupDialog::OnContinue(GtkWidget*, gpointer self) {
+  auto* dialog = static_cast<StartupDialog*>(self);
+  dialog->continuePressed_ = true;
+  dialog->Finish(true);
+}
+
+void StartupDialog::OnReset(GtkWidget*, gpointer self) {
+  auto* dialog = static_cast<StartupDialog*>(self);
+  GtkWidget* ask =
+      gtk_message_dialog_new(GTK_WINDOW(dialog->window_.get()), GTK_DIALOG_MODAL,
+                             GTK_MESSAGE_QUESTION, GTK_BUTTONS_NONE, "Reset the statistics?");
+  gtk_message_dialog_format_secondary_text(
+      GTK_MESSAGE_DIALOG(ask), "Every match, hand and streak counted so far is forgotten.");
+  gtk_dialog_add_buttons(GTK_DIALOG(ask), "_Cancel", GTK_RESPONSE_CANCEL, "_Reset",
+                         GTK_RESPONSE_ACCEPT, nullptr);
+  gtk_dialog_set_default_response(GTK_DIALOG(ask), GTK_RESPONSE_CANCEL);
+  const gint answer = gtk_dialog_run(GTK_DIALOG(ask));
+  gtk_widget_destroy(ask);
+  if (answer != GTK_RESPONSE_ACCEPT) return;
+  const std::string problem =
+      dialog->memory_.resetStatistics ? dialog->memory_.resetStatistics() : std::string();
+  if (problem.empty()) dialog->memory_.statistics = Statistics{};
+  ShowStatistics(dialog->statistics_, dialog->memory_.statistics, problem);
+}
+
 void StartupDialog::OnExit(GtkWidget*, gpointer self) {
   static_cast<StartupDialog*>(self)->Finish(false);
 }
@@ -216,6 +282,8 @@ DialogState StartupDialog::Selected() const {
   state.slowTicked = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.slow)) != FALSE;
   state.opponentsRow = ActiveRow(options_.opponents);
   state.partnerRow = ActiveRow(options_.partner);
+  state.volume = static_cast<int>(gtk_range_get_value(GTK_RANGE(options_.volume)));
+  state.continueMatch = continuePressed_;
   return state;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // frmStartup: the modal options dialog the game opens with. Tabs "Deck",
-// "Keys", "Rules", "Credits" and "Options", and below them the version, what
-// the game needs, Exit and Play. It hands back what was chosen and stays on
+// "Keys", "Rules", "Credits", "Options" and "Statistics", and below them the
+// version, what the game needs, "Continue the match" when one is kept, Exit
+// and Play. It hands back what was chosen and stays on
 // screen until the caller closes it, so a failure after Play can still be
 // reported from it.
 
@@ -13,19 +14,30 @@
 #include "startup/dialog_choices.h"
 #include "startup/dialog_pages.h"
 #include "startup/gtk_owners.h"
+#include "startup/statistics_page.h"
 
 namespace verlano {
+
+// What the player's files give the dialog to open with.
+struct DialogMemory {
+  DialogState opening;          // the controls as they were last played
+  std::string continueCaption;  // empty when no match is kept
+  Statistics statistics;
+  std::string notes;  // a damaged file, said in a line each
+  // Clears the statistics on disk: "" or the reason it could not.
+  std::function<std::string()> resetStatistics;
+};
 
 class StartupDialog {
  public:
   // Builds the dialog (GTK must be initialised); the deck previews come from
   // the archive `archivePath`.
-  explicit StartupDialog(const std::string& archivePath);
+  StartupDialog(const std::string& archivePath, DialogMemory memory = {});
   StartupDialog(const StartupDialog&) = delete;
   StartupDialog& operator=(const StartupDialog&) = delete;
 
-  // Shows the dialog and waits: what is selected when Play is pressed, or
-  // nothing after Exit, the close box, or a SIGTERM or SIGINT.
+  // Shows the dialog and waits: what is selected when Play or Continue is
+  // pressed, or nothing after Exit, the close box, or a SIGTERM or SIGINT.
   std::optional<DialogState> Run();
 
   // Keeps the dialog answering while another copy of the game holds the
@@ -42,6 +54,8 @@ class StartupDialog {
 
  private:
   static void OnPlay(GtkWidget*, gpointer self);
+  static void OnContinue(GtkWidget*, gpointer self);
+  static void OnReset(GtkWidget*, gpointer self);
   static void OnExit(GtkWidget*, gpointer self);
   static gboolean OnCloseBox(GtkWidget*, GdkEvent*, gpointer self);
   static gboolean OnKey(GtkWidget*, GdkEventKey* key, gpointer self);
@@ -54,14 +68,18 @@ class StartupDialog {
   void ShowChosenPreview();
   void UpdateExtraPoints();
   DialogState Selected() const;
+  void Open(const DialogState& state);
   GtkWidget* BuildButtonRow();
 
   torPAK pak_;
   OwnedWindow window_;
   DeckPage deck_;
   OptionsPage options_;
+  StatisticsPage statistics_;
+  DialogMemory memory_;
   GtkWidget* play_ = nullptr;
   bool playPressed_ = false;
+  bool continuePressed_ = false;
   bool lockTaken_ = false;
   const std::function<bool()>* tryLock_ = nullptr;  // while WaitForLock runs
 };

@@ -8,6 +8,6 @@
 namespace verlano {
 
 // Runs the game to its end and gives the program's exit status.
-int StartTable(const Options& options, ResourceFolder folder);
+int StartTable(const Options& options, ResourceFolder folder, RunStart start);
 
 }  // namespace verlano

@@ -6,11 +6,11 @@
 
 namespace verlano {
 
-int StartTable(const Options& options, ResourceFolder folder) {
+int StartTable(const Options& options, ResourceFolder folder, RunStart start) {
   SdlPlatform platform(
       [](const std::string& message) { ShowErrorBox(nullptr, _("The game has to stop"), message); },
       ExitCleanlyOnDisplayLoss);
-  return RunGame(options, std::move(folder), platform);
+  return RunGame(options, std::move(folder), platform, std::move(start));
 }
 
 }  // namespace verlano

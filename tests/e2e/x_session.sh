@@ -16,6 +16,9 @@ fail() {
 
 scratch=$(mktemp -d)
 chmod 755 "$scratch"
+# The player's files (a kept match, statistics, settings) go to this run's
+# own folders, never to the real home.
+export XDG_STATE_HOME=$scratch/xdg/state XDG_DATA_HOME=$scratch/xdg/data XDG_CONFIG_HOME=$scratch/xdg/config
 xvfb_pid=
 game_pid=
 on_exit=()  # more clean-up commands of the sourcing script (a mount, another server), run first
@@ -211,7 +214,7 @@ click() {  # DX DY
 press() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }  # DX DY
 
 # Places inside the dialog, from its top-left corner.
-tab_x=(48 111 177 250 330) tab_y=28
+tab_x=(48 111 177 250 330 410) tab_y=28
 romane=(35 217) napoletane=(35 119) extra_box=(61 266) exit_button=(467 413)
 royal=(34 237) play_button=(565 413)  # Royal on the Deck tab
 

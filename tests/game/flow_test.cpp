@@ -1,6 +1,7 @@
 // The course of a hand through the play state machine: the deal's shape in each
 // variant, the timed pauses, a capture by the opponents from landing to pile,
-// sweeps, the end of a hand, and the hand sort.
+// sweeps, the end of a hand, the hand sort, and expert seats searching off
+// the steps.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <limits>
 
 #include "flow_harness.h"
+#include "game/seat_search.h"
 #include "game/state_machine.h"
 #include "game/table_bookkeeping.h"
 #include "game/turn_pause.h"
@@ -325,6 +327,55 @@ TEST(HandSort, SortsKingToAceAndPutsTheCardsBackWhereTheyWere) {
     EXPECT_LE(std::fabs(hand[i].X - before[i][0]), 8.0f) << i;
     EXPECT_LE(std::fabs(hand[i].Y - before[i][1]), 8.0f) << i;
     EXPECT_EQ(g.piles.HandCards[0][i], hand[i].Card);
+  }
+}
+
+// The last two rounds of a hand, seat 1 to play: expert seats searching on a
+// worker thread while the steps go on (and the next seat's search started at
+// the play before it) play exactly what they play when each search runs at
+// once, in the step that asks.
+TEST(ExpertSeats, SearchingOffTheStepsTheyPlayWhatTheyWouldChooseAtOnce) {
+  struct Deal {
+    test::Codes table, seat0, seat1, seat2, seat3;
+    std::uint64_t seed;
+  };
+  const Deal deals[] = {
+      {{"5D", "KS", "3C"}, {"2S"}, {"2C", "7D"}, {"QD", "4S"}, {"6C", "AD"}, 3},
+      {{"7C"}, {"6S"}, {"4D", "3S"}, {"7S", "KD"}, {"QC", "JS"}, 8},
+      {{"AS", "2D", "4C", "6D"}, {"KC"}, {"6S", "JD"}, {"5C", "QS"}, {"7D", "3D"}, 21},
+  };
+  for (const Deal& d : deals) {
+    Options options = test::VariantOptions(Variant::Romane);
+    options.opponents = options.partner = PlayerLevel::Expert;
+    FlowHarness atOnce(options, d.seed), offSteps(options, d.seed);
+    SeatSearch search(false);
+    offSteps.game.search = &search;
+    for (FlowHarness* h : {&atOnce, &offSteps}) {
+      Game& g = h->game;
+      LayRestingTable(g, d.table);
+      GiveHand(g, 0, d.seat0);
+      GiveHand(g, 1, d.seat1);
+      GiveHand(g, 2, d.seat2);
+      GiveHand(g, 3, d.seat3);
+      const int perHand = g.settings.Rules.CardsPerHand;
+      ReadyForSeat(g, 1, 4 * perHand - 7);
+      ASSERT_TRUE(h->StepUntil([&] {
+        return g.piles.CardsPlayed == 4 * perHand - 4 && g.turn.WaitingForHuman &&
+               Idle(g, PlayState::NormalPlay);
+      }));
+    }
+    const Piles& a = atOnce.game.piles;
+    const Piles& b = offSteps.game.piles;
+    ASSERT_EQ(a.TableCount, b.TableCount);
+    for (int i = 0; i < a.TableCount; ++i) EXPECT_EQ(a.TablePile[i].Card, b.TablePile[i].Card);
+    EXPECT_EQ(a.Our.CardCount, b.Our.CardCount);
+    EXPECT_EQ(a.Their.CardCount, b.Their.CardCount);
+    for (int seat = 1; seat < 4; ++seat) {
+      ASSERT_EQ(a.HandCount[seat], 1);
+      EXPECT_EQ(a.HandCards[seat][0], b.HandCards[seat][0]) << "seat " << seat;
+    }
+    EXPECT_EQ(search.Restarts(), 0);
+    EXPECT_EQ(atOnce.game.searchSeed, offSteps.game.searchSeed);
   }
 }
 

@@ -18,6 +18,7 @@ TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
   EXPECT_EQ(ScanCodeFor(kKeyEscape), SDL_SCANCODE_ESCAPE);
   EXPECT_EQ(ScanCodeFor(kKeyR), SDL_SCANCODE_R);
   EXPECT_EQ(ScanCodeFor(kKeyP), SDL_SCANCODE_P);
+  EXPECT_EQ(ScanCodeFor(kKeyM), SDL_SCANCODE_M);
   for (const int code : {-1, 0, 2, 18, 20, 24, 26, 255, 256, 100000}) {
     EXPECT_EQ(ScanCodeFor(code), SDL_SCANCODE_UNKNOWN) << code;
   }

@@ -31,6 +31,7 @@ constexpr verlano::ProgramHelp kHelp{
     "       verlano-sim play --variant V --matches N --seed S [--slow] [--deck D]\n"
     "                        [--trace] [--quiet] [--sort-key] [--every-frame]\n"
     "                        [--opponents classic|expert] [--partner classic|expert]\n"
+    "                        [--save-every K]\n"
     "       verlano-sim duel --variant V --matches N --seed S --us LEVEL --them LEVEL\n"
     "                        [--samples K] [--threads T]\n"
     "       verlano-sim agree --positions N --seed S",

@@ -9,7 +9,11 @@
 #include <ostream>
 
 #include "game/game_run.h"
+#include "game/quiet_moment.h"
 #include "game/turn_pause.h"
+#include "memory/atomic_file.h"
+#include "memory/match_file.h"
+#include "memory/records.h"
 #include "platform/headless_platform.h"
 #include "resources/resource_path.h"
 #include "resources/unpack.h"
@@ -48,6 +52,7 @@ class PrivateResources {
     std::filesystem::remove_all(dir_, ec);
   }
   const std::string& Error() const { return error_; }
+  std::string MatchFile() const { return (dir_ / "match").string(); }
   ResourceFolder Folder() {
     return ResourceFolder{[root = result_.resourceRoot](std::string_view path) {
                             return ResolveResourcePath(root, path);
@@ -64,8 +69,14 @@ class PrivateResources {
 
 class Runner {
  public:
-  Runner(const PlayConfig& config, GameRun& run, HeadlessPlatform& platform, std::ostream& out)
-      : config_(config), run_(run), platform_(platform), out_(out), player_(config.sortKey) {}
+  Runner(const PlayConfig& config, GameRun& run, HeadlessPlatform& platform, std::ostream& out,
+         std::string matchFile)
+      : config_(config),
+        run_(run),
+        platform_(platform),
+        out_(out),
+        player_(config.sortKey),
+        matchFile_(std::move(matchFile)) {}
 
   int Play() {
     const auto start = std::chrono::steady_clock::now();
@@ -92,6 +103,7 @@ class Runner {
         handFrames = 0;
       }
       if (handFrames > kFramesPerHandLimit) return Broken("the hand does not end");
+      if (int status = KeepAtQuietMoment(); status != 0) return status;
       last = now;
     }
     QuitGame(run_);
@@ -114,6 +126,9 @@ class Runner {
     for (const std::string& problem : {CheckHandEnd(game), CheckMatchEnd(game)}) {
       if (!problem.empty()) return Broken(problem);
     }
+    if (run_.search.Restarts() > 0) {
+      return Broken("an expert search started ahead was for a position its seat did not meet");
+    }
     const Piles& p = game.piles;
     const MatchState& m = game.match;
     if (!config_.quiet) {
@@ -132,6 +147,32 @@ class Runner {
            << " totals " << m.OurMatchTotal << "/" << m.TheirMatchTotal << "\n";
     }
     handsInMatch_ = 0;
+    return 0;
+  }
+
+  // With --save-every K, every K-th quiet moment writes the match file, and
+  // play goes on in a fresh game loaded from it.
+  int KeepAtQuietMoment() {
+    const bool quiet = IsQuietMoment(run_.game) && !run_.screen.Paused;
+    const bool edge = quiet && !wasQuiet_;
+    wasQuiet_ = quiet;
+    if (!edge || config_.saveEvery == 0 || ++quietMoments_ % config_.saveEvery != 0) return 0;
+    const std::string text = WriteMatch(run_.game);
+    if (std::error_code e = WriteAtomically(matchFile_, text)) {
+      return Broken("cannot keep the match in " + matchFile_ + ": " + Reason(e));
+    }
+    std::string read;
+    if (std::error_code e = ReadSmallFile(matchFile_, text.size(), read)) {
+      return Broken("cannot read the match back from " + matchFile_ + ": " + Reason(e));
+    }
+    try {
+      Game fresh(MatchOptions(read), 0, &run_.sound);
+      ReadMatch(read, fresh);
+      if (WriteMatch(fresh) != text) return Broken("the loaded match is written otherwise");
+      run_.game = std::move(fresh);
+    } catch (const RecordError& e) {
+      return Broken(std::string("the kept match cannot be loaded: ") + e.what());
+    }
     return 0;
   }
 
@@ -162,6 +203,9 @@ class Runner {
   HeadlessPlatform& platform_;
   std::ostream& out_;
   AutoPlayer player_;
+  std::string matchFile_;
+  bool wasQuiet_ = false;
+  long quietMoments_ = 0;
   long frames_ = 0;
   int hands_ = 0, handsInMatch_ = 0, matches_ = 0, won_ = 0, lost_ = 0;
 };
@@ -180,7 +224,7 @@ int RunPlay(const PlayConfig& config, const std::string& archiveFolder, std::ost
     std::fprintf(stderr, "verlano-sim: %s\n", platform.ShutDownMessage().c_str());
     return 1;
   }
-  return Runner(config, run, platform, out).Play();
+  return Runner(config, run, platform, out, resources.MatchFile()).Play();
 }
 
 }  // namespace verlano::sim

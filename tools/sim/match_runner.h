@@ -19,6 +19,7 @@ struct PlayConfig {
   bool quiet = false;       // only the summary line
   bool sortKey = false;     // also sort the hand with R now and then
   bool everyFrame = false;  // run the quiet frames of a pause too (to check the skip)
+  int saveEvery = 0;        // keep the match at every K-th quiet moment and go on from the file
 };
 
 // Plays the matches with the archive found in `archiveFolder`. Returns 0, 1

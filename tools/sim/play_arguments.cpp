@@ -74,6 +74,11 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
         return std::nullopt;
       }
       haveMatches = true;
+    } else if (a == "--save-every" && hasValue) {
+      if (!ReadNumber(args[++i], 1, config.saveEvery)) {
+        error = "bad --save-every '" + args[i] + "' (a whole number from 1)";
+        return std::nullopt;
+      }
     } else if (a == "--seed" && hasValue) {
       if (!ReadNumber<std::uint64_t>(args[++i], 0, config.seed)) {
         error = "bad --seed '" + args[i] + "'";

@@ -15,6 +15,8 @@ SDL_Scancode ScanCodeFor(int code) {
       return SDL_SCANCODE_R;
     case kKeyP:
       return SDL_SCANCODE_P;
+    case kKeyM:
+      return SDL_SCANCODE_M;
     default:
       return SDL_SCANCODE_UNKNOWN;
   }

@@ -98,6 +98,10 @@ void SdlPlatform::ReleaseSound(SoundId sound) {
   sound_.Release(sound);
 }
 
+void SdlPlatform::SetVolume(int percent) {
+  sound_.SetVolume(percent);
+}
+
 std::uint64_t SdlPlatform::TickCount() {
   return SDL_GetTicks64();
 }

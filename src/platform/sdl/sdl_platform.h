@@ -51,6 +51,7 @@ class SdlPlatform final : public Platform {
   SoundId LoadSound(const std::string& path, std::string& error) override;
   void PlaySound(SoundId sound) override;
   void ReleaseSound(SoundId sound) override;
+  void SetVolume(int percent) override;
 
   std::uint64_t TickCount() override;
   TimeOfDay Now() override;

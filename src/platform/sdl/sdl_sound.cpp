@@ -1,5 +1,7 @@
 #include "platform/sdl/sdl_sound.h"
 
+#include <algorithm>
+
 #include "i18n/translate.h"
 #include "platform/wav_header.h"
 
@@ -75,6 +77,11 @@ void SdlSound::Close() {
   if (device_) Mix_HaltChannel(-1);
   chunks_.clear();
   device_.reset();
+}
+
+void SdlSound::SetVolume(int percent) {
+  if (!Available()) return;
+  Mix_Volume(-1, std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100);
 }
 
 }  // namespace verlano::sdl

@@ -37,6 +37,8 @@ class SdlSound {
   SoundId Load(const std::string& path, std::string& error);
   void Play(SoundId sound);
   void Release(SoundId sound);
+  // Every channel's loudness, 0 to 100 percent.
+  void SetVolume(int percent);
   void Close();
   bool Available() const { return device_.has_value(); }
 

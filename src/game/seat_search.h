@@ -1,0 +1,56 @@
+#pragma once
+// The expert's search off the frame loop. One search runs at a time, on a
+// worker thread, started as soon as its seat's position is known: often at
+// the previous seat's play, so it runs while that card flies, lands and
+// pauses. The seat takes the play at its turn; until the search has ended the
+// turn waits and the frames go on. A run on a fake clock waits for the search
+// at the turn instead, so that its frames replay exactly. Either way the play
+// depends only on the position and the seed.
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <thread>
+
+#include "engine/position.h"
+
+namespace verlano {
+
+class SeatSearch {
+ public:
+  explicit SeatSearch(bool waitAtTurn) : waitAtTurn_(waitAtTurn) {}
+  ~SeatSearch();  // waits for a search under way: it ends within its work budget
+  SeatSearch(const SeatSearch&) = delete;
+  SeatSearch& operator=(const SeatSearch&) = delete;
+
+  // Searches `position` with `seed` for its seat to play, once any search
+  // under way has ended.
+  void Start(const engine::Position& position, std::uint64_t seed);
+  // How many searches were started again before their play was taken: a
+  // search started ahead on a position the seat did not meet.
+  int Restarts() const { return restarts_; }
+
+  // Whether a search was started whose play has not been taken yet, and for
+  // which position and seed.
+  bool Started() const { return started_; }
+  bool IsFor(const engine::Position& position) const { return started_ && position == position_; }
+  std::uint64_t Seed() const { return seed_; }
+
+  // The play, once the search has ended; nothing while it runs (a run that
+  // waits at the turn waits for it here). Taking the play ends the search.
+  std::optional<engine::Move> TakePlay();
+
+ private:
+  void Join();
+
+  bool waitAtTurn_;
+  bool started_ = false;
+  int restarts_ = 0;
+  engine::Position position_;
+  std::uint64_t seed_ = 0;
+  std::thread worker_;
+  std::atomic<bool> done_{false};
+  engine::Move play_;  // written by the worker before `done_`
+};
+
+}  // namespace verlano

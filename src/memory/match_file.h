@@ -1,0 +1,29 @@
+#pragma once
+// The match file: everything a match in play needs to go on exactly as it
+// would have, as records (see records.h): the options, every seat's hand, the
+// table, the piles and sweeps, the card memory, the totals and history, whose
+// turn it is, the random generator's seed and draws, and, last, every card's
+// place on the screen. A file is only loaded into a fresh game, and only once
+// every value and the whole pack have been checked.
+
+#include <string>
+#include <string_view>
+
+#include "rules/game.h"
+
+namespace verlano {
+
+inline constexpr std::string_view kMatchHeader = "verlano-match 1";
+
+std::string WriteMatch(const Game& game);
+
+// The options the match was started with, to make the game it is loaded
+// into; a RecordError when the file is not a match file of this version.
+Options MatchOptions(std::string_view text);
+
+// Loads the match into `game`, made fresh with `MatchOptions(text)`; a
+// RecordError with the reason when any value is out of range or the cards do
+// not make one whole pack.
+void ReadMatch(std::string_view text, Game& game);
+
+}  // namespace verlano

@@ -1,0 +1,44 @@
+#include "memory/match_keeper.h"
+
+#include "memory/match_file.h"
+
+namespace verlano {
+
+MatchKeeper::MatchKeeper(PlayerFiles files, Options options, PlayerSettings settings,
+                         std::function<void(const std::string&)> say)
+    : files_(std::move(files)),
+      options_(options),
+      settings_(std::move(settings)),
+      say_(std::move(say)) {}
+
+void MatchKeeper::QuietMoment(const Game& game) {
+  const bool handEnded = game.turn.GameState == PlayState::EndOfMatch;
+  const bool decided = handEnded && game.match.MatchOver;
+  // The match goes first: a run stopped between the two writes may miss a
+  // hand in the statistics, but never counts one twice.
+  Say(decided ? ForgetFile(files_.match) : KeepFile(files_.match, WriteMatch(game)));
+  if (!handEnded) return;
+  std::string note;
+  Statistics stats = LoadStatistics(files_.statistics, note);
+  Say(note);
+  CountHand(stats, options_, game.score.We.Sweeps);
+  if (decided) CountMatch(stats, options_, game.match.MatchResultText == "We Won!");
+  Say(KeepFile(files_.statistics, WriteStatistics(stats)));
+}
+
+void MatchKeeper::MuteChanged(bool muted) {
+  std::string note;
+  settings_ = LoadSettings(files_.settings, note);
+  Say(note);
+  settings_.muted = muted;
+  Say(KeepFile(files_.settings, WriteSettings(settings_)));
+}
+
+void MatchKeeper::Say(const std::string& problem) {
+  // The same failure at every quiet moment is said once.
+  if (problem.empty() || problem == lastProblem_) return;
+  lastProblem_ = problem;
+  say_(problem);
+}
+
+}  // namespace verlano

@@ -1,0 +1,45 @@
+#pragma once
+// The options of a match as the player's files write them, in the words the
+// simulator's command line uses: variant=nine, deck=trent, opponents=expert.
+// The match file and the settings file both list them through `VisitOptions`.
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "rules/settings.h"
+
+namespace verlano {
+
+inline constexpr std::array<std::pair<std::string_view, Variant>, 4> kVariantWords = {{
+    {"nine", Variant::Nine},
+    {"romane", Variant::Romane},
+    {"napoletane", Variant::Napoletane},
+    {"umbria", Variant::UmbriaMarche},
+}};
+
+inline constexpr std::array<std::pair<std::string_view, DeckChoice>, 3> kDeckWords = {{
+    {"trevigiano", DeckChoice::Trevigiano},
+    {"trent", DeckChoice::Trentino},
+    {"royal", DeckChoice::Royal},
+}};
+
+inline constexpr std::array<std::pair<std::string_view, PlayerLevel>, 2> kLevelWords = {{
+    {"classic", PlayerLevel::Classic},
+    {"expert", PlayerLevel::Expert},
+}};
+
+template <typename V, typename O>
+void VisitOptions(V& v, O& o) {
+  v.Choice("variant", o.variant, kVariantWords);
+  v.Flag("extra-coin-points", o.extraCoinPoints);
+  v.Choice("deck", o.deck, kDeckWords);
+  v.Flag("slow-animation", o.slowAnimation);
+  v.Choice("opponents", o.opponents, kLevelWords);
+  v.Choice("partner", o.partner, kLevelWords);
+}
+
+// The word of a variant, as the statistics file and the dialog's offer name it.
+std::string_view VariantWord(Variant variant);
+
+}  // namespace verlano

@@ -1,0 +1,115 @@
+#include "memory/statistics.h"
+
+#include "memory/field_io.h"
+#include "memory/option_words.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr int kMost = 1'000'000'000;
+
+template <typename V, typename R>
+void VisitRow(V& v, R& r) {
+  v.Int("played", r.played, 0, kMost);
+  v.Int("won", r.won, 0, kMost);
+  v.Int("lost", r.lost, 0, kMost);
+  v.Int("hands", r.hands, 0, kMost);
+  v.Int("sweeps", r.sweeps, 0, kMost);
+  v.Int("best-streak", r.bestStreak, 0, kMost);
+  v.Int("streak", r.streak, 0, kMost);
+}
+
+std::string VariantKey(Variant variant, bool extra) {
+  std::string key(VariantWord(variant));
+  if (extra && variant == Variant::Romane) key += "-extra";
+  return key;
+}
+
+StatisticsRow& RowFor(Statistics& stats, const Options& options) {
+  return stats.rows[StatisticsKey(options)];
+}
+
+}  // namespace
+
+std::string StatisticsKey(const Options& options) {
+  for (const auto& [word, level] : kLevelWords) {
+    if (level == options.opponents) {
+      return VariantKey(options.variant, options.extraCoinPoints) + "." + std::string(word);
+    }
+  }
+  return VariantKey(options.variant, options.extraCoinPoints);
+}
+
+bool KnownStatisticsKey(std::string_view key) {
+  static const std::set<std::string, std::less<>> keys = [] {
+    std::set<std::string, std::less<>> all;
+    for (const auto& [variantWord, variant] : kVariantWords) {
+      for (const bool extra : {false, true}) {
+        for (const auto& [levelWord, level] : kLevelWords) {
+          Options o;
+          o.variant = variant;
+          o.extraCoinPoints = extra;
+          o.opponents = level;
+          all.insert(StatisticsKey(o));
+        }
+      }
+    }
+    return all;
+  }();
+  return keys.contains(key);
+}
+
+void CountHand(Statistics& stats, const Options& options, int sweeps) {
+  StatisticsRow& row = RowFor(stats, options);
+  row.hands += 1;
+  row.sweeps += sweeps;
+}
+
+void CountMatch(Statistics& stats, const Options& options, bool won) {
+  StatisticsRow& row = RowFor(stats, options);
+  row.played += 1;
+  (won ? row.won : row.lost) += 1;
+  row.streak = won ? row.streak + 1 : 0;
+  if (row.streak > row.bestStreak) row.bestStreak = row.streak;
+}
+
+void CountGivenUp(Statistics& stats, const Options& options) {
+  StatisticsRow& row = RowFor(stats, options);
+  row.played += 1;
+  row.streak = 0;
+}
+
+std::string WriteStatistics(const Statistics& stats) {
+  RecordWriter out(kStatisticsHeader);
+  CardTables noCards;
+  for (const auto& [key, row] : stats.rows) {
+    FieldWriter v(noCards);
+    VisitRow(v, row);
+    out.Line(key, v.Text());
+  }
+  return out.Finish();
+}
+
+Statistics ReadStatistics(std::string_view text) {
+  const Records records = ParseRecords(text, kStatisticsHeader, true);
+  Statistics stats;
+  CardTables noCards;
+  for (const auto& [key, fields] : records.lines) {
+    if (!KnownStatisticsKey(key)) {
+      throw RecordError("it counts an unknown variant and level '" + key.substr(0, 30) + "'");
+    }
+    StatisticsRow row;
+    FieldReader v(fields, key, noCards, true);
+    VisitRow(v, row);
+    v.Done();
+    if (row.won + row.lost > row.played || row.streak > row.bestStreak ||
+        row.bestStreak > row.won) {
+      throw RecordError("its '" + key + "' line has numbers that disagree");
+    }
+    stats.rows[key] = row;
+  }
+  return stats;
+}
+
+}  // namespace verlano

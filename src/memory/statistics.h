@@ -1,0 +1,45 @@
+#pragma once
+// The player's record, per variant and opponents' level ("nine.classic",
+// "romane-extra.expert"): matches played, won and lost, hands, sweeps of the
+// player's side, and the best and current winning streaks. A match given up
+// for a new one counts as played, neither won nor lost, and ends the streak.
+
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "rules/settings.h"
+
+namespace verlano {
+
+inline constexpr std::string_view kStatisticsHeader = "verlano-statistics 1";
+
+struct StatisticsRow {
+  int played = 0, won = 0, lost = 0;
+  int hands = 0, sweeps = 0;
+  int bestStreak = 0, streak = 0;
+  bool operator==(const StatisticsRow&) const = default;
+};
+
+struct Statistics {
+  std::map<std::string, StatisticsRow, std::less<>> rows;
+  bool operator==(const Statistics&) const = default;
+};
+
+// The row's name for a match of these options.
+std::string StatisticsKey(const Options& options);
+
+// Every row name the game can count.
+bool KnownStatisticsKey(std::string_view key);
+
+void CountHand(Statistics& stats, const Options& options, int sweeps);
+void CountMatch(Statistics& stats, const Options& options, bool won);
+void CountGivenUp(Statistics& stats, const Options& options);
+
+std::string WriteStatistics(const Statistics& stats);
+// A RecordError when a row is unknown, a number is out of range or the
+// numbers disagree (more won than played, a streak beyond the best).
+Statistics ReadStatistics(std::string_view text);
+
+}  // namespace verlano

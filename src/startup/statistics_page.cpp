@@ -1,0 +1,98 @@
+#include "startup/statistics_page.h"
+
+#include <array>
+
+#include "startup/dialog_choices.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr std::array<const char*, 8> kHeadings = {
+    "Variant, opponents", "Played", "Won", "Lost", "Hands", "Sweeps", "Best streak", "Now"};
+
+GtkWidget* Cell(const std::string& text, bool heading) {
+  GtkWidget* label = gtk_label_new(nullptr);
+  if (heading) {
+    gchar* markup = g_markup_printf_escaped("<b>%s</b>", text.c_str());
+    gtk_label_set_markup(GTK_LABEL(label), markup);
+    g_free(markup);
+  } else {
+    gtk_label_set_text(GTK_LABEL(label), text.c_str());
+  }
+  gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+  return label;
+}
+
+}  // namespace
+
+StatisticsPage BuildStatisticsPage() {
+  StatisticsPage page;
+  page.page = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
+  gtk_container_set_border_width(GTK_CONTAINER(page.page), 12);
+  page.note = gtk_label_new(nullptr);
+  gtk_label_set_line_wrap(GTK_LABEL(page.note), TRUE);
+  gtk_label_set_max_width_chars(GTK_LABEL(page.note), 58);
+  gtk_label_set_xalign(GTK_LABEL(page.note), 0.0f);
+  gtk_box_pack_start(GTK_BOX(page.page), page.note, FALSE, FALSE, 0);
+  page.table = gtk_grid_new();
+  gtk_grid_set_column_spacing(GTK_GRID(page.table), 10);
+  gtk_grid_set_row_spacing(GTK_GRID(page.table), 4);
+  gtk_box_pack_start(GTK_BOX(page.page), page.table, FALSE, FALSE, 0);
+  page.reset = gtk_button_new_with_mnemonic("_Reset the statistics...");
+  gtk_widget_set_halign(page.reset, GTK_ALIGN_START);
+  gtk_box_pack_end(GTK_BOX(page.page), page.reset, FALSE, FALSE, 0);
+  return page;
+}
+
+void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::string& note) {
+  GList* children = gtk_container_get_children(GTK_CONTAINER(page.table));
+  for (GList* child = children; child != nullptr; child = child->next) {
+    gtk_widget_destroy(GTK_WIDGET(child->data));
+  }
+  g_list_free(children);
+  for (std::size_t c = 0; c < kHeadings.size(); ++c) {
+    gtk_grid_attach(GTK_GRID(page.table), Cell(kHeadings[c], true), static_cast<int>(c), 0, 1, 1);
+  }
+  int row = 1;
+  for (const VariantOption& variant : kVariantOptions) {
+    for (const bool extra : {false, true}) {
+      if (extra &&
+          !ExtraPointsAllowed(static_cast<std::size_t>(&variant - kVariantOptions.data()))) {
+        continue;
+      }
+      for (std::size_t level = 0; level < kLevelCaptions.size(); ++level) {
+        Options options;
+        options.variant = variant.variant;
+        options.extraCoinPoints = extra;
+        options.opponents = level == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
+        const auto it = stats.rows.find(StatisticsKey(options));
+        if (it == stats.rows.end()) continue;
+        const StatisticsRow& r = it->second;
+        const std::string name = std::string(variant.caption) + (extra ? " extra" : "") + ", " +
+                                 std::string(kLevelCaptions[level]);
+        const std::array<std::string, 8> cells = {name,
+                                                  std::to_string(r.played),
+                                                  std::to_string(r.won),
+                                                  std::to_string(r.lost),
+                                                  std::to_string(r.hands),
+                                                  std::to_string(r.sweeps),
+                                                  std::to_string(r.bestStreak),
+                                                  std::to_string(r.streak)};
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+          gtk_grid_attach(GTK_GRID(page.table), Cell(cells[c], false), static_cast<int>(c), row, 1,
+                          1);
+        }
+        ++row;
+      }
+    }
+  }
+  std::string shown = note;
+  if (row == 1) shown += std::string(shown.empty() ? "" : "\n") + "No hand counted yet.";
+  gtk_label_set_text(GTK_LABEL(page.note), shown.c_str());
+  gtk_widget_set_visible(page.note, !shown.empty());
+  gtk_widget_set_sensitive(page.reset, row > 1);
+  gtk_widget_show_all(page.table);
+}
+
+}  // namespace verlano

@@ -1,0 +1,26 @@
+#pragma once
+// The dialog's sixth tab, "Statistics": the player's record as a table, one
+// row per variant and opponents' level played, a line for a damaged file, and
+// Reset, which the dialog asks about before it clears anything.
+
+#include <gtk/gtk.h>
+
+#include <string>
+
+#include "memory/statistics.h"
+
+namespace verlano {
+
+struct StatisticsPage {
+  GtkWidget* page = nullptr;
+  GtkWidget* table = nullptr;  // a grid, refilled by ShowStatistics
+  GtkWidget* note = nullptr;
+  GtkWidget* reset = nullptr;
+};
+
+StatisticsPage BuildStatisticsPage();
+
+// Fills the table; `note` (a damaged file, a failed reset) shows above it.
+void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::string& note);
+
+}  // namespace verlano

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The player's memory on a private X server: a match left with Escape at the
+# human's turn is offered by the next start's dialog, and Continue (Alt+C)
+# brings back the same hand on the same table; M mutes (the mark is drawn and
+# the settings remember it); the Statistics tab shows a kept record.
+#   player_memory.sh GAME
+# VERLANO_SHOTS=DIR keeps the dialog's offer and the Statistics tab there.
+set -euo pipefail
+game=$1
+here=$(cd "$(dirname "$0")" && pwd)
+
+. "$here/x_session.sh"
+. "$here/table_screen.sh"
+
+kept() { grep -q '^verlano-match 1$' "$XDG_STATE_HOME/verlano/match" 2>/dev/null; }
+muted() { grep -q 'muted=1' "$XDG_CONFIG_HOME/verlano/settings" 2>/dev/null; }
+hand_area() { on_screen 0 420 800 153 | awk '{ printf "%dx%d+%d+%d\n", $1, $2, $3, $4 }'; }
+keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }
+
+game_copy "$scratch/game" yes
+mkdir -p "$XDG_DATA_HOME/verlano"
+printf 'verlano-statistics 1\nnine.classic played=7 won=4 lost=3 hands=68 sweeps=9 best-streak=3 streak=1\nromane.expert played=2 won=0 lost=2 hands=9 sweeps=1 best-streak=0 streak=0\nend\n' \
+  >"$XDG_DATA_HOME/verlano/statistics"
+
+# 1. A new match, left with Escape at the human's first turn.
+start "$scratch/game/verlano"
+xdotool key Return
+screen_area
+wait_for_hand 9
+table_settles
+poll 600 kept || fail "no match kept at the human's turn"
+shot before "$(hand_area)"
+xdotool key m
+poll 600 muted || fail "M did not reach the settings"
+echo "ok: the match is kept at the human's turn; M mutes and is remembered"
+xdotool key Escape
+ends_with 0 "Escape at the table"
+kept || fail "the kept match went with Escape"
+
+# 2. The next start offers it; Continue brings back the same hand.
+start "$scratch/game/verlano"
+shot offer "$(dialog_area)"
+keep_shot offer dialog_continue
+click "${tab_x[5]}" "$tab_y"
+shot statistics "$(dialog_area)"
+keep_shot statistics dialog_statistics
+xdotool key alt+c
+screen_area
+wait_for_hand 9
+table_settles
+shot after "$(hand_area)"
+same before after || fail "the continued match does not show the hand that was left"
+shot muted_table
+keep_shot muted_table table_muted
+echo "ok: the dialog offers the kept match and Continue shows the same hand"
+xdotool key Escape
+ends_with 0 "Escape after Continue"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The save-and-load chain: `verlano-sim play --save-every K` keeps the match
+# at every K-th quiet moment and plays on from the file in a fresh game; its
+# output, trace included, must be the straight run's byte for byte (but the
+# speed figure of the summary line). Every variant, for each pair of levels
+# given ("expert classic": expert opponents, a classic partner).
+# usage: save_chain.sh VERLANO_SIM MATCHES SEED K "OPPONENTS PARTNER"...
+set -euo pipefail
+sim=$1 matches=$2 seed=$3 every=$4
+shift 4
+pairs=("$@")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The simulator's files stay in this run's own temporary folder.
+export TMPDIR=$work
+
+failed=0
+for variant in nine romane romane-extra napoletane umbria; do
+  for levels in "${pairs[@]}"; do
+    set -- $levels
+    run=(play --variant "$variant" --matches "$matches" --seed "$seed" --trace
+         --opponents "$1" --partner "$2")
+    "$sim" "${run[@]}" | sed 's/ hands\/s [0-9]*$//' >"$work/straight"
+    "$sim" "${run[@]}" --save-every "$every" | sed 's/ hands\/s [0-9]*$//' >"$work/chain"
+    if cmp -s "$work/straight" "$work/chain"; then
+      echo "same: $variant opponents $1 partner $2 ($(tail -1 "$work/chain"))"
+    else
+      echo "DIFFERENT: $variant opponents $1 partner $2"
+      cmp "$work/straight" "$work/chain" || true
+      failed=1
+    fi
+  done
+done
+exit $failed
