@@ -68,7 +68,7 @@ void AddLevelRow(GtkWidget* box, std::string_view caption, std::array<GtkWidget*
 // "Volume:  ----o----" on one line, lined up with the level rows.
 GtkWidget* AddVolumeRow(GtkWidget* box) {
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
-  GtkWidget* label = gtk_label_new(std::string(kVolumeCaption).c_str());
+  GtkWidget* label = gtk_label_new(_(kVolumeCaption).c_str());
   gtk_widget_set_size_request(label, 90, -1);
   gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
   gtk_box_pack_start(GTK_BOX(row), label, FALSE, FALSE, 0);

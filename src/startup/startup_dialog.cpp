@@ -209,12 +209,13 @@ void StartupDialog::OnContinue(GtkWidget*, gpointer self) {
 
 void StartupDialog::OnReset(GtkWidget*, gpointer self) {
   auto* dialog = static_cast<StartupDialog*>(self);
-  GtkWidget* ask =
-      gtk_message_dialog_new(GTK_WINDOW(dialog->window_.get()), GTK_DIALOG_MODAL,
-                             GTK_MESSAGE_QUESTION, GTK_BUTTONS_NONE, "Reset the statistics?");
+  GtkWidget* ask = gtk_message_dialog_new(GTK_WINDOW(dialog->window_.get()), GTK_DIALOG_MODAL,
+                                          GTK_MESSAGE_QUESTION, GTK_BUTTONS_NONE, "%s",
+                                          _("Reset the statistics?"));
   gtk_message_dialog_format_secondary_text(
-      GTK_MESSAGE_DIALOG(ask), "Every match, hand and streak counted so far is forgotten.");
-  gtk_dialog_add_buttons(GTK_DIALOG(ask), "_Cancel", GTK_RESPONSE_CANCEL, "_Reset",
+      GTK_MESSAGE_DIALOG(ask), "%s",
+      _("Every match, hand and streak counted so far is forgotten."));
+  gtk_dialog_add_buttons(GTK_DIALOG(ask), _("_Cancel"), GTK_RESPONSE_CANCEL, _("_Reset"),
                          GTK_RESPONSE_ACCEPT, nullptr);
   gtk_dialog_set_default_response(GTK_DIALOG(ask), GTK_RESPONSE_CANCEL);
   const gint answer = gtk_dialog_run(GTK_DIALOG(ask));
