@@ -13,6 +13,8 @@ packages=(
   # xauth: a cookie for the X server that must refuse the game in the end-to-end tests
   xvfb xauth xdotool imagemagick x11-utils adwaita-icon-theme librsvg2-common
   desktop-file-utils appstream
+  # gettext: the catalogues; dpkg-dev, lintian: the Debian package and its check
+  gettext dpkg-dev lintian
   time
   # python3: scripts/hostile/archives.sh patches damaged archives with it
   python3

@@ -12,10 +12,13 @@ cmake --build "$build" -j"$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The archive fuzz targets, a short soak of whole matches (in this build, so no
-# other build is made) and the hostile environments (on a Release build, where
-# a memory limit binds as it does for a player) run first, so that the test
+# other build is made), the hostile environments (on a Release build, where
+# a memory limit binds as it does for a player) and the Debian package built,
+# installed and removed (from that Release build) run first, so that the test
 # summary closes the output.
 bash scripts/fuzz.sh all 30 1
 SOAK_BUILD="$build" bash scripts/soak.sh 90 1
 bash scripts/hostile.sh
+# The Debian package, from the Release build the hostile cases just used.
+bash scripts/package.sh build/hostile
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -1,4 +1,5 @@
 #include "game/game_run.h"
+#include "i18n/translate.h"
 
 namespace verlano {
 
@@ -22,7 +23,7 @@ std::string OriginOf(const GameRun& run, const std::string& file) {
 // The file's origin as a line of its own under a fatal message, when it has one.
 std::string WithOrigin(const GameRun& run, const std::string& message, const std::string& file) {
   const std::string origin = OriginOf(run, file);
-  return origin.empty() ? message : message + "\nThe file is " + origin + ".";
+  return origin.empty() ? message : message + "\n" + Format(_("The file is %s."), origin.c_str());
 }
 
 class Loader {
@@ -76,8 +77,10 @@ void LoadSounds(GameRun& run) {
     run.slots.Sound[s.slot - kSoundSlotFirst] = run.platform.LoadSound(path, error);
     if (error.empty()) continue;
     const std::string origin = OriginOf(run, path);
-    run.platform.Warn(error + (origin.empty() ? "" : " (" + origin + ")") +
-                      "; the game plays on without this sound");
+    run.platform.Warn(origin.empty()
+                          ? Format(_("%s; the game plays on without this sound"), error.c_str())
+                          : Format(_("%s (%s); the game plays on without this sound"),
+                                   error.c_str(), origin.c_str()));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/human_turn.h"
+#include "i18n/translate.h"
 #include "render/score_page.h"
 #include "rules/game.h"
 
@@ -72,17 +73,16 @@ Selection ReadSelection(const Game& game, int value) {
 std::string ChoosingMessage(const Game& game) {
   const Piles& p = game.piles;
   const int value = game.cards.CardValue[p.TablePile[p.TableCount - 1].Card];
-  const std::string name = std::to_string(value);
   const Selection s = ReadSelection(game, value);
   // Any choice left standing beside an equal card is refused: the equal card
   // alone would have been taken at once.
   if (s.chosen > 0 && HasEqualCard(game)) {
-    return "A card of equal value must be taken: the " + name;
+    return Format(P_("table", "A card of equal value must be taken: the %d").c_str(), value);
   }
   if (s.chosen > 0 && !s.completable) {
-    return "These cards add up to " + std::to_string(s.sum) + ", not " + name;
+    return Format(P_("table", "These cards add up to %d, not %d").c_str(), s.sum, value);
   }
-  return "Choose the cards to take with your " + name;
+  return Format(P_("table", "Choose the cards to take with your %d").c_str(), value);
 }
 
 }  // namespace
@@ -97,7 +97,7 @@ TableNotes TableTalk(const Game& game, bool paused, int mouseX, int mouseY) {
     notes.MarkerSeat = ComputerToPlay(turn, AnyCardMoving(game.piles));
   }
   if (paused) {
-    notes.Message = "Paused: P to go on";
+    notes.Message = P_("table", "Paused: P to go on");
     return notes;
   }
   if (turn.GameState == PlayState::EndOfMatch) {
@@ -105,7 +105,7 @@ TableNotes TableTalk(const Game& game, bool paused, int mouseX, int mouseY) {
   } else if (choosing) {
     notes.Message = ChoosingMessage(game);
   } else if (HumansTurn(turn)) {
-    notes.Message = "Your turn";
+    notes.Message = P_("table", "Your turn");
   }
   notes.LiftedHandSlot = PlayableHandSlotAt(game, mouseX, mouseY);
   return notes;

@@ -1,5 +1,6 @@
 #include "memory/player_memory.h"
 
+#include "i18n/translate.h"
 #include "memory/atomic_file.h"
 #include "memory/match_file.h"
 #include "memory/records.h"
@@ -35,10 +36,11 @@ std::optional<T> Load(const std::string& path, const char* what, const char* ins
     }
   }
   const std::error_code moved = KeepAside(path);
-  note = std::string("the ") + what + " file " + path + " cannot be used: " + why + "; " +
-         (moved ? "it could not be kept aside (" + Reason(moved) + ")"
-                : "it is kept as " + path + ".bad") +
-         " and " + instead;
+  note = moved ? Format(_("the %s file %s cannot be used: %s; it could not be kept aside (%s) and "
+                          "%s"),
+                        _(what), path.c_str(), why.c_str(), Reason(moved).c_str(), _(instead))
+               : Format(_("the %s file %s cannot be used: %s; it is kept as %s.bad and %s"),
+                        _(what), path.c_str(), why.c_str(), path.c_str(), _(instead));
   return std::nullopt;
 }
 
@@ -59,25 +61,28 @@ PlayerFiles FindPlayerFiles(const EnvReader& env) {
 }
 
 std::optional<KeptMatch> LoadKeptMatch(const std::string& path, std::string& note) {
-  return Load<KeptMatch>(path, "match", "a new match begins", note, [](const std::string& text) {
-    KeptMatch kept{MatchOptions(text), text};
-    // Loaded whole into a game of its own now, so that Continue cannot fail later.
-    Game game(kept.options, 0);
-    ReadMatch(text, game);
-    kept.we = game.match.OurMatchTotal;
-    kept.they = game.match.TheirMatchTotal;
-    return kept;
-  });
+  return Load<KeptMatch>(path, N_("match"), N_("a new match begins"), note,
+                         [](const std::string& text) {
+                           KeptMatch kept{MatchOptions(text), text};
+                           // Loaded whole into a game of its own now, so that Continue cannot fail
+                           // later.
+                           Game game(kept.options, 0);
+                           ReadMatch(text, game);
+                           kept.we = game.match.OurMatchTotal;
+                           kept.they = game.match.TheirMatchTotal;
+                           return kept;
+                         });
 }
 
 Statistics LoadStatistics(const std::string& path, std::string& note) {
-  return Load<Statistics>(path, "statistics", "counting starts afresh", note, ReadStatistics)
+  return Load<Statistics>(path, N_("statistics"), N_("counting starts afresh"), note,
+                          ReadStatistics)
       .value_or(Statistics{});
 }
 
 PlayerSettings LoadSettings(const std::string& path, std::string& note) {
-  return Load<PlayerSettings>(path, "settings", "the dialog opens with the usual options", note,
-                              ReadSettings)
+  return Load<PlayerSettings>(path, N_("settings"), N_("the dialog opens with the usual options"),
+                              note, ReadSettings)
       .value_or(PlayerSettings{});
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <new>
 
+#include "i18n/translate.h"
 #include "platform/bmp_header.h"
 
 namespace verlano {
@@ -25,13 +26,13 @@ struct SurfaceFree {
 using SdlSurface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
 std::string CannotRead(const std::string& path, const std::string& why) {
-  return "Cannot read the picture " + path + ": " + why;
+  return Format(_("Cannot read the picture %s: %s"), path.c_str(), why.c_str());
 }
 
 // Why a file would not open, as the player reads it (SDL would say
 // "Parameter 'src' is invalid" for a missing one).
 std::string OpenFailure(int number) {
-  return number == ENOENT ? "the file is missing" : std::strerror(number);
+  return number == ENOENT ? _("the file is missing") : std::strerror(number);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "i18n/translate.h"
+
 namespace verlano {
 
 namespace {
@@ -11,8 +13,12 @@ constexpr int kTop = 4;
 
 }  // namespace
 
+std::string MuteMarkText() {
+  return P_("table", "Muted");
+}
+
 Rect MuteMarkRect(const clsDXBitmapFont& font) {
-  const int n = static_cast<int>(std::string_view(kMuteMarkText).size());
+  const int n = static_cast<int>(MuteMarkText().size());
   const int width = (font.width - 2) * (n - 1) + font.width;
   const int left = (kTableWidth - width) / 2;
   return Rect{left, kTop, left + width, kTop + font.height};
@@ -23,7 +29,7 @@ void DrawMuteMark(ResourceSlots& slots, Screen& screen) {
   const Rect at = MuteMarkRect(font);
   font.XPos = static_cast<float>(at.Left);
   font.YPos = static_cast<float>(at.Top);
-  font.DrawText(screen, screen.BackBuffer, kMuteMarkText, true);
+  font.DrawText(screen, screen.BackBuffer, MuteMarkText(), true);
 }
 
 }  // namespace verlano

@@ -3,12 +3,15 @@
 // message line's font, centred at the top edge, above the table's highest
 // places, where no card ever lies.
 
+#include <string>
+
 #include "platform/screen.h"
 #include "render/resource_slots.h"
 
 namespace verlano {
 
-inline constexpr const char* kMuteMarkText = "Muted";
+// "Muted", in the player's language.
+std::string MuteMarkText();
 
 // Where the mark is drawn on the 800-pixel-wide table.
 Rect MuteMarkRect(const clsDXBitmapFont& font);

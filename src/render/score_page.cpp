@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "i18n/translate.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -10,15 +11,18 @@ namespace {
 
 constexpr int kTotalsFontRow = 9;
 constexpr int kResultFontRow = 10;
-constexpr const char* kHeading = "  We       They   ";
 constexpr int kShortestPageItems = 5;
 constexpr int kPageTextX = 27;  // the hint, the widest row, just fits between rings and edge
 constexpr int kPageMargin = 14;
 constexpr int kPageHeight = 592;  // the page picture's
 constexpr int kRowHeight = 27;    // the hand font's cells
 
+// Every item's label is padded to this width, the English labels', so the
+// numbers stand in their columns whatever the language.
+constexpr std::size_t kLabelColumns = 6;
+
 struct Item {
-  const char* label;
+  std::string label;
   int we;
   int they;
 };
@@ -28,21 +32,21 @@ Item ItemOf(const Game& game, ScoreRow row) {
   const SideScore& they = game.score.They;
   switch (row) {
     case ScoreRow::Cards:
-      return {"Cards:", game.piles.Our.CardCount, game.piles.Their.CardCount};
+      return {P_("score page", "Cards:"), game.piles.Our.CardCount, game.piles.Their.CardCount};
     case ScoreRow::Coins:
-      return {"Coins:", we.Coins, they.Coins};
+      return {P_("score page", "Coins:"), we.Coins, they.Coins};
     case ScoreRow::MostCoins:
-      return {"MoreC:", we.MostCoins, they.MostCoins};
+      return {P_("score page", "MoreC:"), we.MostCoins, they.MostCoins};
     case ScoreRow::Settebello:
-      return {"7coin:", we.Settebello, they.Settebello};
+      return {P_("score page", "7coin:"), we.Settebello, they.Settebello};
     case ScoreRow::KingOfCoins:
-      return {"Kcoin:", we.KingOfCoins, they.KingOfCoins};
+      return {P_("score page", "Kcoin:"), we.KingOfCoins, they.KingOfCoins};
     case ScoreRow::Primiera:
-      return {"Prime:", we.PrimieraSum, they.PrimieraSum};
+      return {P_("score page", "Prime:"), we.PrimieraSum, they.PrimieraSum};
     case ScoreRow::Sweeps:
       break;
   }
-  return {"Kevro:", we.Sweeps, they.Sweeps};
+  return {P_("score page", "Kevro:"), we.Sweeps, they.Sweeps};
 }
 
 // Right-aligned in `columns` characters; a wider number simply runs longer.
@@ -71,8 +75,9 @@ int ScorePageLineY(const Layout& layout, int itemRows) {
   return layout.ScoreColX + layout.ScoreRowStep * (itemRows - kShortestPageItems);
 }
 
-const char* ScorePageHint(const MatchState& match) {
-  return match.MatchOver ? "Click to start a new match" : "Click to deal the next hand";
+std::string ScorePageHint(const MatchState& match) {
+  return match.MatchOver ? P_("score page", "Click to start a new match")
+                         : P_("score page", "Click to deal the next hand");
 }
 
 std::vector<TextRow> ScorePageRows(const Game& game) {
@@ -82,11 +87,13 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   const int textX = at.ScoreColX - 60;
   const int numberX = at.ScoreColX - 40;
 
-  std::vector<TextRow> rows{{0, textX, rowY(0), kHeading}};
+  std::vector<TextRow> rows{{0, textX, rowY(0), P_("score page", "  We       They   ")}};
   int r = 1;
   for (const ScoreRow row : game.settings.Rules.ScoreRows) {
     const Item item = ItemOf(game, row);
-    rows.push_back({r, textX, rowY(r), item.label + Pair(item.we, item.they, 2)});
+    const std::string label =
+        item.label + std::string(kLabelColumns - std::min(kLabelColumns, item.label.size()), ' ');
+    rows.push_back({r, textX, rowY(r), label + Pair(item.we, item.they, 2)});
     ++r;
   }
   // The newest hand sits right under the items, older ones below it. Only the
@@ -101,13 +108,15 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   }
   rows.push_back({kTotalsFontRow, at.ScoreTotalsX - 40, at.ScoreTotalsY,
                   Pair(match.OurMatchTotal, match.TheirMatchTotal, 7)});
-  rows.push_back({kResultFontRow, at.ScoreResultX - 60, at.ScoreResultY, match.MatchResultText});
+  const std::string result =
+      match.MatchResultText.empty() ? std::string() : P_("score page", match.MatchResultText);
+  rows.push_back({kResultFontRow, at.ScoreResultX - 60, at.ScoreResultY, result});
   // The click hint under the result, the target in the page's lower left
   // corner; both start left of the items, as the hint is the page's widest row.
   const int cornerX = at.ScorePageX + kPageTextX;
   rows.push_back({0, cornerX, at.ScoreResultY + at.ScoreRowStep, ScorePageHint(match)});
   rows.push_back({0, cornerX, at.ScorePageY + kPageHeight - kPageMargin - kRowHeight,
-                  "Target: over " + std::to_string(match.MatchTarget)});
+                  Format(P_("score page", "Target: over %d").c_str(), match.MatchTarget)});
   return rows;
 }
 

@@ -3,7 +3,8 @@
 // with both sides' values, the recent hand totals, the match totals, the
 // result, the match target and what a click does. The variant's record lists the page's item rows;
 // the rows are worked out first as plain (font row, position, text) records and then drawn, one
-// `HandFonts` instance per row.
+// `HandFonts` instance per row. The texts are in the player's language, in the handwriting
+// font's characters and no wider than the English.
 
 #include <string>
 #include <vector>
@@ -29,7 +30,7 @@ struct TextRow {
 
 // What a click on the page does: deal the next hand, or after the match's
 // last hand start a new match.
-const char* ScorePageHint(const MatchState& match);
+std::string ScorePageHint(const MatchState& match);
 
 // Every row the variant's page draws, in drawing order: heading, items,
 // history (newest first), totals, result, the match target, the click hint.

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "i18n/translate.h"
+
 namespace verlano {
 
 namespace {
@@ -15,12 +17,12 @@ std::error_code LastError() {
 }
 
 const char* KindOf(const struct stat& info) {
-  if (S_ISREG(info.st_mode)) return "a file";
-  if (S_ISLNK(info.st_mode)) return "a symbolic link";
-  if (S_ISFIFO(info.st_mode)) return "a FIFO";
-  if (S_ISSOCK(info.st_mode)) return "a socket";
-  if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return "a device";
-  return "not a folder";
+  if (S_ISREG(info.st_mode)) return _("a file");
+  if (S_ISLNK(info.st_mode)) return _("a symbolic link");
+  if (S_ISFIFO(info.st_mode)) return _("a FIFO");
+  if (S_ISSOCK(info.st_mode)) return _("a socket");
+  if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return _("a device");
+  return _("not a folder");
 }
 
 }  // namespace
@@ -30,7 +32,7 @@ std::string NotAFolder(const std::string& path) {
   if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return {};
   if (S_ISLNK(info.st_mode)) {
     struct stat target {};
-    if (stat(path.c_str(), &target) != 0) return "a dangling symbolic link";
+    if (stat(path.c_str(), &target) != 0) return _("a dangling symbolic link");
   }
   return KindOf(info);
 }

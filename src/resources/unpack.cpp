@@ -10,6 +10,7 @@
 #include <span>
 #include <system_error>
 
+#include "i18n/translate.h"
 #include "resources/entry_names.h"
 #include "resources/extract_entry.h"
 #include "resources/jpeg_to_bmp.h"
@@ -39,14 +40,17 @@ bool Writable(const std::string& folder) {
 // by something that is not a real folder (a link, a file), or a folder the
 // game cannot write. Empty when they can.
 std::string WhyNotInPlace(const std::string& root) {
-  if (!Writable(root)) return "the program folder " + root + " is read-only";
+  if (!Writable(root)) return Format(_("the program folder %s is read-only"), root.c_str());
   for (std::string_view folder : kResourceFolders) {
     const std::string path = root + std::string(folder);
     if (const std::string kind = NotAFolder(path); !kind.empty()) {
-      return path + " is " + kind + ", not a folder of the game's; it is left as it is";
+      return Format(_("%s is %s, not a folder of the game's; it is left as it is"), path.c_str(),
+                    kind.c_str());
     }
     std::error_code error;
-    if (fs::exists(path, error) && !Writable(path)) return "the folder " + path + " is read-only";
+    if (fs::exists(path, error) && !Writable(path)) {
+      return Format(_("the folder %s is read-only"), path.c_str());
+    }
   }
   return {};
 }
@@ -65,7 +69,8 @@ bool MakeFolders(UnpackResult& result) {
     const std::string path = result.resourceRoot + std::string(folder);
     bool created = false;
     if (const std::error_code error = MakeOwnFolder(path, created)) {
-      result.error = "cannot create the folder " + path + ": " + error.message();
+      result.error =
+          Format(_("cannot create the folder %s: %s"), path.c_str(), error.message().c_str());
       return false;
     }
     if (created) result.folders.push_back(path);
@@ -92,15 +97,16 @@ UnpackResult UseLeftovers(const std::string& root) {
 std::string UnpackStopped(const UnpackResult& result, const std::string& entry,
                           const std::error_code& failure) {
   const std::string where = result.resourceRoot + "res/";
-  const std::string what =
-      "the archive entry \"" + entry + "\" could not be written: " + failure.message();
-  const std::string removed = "What was unpacked has been removed";
+  const std::string reason = failure.message();
   if (IsDiskFull(failure)) {
-    return "The disk is full: the game's resources cannot be unpacked into " + where + " (" + what +
-           "). " + removed + "; free some space and start the game again.";
+    return Format(_("The disk is full: the game's resources cannot be unpacked into %s (the "
+                    "archive entry \"%s\" could not be written: %s). What was unpacked has been "
+                    "removed; free some space and start the game again."),
+                  where.c_str(), entry.c_str(), reason.c_str());
   }
-  return "The game's resources cannot be unpacked into " + where + " (" + what + "). " + removed +
-         ".";
+  return Format(_("The game's resources cannot be unpacked into %s (the archive entry \"%s\" "
+                  "could not be written: %s). What was unpacked has been removed."),
+                where.c_str(), entry.c_str(), reason.c_str());
 }
 
 void Record(UnpackResult& result, const std::string& file, const std::string& entry) {
@@ -168,13 +174,15 @@ bool ChooseRoot(const std::string& programFolder, UnpackResult& result) {
   std::string error;
   const std::optional<PrivateFolder> privateRoot = MakePrivateFolder(error);
   if (!privateRoot) {
-    result.error = "The resources cannot be unpacked: " + why + " and " + error;
+    result.error =
+        Format(_("The resources cannot be unpacked: %s and %s"), why.c_str(), error.c_str());
     return false;
   }
   result.resourceRoot = privateRoot->path;
   result.privateRoot = true;
   result.privateLock = privateRoot->lock;
-  result.notes.push_back(why + "; resources unpacked into " + privateRoot->path);
+  result.notes.push_back(
+      Format(_("%s; resources unpacked into %s"), why.c_str(), privateRoot->path.c_str()));
   return true;
 }
 
@@ -191,15 +199,16 @@ UnpackResult UnpackResources(const std::string& programFolder, const std::string
   if (!fs::exists(fs::symlink_status(archive, error))) {
     if (HasLeftovers(root)) return UseLeftovers(root);
     UnpackResult missing;
-    missing.error = "The resource archive " + archive + " is missing. Reinstall the game so that " +
-                    archiveName + " lies beside the program.";
+    missing.error = Format(_("The resource archive %s is missing. Reinstall the game so that %s "
+                             "lies beside the program."),
+                           archive.c_str(), archiveName.c_str());
     return missing;
   }
   UnpackResult result;
   torPAK pak;
   std::string pakError;
   if (!pak.OpenQ2Pak(archive, pakError)) {
-    result.error = "The resource archive cannot be read: " + pakError;
+    result.error = Format(_("The resource archive cannot be read: %s"), pakError.c_str());
     return result;
   }
   if (!ChooseRoot(root, result)) return result;
@@ -222,18 +231,20 @@ UnpackResult UnpackResources(const std::string& programFolder, const std::string
 std::string EntryOrigin(const UnpackResult& unpacked, const std::string& file) {
   const auto source = unpacked.sources.find(file);
   if (source == unpacked.sources.end()) return {};
-  return "the archive entry \"" + source->second + "\" of " + unpacked.archive;
+  return Format(_("the archive entry \"%s\" of %s"), source->second.c_str(),
+                unpacked.archive.c_str());
 }
 
 CleanupReport RemoveResources(const UnpackResult& unpacked) {
   CleanupReport report;
   if (unpacked.resourceRoot.empty()) return report;
-  auto left = [&report](const std::string& path, const char* why, int error) {
-    report.leftInPlace.push_back(path + why + std::generic_category().message(error));
+  auto left = [&report](const std::string& path, const char* pattern, int error) {
+    report.leftInPlace.push_back(
+        Format(pattern, path.c_str(), std::generic_category().message(error).c_str()));
   };
   // Only files, never a link that may have taken a file's place since.
   for (const std::string& file : unpacked.files) {
-    if (IsOwnRegularFile(file) && unlink(file.c_str()) != 0) left(file, ": ", errno);
+    if (IsOwnRegularFile(file) && unlink(file.c_str()) != 0) left(file, "%s: %s", errno);
   }
   // rmdir removes only empty real folders and never follows a link. The
   // folders this run made are told when they stay; a real resource folder an
@@ -244,11 +255,11 @@ CleanupReport RemoveResources(const UnpackResult& unpacked) {
         std::find(unpacked.folders.begin(), unpacked.folders.end(), path) != unpacked.folders.end();
     if (!made && !NotAFolder(path).empty()) continue;
     if (rmdir(path.c_str()) != 0 && errno != ENOENT && (made || unpacked.usedLeftovers)) {
-      left(path, " left in place: ", errno);
+      left(path, _("%s left in place: %s"), errno);
     }
   }
   if (unpacked.privateRoot && rmdir(unpacked.resourceRoot.c_str()) != 0) {
-    left(unpacked.resourceRoot, " left in place: ", errno);
+    left(unpacked.resourceRoot, _("%s left in place: %s"), errno);
   }
   return report;
 }

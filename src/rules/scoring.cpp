@@ -1,5 +1,6 @@
 #include "rules/scoring.h"
 
+#include "i18n/translate.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -90,12 +91,12 @@ void RecordHandScore(Game& game) {
   m.TheirMatchTotal += game.score.They.Total;
   m.MatchResultText.clear();
   if (m.OurMatchTotal > m.MatchTarget && m.TheirMatchTotal < m.OurMatchTotal) {
-    m.MatchResultText = "We Won!";
+    m.MatchResultText = NP_("score page", "We Won!");
     game.sound->PlaySound(kMatchWonSound);
     m.MatchOver = true;
   } else if (m.TheirMatchTotal > m.MatchTarget) {
     if (m.OurMatchTotal < m.TheirMatchTotal) {
-      m.MatchResultText = "We lost!";
+      m.MatchResultText = NP_("score page", "We lost!");
       game.sound->PlaySound(kMatchLostSound);
       m.MatchOver = true;
     } else {

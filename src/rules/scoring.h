@@ -35,7 +35,9 @@ struct MatchState {
   std::array<int, 41> OurHistory{};
   std::array<int, 41> TheirHistory{};
   int HistoryCount = 0;
-  std::string MatchResultText;  // "", "We Won!" or "We lost!"
+  // "", "We Won!" or "We lost!": the English the simulator reads; the score
+  // page shows it in the player's language.
+  std::string MatchResultText;
   bool MatchOver = false;
   bool TieOverTarget = false;
 };

@@ -48,10 +48,10 @@ DialogState DialogStateFrom(const Options& options, int volume) {
 std::string ContinueCaption(const Options& options, int we, int they) {
   const std::size_t row =
       RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
-  std::string caption(kVariantOptions[row].caption);
-  if (options.extraCoinPoints) caption += " with extra points";
-  return "_Continue the match\n" + caption + ", " + std::to_string(we) + " to " +
-         std::to_string(they);
+  const std::string caption(kVariantOptions[row].caption);
+  return Format(options.extraCoinPoints ? _("_Continue the match\n%s with extra points, %d to %d")
+                                        : _("_Continue the match\n%s, %d to %d"),
+                caption.c_str(), we, they);
 }
 
 }  // namespace verlano

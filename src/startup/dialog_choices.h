@@ -1,13 +1,16 @@
 #pragma once
 // The choices the options dialog offers, in the order it shows them, and the
 // mapping from what is selected in it to the game's `Options`. Free of GTK, so
-// the mapping is tested without a display.
+// the mapping is tested without a display. The decks and variants keep their
+// names in every language; the notes and the other captions are marked for
+// translation and translated where the dialog shows them.
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "i18n/translate.h"
 #include "rules/settings.h"
 
 namespace verlano {
@@ -21,16 +24,17 @@ struct DeckOption {
 
 inline constexpr std::array<DeckOption, 3> kDeckOptions = {{
     {"Trevigiano",
-     "Latin-suited deck drawn for Verlano: rosette coins, goblets, knotty cudgels and straight "
-     "swords, with page, knight and king, on a gold lattice back.",
+     N_("Latin-suited deck drawn for Verlano: rosette coins, goblets, knotty cudgels and straight "
+        "swords, with page, knight and king, on a gold lattice back."),
      DeckChoice::Trevigiano, "Trevigiano_KD.BMP"},
     {"Trent",
-     "Latin-suited deck drawn for Verlano: sun coins, lidded chalices, banded staves and sabres, "
-     "with page, knight and king, on a green back with a coin medallion.",
+     N_("Latin-suited deck drawn for Verlano: sun coins, lidded chalices, banded staves and "
+        "sabres, "
+        "with page, knight and king, on a green back with a coin medallion."),
      DeckChoice::Trentino, "Trent_KD.BMP"},
     {"Royal",
-     "French-suited deck drawn for Verlano: diamonds, hearts, clubs and spades, with "
-     "double-headed jack, queen and king, on a red back with rings.",
+     N_("French-suited deck drawn for Verlano: diamonds, hearts, clubs and spades, with "
+        "double-headed jack, queen and king, on a red back with rings."),
      DeckChoice::Royal, "Royal_KD.BMP"},
 }};
 
@@ -41,26 +45,27 @@ struct VariantOption {
 };
 
 inline constexpr std::array<VariantOption, 4> kVariantOptions = {{
-    {"Verlano 9 cards", "4 cards open in initial layout, 9 to each player.", Variant::Nine},
-    {"10 cards Napoletane", "All cards are dealt to players. Naples rules (4 points).",
+    {"Verlano 9 cards", N_("4 cards open in initial layout, 9 to each player."), Variant::Nine},
+    {"10 cards Napoletane", N_("All cards are dealt to players. Naples rules (4 points)."),
      Variant::Napoletane},
-    {"10 cards Umbria and Marche", "Verlano Scientifico with 5 points to score.",
+    {"10 cards Umbria and Marche", N_("Verlano Scientifico with 5 points to score."),
      Variant::UmbriaMarche},
-    {"10 cards Romane", "Roma rules of Verlano Scientifico (13 points to score).", Variant::Romane},
+    {"10 cards Romane", N_("Roma rules of Verlano Scientifico (13 points to score)."),
+     Variant::Romane},
 }};
 
 inline constexpr std::string_view kExtraPointsCaption = "Punti per piu Dinari e Rebello";
 inline constexpr std::string_view kExtraPointsNote =
-    "Village variant with extra points for the King of Coins and the most of Coins (for a total "
-    "of 15 points).";
-inline constexpr std::string_view kSlowCaption = "Slow animation";
+    N_("Village variant with extra points for the King of Coins and the most of Coins (for a "
+       "total of 15 points).");
+inline constexpr std::string_view kSlowCaption = N_("Slow animation");
 
 // The computer players' levels, in the order the dialog shows them.
-inline constexpr std::array<std::string_view, 2> kLevelCaptions = {"Classic", "Expert"};
-inline constexpr std::string_view kOpponentsCaption = "Opponents:";
-inline constexpr std::string_view kPartnerCaption = "Partner:";
-inline constexpr std::string_view kVolumeCaption = "Volume:";
-inline constexpr std::string_view kSlowNote = "Click for slower and finer card animation.";
+inline constexpr std::array<std::string_view, 2> kLevelCaptions = {N_("Classic"), N_("Expert")};
+inline constexpr std::string_view kOpponentsCaption = N_("Opponents:");
+inline constexpr std::string_view kPartnerCaption = N_("Partner:");
+inline constexpr std::string_view kVolumeCaption = N_("Volume:");
+inline constexpr std::string_view kSlowNote = N_("Click for slower and finer card animation.");
 
 // What the dialog's controls hold: the row of the chosen deck and variant in
 // the tables above, and the two ticks.

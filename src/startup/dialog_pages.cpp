@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "i18n/translate.h"
 #include "startup/deck_preview.h"
 #include "startup/dialog_texts.h"
 
@@ -56,18 +57,18 @@ GtkWidget* AddCheck(GtkWidget* box, std::string_view caption, int indent) {
 template <std::size_t N>
 void AddLevelRow(GtkWidget* box, std::string_view caption, std::array<GtkWidget*, N>& buttons) {
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
-  GtkWidget* label = gtk_label_new(std::string(caption).c_str());
+  GtkWidget* label = gtk_label_new(_(caption).c_str());
   gtk_widget_set_size_request(label, 90, -1);
   gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
   gtk_box_pack_start(GTK_BOX(row), label, FALSE, FALSE, 0);
-  for (std::size_t i = 0; i < N; ++i) buttons[i] = AddRadio(row, buttons[0], kLevelCaptions[i]);
+  for (std::size_t i = 0; i < N; ++i) buttons[i] = AddRadio(row, buttons[0], _(kLevelCaptions[i]));
   gtk_box_pack_start(GTK_BOX(box), row, FALSE, FALSE, 0);
 }
 
 // "Volume:  ----o----" on one line, lined up with the level rows.
 GtkWidget* AddVolumeRow(GtkWidget* box) {
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
-  GtkWidget* label = gtk_label_new(std::string(kVolumeCaption).c_str());
+  GtkWidget* label = gtk_label_new(_(kVolumeCaption).c_str());
   gtk_widget_set_size_request(label, 90, -1);
   gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
   gtk_box_pack_start(GTK_BOX(row), label, FALSE, FALSE, 0);
@@ -85,7 +86,7 @@ GtkWidget* PreviewOf(const torPAK& pak, std::string_view entryName) {
   const OwnedPixbuf picture = LoadDeckPreview(pak, entryName, error);
   if (!picture) {
     // Keep the page's width: a short caption, the reason on hovering.
-    GtkWidget* missing = TextLabel("No preview", 0);
+    GtkWidget* missing = TextLabel(_("No preview"), 0);
     gtk_label_set_max_width_chars(GTK_LABEL(missing), 12);
     gtk_widget_set_tooltip_text(missing, error.c_str());
     return missing;
@@ -128,7 +129,7 @@ DeckPage BuildDeckPage(const torPAK& pak) {
   for (std::size_t row = 0; row < kDeckOptions.size(); ++row) {
     const DeckOption& option = kDeckOptions[row];
     deck.buttons[row] = AddRadio(choices, deck.buttons[0], option.caption);
-    AddNote(choices, option.note, kNoteIndent);
+    AddNote(choices, _(option.note), kNoteIndent);
     gtk_stack_add_named(GTK_STACK(deck.previews), PreviewOf(pak, option.previewEntry),
                         std::to_string(row).c_str());
   }
@@ -141,13 +142,13 @@ OptionsPage BuildOptionsPage() {
   for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
     const VariantOption& variant = kVariantOptions[row];
     options.variants[row] = AddRadio(options.page, options.variants[0], variant.caption);
-    AddNote(options.page, variant.note, kNoteIndent);
+    AddNote(options.page, _(variant.note), kNoteIndent);
   }
   // The extra points belong to Romane, the last variant: indented under it.
   options.extraPoints = AddCheck(options.page, kExtraPointsCaption, kNoteIndent);
-  options.extraPointsNote = AddNote(options.page, kExtraPointsNote, 2 * kNoteIndent);
-  options.slow = AddCheck(options.page, kSlowCaption, 0);
-  AddNote(options.page, kSlowNote, kNoteIndent);
+  options.extraPointsNote = AddNote(options.page, _(kExtraPointsNote), 2 * kNoteIndent);
+  options.slow = AddCheck(options.page, _(kSlowCaption), 0);
+  AddNote(options.page, _(kSlowNote), kNoteIndent);
   AddLevelRow(options.page, kOpponentsCaption, options.opponents);
   AddLevelRow(options.page, kPartnerCaption, options.partner);
   options.volume = AddVolumeRow(options.page);
@@ -158,7 +159,7 @@ GtkWidget* BuildKeysPage() {
   GtkWidget* page = PageBox();
   gtk_box_set_spacing(GTK_BOX(page), 14);
   for (std::string_view help : kKeyHelp) {
-    gtk_box_pack_start(GTK_BOX(page), TextLabel(help, 0), FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(page), TextLabel(_(help), 0), FALSE, FALSE, 0);
   }
   return page;
 }

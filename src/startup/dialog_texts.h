@@ -1,24 +1,29 @@
 #pragma once
 // The reading matter of the options dialog: the key help, the rules for a
-// newcomer and the acknowledgements. Plain text, so the pages stay layout only.
+// newcomer and the acknowledgements. Plain text, so the pages stay layout only;
+// marked for translation, and translated where the pages are built.
 
 #include <array>
 #include <string_view>
 
+#include "i18n/translate.h"
+
 namespace verlano {
 
 inline constexpr std::array<std::string_view, 4> kKeyHelp = {
-    "Pressing the key P at any time pauses the game. Press again to resume.",
-    "Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
-    "on the right.",
-    "Use the ESCAPE key to exit the game.",
-    "Use mouse left button click to play a card from your hand when it is your turn. If the card "
-    "can make a capture, use left-click on the cards you want to capture (right-clicking on "
-    "selected cards deselects them). If the card you have played cannot make any capture, the "
-    "play passes automatically to the next player.",
+    N_("Pressing the key P at any time pauses the game. Press again to resume."),
+    N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
+       "on the right."),
+    N_("Use the ESCAPE key to exit the game."),
+    N_("Use mouse left button click to play a card from your hand when it is your turn. If the "
+       "card "
+       "can make a capture, use left-click on the cards you want to capture (right-clicking on "
+       "selected cards deselects them). If the card you have played cannot make any capture, the "
+       "play passes automatically to the next player."),
+
 };
 
-inline constexpr std::string_view kRulesText =
+inline constexpr std::string_view kRulesText = N_(
     R"(THE PACK
 Verlano is played with the 40-card Italian pack: ace to seven and three court cards in each of four suits. Coins (diamonds in the Royal deck) are the scoring suit. For capturing, an ace counts 1, the cards two to seven their face value, the page (jack) 8, the knight (queen) 9 and the king 10.
 
@@ -53,9 +58,9 @@ A side wins the match when its total passes the target and is ahead of the other
 After each hand the score page shows both sides' points; click to deal the next hand.
 
 THE COMPUTER PLAYERS
-The Options tab sets how your opponents and your partner play. Classic looks one play ahead: it weighs every card in its hand and every capture it allows with a fixed table of values (coins, the seven of coins, the prime, sweeps, what it leaves for the next player). Expert thinks further: it imagines many ways the cards it has not seen could be spread among the other players, plays each of its choices out to the end of the hand in every one of them, and picks the one that scores best for its side on average. It never looks at cards it could not see. Expert is the stronger: it wins most matches against Classic.)";
+The Options tab sets how your opponents and your partner play. Classic looks one play ahead: it weighs every card in its hand and every capture it allows with a fixed table of values (coins, the seven of coins, the prime, sweeps, what it leaves for the next player). Expert thinks further: it imagines many ways the cards it has not seen could be spread among the other players, plays each of its choices out to the end of the hand in every one of them, and picks the one that scores best for its side on average. It never looks at cards it could not see. Expert is the stronger: it wins most matches against Classic.)");
 
-inline constexpr std::string_view kCreditsText =
+inline constexpr std::string_view kCreditsText = N_(
     R"(Verlano: every picture, bitmap font and sound of the game is drawn or synthesised by its own resource builder when the game is built. Nothing is copied from another game.
 
 LIBRARIES
@@ -72,6 +77,6 @@ Rendered into the game's pictures at build time.
 - DSEG7 Classic: the digits of the table's clock. SIL Open Font License 1.1.
 - DejaVu Serif, Sans and Sans Mono: the card indices and the plain lettering. Bitstream Vera Fonts licence; the DejaVu changes are in the public domain.
 
-Thanks to the authors and maintainers of all of them.)";
+Thanks to the authors and maintainers of all of them.)");
 
 }  // namespace verlano

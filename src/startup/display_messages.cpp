@@ -1,5 +1,7 @@
 #include "startup/display_messages.h"
 
+#include "i18n/translate.h"
+
 namespace verlano {
 
 namespace {
@@ -19,28 +21,37 @@ bool WaylandOnly(const EnvironmentReader& env) {
 std::string WhereWeLooked(const EnvironmentReader& env) {
   if (WaylandOnly(env)) {
     const std::string socket = Value(env, "WAYLAND_DISPLAY");
-    return "GDK_BACKEND=" + Value(env, "GDK_BACKEND") +
-           (socket.empty() ? std::string(" and WAYLAND_DISPLAY is not set")
-                           : ", and no Wayland compositor answers at WAYLAND_DISPLAY=" + socket);
+    const std::string backend = Value(env, "GDK_BACKEND");
+    if (socket.empty())
+      return Format(_("GDK_BACKEND=%s and WAYLAND_DISPLAY is not set"), backend.c_str());
+    return Format(_("GDK_BACKEND=%s, and no Wayland compositor answers at WAYLAND_DISPLAY=%s"),
+                  backend.c_str(), socket.c_str());
   }
   const std::string display = Value(env, "DISPLAY");
-  if (display.empty()) return "DISPLAY is not set";
-  return "no X server answers at DISPLAY=" + display + ", or it refused the connection";
+  if (display.empty()) return _("DISPLAY is not set");
+  return Format(_("no X server answers at DISPLAY=%s, or it refused the connection"),
+                display.c_str());
 }
 
 }  // namespace
 
 std::string NoDisplayMessage(const EnvironmentReader& env) {
-  return "verlano: cannot open the display (" + WhereWeLooked(env) +
-         "); the game needs an X11 or Wayland desktop";
+  return "verlano: " + Format(_("cannot open the display (%s); the game needs an X11 or Wayland "
+                                "desktop"),
+                              WhereWeLooked(env).c_str());
 }
 
 std::string DisplayLostMessage(const EnvironmentReader& env) {
   const std::string display = Value(env, "DISPLAY");
-  const std::string where = display.empty() ? std::string() : " at DISPLAY=" + display;
-  return "verlano: the display" + where +
-         " went away (the X server ended or closed the connection); the game has ended and its "
-         "unpacked files are removed";
+  if (display.empty()) {
+    return "verlano: " + std::string(_("the display went away (the X server ended or closed the "
+                                       "connection); the game has ended and its unpacked files "
+                                       "are removed"));
+  }
+  return "verlano: " + Format(_("the display at DISPLAY=%s went away (the X server ended or "
+                                "closed the connection); the game has ended and its unpacked "
+                                "files are removed"),
+                              display.c_str());
 }
 
 }  // namespace verlano

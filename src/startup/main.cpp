@@ -1,5 +1,5 @@
-// verlano: the game. `Main` finds the program's folder, where the resource
-// archive lies, and shows the options dialog; Play starts the table.
+// verlano: the game. It speaks the desktop's language, finds the program's folder, where the
+// resource archive lies, and shows the options dialog; Play starts the table.
 #include <gtk/gtk.h>
 
 #include <cstdlib>
@@ -9,9 +9,11 @@
 #include <span>
 #include <string>
 
+#include "i18n/translate.h"
 #include "platform/quit_signal.h"
 #include "startup/display_loss.h"
 #include "startup/display_messages.h"
+#include "startup/language.h"
 #include "startup/play_button.h"
 #include "startup/player_start.h"
 #include "startup/program_args.h"
@@ -22,13 +24,12 @@ namespace {
 
 constexpr verlano::ProgramHelp kHelp{
     "verlano", "verlano",
-    "Verlano, the Italian four-player partnership capture card game. Opens the options\n"
-    "dialog, where you choose the deck and the rules, then the game table."};
+    N_("Verlano, the Italian four-player partnership capture card game. Opens the options\n"
+       "dialog, where you choose the deck and the rules, then the game table.")};
 
-int Main() {
-  const std::string resPath = verlano::RunningProgramFolder();
+int Main(const std::string& resPath) {
   if (resPath.empty()) {
-    std::cerr << "verlano: cannot tell which folder the program is in\n";
+    std::cerr << "verlano: " << verlano::_("cannot tell which folder the program is in") << '\n';
     return 1;
   }
   // From here on the quit signals end the program through its own way out.
@@ -47,8 +48,10 @@ int Main() {
   const int status = chosen ? verlano::PlayChosen(dialog, player, *chosen, resPath) : 0;
   // Whatever was running wound down as Escape would; the status tells the caller.
   if (const int signal = verlano::QuitSignalReceived()) {
-    std::cerr << "verlano: stopped by signal " << signal << " (" << strsignal(signal)
-              << "), as with Escape\n";
+    std::cerr << "verlano: "
+              << verlano::Format(verlano::_("stopped by signal %d (%s), as with Escape"), signal,
+                                 strsignal(signal))
+              << '\n';
     return verlano::QuitSignalStatus(signal);
   }
   return status;
@@ -57,9 +60,11 @@ int Main() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string resPath = verlano::RunningProgramFolder();
+  verlano::SpeakTheDesktopsLanguage(resPath);
   const std::span<char* const> args(argv + 1, argv + argc);
   if (const auto status = verlano::AnswerHelpOrVersion(args, kHelp, std::cout))
     return verlano::FinishStandardOutput(kHelp.name, *status);
   if (!args.empty()) return verlano::RefuseArgument(args.front(), kHelp, std::cerr);
-  return verlano::RunGuarded(kHelp.name, Main);
+  return verlano::RunGuarded(kHelp.name, [&resPath] { return Main(resPath); });
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "game/game_run.h"
+#include "i18n/translate.h"
 #include "platform/quit_signal.h"
 #include "resources/locked_unpack.h"
 #include "resources/resource_path.h"
@@ -44,8 +45,10 @@ int PressPlay(StartupDialog& dialog, const Options& options, const std::string& 
   // the dialog still answering Exit.
   auto unpacked = std::make_shared<LockedUnpack>(
       settings.ResPath, settings.ArchiveName, [&dialog](const std::function<bool()>& tryTake) {
-        std::cerr << "verlano: another copy of the game is loading from this folder; waiting "
-                     "for it (Exit gives up)\n";
+        std::cerr << "verlano: "
+                  << _("another copy of the game is loading from this folder; waiting for it "
+                       "(Exit gives up)")
+                  << '\n';
         return dialog.WaitForLock(tryTake);
       });
   currentUnpack = unpacked;

@@ -7,6 +7,8 @@
 #include <iostream>
 #include <string>
 
+#include "i18n/translate.h"
+
 namespace verlano {
 
 std::string_view ProgramVersion() {
@@ -18,10 +20,10 @@ std::optional<int> AnswerHelpOrVersion(std::span<char* const> args, const Progra
   if (args.empty()) return std::nullopt;
   const std::string_view first = args.front();
   if (first == "--help") {
-    out << "Usage: " << help.usage << "\n\n"
-        << help.about << "\n\n"
-        << "  --help     show this help and exit\n"
-        << "  --version  show the version and exit\n";
+    out << Format(_("Usage: %s"), std::string(help.usage).c_str()) << "\n\n"
+        << _(help.about) << "\n\n"
+        << _("  --help     show this help and exit\n"
+             "  --version  show the version and exit\n");
     return 0;
   }
   if (first == "--version") {
@@ -32,9 +34,10 @@ std::optional<int> AnswerHelpOrVersion(std::span<char* const> args, const Progra
 }
 
 int RefuseArgument(std::string_view argument, const ProgramHelp& help, std::ostream& err) {
-  err << help.name << ": unknown argument '" << argument << "'\n"
-      << "Usage: " << help.usage << "\n"
-      << "Try '" << help.name << " --help' for more information.\n";
+  const std::string name(help.name);
+  err << name << ": " << Format(_("unknown argument '%s'"), std::string(argument).c_str()) << '\n'
+      << Format(_("Usage: %s"), std::string(help.usage).c_str()) << '\n'
+      << Format(_("Try '%s --help' for more information."), name.c_str()) << '\n';
   return 2;
 }
 
@@ -48,8 +51,10 @@ int FinishStandardOutput(std::string_view program, int status) {
   if (errno != 0) reason = errno;
   if (std::fflush(stdout) != 0) reason = errno;
   if (std::cout.good() && std::ferror(stdout) == 0) return status;
-  std::cerr << program << ": cannot write to standard output: "
-            << (reason != 0 ? std::strerror(reason) : "a write failed") << '\n';
+  std::cerr << program << ": "
+            << Format(_("cannot write to standard output: %s"),
+                      reason != 0 ? std::strerror(reason) : _("a write failed"))
+            << '\n';
   return status == 0 ? 1 : status;
 }
 
@@ -57,9 +62,10 @@ int RunGuarded(std::string_view program, const std::function<int()>& body) {
   try {
     return body();
   } catch (const std::exception& error) {
-    std::cerr << program << ": stopped on an unexpected error: " << error.what() << '\n';
+    std::cerr << program << ": " << Format(_("stopped on an unexpected error: %s"), error.what())
+              << '\n';
   } catch (...) {
-    std::cerr << program << ": stopped on an unexpected error\n";
+    std::cerr << program << ": " << _("stopped on an unexpected error") << '\n';
   }
   return 1;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "i18n/translate.h"
 #include "platform/quit_signal.h"
 #include "startup/dialog_texts.h"
 #include "startup/error_box.h"
@@ -16,7 +17,7 @@ namespace {
 constexpr guint kLockWatchMs = 50;
 
 constexpr const char* kRequirement =
-    "Requires an X11 or Wayland desktop with SDL 2; sound is optional.";
+    N_("Requires an X11 or Wayland desktop with SDL 2; sound is optional.");
 
 template <std::size_t N>
 std::size_t ActiveRow(const std::array<GtkWidget*, N>& buttons) {
@@ -59,13 +60,13 @@ StartupDialog::StartupDialog(const std::string& archivePath, DialogMemory memory
   options_ = BuildOptionsPage();
   GtkWidget* notebook = gtk_notebook_new();
   gtk_widget_set_size_request(notebook, 600, 370);
-  AddTab(notebook, deck_.page, "Deck");
-  AddTab(notebook, BuildKeysPage(), "Keys");
-  AddTab(notebook, BuildTextPage(kRulesText), "Rules");
-  AddTab(notebook, BuildTextPage(kCreditsText), "Credits");
-  AddTab(notebook, options_.page, "Options");
+  AddTab(notebook, deck_.page, _("Deck"));
+  AddTab(notebook, BuildKeysPage(), _("Keys"));
+  AddTab(notebook, BuildTextPage(_(kRulesText)), _("Rules"));
+  AddTab(notebook, BuildTextPage(_(kCreditsText)), _("Credits"));
+  AddTab(notebook, options_.page, _("Options"));
   statistics_ = BuildStatisticsPage();
-  AddTab(notebook, statistics_.page, "Statistics");
+  AddTab(notebook, statistics_.page, _("Statistics"));
   g_signal_connect(statistics_.reset, "clicked", G_CALLBACK(OnReset), this);
 
   GtkWidget* layout = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
@@ -102,13 +103,13 @@ void StartupDialog::Open(const DialogState& state) {
 GtkWidget* StartupDialog::BuildButtonRow() {
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
   GtkWidget* facts = gtk_box_new(GTK_ORIENTATION_VERTICAL, 2);
-  const std::string version = "Version " + std::string(ProgramVersion());
+  const std::string version = Format(_("Version %s"), std::string(ProgramVersion()).c_str());
   // A damaged file of the player's is said where the requirement stands,
   // in two lines at most (all of it on hovering), so the dialog keeps its size.
   // Beside "Continue the match" the requirement gives way, so the dialog
   // still fits a 640-pixel screen.
   const char* second = !memory_.notes.empty()            ? memory_.notes.c_str()
-                       : memory_.continueCaption.empty() ? kRequirement
+                       : memory_.continueCaption.empty() ? _(kRequirement)
                                                          : "";
   for (const char* text : {version.c_str(), second}) {
     if (*text == '\0') continue;
@@ -128,8 +129,8 @@ GtkWidget* StartupDialog::BuildButtonRow() {
   }
   gtk_box_pack_start(GTK_BOX(row), facts, TRUE, TRUE, 0);
 
-  GtkWidget* exit = gtk_button_new_with_mnemonic("E_xit");
-  play_ = gtk_button_new_with_mnemonic("_Play");
+  GtkWidget* exit = gtk_button_new_with_mnemonic(_("E_xit"));
+  play_ = gtk_button_new_with_mnemonic(_("_Play"));
   gtk_style_context_add_class(gtk_widget_get_style_context(play_),
                               GTK_STYLE_CLASS_SUGGESTED_ACTION);
   // Left of Exit, so that Exit and Play keep their places with or without it.
@@ -166,8 +167,8 @@ std::optional<DialogState> StartupDialog::Run() {
 bool StartupDialog::WaitForLock(const std::function<bool()>& tryTake) {
   // Play is pressed already; Exit stays live so the player can give up.
   gtk_widget_set_sensitive(play_, FALSE);
-  gtk_button_set_label(GTK_BUTTON(play_), "Waiting...");
-  gtk_widget_set_tooltip_text(play_, "Another copy of Verlano is loading from this folder");
+  gtk_button_set_label(GTK_BUTTON(play_), _("Waiting..."));
+  gtk_widget_set_tooltip_text(play_, _("Another copy of Verlano is loading from this folder"));
   tryLock_ = &tryTake;
   lockTaken_ = false;
   const guint watch = g_timeout_add(kLockWatchMs, OnLockWatch, this);
@@ -185,7 +186,7 @@ gboolean StartupDialog::OnLockWatch(gpointer self) {
 }
 
 void StartupDialog::ShowError(const std::string& message) {
-  ShowErrorBox(GTK_WINDOW(window_.get()), "The game cannot start", message);
+  ShowErrorBox(GTK_WINDOW(window_.get()), _("The game cannot start"), message);
 }
 
 void StartupDialog::Close() {
@@ -208,12 +209,13 @@ void StartupDialog::OnContinue(GtkWidget*, gpointer self) {
 
 void StartupDialog::OnReset(GtkWidget*, gpointer self) {
   auto* dialog = static_cast<StartupDialog*>(self);
-  GtkWidget* ask =
-      gtk_message_dialog_new(GTK_WINDOW(dialog->window_.get()), GTK_DIALOG_MODAL,
-                             GTK_MESSAGE_QUESTION, GTK_BUTTONS_NONE, "Reset the statistics?");
+  GtkWidget* ask = gtk_message_dialog_new(GTK_WINDOW(dialog->window_.get()), GTK_DIALOG_MODAL,
+                                          GTK_MESSAGE_QUESTION, GTK_BUTTONS_NONE, "%s",
+                                          _("Reset the statistics?"));
   gtk_message_dialog_format_secondary_text(
-      GTK_MESSAGE_DIALOG(ask), "Every match, hand and streak counted so far is forgotten.");
-  gtk_dialog_add_buttons(GTK_DIALOG(ask), "_Cancel", GTK_RESPONSE_CANCEL, "_Reset",
+      GTK_MESSAGE_DIALOG(ask), "%s",
+      _("Every match, hand and streak counted so far is forgotten."));
+  gtk_dialog_add_buttons(GTK_DIALOG(ask), _("_Cancel"), GTK_RESPONSE_CANCEL, _("_Reset"),
                          GTK_RESPONSE_ACCEPT, nullptr);
   gtk_dialog_set_default_response(GTK_DIALOG(ask), GTK_RESPONSE_CANCEL);
   const gint answer = gtk_dialog_run(GTK_DIALOG(ask));

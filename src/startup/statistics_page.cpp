@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "i18n/translate.h"
 #include "startup/dialog_choices.h"
 
 namespace verlano {
@@ -9,7 +10,8 @@ namespace verlano {
 namespace {
 
 constexpr std::array<const char*, 8> kHeadings = {
-    "Variant, opponents", "Played", "Won", "Lost", "Hands", "Sweeps", "Best streak", "Now"};
+    N_("Variant, opponents"), N_("Played"), N_("Won"), N_("Lost"), N_("Hands"), N_("Sweeps"),
+    N_("Best streak"),        N_("Now")};
 
 GtkWidget* Cell(const std::string& text, bool heading) {
   GtkWidget* label = gtk_label_new(nullptr);
@@ -39,7 +41,7 @@ StatisticsPage BuildStatisticsPage() {
   gtk_grid_set_column_spacing(GTK_GRID(page.table), 10);
   gtk_grid_set_row_spacing(GTK_GRID(page.table), 4);
   gtk_box_pack_start(GTK_BOX(page.page), page.table, FALSE, FALSE, 0);
-  page.reset = gtk_button_new_with_mnemonic("_Reset the statistics...");
+  page.reset = gtk_button_new_with_mnemonic(_("_Reset the statistics..."));
   gtk_widget_set_halign(page.reset, GTK_ALIGN_START);
   gtk_box_pack_end(GTK_BOX(page.page), page.reset, FALSE, FALSE, 0);
   return page;
@@ -52,7 +54,8 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
   }
   g_list_free(children);
   for (std::size_t c = 0; c < kHeadings.size(); ++c) {
-    gtk_grid_attach(GTK_GRID(page.table), Cell(kHeadings[c], true), static_cast<int>(c), 0, 1, 1);
+    gtk_grid_attach(GTK_GRID(page.table), Cell(_(kHeadings[c]), true), static_cast<int>(c), 0, 1,
+                    1);
   }
   int row = 1;
   for (const VariantOption& variant : kVariantOptions) {
@@ -69,8 +72,8 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
         const auto it = stats.rows.find(StatisticsKey(options));
         if (it == stats.rows.end()) continue;
         const StatisticsRow& r = it->second;
-        const std::string name = std::string(variant.caption) + (extra ? " extra" : "") + ", " +
-                                 std::string(kLevelCaptions[level]);
+        const std::string name = std::string(variant.caption) + (extra ? _(" extra") : "") + ", " +
+                                 _(kLevelCaptions[level]);
         const std::array<std::string, 8> cells = {name,
                                                   std::to_string(r.played),
                                                   std::to_string(r.won),
@@ -88,7 +91,7 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
     }
   }
   std::string shown = note;
-  if (row == 1) shown += std::string(shown.empty() ? "" : "\n") + "No hand counted yet.";
+  if (row == 1) shown += std::string(shown.empty() ? "" : "\n") + _("No hand counted yet.");
   gtk_label_set_text(GTK_LABEL(page.note), shown.c_str());
   gtk_widget_set_visible(page.note, !shown.empty());
   gtk_widget_set_sensitive(page.reset, row > 1);

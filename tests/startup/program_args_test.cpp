@@ -5,7 +5,6 @@
 #include "startup/program_args.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
@@ -17,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "common/run_command.h"
 #include "common/scratch_files.h"
 
 namespace verlano {
@@ -57,25 +57,8 @@ TEST(ProgramArgs, RefusedArgumentIsNamedWithTheUsage) {
             "Try 'prog --help' for more information.\n");
 }
 
-struct Outcome {
-  std::string out;
-  int status;
-};
-
-// Runs `command` with its standard error joined to its output.
-Outcome RunCommand(const std::string& command) {
-  Outcome outcome{"", -1};
-  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return outcome;
-  std::array<char, 4096> buffer;
-  std::size_t got = 0;
-  while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-    outcome.out.append(buffer.data(), got);
-  }
-  const int status = ::pclose(pipe);
-  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return outcome;
-}
+using test::Outcome;
+using test::RunCommand;
 
 TEST(ProgramArgs, AnExceptionFromTheBodyIsToldAndEndsWithOne) {
   const struct {

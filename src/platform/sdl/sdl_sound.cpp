@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "i18n/translate.h"
 #include "platform/wav_header.h"
 
 namespace verlano::sdl {
@@ -37,7 +38,7 @@ SoundId SdlSound::Load(const std::string& path, std::string& error) {
   // The sizes first: the mixer takes the memory a damaged header claims.
   std::string problem;
   if (!CheckWavHeader(path, problem)) {
-    error = "Cannot read the sound " + path + ": " + problem;
+    error = Format(_("Cannot read the sound %s: %s"), path.c_str(), problem.c_str());
     return 0;
   }
   // The file is closed here, not by the mixer: SDL_mixer 2.6 leaves it open
@@ -45,7 +46,7 @@ SoundId SdlSound::Load(const std::string& path, std::string& error) {
   const RwPtr file(SDL_RWFromFile(path.c_str(), "rb"));
   ChunkPtr chunk(file ? Mix_LoadWAV_RW(file.get(), 0) : nullptr);
   if (!chunk) {
-    error = "Cannot read the sound " + path + ": " + Mix_GetError();
+    error = Format(_("Cannot read the sound %s: %s"), path.c_str(), Mix_GetError());
     return 0;
   }
   chunks_.push_back(std::move(chunk));
