@@ -6,11 +6,16 @@
 // replays exactly from its seed.
 
 #include "ai/choose.h"
+#include "engine/position.h"
 
 namespace verlano {
 
 struct Game;
 
 ComputerPlay ChooseForSeat(Game& game, int seat);
+
+// The hand in play as the engine keeps it, with `seat` to play, in the game's
+// own orders (hand cards, table entries), so an engine move maps straight back.
+engine::Position PositionOf(const Game& game, int seat);
 
 }  // namespace verlano

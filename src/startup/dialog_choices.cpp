@@ -17,6 +17,8 @@ Options OptionsFromDialog(const DialogState& state) {
   options.slowAnimation = state.slowTicked;
   options.opponents = state.opponentsRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
   options.partner = state.partnerRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
+  options.showHints = state.hintsTicked;
+  options.takeOnlyCapture = state.onlyCaptureTicked;
   return options;
 }
 

@@ -60,8 +60,17 @@ inline constexpr std::string_view kOpponentsCaption = "Opponents:";
 inline constexpr std::string_view kPartnerCaption = "Partner:";
 inline constexpr std::string_view kSlowNote = "Click for slower and finer card animation.";
 
+// Help for a learner, both off unless ticked.
+inline constexpr std::string_view kHintsCaption = "Show hints";
+inline constexpr std::string_view kHintsNote =
+    "When your card can take, the table cards it may take are outlined; on your turn, hold H to "
+    "see the play the Expert player would make.";
+inline constexpr std::string_view kOnlyCaptureCaption = "Take the only capture automatically";
+inline constexpr std::string_view kOnlyCaptureNote =
+    "When your card can take only one set of cards, they are taken without clicks.";
+
 // What the dialog's controls hold: the row of the chosen deck and variant in
-// the tables above, and the two ticks.
+// the tables above, the ticks and the players' levels.
 struct DialogState {
   std::size_t deckRow = 0;
   std::size_t variantRow = 0;
@@ -69,6 +78,8 @@ struct DialogState {
   bool slowTicked = false;
   std::size_t opponentsRow = 0;  // in kLevelCaptions
   std::size_t partnerRow = 0;
+  bool hintsTicked = false;
+  bool onlyCaptureTicked = false;
 };
 
 // The extra coin points belong to the Romane variant only.

@@ -134,6 +134,11 @@ OptionsPage BuildOptionsPage() {
   AddNote(options.page, kSlowNote, kNoteIndent);
   AddLevelRow(options.page, kOpponentsCaption, options.opponents);
   AddLevelRow(options.page, kPartnerCaption, options.partner);
+  // Below the rows above, so their places in the page stay as they were.
+  options.hints = AddCheck(options.page, kHintsCaption, 0);
+  AddNote(options.page, kHintsNote, kNoteIndent);
+  options.onlyCapture = AddCheck(options.page, kOnlyCaptureCaption, 0);
+  AddNote(options.page, kOnlyCaptureNote, kNoteIndent);
   return options;
 }
 

@@ -27,6 +27,8 @@ struct OptionsPage {
   GtkWidget* slow = nullptr;                                  // check box
   std::array<GtkWidget*, kLevelCaptions.size()> opponents{};  // radio buttons, one group
   std::array<GtkWidget*, kLevelCaptions.size()> partner{};    // radio buttons, one group
+  GtkWidget* hints = nullptr;                                 // check box
+  GtkWidget* onlyCapture = nullptr;                           // check box
 };
 
 // `pak` holds the archive's directory, or nothing when it could not be read:

@@ -215,6 +215,9 @@ DialogState StartupDialog::Selected() const {
   state.slowTicked = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.slow)) != FALSE;
   state.opponentsRow = ActiveRow(options_.opponents);
   state.partnerRow = ActiveRow(options_.partner);
+  state.hintsTicked = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.hints)) != FALSE;
+  state.onlyCaptureTicked =
+      gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.onlyCapture)) != FALSE;
   return state;
 }
 

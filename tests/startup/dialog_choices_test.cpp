@@ -70,6 +70,23 @@ TEST(DialogChoices, PlayWithNothingTouchedGivesTheDefaultSettings) {
   EXPECT_FALSE(settings.SlowAnimation);
   EXPECT_EQ(settings.OpponentsLevel, PlayerLevel::Classic);
   EXPECT_EQ(settings.PartnerLevel, PlayerLevel::Classic);
+  EXPECT_FALSE(settings.ShowHints);
+  EXPECT_FALSE(settings.TakeOnlyCapture);
+}
+
+TEST(DialogChoices, EachHelpTickReachesItsOwnSetting) {
+  for (const bool hints : {false, true}) {
+    for (const bool onlyCapture : {false, true}) {
+      DialogState state;
+      state.hintsTicked = hints;
+      state.onlyCaptureTicked = onlyCapture;
+      Settings settings;
+      Layout layout;
+      ApplyOptions(OptionsFromDialog(state), settings, layout);
+      EXPECT_EQ(settings.ShowHints, hints) << hints << onlyCapture;
+      EXPECT_EQ(settings.TakeOnlyCapture, onlyCapture) << hints << onlyCapture;
+    }
+  }
 }
 
 TEST(DialogChoices, EachSeatGroupGetsTheLevelOfItsOwnRow) {
