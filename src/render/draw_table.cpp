@@ -85,19 +85,20 @@ class TablePainter {
   }
 
   // The human's own cards always show their faces; the one a click would
-  // play is drawn `kHandCardLift` pixels higher, its place unchanged.
+  // play, and the one a hint lights, are drawn `kHandCardLift` pixels higher,
+  // their places unchanged.
   void Hand(const std::array<CardSprite, kHandEntries>& hand, bool alwaysFaceUp, int lifted,
             int lit) {
     for (int i = 0; i < kHandEntries - 1; ++i) {
       const CardSprite& sprite = hand[static_cast<std::size_t>(i)];
       if (!sprite.Present) continue;
-      const float y = sprite.Y - static_cast<float>(i == lifted ? kHandCardLift : 0);
-      if (i == lifted) {
+      if (i == lifted || i == lit) {
+        const float y = sprite.Y - static_cast<float>(kHandCardLift);
         Face(sprite.Card, sprite.X, y);
+        if (i == lit) Lit(sprite.Card, sprite.X, y);
       } else {
         Card(sprite, alwaysFaceUp || sprite.FaceUp);
       }
-      if (i == lit) Lit(sprite.Card, sprite.X, y);
     }
   }
 

@@ -1,5 +1,6 @@
 #include "render/last_capture_view.h"
 
+#include "render/fill_rect.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -13,6 +14,9 @@ constexpr int kAbovePile = 20;   // clear of the message line below
 // The pile's core: the nearest table places reach a few pixels into its card
 // width under the wider decks.
 constexpr int kPileInset = 8;
+constexpr int kPanelMargin = 6;
+constexpr int kPanelBorder = 2;
+constexpr std::uint16_t kPanelColour = 0x0100;  // a dark green under the baize's
 
 const SidePiles& SideOf(const Game& game, int side) {
   return side == kSideWe ? game.piles.Our : game.piles.Their;
@@ -46,10 +50,25 @@ Rect LastCaptureCardRect(const Game& game, int side, int k) {
   return Rect{left, top, left + width, top + kCardHeight};
 }
 
+Rect LastCapturePanelRect(const Game& game, int side) {
+  const int taken = SideOf(game, side).Last.TakenCount;
+  // THEY's fan starts with the first card taken, WE's with the card that took.
+  const Rect first = LastCaptureCardRect(game, side, side == kSideWe || taken == 0 ? 0 : 1);
+  const Rect last = LastCaptureCardRect(game, side, side == kSideWe ? taken : 0);
+  return Rect{first.Left - kPanelMargin, first.Top - kPanelMargin, last.Right + kPanelMargin,
+              last.Bottom + kPanelMargin};
+}
+
 void DrawLastCaptures(const Game& game, int sides, ResourceSlots& slots, Screen& screen) {
   for (const int side : {kSideWe, kSideThey}) {
     const LastCapture& last = SideOf(game, side).Last;
     if ((sides >> side & 1) == 0 || last.Taker < 0) continue;
+    const Rect panel = LastCapturePanelRect(game, side);
+    FillRect(screen, screen.BackBuffer, panel, kPanelColour);
+    OutlineRect(screen, screen.BackBuffer,
+                Rect{panel.Left + kPanelBorder, panel.Top + kPanelBorder,
+                     panel.Right - kPanelBorder, panel.Bottom - kPanelBorder},
+                kPanelBorder, kMarkColour);
     // Left to right, so each card covers only the right of the one before.
     const auto draw = [&](int k) {
       const int card = k == 0 ? last.Taker : last.Taken[static_cast<std::size_t>(k - 1)];

@@ -1,8 +1,9 @@
 #pragma once
 // A side's last capture laid open beside its pile while the player asks for
 // it (Space, or the pointer on the pile): the card that took, nearest the
-// pile, then the cards it took, fanned so that each shows its index. It is
-// drawn over the table and changes nothing.
+// pile, then the cards it took, fanned so that each shows its index, on a
+// dark panel that sets them apart from the table cards beneath. It is drawn
+// over the table and changes nothing.
 
 #include "platform/screen.h"
 #include "render/resource_slots.h"
@@ -21,6 +22,9 @@ Rect PileSpotRect(const Game& game, int side);
 // Where the k-th card of a side's last capture is drawn: 0 the card that took,
 // 1.. the cards taken.
 Rect LastCaptureCardRect(const Game& game, int side, int k);
+
+// The panel under a side's last capture: its cards and a margin.
+Rect LastCapturePanelRect(const Game& game, int side);
 
 // The last captures of the sides in `sides` (bit 0 WE, bit 1 THEY), face up.
 void DrawLastCaptures(const Game& game, int sides, ResourceSlots& slots, Screen& screen);

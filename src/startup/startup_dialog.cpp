@@ -35,6 +35,9 @@ void AddTab(GtkWidget* notebook, GtkWidget* page, const char* title) {
   GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER,
                                  GTK_POLICY_AUTOMATIC);
+  // A page longer than the dialog shows its scroll bar: the help options
+  // lie below the fold of the Options tab.
+  gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scroller), FALSE);
   gtk_container_add(GTK_CONTAINER(scroller), page);
   gtk_notebook_append_page(GTK_NOTEBOOK(notebook), scroller, gtk_label_new(title));
 }

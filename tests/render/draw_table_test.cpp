@@ -108,12 +108,9 @@ TEST_F(TableFixture, AHintOutlinesTheLitCardsWhereTheyAreDrawnAndNoOthers) {
   EXPECT_EQ(ring(200, 100), lit);
   EXPECT_EQ(screen.BackBuffer.At(200, 100), Face(6));
   EXPECT_EQ(ring(100, 100), bare);
-  EXPECT_EQ(ring(300, 420), lit);
-  // A lifted hand card's outline goes up with it.
-  notes.LitTable = 0;
-  notes.LiftedHandSlot = 3;
-  Draw(0, 0, notes);
+  // The lit hand card is lifted as the one under the pointer is.
   EXPECT_EQ(ring(300, 420 - kHandCardLift), lit);
+  EXPECT_EQ(screen.BackBuffer.At(300, 420 - kHandCardLift), Face(8));
   Draw(0, 0);
   EXPECT_EQ(ring(200, 100), bare);
   EXPECT_EQ(ring(300, 420), bare);

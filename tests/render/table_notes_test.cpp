@@ -79,14 +79,19 @@ TEST(TableNotes, ALastCaptureLaidOpenFitsTheScreenClearOfTheMessageAndTheHand) {
     for (const int side : {kSideWe, kSideThey}) {
       // As many cards as a capture can ever take.
       (side == kSideWe ? g.piles.Our : g.piles.Their).Last.TakenCount = kMostTakenCards;
+      const Rect panel = LastCapturePanelRect(g, side);
+      EXPECT_GE(panel.Left, 0) << side;
+      EXPECT_LE(panel.Right, g.settings.ScreenWidth) << side;
+      EXPECT_GE(panel.Top, 0) << side;
+      for (const Rect& clear : {line, hand, PileSpotRect(g, side)}) {
+        EXPECT_FALSE(Overlap(panel, clear))
+            << side << " (" << clear.Left << "," << clear.Top << ")";
+      }
       for (int k = 0; k <= kMostTakenCards; ++k) {
         const Rect card = LastCaptureCardRect(g, side, k);
-        EXPECT_GE(card.Left, 0) << side << " " << k;
-        EXPECT_LE(card.Right, g.settings.ScreenWidth) << side << " " << k;
-        EXPECT_GE(card.Top, 0) << side << " " << k;
-        EXPECT_FALSE(Overlap(card, line)) << side << " " << k;
-        EXPECT_FALSE(Overlap(card, hand)) << side << " " << k;
-        EXPECT_FALSE(Overlap(card, PileSpotRect(g, side))) << side << " " << k;
+        EXPECT_TRUE(panel.Left < card.Left && card.Right < panel.Right && panel.Top < card.Top &&
+                    card.Bottom < panel.Bottom)
+            << side << " " << k;
       }
     }
   }
