@@ -63,8 +63,11 @@ void DrawLastCaptures(const Game& game, int sides, ResourceSlots& slots, Screen&
   for (const int side : {kSideWe, kSideThey}) {
     const LastCapture& last = SideOf(game, side).Last;
     if ((sides >> side & 1) == 0 || last.Taker < 0) continue;
+    // The cards cover the panel's inside: only its frame is painted.
     const Rect panel = LastCapturePanelRect(game, side);
-    FillRect(screen, screen.BackBuffer, panel, kPanelColour);
+    const Rect cards{panel.Left + kPanelMargin, panel.Top + kPanelMargin,
+                     panel.Right - kPanelMargin, panel.Bottom - kPanelMargin};
+    OutlineRect(screen, screen.BackBuffer, cards, kPanelMargin - kPanelBorder, kPanelColour);
     OutlineRect(screen, screen.BackBuffer,
                 Rect{panel.Left + kPanelBorder, panel.Top + kPanelBorder,
                      panel.Right - kPanelBorder, panel.Bottom - kPanelBorder},
