@@ -1,8 +1,10 @@
 // The cost of composing one frame of a busy table (busy_table.h): the
 // background and the whole table drawing with the game's real pictures, with
-// the turn mark, the longest message line and a lifted hand card. For
-// scale, a plain copy of the same 800x600x2 bytes and SDL's own colour-keyed
-// blits of the same pictures onto an RGB565 surface.
+// the turn mark, the longest message line and a lifted hand card; then the
+// same with every help drawn as well (each table card and a hand card lit,
+// both sides' last captures laid open). For scale, a plain copy of the same
+// 800x600x2 bytes and SDL's own colour-keyed blits of the same pictures onto
+// an RGB565 surface.
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
@@ -23,22 +25,38 @@ namespace {
 using namespace verlano;
 using namespace verlano::bench;
 
-void BM_ComposeTable(benchmark::State& state) {
+void Compose(benchmark::State& state, const TableNotes& notes) {
   if (!Ready(state)) return;
   BusyTable& table = Table();
   ResourceSlots& slots = table.pictures->slots;
-  const TableNotes notes{.MarkerSeat = 1,
-                         .Message = "A card of equal value must be taken: the 5",
-                         .LiftedHandSlot = 2};
   for (auto _ : state) {
     BltFastClip(table.screen, slots.Background, table.screen.BackBuffer, table.screen.BackRect, 0,
                 0, false);
-    DrawTable(table.game, slots, table.screen, kClock, notes.LiftedHandSlot);
+    DrawTable(table.game, slots, table.screen, kClock, notes);
     DrawTableNotes(table.game, notes, slots, table.screen);
     benchmark::ClobberMemory();
   }
 }
+
+const TableNotes kNotes{
+    .MarkerSeat = 1, .Message = "A card of equal value must be taken: the 5", .LiftedHandSlot = 2};
+
+void BM_ComposeTable(benchmark::State& state) {
+  Compose(state, kNotes);
+}
 BENCHMARK(BM_ComposeTable)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly();
+
+void BM_ComposeTableWithHelp(benchmark::State& state) {
+  TableNotes notes = kNotes;
+  notes.LitTable = (TableSet{1} << Table().game.piles.TableCount) - 1;
+  notes.LitHandSlot = 4;
+  notes.LastCaptureSides = 3;
+  Compose(state, notes);
+}
+BENCHMARK(BM_ComposeTableWithHelp)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
 
 void BM_MemcpyFrame(benchmark::State& state) {
   if (!Ready(state)) return;

@@ -75,7 +75,9 @@ void Place(CardSprite& sprite, int card, float x, float y, bool faceUp) {
 }
 
 // Mid-hand of the nine-card game: eight cards on the table, six in each hand,
-// a card of seat 1 on its way to the table, two taken piles and a sweep each.
+// a card of seat 1 on its way to the table, two taken piles and a sweep each,
+// and each side's last capture of five cards (cards shown elsewhere too: the
+// pack is spent).
 void SetUpBusyTable(Game& game) {
   std::vector<int> deck;
   for (int card = 0; card < kCardIndexCount; ++card) {
@@ -114,6 +116,10 @@ void SetUpBusyTable(Game& game) {
                                 .Card = deck[next++],
                                 .X = pileX + 2,
                                 .Y = 203};
+    const std::size_t first = side == &piles.Our ? 0 : 5;
+    side->Last.Taker = deck[first];
+    side->Last.TakenCount = 4;
+    for (std::size_t k = 0; k < 4; ++k) side->Last.Taken[k] = deck[first + 1 + k];
   }
   game.turn.GameState = PlayState::Paused;
 }

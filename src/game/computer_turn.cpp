@@ -7,10 +7,6 @@
 
 namespace verlano {
 
-namespace {
-
-// The hand in play as the engine keeps it, in the game's own orders (hand
-// cards, table entries), so the engine's move maps straight back.
 engine::Position PositionOf(const Game& game, int seat) {
   const Piles& piles = game.piles;
   engine::Position p;
@@ -41,6 +37,8 @@ engine::Position PositionOf(const Game& game, int seat) {
   p.cardsPlayed = static_cast<std::int8_t>(piles.CardsPlayed);
   return p;
 }
+
+namespace {
 
 std::uint64_t NextSearchSeed(Game& game) {
   const std::uint64_t seed = game.searchSeed;

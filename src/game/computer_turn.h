@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "ai/choose.h"
+#include "engine/position.h"
 
 namespace verlano {
 
@@ -21,5 +22,9 @@ std::optional<ComputerPlay> ChooseForSeat(Game& game, int seat);
 // expert and the hand goes on, starts its search on the position this play
 // leaves, so that it runs while the card flies and lands.
 void SearchAhead(Game& game, int seat, const ComputerPlay& play);
+
+// The hand in play as the engine keeps it, with `seat` to play, in the game's
+// own orders (hand cards, table entries), so an engine move maps straight back.
+engine::Position PositionOf(const Game& game, int seat);
 
 }  // namespace verlano

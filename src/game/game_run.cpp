@@ -53,8 +53,9 @@ void RouteClicks(GameRun& run) {
 }
 
 // Everything that changes the game in one frame, from the input read at its
-// start: the keys, the clicks, then (unless paused) one state step and the
-// play of a hand card picked this frame.
+// start: the keys, the clicks, then (unless paused) the only capture taken
+// when the options ask, one state step and the play of a hand card picked
+// this frame.
 void UpdateFrame(GameRun& run) {
   Game& game = run.game;
   Platform& pf = run.platform;
@@ -79,6 +80,7 @@ void UpdateFrame(GameRun& run) {
   game.turn.PickedHandSlot = -1;
   RouteClicks(run);
   if (run.screen.Paused) return;
+  if (game.settings.TakeOnlyCapture) TakeTheOnlyCapture(game);
   StepGameState(game, pf.TickCount());
   if (game.turn.PickedHandSlot >= 0) {
     PlayCardToTable(game, game.piles.Hand[0][game.turn.PickedHandSlot]);
@@ -185,14 +187,19 @@ void GameFrame(GameRun& run) {
   const bool wasPaused = run.screen.Paused;
   UpdateFrame(run);
   NoteQuietMoment(run);
+  const ExpertHint* hint =
+      run.advice.Follow(run.game, run.game.settings.ShowHints && pf.KeyDown(kKeyH));
   // Paused, the picture on show stays as it is: the one that says so, drawn
   // on the frame P was pressed.
   if (!run.screen.Paused || !wasPaused) {
     if (pf.ShowsFrames()) {
-      const int x = pf.MouseX();
-      const int y = pf.MouseY();
-      ComposeFrame(run.game, run.slots, run.screen, pf.Now(), x, y,
-                   TableTalk(run.game, run.screen.Paused, x, y));
+      const TalkInput talk{.paused = run.screen.Paused,
+                           .mouseX = pf.MouseX(),
+                           .mouseY = pf.MouseY(),
+                           .lookBack = pf.KeyDown(kKeySpace),
+                           .expert = hint};
+      ComposeFrame(run.game, run.slots, run.screen, pf.Now(), talk.mouseX, talk.mouseY,
+                   TableTalk(run.game, talk));
       if (run.sound.Muted()) DrawMuteMark(run.slots, run.screen);
     }
     pf.FlipScreen(run.screen.BackBuffer);

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/expert_hint.h"
 #include "game/seat_search.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
@@ -84,7 +85,8 @@ struct GameRun {
   Screen screen;
   bool Running = false;
   KeyLatch keys;
-  int ExitStatus = 0;  // 0 after the player quits, 1 after a fatal error
+  ExpertAdvice advice;  // the hint H shows, kept for the human's turn
+  int ExitStatus = 0;   // 0 after the player quits, 1 after a fatal error
   bool FilesRemoved = false;
   RunStart start;
   bool WasQuiet = false;  // the last frame ended at a quiet moment
@@ -95,9 +97,10 @@ struct GameRun {
 // False when the platform failed (it has been shut down with the message).
 bool StartRun(GameRun& run);
 
-// One pass of the game: the input read once; the update (keys, clicks, one
-// state step, the play of a picked card); the frame composed from the state
-// and shown; the pacing. Does nothing once the run has ended.
+// One pass of the game: the input read once; the update (keys, clicks, the
+// only capture taken when the options ask, one state step, the play of a
+// picked card); the frame composed from the state and shown; the pacing.
+// Does nothing once the run has ended.
 void GameFrame(GameRun& run);
 
 // Releases the game's resources and shuts the platform down without a message.

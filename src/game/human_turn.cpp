@@ -2,6 +2,7 @@
 
 #include "rules/flight.h"
 #include "rules/game.h"
+#include "rules/legal_captures.h"
 
 namespace verlano {
 
@@ -12,6 +13,13 @@ bool Inside(float left, float top, int width, int height, int x, int y) {
 }
 
 }  // namespace
+
+bool AwaitsHumanPick(const TurnState& turn) {
+  const bool sorting = turn.GameState == PlayState::GatherAroundFirstCard ||
+                       turn.GameState == PlayState::SpreadAheadFirstCard;
+  return (turn.GameState == PlayState::NormalPlay || sorting) && turn.WaitingForHuman &&
+         turn.CurrentSeat == 0 && !turn.HumanPicked;
+}
 
 int PlayableHandSlotAt(const Game& game, int x, int y) {
   const TurnState& turn = game.turn;
@@ -65,9 +73,28 @@ int ClickTableCard(Game& game, int button, int x, int y) {
     }
   }
   if (hit < 0) return 0;
-  p.TablePile[hit].Chosen = button == 0;
-  if (CheckSelection(game)) StoreSelection(game);
+  ChooseTableCard(game, hit, button == 0);
   return hit;
+}
+
+void ChooseTableCard(Game& game, int position, bool chosen) {
+  game.piles.TablePile[position].Chosen = chosen;
+  if (CheckSelection(game)) StoreSelection(game);
+}
+
+bool TakeTheOnlyCapture(Game& game) {
+  if (!MayClickTable(game)) return false;
+  const LegalCaptures legal = FindLegalCaptures(game);
+  if (legal.count != 1) return false;
+  // A stray choice of the player's own is taken back first, as a right click would.
+  for (int i = 0; i < game.piles.TableCount - 1 && !game.capture.CaptureReady; ++i) {
+    const bool wanted = (legal.cards >> i & 1U) != 0;
+    if (game.piles.TablePile[i].Chosen && !wanted) ChooseTableCard(game, i, false);
+  }
+  for (int i = 0; i < game.piles.TableCount - 1 && !game.capture.CaptureReady; ++i) {
+    if ((legal.cards >> i & 1U) != 0) ChooseTableCard(game, i, true);
+  }
+  return game.capture.CaptureReady;
 }
 
 void PlayCardToTable(Game& game, CardSprite& card) {

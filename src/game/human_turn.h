@@ -11,6 +11,9 @@ namespace verlano {
 struct Game;
 struct CardSprite;
 
+// The human's pick is awaited (a sort of the hand delays it, nothing more).
+bool AwaitsHumanPick(const TurnState& turn);
+
 // The hand slot under (x, y), the card drawn on top where cards overlap, or -1.
 // A hit counts only when the card can be played at once: "NORMAL PLAY", the
 // human to play and not yet picked, nothing moving. The table drawing lifts it.
@@ -30,6 +33,15 @@ bool MayClickTable(const Game& game);
 // Button 0 chooses the table card under (x, y), button 1 takes it back; a
 // complete selection becomes the capture. Returns the table position hit, or 0.
 int ClickTableCard(Game& game, int button, int x, int y);
+
+// Chooses the table card at `position` (or takes it back) as a click does; a
+// complete selection becomes the capture.
+void ChooseTableCard(Game& game, int position, bool chosen);
+
+// "Take the only capture automatically": while the human's played card waits
+// for its cards and exactly one legal capture exists, its cards are chosen as
+// clicks would choose them. True when it took the capture.
+bool TakeTheOnlyCapture(Game& game);
 
 // Sends a hand card flying to the lowest free table place, if nothing moves.
 void PlayCardToTable(Game& game, CardSprite& card);

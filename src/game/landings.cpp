@@ -67,6 +67,7 @@ void GatherLands(Game& game, PlayState next) {
 }
 
 void TakenCardsLand(Game& game, void (*take)(Game&)) {
+  NoteLastCapture(game);
   BookTakenCards(game, take);
   game.turn.GameState = PlayState::NormalPlay;
   CheckHandEnd(game);

@@ -156,6 +156,23 @@ void CompactTable(Game& game) {
   ScoreHand(game);
 }
 
+void NoteLastCapture(Game& game) {
+  const Piles& p = game.piles;
+  const PlayState state = game.turn.GameState;
+  const bool sweep = state == PlayState::WeGettingDrev || state == PlayState::TheyGettingDrev;
+  const bool ours = state == PlayState::WeGettingCards || state == PlayState::WeGettingDrev;
+  // A sweep's flight swapped the card that took onto the sweep mark's entry.
+  const int taker = sweep ? p.SweepCardIndex : p.TableCount - 1;
+  if (taker < 0 || taker >= p.TableCount) return;
+  LastCapture& last = (ours ? game.piles.Our : game.piles.Their).Last;
+  last = LastCapture{.Taker = p.TablePile[taker].Card};
+  for (int i = 0; i < p.TableCount; ++i) {
+    if (i != taker && LeavesTable(p, i) && last.TakenCount < kMostTakenCards) {
+      last.Taken[last.TakenCount++] = p.TablePile[i].Card;
+    }
+  }
+}
+
 void BookTakenCards(Game& game, void (*take)(Game&)) {
   StopTableMoves(game);
   take(game);

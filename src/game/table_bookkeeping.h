@@ -36,6 +36,10 @@ void TakeSweepTheirs(Game& game);
 // and re-marks the places, rebuilds the card list and scores the hand again.
 void CompactTable(Game& game);
 
+// Keeps the capture whose cards are reaching a side's pile or sweep mark as
+// that side's last capture (before they are booked).
+void NoteLastCapture(Game& game);
+
 // The taken cards are booked with `take` (one of the four above) and the table
 // is compacted; the cards in flight are stopped first.
 void BookTakenCards(Game& game, void (*take)(Game&));

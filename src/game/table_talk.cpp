@@ -1,28 +1,19 @@
 #include "game/table_talk.h"
 
-#include <array>
+#include <algorithm>
 #include <string>
 
+#include "game/expert_hint.h"
 #include "game/human_turn.h"
 #include "i18n/translate.h"
+#include "render/last_capture_view.h"
 #include "render/score_page.h"
 #include "rules/game.h"
+#include "rules/legal_captures.h"
 
 namespace verlano {
 
 namespace {
-
-constexpr int kMostValue = 10;
-
-bool Sorting(PlayState state) {
-  return state == PlayState::GatherAroundFirstCard || state == PlayState::SpreadAheadFirstCard;
-}
-
-// The human's pick is awaited (a sort of the hand delays it, nothing more).
-bool HumansTurn(const TurnState& turn) {
-  return (turn.GameState == PlayState::NormalPlay || Sorting(turn.GameState)) &&
-         turn.WaitingForHuman && turn.CurrentSeat == 0 && !turn.HumanPicked;
-}
 
 // A computer seat to play: the pause after the last card landed (the turn
 // passes when it ends), then its own card's flight.
@@ -38,10 +29,6 @@ int ComputerToPlay(const TurnState& turn, bool moving) {
   return -1;
 }
 
-int ValueAt(const Game& game, int position) {
-  return game.cards.CardValue[game.piles.TablePile[position].Card];
-}
-
 // The human's choice so far and whether the cards left could still complete it.
 struct Selection {
   int chosen = 0;
@@ -51,22 +38,20 @@ struct Selection {
 
 Selection ReadSelection(const Game& game, int value) {
   Selection s;
-  // reach[v]: some set of the unchosen cards adds up to v.
-  std::array<bool, kMostValue + 1> reach{};
-  reach[0] = true;
+  TableSet unchosen = 0;
   for (int i = 0; i < game.piles.TableCount - 1; ++i) {
     const CardSprite& card = game.piles.TablePile[i];
     if (!card.Present) continue;
-    const int v = ValueAt(game, i);
     if (card.Chosen) {
       ++s.chosen;
-      s.sum += v;
-      continue;
+      s.sum += game.cards.CardValue[card.Card];
+    } else {
+      unchosen |= TableSet{1} << i;
     }
-    for (int t = kMostValue; t >= v && v > 0; --t) reach[t] = reach[t] || reach[t - v];
   }
   const int missing = value - s.sum;
-  s.completable = missing >= 0 && missing <= kMostValue && reach[missing];
+  s.completable =
+      missing >= 0 && missing <= kHighestValue && SetsAddingUp(game, unchosen)[missing] > 0;
   return s;
 }
 
@@ -85,29 +70,66 @@ std::string ChoosingMessage(const Game& game) {
   return Format(P_("table", "Choose the cards to take with your %d").c_str(), value);
 }
 
+// The expert's play, found by its cards wherever they lie now.
+void LightExpertPlay(const Game& game, const ExpertHint& hint, TableNotes& notes) {
+  const Piles& p = game.piles;
+  for (int i = 0; i < kHandEntries - 1; ++i) {
+    if (p.Hand[0][i].Present && p.Hand[0][i].Card == hint.HandCard) notes.LitHandSlot = i;
+  }
+  const auto taken = hint.TableCards.begin();
+  for (int i = 0; i < p.TableCount; ++i) {
+    if (p.TablePile[i].Present &&
+        std::find(taken, taken + hint.Count, p.TablePile[i].Card) != taken + hint.Count) {
+      notes.LitTable |= TableSet{1} << i;
+    }
+  }
+}
+
+bool Inside(const Rect& r, int x, int y) {
+  return r.Left <= x && x < r.Right && r.Top <= y && y < r.Bottom;
+}
+
+// Space lays open both sides' last captures, the pointer on a pile its side's.
+int LastCapturesAsked(const Game& game, const TalkInput& in) {
+  // The score page covers the piles.
+  if (game.turn.GameState == PlayState::EndOfMatch) return 0;
+  int sides = 0;
+  for (const int side : {kSideWe, kSideThey}) {
+    const SidePiles& pile = side == kSideWe ? game.piles.Our : game.piles.Their;
+    if (pile.Last.Taker < 0) continue;
+    if (in.lookBack || Inside(PileSpotRect(game, side), in.mouseX, in.mouseY)) sides |= 1 << side;
+  }
+  return sides;
+}
+
 }  // namespace
 
-TableNotes TableTalk(const Game& game, bool paused, int mouseX, int mouseY) {
+TableNotes TableTalk(const Game& game, const TalkInput& in) {
   const TurnState& turn = game.turn;
   TableNotes notes;
   const bool choosing = MayClickTable(game);
-  if (HumansTurn(turn) || choosing) {
+  const bool humansTurn = AwaitsHumanPick(turn);
+  if (humansTurn || choosing) {
     notes.MarkerSeat = 0;
   } else {
     notes.MarkerSeat = ComputerToPlay(turn, AnyCardMoving(game.piles));
   }
-  if (paused) {
+  if (in.paused) {
     notes.Message = P_("table", "Paused: P to go on");
     return notes;
   }
+  const bool hints = game.settings.ShowHints;
   if (turn.GameState == PlayState::EndOfMatch) {
     notes.Message = ScorePageHint(game.match);
   } else if (choosing) {
     notes.Message = ChoosingMessage(game);
-  } else if (HumansTurn(turn)) {
-    notes.Message = P_("table", "Your turn");
+    if (hints) notes.LitTable = FindLegalCaptures(game).cards;
+  } else if (humansTurn) {
+    notes.Message = hints ? P_("table", "Your turn: hold H for a hint") : P_("table", "Your turn");
+    if (hints && in.expert != nullptr) LightExpertPlay(game, *in.expert, notes);
   }
-  notes.LiftedHandSlot = PlayableHandSlotAt(game, mouseX, mouseY);
+  notes.LiftedHandSlot = PlayableHandSlotAt(game, in.mouseX, in.mouseY);
+  notes.LastCaptureSides = LastCapturesAsked(game, in);
   return notes;
 }
 

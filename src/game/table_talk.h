@@ -1,7 +1,8 @@
 #pragma once
-// What the table tells the player in a frame, decided from the game alone:
-// whose hand gets the turn mark, the message line, and the hand card a click
-// would play (drawn lifted). It reads and never changes the game, so the
+// What the table tells the player in a frame, decided from the game and what
+// the player does: whose hand gets the turn mark, the message line, the hand
+// card a click would play (drawn lifted), the cards a hint lights and the
+// last captures laid open. It reads and never changes the game, so the
 // frames the simulator skips composing play exactly as those it draws.
 
 #include "render/table_notes.h"
@@ -9,8 +10,15 @@
 namespace verlano {
 
 struct Game;
+struct ExpertHint;
 
-// `paused`: the player's P pause. (mouseX, mouseY): the pointer.
-TableNotes TableTalk(const Game& game, bool paused, int mouseX, int mouseY);
+struct TalkInput {
+  bool paused = false;  // the player's P pause
+  int mouseX = 0, mouseY = 0;
+  bool lookBack = false;               // Space held: both sides' last captures
+  const ExpertHint* expert = nullptr;  // H held with hints on: the expert's play
+};
+
+TableNotes TableTalk(const Game& game, const TalkInput& input);
 
 }  // namespace verlano

@@ -37,6 +37,8 @@ void VisitOptions(V& v, O& o) {
   v.Flag("slow-animation", o.slowAnimation);
   v.Choice("opponents", o.opponents, kLevelWords);
   v.Choice("partner", o.partner, kLevelWords);
+  v.Flag("show-hints", o.showHints);
+  v.Flag("take-only-capture", o.takeOnlyCapture);
 }
 
 // The word of a variant, as the statistics file and the dialog's offer name it.

@@ -17,6 +17,8 @@ inline constexpr int kKeyEscape = 1;
 inline constexpr int kKeyR = 19;
 inline constexpr int kKeyP = 25;
 inline constexpr int kKeyM = 50;
+inline constexpr int kKeyH = 35;
+inline constexpr int kKeySpace = 57;
 
 inline constexpr int kMouseLeft = 0;
 inline constexpr int kMouseRight = 1;

@@ -18,7 +18,7 @@ void ComposeFrame(const Game& game, ResourceSlots& slots, Screen& screen, const 
   BltFastClip(screen, slots.Background, screen.BackBuffer, screen.BackRect, 0, 0, false);
   BltFastClip(screen, slots.ScorePage, screen.BackBuffer, screen.BackRect, kScoreStripX,
               kScoreStripY, true);
-  DrawTable(game, slots, screen, now, notes.LiftedHandSlot);
+  DrawTable(game, slots, screen, now, notes);
   DrawTableNotes(game, notes, slots, screen);
   BltFastClip(screen, slots.Cursor, screen.BackBuffer, Rect{0, 0, kCursorSize, kCursorSize},
               mouseX - kCursorHotSpot, mouseY - kCursorHotSpot, true);

@@ -4,8 +4,8 @@
 
 #include "render/cint.h"
 #include "render/clock_text.h"
+#include "render/fill_rect.h"
 #include "render/score_page.h"
-#include "render/table_notes.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -15,6 +15,7 @@ namespace {
 constexpr int kPileCardsShown = 11;  // older cards lie hidden under these
 constexpr int kDeckStackDepth = 7;
 constexpr int kLastDeckCard = 39;
+constexpr int kLitOutline = 3;  // pixels, just outside the card
 
 // Draws the game's pictures onto the back buffer, always the whole picture
 // and honouring its colour key.
@@ -31,6 +32,16 @@ class TablePainter {
   void Face(int card, float x, float y) {
     if (card < 0 || card >= kCardImageEntries) return;
     Picture(slots_.CardImage[static_cast<std::size_t>(card)], x, y);
+  }
+
+  // A hint's outline around a card's face as drawn at (x, y).
+  void Lit(int card, float x, float y) {
+    if (card < 0 || card >= kCardImageEntries) return;
+    const Surface& face = slots_.CardImage[static_cast<std::size_t>(card)];
+    const int left = CInt(x);
+    const int top = CInt(y);
+    OutlineRect(screen_, screen_.BackBuffer, Rect{left, top, left + face.Width, top + face.Height},
+                kLitOutline, kMarkColour);
   }
 
   void Back(float x, float y) { Picture(slots_.CardBack, x, y); }
@@ -60,24 +71,31 @@ class TablePainter {
     }
   }
 
-  void Table(const Piles& piles) {
+  // Each card's outline is drawn with it, so the cards above cover it as
+  // they cover the card.
+  void Table(const Piles& piles, TableSet lit) {
     const int count = std::clamp(piles.TableCount, 0, kTableEntries);
     for (int i = 0; i < count; ++i) {
       const CardSprite& sprite = piles.TablePile[static_cast<std::size_t>(i)];
       if (!sprite.Present) continue;
       Card(sprite, sprite.FaceUp);
       if (sprite.FaceUp && sprite.Chosen) Picture(slots_.FrameBlue, sprite.X, sprite.Y);
+      if (sprite.FaceUp && (lit >> i & 1U) != 0) Lit(sprite.Card, sprite.X, sprite.Y);
     }
   }
 
   // The human's own cards always show their faces; the one a click would
-  // play is drawn `kHandCardLift` pixels higher, its place unchanged.
-  void Hand(const std::array<CardSprite, kHandEntries>& hand, bool alwaysFaceUp, int lifted) {
+  // play, and the one a hint lights, are drawn `kHandCardLift` pixels higher,
+  // their places unchanged.
+  void Hand(const std::array<CardSprite, kHandEntries>& hand, bool alwaysFaceUp, int lifted,
+            int lit) {
     for (int i = 0; i < kHandEntries - 1; ++i) {
       const CardSprite& sprite = hand[static_cast<std::size_t>(i)];
       if (!sprite.Present) continue;
-      if (i == lifted) {
-        Face(sprite.Card, sprite.X, sprite.Y - static_cast<float>(kHandCardLift));
+      if (i == lifted || i == lit) {
+        const float y = sprite.Y - static_cast<float>(kHandCardLift);
+        Face(sprite.Card, sprite.X, y);
+        if (i == lit) Lit(sprite.Card, sprite.X, y);
       } else {
         Card(sprite, alwaysFaceUp || sprite.FaceUp);
       }
@@ -103,18 +121,18 @@ class TablePainter {
 }  // namespace
 
 void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const TimeOfDay& now,
-               int liftedHandSlot) {
+               const TableNotes& notes) {
   const Piles& piles = game.piles;
   TablePainter paint(slots, screen);
   paint.SweepMarks(piles.Our);
   paint.SweepMarks(piles.Their);
   paint.TakenPile(piles.Our);
   paint.TakenPile(piles.Their);
-  paint.Table(piles);
+  paint.Table(piles, notes.LitTable);
   for (const int seat : {2, 1, 3}) {
-    paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false, -1);
+    paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false, -1, -1);
   }
-  paint.Hand(piles.Hand[0], true, liftedHandSlot);
+  paint.Hand(piles.Hand[0], true, notes.LiftedHandSlot, notes.LitHandSlot);
   paint.DeckStack(piles);
   if (game.turn.GameState == PlayState::EndOfMatch) DrawEndOfMatchPage(game, slots, screen);
 

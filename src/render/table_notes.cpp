@@ -1,7 +1,7 @@
 #include "render/table_notes.h"
 
-#include <algorithm>
-
+#include "render/fill_rect.h"
+#include "render/last_capture_view.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -14,7 +14,6 @@ constexpr int kMarkGap = 4;  // below the hand's lower edge
 constexpr int kMarkInset = 40;
 constexpr int kMarkWidth = 50;
 constexpr int kMarkHeight = 4;
-constexpr std::uint16_t kMarkColour = 0xFECA;  // the message font's warm gold
 
 struct HandCorner {
   int x, y;
@@ -32,18 +31,6 @@ HandCorner HandCornerOf(const Layout& l, int seat) {
       break;
   }
   return {l.Hand0X, l.Hand0Y};
-}
-
-void FillRect(const Screen& screen, Surface& dest, Rect r, std::uint16_t colour) {
-  if (!dest.HasPixels()) return;
-  r.Left = std::max({r.Left, screen.ClipLeft, 0});
-  r.Top = std::max({r.Top, screen.ClipTop, 0});
-  r.Right = std::min({r.Right, screen.ClipRight, dest.Width});
-  r.Bottom = std::min({r.Bottom, screen.ClipBottom, dest.Height});
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    const auto row = dest.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * dest.Width;
-    if (r.Left < r.Right) std::fill(row + r.Left, row + r.Right, colour);
-  }
 }
 
 }  // namespace
@@ -67,6 +54,7 @@ void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& sl
   if (notes.MarkerSeat >= 0 && notes.MarkerSeat < 4) {
     FillRect(screen, screen.BackBuffer, TurnMarkRect(game, notes.MarkerSeat), kMarkColour);
   }
+  DrawLastCaptures(game, notes.LastCaptureSides, slots, screen);
   if (notes.Message.empty() || game.turn.GameState == PlayState::EndOfMatch) return;
   clsDXBitmapFont& font = slots.DeluxeFont;
   const Rect line = MessageLineRect(game, font, notes.Message);

@@ -1,15 +1,17 @@
 #pragma once
 // What the table tells the player, beyond the cards: a quiet mark beside the
-// hand of the seat the game waits for, one message line, and the hand card
-// under the pointer that a click would play, drawn lifted. The game's flow
-// decides them (game/table_talk.h); this draws them and says where, so that
-// the message never covers a card that can be clicked.
+// hand of the seat the game waits for, one message line, the hand card under
+// the pointer that a click would play, drawn lifted, the cards a hint lights,
+// and the sides' last captures laid open. The game's flow decides them
+// (game/table_talk.h); this draws them and says where, so that the message
+// never covers a card that can be clicked.
 
 #include <string>
 #include <string_view>
 
 #include "platform/screen.h"
 #include "render/resource_slots.h"
+#include "rules/legal_captures.h"
 
 namespace verlano {
 
@@ -19,6 +21,9 @@ struct TableNotes {
   int MarkerSeat = -1;  // the seat whose hand gets the mark; -1 for none
   std::string Message;  // empty for none
   int LiftedHandSlot = -1;
+  TableSet LitTable = 0;     // table entries a hint lights
+  int LitHandSlot = -1;      // the hand card the expert would play
+  int LastCaptureSides = 0;  // sides whose last capture is laid open: bit 0 WE, bit 1 THEY
   bool operator==(const TableNotes&) const = default;
 };
 
@@ -32,7 +37,8 @@ Rect MessageLineRect(const Game& game, const clsDXBitmapFont& font, std::string_
 // The mark under a seat's hand (above nothing that can be clicked).
 Rect TurnMarkRect(const Game& game, int seat);
 
-// The mark and the message line; the score page says its own line instead.
+// The mark, the last captures asked for and the message line; the score page
+// says its own line instead.
 void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& slots,
                     Screen& screen);
 

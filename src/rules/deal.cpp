@@ -171,6 +171,8 @@ void ResetHandState(Game& game) {
   p.Their.CardCount = 0;
   p.Our.SweepCount = 0;
   p.Their.SweepCount = 0;
+  p.Our.Last = {};
+  p.Their.Last = {};
   p.HandCount.fill(0);
   p.TableCardCount = 0;
   std::fill(game.memory.PlayedByValue.begin() + 1, game.memory.PlayedByValue.begin() + 14, 0);

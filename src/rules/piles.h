@@ -49,6 +49,17 @@ inline constexpr int kTableSlotEntries = 31;
 inline constexpr int kTablePlaces = 14;  // slots with a position of their own
 inline constexpr int kCardHeight = 153;
 
+// The most cards a capture takes: they add up to at most a king's 10.
+inline constexpr int kMostTakenCards = 10;
+
+// A side's latest capture of the hand, kept for the player to look back at:
+// the card that took and the cards it took. No rule reads it.
+struct LastCapture {
+  int Taker = -1;  // a card index; -1 before the side's first capture
+  std::array<int, kMostTakenCards> Taken{};
+  int TakenCount = 0;
+};
+
 // What one side (WE: seats 0 and 2; THEY: seats 1 and 3) has taken this hand.
 struct SidePiles {
   std::array<CardSprite, kSidePileEntries> Pile{};  // drawn face down at the pile spot
@@ -57,6 +68,7 @@ struct SidePiles {
   int CardCount = 0;
   std::array<SweepMark, kSweepMarkEntries> Sweeps{};
   int SweepCount = 0;
+  LastCapture Last;
 };
 
 struct Piles {

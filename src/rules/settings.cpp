@@ -92,6 +92,8 @@ void ApplyOptions(const Options& options, Settings& s, Layout& layout) {
   if (options.slowAnimation) s.SlowAnimation = true;
   s.OpponentsLevel = options.opponents;
   s.PartnerLevel = options.partner;
+  s.ShowHints = options.showHints;
+  s.TakeOnlyCapture = options.takeOnlyCapture;
   SetUpLayout(s, layout);
   // The dialog always has a deck chosen, so the screen is always 800x600.
   s.ScreenWidth = 800;

@@ -24,6 +24,8 @@ struct Options {
   bool slowAnimation = false;                    // "Slow animation"
   PlayerLevel opponents = PlayerLevel::Classic;  // seats 1 and 3
   PlayerLevel partner = PlayerLevel::Classic;    // seat 2
+  bool showHints = false;                        // "Show hints"
+  bool takeOnlyCapture = false;                  // "Take the only capture automatically"
 };
 
 struct Settings {
@@ -38,6 +40,9 @@ struct Settings {
   bool SlowAnimation = false;
   PlayerLevel OpponentsLevel = PlayerLevel::Classic;
   PlayerLevel PartnerLevel = PlayerLevel::Classic;
+  // Help for a learner; off, the game plays and draws exactly as without them.
+  bool ShowHints = false;
+  bool TakeOnlyCapture = false;
   VariantRules Rules = RulesFor(Variant::Nine, false);
 };
 

@@ -17,6 +17,8 @@ Options OptionsFromDialog(const DialogState& state) {
   options.slowAnimation = state.slowTicked;
   options.opponents = state.opponentsRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
   options.partner = state.partnerRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
+  options.showHints = state.hintsTicked;
+  options.takeOnlyCapture = state.onlyCaptureTicked;
   return options;
 }
 
@@ -41,6 +43,8 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   state.slowTicked = options.slowAnimation;
   state.opponentsRow = options.opponents == PlayerLevel::Expert ? 1 : 0;
   state.partnerRow = options.partner == PlayerLevel::Expert ? 1 : 0;
+  state.hintsTicked = options.showHints;
+  state.onlyCaptureTicked = options.takeOnlyCapture;
   state.volume = volume;
   return state;
 }

@@ -67,8 +67,17 @@ inline constexpr std::string_view kPartnerCaption = N_("Partner:");
 inline constexpr std::string_view kVolumeCaption = N_("Volume:");
 inline constexpr std::string_view kSlowNote = N_("Click for slower and finer card animation.");
 
+// Help for a learner, both off unless ticked.
+inline constexpr std::string_view kHintsCaption = N_("Show hints");
+inline constexpr std::string_view kHintsNote =
+    N_("When your card can take, the table cards it may take are outlined; on your turn, hold H "
+       "to see the play the Expert player would make.");
+inline constexpr std::string_view kOnlyCaptureCaption = N_("Take the only capture automatically");
+inline constexpr std::string_view kOnlyCaptureNote =
+    N_("When your card can take only one set of cards, they are taken without clicks.");
+
 // What the dialog's controls hold: the row of the chosen deck and variant in
-// the tables above, and the two ticks.
+// the tables above, the ticks and the players' levels.
 struct DialogState {
   std::size_t deckRow = 0;
   std::size_t variantRow = 0;
@@ -78,6 +87,8 @@ struct DialogState {
   std::size_t partnerRow = 0;
   int volume = 100;            // the Options tab's slider, percent
   bool continueMatch = false;  // "Continue the match" rather than Play
+  bool hintsTicked = false;
+  bool onlyCaptureTicked = false;
 };
 
 // The dialog's controls set as `options` ask, to open with the last ones played.

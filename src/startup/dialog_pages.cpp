@@ -152,6 +152,11 @@ OptionsPage BuildOptionsPage() {
   AddLevelRow(options.page, kOpponentsCaption, options.opponents);
   AddLevelRow(options.page, kPartnerCaption, options.partner);
   options.volume = AddVolumeRow(options.page);
+  // Below the rows above, so their places in the page stay as they were.
+  options.hints = AddCheck(options.page, _(kHintsCaption), 0);
+  AddNote(options.page, _(kHintsNote), kNoteIndent);
+  options.onlyCapture = AddCheck(options.page, _(kOnlyCaptureCaption), 0);
+  AddNote(options.page, _(kOnlyCaptureNote), kNoteIndent);
   return options;
 }
 

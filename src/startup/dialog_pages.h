@@ -28,6 +28,8 @@ struct OptionsPage {
   std::array<GtkWidget*, kLevelCaptions.size()> opponents{};  // radio buttons, one group
   std::array<GtkWidget*, kLevelCaptions.size()> partner{};    // radio buttons, one group
   GtkWidget* volume = nullptr;                                // a slider, 0 to 100 percent
+  GtkWidget* hints = nullptr;                                 // check box
+  GtkWidget* onlyCapture = nullptr;                           // check box
 };
 
 // `pak` holds the archive's directory, or nothing when it could not be read:

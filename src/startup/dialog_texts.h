@@ -10,7 +10,7 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 4> kKeyHelp = {
+inline constexpr std::array<std::string_view, 6> kKeyHelp = {
     N_("Pressing the key P at any time pauses the game. Press again to resume."),
     N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
        "on the right."),
@@ -20,7 +20,10 @@ inline constexpr std::array<std::string_view, 4> kKeyHelp = {
        "can make a capture, use left-click on the cards you want to capture (right-clicking on "
        "selected cards deselects them). If the card you have played cannot make any capture, the "
        "play passes automatically to the next player."),
-
+    N_("Hold SPACE to see each side's last capture, face up beside its pile: the card that took "
+       "and the cards it took. Pointing at a pile shows that side's alone."),
+    N_("With \"Show hints\" ticked in the Options tab, hold H on your turn to see the card and "
+       "the capture the Expert player would choose."),
 };
 
 inline constexpr std::string_view kRulesText = N_(
@@ -56,6 +59,17 @@ Equal counts give nobody the point.
 WINNING
 A side wins the match when its total passes the target and is ahead of the other side: more than 20 points ("Verlano 9 cards", "10 cards Napoletane", "10 cards Umbria and Marche") or more than 40 ("10 cards Romane"). If both sides pass the target level, play goes on until one of them is ahead. From the second match on, every "10 cards" variant is played to more than 40.
 After each hand the score page shows both sides' points; click to deal the next hand.
+
+THE SCORE PAGE
+The page has a column for We (you and your partner) and one for They. Its first rows count what each side took in the hand just played, in the variant's own rows:
+- Cards: how many cards the side took; more than 20 wins the most-cards point.
+- Coins: how many coins it took. In "10 cards Romane" each is a point; elsewhere six or more win the most-coins point.
+- MoreC: the most-coins point, where the page shows it ("Punti per piu Dinari e Rebello").
+- 7coin: 1 for the side that took the seven of coins.
+- Kcoin: 1 for the side that took the King of Coins, where it scores.
+- Prime: each side's primiera sum, the sum that decides the primiera point (the higher sum takes it; 0 for a side without a card of every suit).
+- Kevro: the side's sweeps, a point each.
+Under them, each hand's points, the newest first; then the match totals, the result once the match is decided, the click hint, and the target in the lower left corner.
 
 THE COMPUTER PLAYERS
 The Options tab sets how your opponents and your partner play. Classic looks one play ahead: it weighs every card in its hand and every capture it allows with a fixed table of values (coins, the seven of coins, the prime, sweeps, what it leaves for the next player). Expert thinks further: it imagines many ways the cards it has not seen could be spread among the other players, plays each of its choices out to the end of the hand in every one of them, and picks the one that scores best for its side on average. It never looks at cards it could not see. Expert is the stronger: it wins most matches against Classic.)");

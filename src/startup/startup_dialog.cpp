@@ -37,6 +37,9 @@ void AddTab(GtkWidget* notebook, GtkWidget* page, const char* title) {
   GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER,
                                  GTK_POLICY_AUTOMATIC);
+  // A page longer than the dialog shows its scroll bar: the help options
+  // lie below the fold of the Options tab.
+  gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scroller), FALSE);
   gtk_container_add(GTK_CONTAINER(scroller), page);
   gtk_notebook_append_page(GTK_NOTEBOOK(notebook), scroller, gtk_label_new(title));
 }
@@ -95,6 +98,8 @@ void StartupDialog::Open(const DialogState& state) {
   tick(options_.slow, state.slowTicked);
   tick(options_.opponents[std::min(state.opponentsRow, options_.opponents.size() - 1)], true);
   tick(options_.partner[std::min(state.partnerRow, options_.partner.size() - 1)], true);
+  tick(options_.hints, state.hintsTicked);
+  tick(options_.onlyCapture, state.onlyCaptureTicked);
   gtk_range_set_value(GTK_RANGE(options_.volume), state.volume);
   ShowChosenPreview();
   ShowStatistics(statistics_, memory_.statistics, memory_.notes);
@@ -285,6 +290,9 @@ DialogState StartupDialog::Selected() const {
   state.partnerRow = ActiveRow(options_.partner);
   state.volume = static_cast<int>(gtk_range_get_value(GTK_RANGE(options_.volume)));
   state.continueMatch = continuePressed_;
+  state.hintsTicked = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.hints)) != FALSE;
+  state.onlyCaptureTicked =
+      gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.onlyCapture)) != FALSE;
   return state;
 }
 

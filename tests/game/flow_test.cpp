@@ -1,10 +1,11 @@
 // The course of a hand through the play state machine: the deal's shape in each
 // variant, the timed pauses, a capture by the opponents from landing to pile,
-// sweeps, the end of a hand, the hand sort, and expert seats searching off
-// the steps.
+// sweeps, each side's last capture, the end of a hand, the hand sort, and
+// expert seats searching off the steps.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -249,6 +250,44 @@ TEST(Sweep, TheSweepingCardRestsFaceUpOnTheFirstMarkAndCountsButIsNotInThePile) 
   EXPECT_EQ(g.turn.GameState, PlayState::NormalPlay);
 }
 
+// The cards of a side's last capture, the card that took first, the taken
+// ones in card order.
+std::vector<int> LastCaptureOf(const SidePiles& side) {
+  const LastCapture& last = side.Last;
+  std::vector<int> cards(last.Taken.begin(), last.Taken.begin() + last.TakenCount);
+  std::sort(cards.begin(), cards.end());
+  cards.insert(cards.begin(), last.Taker);
+  return cards;
+}
+
+TEST(LastCapture, EachSideKeepsItsLatestCaptureUntilTheNextDeal) {
+  FlowHarness h(test::VariantOptions(Variant::Romane));
+  Game& g = h.game;
+  const auto cards = [&g](test::Codes codes) {
+    std::vector<int> out;
+    for (std::string_view code : codes) out.push_back(CardOf(g, code));
+    std::sort(out.begin() + 1, out.end());
+    return out;
+  };
+  LayRestingTable(g, {"5D", "KS", "3C", "2S"});
+  GiveHand(g, 1, {"5C"});
+  GiveHand(g, 2, {"KC"});
+  GiveHand(g, 3, {"5S"});
+  ReadyForSeat(g, 1, 5);
+  ASSERT_TRUE(
+      h.StepUntil([&] { return g.piles.Their.PileCount > 0 && Idle(g, PlayState::NormalPlay); }));
+  EXPECT_EQ(LastCaptureOf(g.piles.Their), cards({"5C", "5D"})) << "an equal card";
+  EXPECT_EQ(g.piles.Our.Last.Taker, -1);
+  // The partner's king takes the king; seat 3's five then sweeps three and two.
+  ASSERT_TRUE(
+      h.StepUntil([&] { return g.piles.Their.SweepCount > 0 && Idle(g, PlayState::NormalPlay); }));
+  EXPECT_EQ(LastCaptureOf(g.piles.Our), cards({"KC", "KS"}));
+  EXPECT_EQ(LastCaptureOf(g.piles.Their), cards({"5S", "3C", "2S"})) << "a sweep";
+  DealHand(g);
+  EXPECT_EQ(g.piles.Our.Last.Taker, -1);
+  EXPECT_EQ(g.piles.Their.Last.Taker, -1);
+}
+
 TEST(HandEnd, TheRemainderGoesToTheSideThatCapturedLast) {
   const struct {
     int lastCapturer;
@@ -272,6 +311,9 @@ TEST(HandEnd, TheRemainderGoesToTheSideThatCapturedLast) {
     EXPECT_EQ((ours ? g.piles.Our : g.piles.Their).CardCount, 3);
     EXPECT_EQ(g.piles.TableCount, 0);
     EXPECT_EQ(g.match.HistoryCount, 1);  // the hand's score went to the match
+    // The remainder is nobody's capture.
+    EXPECT_EQ(g.piles.Our.Last.Taker, -1);
+    EXPECT_EQ(g.piles.Their.Last.Taker, -1);
   }
 }
 

@@ -1,6 +1,7 @@
 // The game run on the headless platform: start-up and its failures, the keys
-// (P, R, Escape), the routing of clicks and the frame's drawing, with small
-// generated pictures standing in for the unpacked archive.
+// (P, R, Escape), the routing of clicks, the only capture taken when asked,
+// and the frame's drawing, with small generated pictures standing in for the
+// unpacked archive.
 
 #include "game/game_run.h"
 
@@ -56,7 +57,11 @@ class GameRunTest : public ::testing::Test {
   }
 
   GameRun& Start(Variant variant = Variant::Romane) {
-    run = std::make_unique<GameRun>(test::VariantOptions(variant), 11, pf, Folder());
+    return StartWith(test::VariantOptions(variant));
+  }
+
+  GameRun& StartWith(const Options& options) {
+    run = std::make_unique<GameRun>(options, 11, pf, Folder());
     started = StartRun(*run);
     return *run;
   }
@@ -183,6 +188,22 @@ TEST_F(GameRunTest, AClickHeldOnTheScorePageDealsOneHand) {
   pf.SetButton(kMouseLeft, false);
   EXPECT_EQ(ShufflesPlayed(), 2);
   EXPECT_NE(r.game.turn.GameState, PlayState::EndOfMatch);
+}
+
+TEST_F(GameRunTest, TheOnlyCaptureIsTakenWithoutAClickOnlyWhenTheOptionsAsk) {
+  for (const bool take : {false, true}) {
+    Options options = test::VariantOptions(Variant::Romane);
+    options.takeOnlyCapture = take;
+    Game& g = StartWith(options).game;
+    // The human's five has landed: two and three are its one capture.
+    test::LayTable(g, {"2C", "3S", "6D"}, "5C", 0);
+    g.turn.GameState = PlayState::WeGettingCardsGathering;
+    for (int i = 0; i < 3; ++i) Frame();
+    const Piles& p = g.piles;
+    EXPECT_EQ(p.TablePile[0].ToCapture && p.TablePile[1].ToCapture, take) << take;
+    EXPECT_FALSE(p.TablePile[2].ToCapture) << take;
+    EXPECT_EQ(g.turn.GameState == PlayState::WeGettingCardsGathering && !AnyCardMoving(p), !take);
+  }
 }
 
 TEST_F(GameRunTest, EscapeAndTheCloseBoxEndTheRunWithoutAMessage) {

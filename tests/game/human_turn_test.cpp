@@ -1,10 +1,12 @@
 // The human's mouse: which hand card a click picks, when a pick is refused,
-// and which table selections complete a capture.
+// which table selections complete a capture, and the only capture taken
+// without clicks.
 
 #include "game/human_turn.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -109,6 +111,55 @@ TEST(ClickTableCard, CompletesOnlyALegalSelection) {
     const CaptureChoice& c = g.capture.Choice;
     EXPECT_EQ(std::vector<int>(c.Positions.begin(), c.Positions.begin() + c.Count), r.taken);
     for (int i = 0; i < g.piles.TableCount; ++i) EXPECT_FALSE(g.piles.TablePile[i].Chosen);
+  }
+}
+
+TEST(TakeTheOnlyCapture, TakesExactlyTheOneCaptureAsClicksWould) {
+  const struct {
+    test::Codes table;
+    const char* played;
+    std::vector<int> strayChoice;
+    std::vector<int> taken;  // empty: nothing is taken
+  } rows[] = {
+      {{"5D", "2C", "3S"}, "5C", {}, {0}},              // the one equal card
+      {{"5D", "5S", "3S"}, "5C", {}, {}},               // two equal cards: the player chooses
+      {{"2C", "3S", "6D"}, "5C", {}, {0, 1}},           // the one sum
+      {{"2C", "3S", "4D", "AC"}, "5C", {}, {}},         // 2 + 3 and 4 + 1
+      {{"2C", "3S", "6D"}, "5C", {2}, {0, 1}},          // a stray choice is taken back
+      {{"AC", "AS", "2D", "KD"}, "4C", {}, {0, 1, 2}},  // three cards
+      {{"6D", "KD"}, "5C", {}, {}},                     // no capture at all
+  };
+  for (const auto& r : rows) {
+    Game g(test::VariantOptions(Variant::Romane), 1);
+    SpreadTable(g, r.table, r.played);
+    for (const int i : r.strayChoice) g.piles.TablePile[i].Chosen = true;
+    EXPECT_EQ(TakeTheOnlyCapture(g), !r.taken.empty()) << r.played;
+    EXPECT_EQ(g.capture.CaptureReady, !r.taken.empty()) << r.played;
+    if (r.taken.empty()) continue;
+    const CaptureChoice& c = g.capture.Choice;
+    EXPECT_EQ(std::vector<int>(c.Positions.begin(), c.Positions.begin() + c.Count), r.taken);
+    for (int i = 0; i < g.piles.TableCount - 1; ++i) {
+      const bool taken = std::find(r.taken.begin(), r.taken.end(), i) != r.taken.end();
+      EXPECT_EQ(g.piles.TablePile[i].ToCapture, taken) << r.played << " position " << i;
+      EXPECT_FALSE(g.piles.TablePile[i].Chosen);
+    }
+  }
+}
+
+TEST(TakeTheOnlyCapture, WaitsForTheCardToBeChoosingItsCapture) {
+  // Not the human's capture, or cards still moving: nothing is chosen.
+  const std::vector<std::pair<const char*, void (*)(Game&)>> blockers = {
+      {"the partner's capture", [](Game& g) { g.turn.CurrentSeat = 2; }},
+      {"a card in flight", [](Game& g) { g.piles.Hand[1][0].Moving = true; }},
+      {"the capture under way", [](Game& g) { g.capture.CaptureReady = true; }},
+      {"in play, not gathering", [](Game& g) { g.turn.GameState = PlayState::NormalPlay; }},
+  };
+  for (const auto& [name, block] : blockers) {
+    Game g(test::VariantOptions(Variant::Romane), 1);
+    SpreadTable(g, {"5D"}, "5C");
+    block(g);
+    EXPECT_FALSE(TakeTheOnlyCapture(g)) << name;
+    EXPECT_FALSE(g.piles.TablePile[0].Chosen || g.piles.TablePile[0].ToCapture) << name;
   }
 }
 

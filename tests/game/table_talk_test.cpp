@@ -1,14 +1,18 @@
 // What the table says: the turn mark's seat and the message line for the
-// situations of a hand, and the capture messages against every choice the
-// human can make on one table.
+// situations of a hand, the capture messages against every choice the human
+// can make on one table, the cards hints light, and the last captures laid
+// open.
 #include "game/table_talk.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "game/expert_hint.h"
+#include "render/last_capture_view.h"
 #include "rules/game.h"
 #include "rules/table_builder.h"
 
@@ -90,13 +94,76 @@ TEST(TableTalk, MarkAndMessageOfEachSituation) {
        [](Game& g) { g.turn.GameState = PlayState::EndOfMatch, g.match.MatchOver = true; }, false,
        -1, "Click to start a new match"},
       {"P at the human's turn", HumanToPick, true, 0, "Paused: P to go on"},
+      {"the human to pick with hints on",
+       Then(HumanToPick, [](Game& g) { g.settings.ShowHints = true; }), false, 0,
+       "Your turn: hold H for a hint"},
+      {"the human to choose with hints on",
+       Then(Takes({"2C", "3S", "4D"}, "7C", {}), [](Game& g) { g.settings.ShowHints = true; }),
+       false, 0, choose7},
   };
   for (const auto& r : rows) {
     auto g = Hand();
     r.set(*g);
-    const TableNotes notes = TableTalk(*g, r.paused, 0, 0);
+    const TableNotes notes = TableTalk(*g, TalkInput{.paused = r.paused});
     EXPECT_EQ(notes.MarkerSeat, r.seat) << r.situation;
     EXPECT_EQ(notes.Message, r.text) << r.situation;
+  }
+}
+
+TEST(TableTalk, HintsLightTheLegalCapturesWhileChoosingAndTheExpertsPlayOnH) {
+  for (const bool hints : {false, true}) {
+    auto g = Hand();
+    g->settings.ShowHints = hints;
+    // 2 + 3 and 4 + 1 make 5; the 6 belongs to no capture.
+    Takes({"2C", "3S", "6D", "4D", "AC"}, "5C", {1})(*g);
+    EXPECT_EQ(TableTalk(*g, TalkInput{}).LitTable, hints ? 0b11011U : 0U) << hints;
+  }
+  auto g = Hand();
+  test::LayTable(*g, {"5D", "KS", "5S"}, "2C", 0);
+  g->piles.TableCount -= 1;  // no card played yet: the human is to pick
+  HumanToPick(*g);
+  g->piles.Hand[0][6] = CardSprite{.Card = test::CardOf(*g, "KD"), .Present = true};
+  const ExpertHint kingTakesKing{
+      .HandCard = test::CardOf(*g, "KD"), .TableCards = {test::CardOf(*g, "KS")}, .Count = 1};
+  EXPECT_EQ(TableTalk(*g, TalkInput{.expert = &kingTakesKing}).LitHandSlot, -1)
+      << "hints off: H shows nothing";
+  g->settings.ShowHints = true;
+  TableNotes notes = TableTalk(*g, TalkInput{.expert = &kingTakesKing});
+  EXPECT_EQ(notes.LitHandSlot, 6);
+  EXPECT_EQ(notes.LitTable, 0b010U);
+  // Found by its cards: the king sorted elsewhere in the hand is still the one lit.
+  std::swap(g->piles.Hand[0][6], g->piles.Hand[0][2]);
+  EXPECT_EQ(TableTalk(*g, TalkInput{.expert = &kingTakesKing}).LitHandSlot, 2);
+  EXPECT_EQ(TableTalk(*g, TalkInput{}).LitHandSlot, -1) << "H released";
+}
+
+TEST(TableTalk, SpaceOrThePointerOnAPileLaysOpenTheLastCaptures) {
+  auto g = Hand();
+  const Rect theirs = PileSpotRect(*g, kSideThey);
+  const Rect ours = PileSpotRect(*g, kSideWe);
+  const struct {
+    const char* what;
+    bool ourCapture;
+    bool space;
+    Rect pointer;
+    PlayState state;
+    int sides;
+  } rows[] = {
+      {"Space", true, true, {}, PlayState::NormalPlay, 3},
+      {"Space before WE took anything", false, true, {}, PlayState::NormalPlay, 2},
+      {"the pointer on THEY's pile", true, false, theirs, PlayState::NormalPlay, 2},
+      {"the pointer on WE's pile", true, false, ours, PlayState::Paused, 1},
+      {"the pointer on an empty pile", false, false, ours, PlayState::NormalPlay, 0},
+      {"nothing asked", true, false, {}, PlayState::NormalPlay, 0},
+      {"the score page", true, true, theirs, PlayState::EndOfMatch, 0},
+  };
+  for (const auto& r : rows) {
+    g->piles.Our.Last.Taker = r.ourCapture ? test::CardOf(*g, "5C") : -1;
+    g->piles.Their.Last.Taker = test::CardOf(*g, "KC");
+    g->turn.GameState = r.state;
+    const TalkInput in{
+        .mouseX = r.pointer.Left + 30, .mouseY = r.pointer.Top + 30, .lookBack = r.space};
+    EXPECT_EQ(TableTalk(*g, in).LastCaptureSides, r.sides) << r.what;
   }
 }
 
@@ -122,7 +189,7 @@ TEST(TableTalk, ACaptureIsCalledWrongOnlyWhenNoFurtherCardsCanMakeIt) {
     const std::string expected =
         completable ? "Choose the cards to take with your 10"
                     : "These cards add up to " + std::to_string(sum(mask)) + ", not 10";
-    EXPECT_EQ(TableTalk(*g, false, 0, 0).Message, expected) << "choice " << mask;
+    EXPECT_EQ(TableTalk(*g, TalkInput{}).Message, expected) << "choice " << mask;
   }
 }
 

@@ -1,12 +1,13 @@
 // How SDL's input becomes what the game reads, without a window: key codes,
-// the pointer held to the table, short clicks, the display switch,
-// and the frame cap's timing.
+// the pointer held to the table, short clicks, the display switch, the window
+// given back after full screen, and the frame cap's timing.
 
 #include "platform/sdl/input_map.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 
 #include "platform/platform.h"
 #include "platform/sdl/frame_pacer.h"
@@ -19,7 +20,9 @@ TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
   EXPECT_EQ(ScanCodeFor(kKeyR), SDL_SCANCODE_R);
   EXPECT_EQ(ScanCodeFor(kKeyP), SDL_SCANCODE_P);
   EXPECT_EQ(ScanCodeFor(kKeyM), SDL_SCANCODE_M);
-  for (const int code : {-1, 0, 2, 18, 20, 24, 26, 255, 256, 100000}) {
+  EXPECT_EQ(ScanCodeFor(kKeyH), SDL_SCANCODE_H);
+  EXPECT_EQ(ScanCodeFor(kKeySpace), SDL_SCANCODE_SPACE);
+  for (const int code : {-1, 0, 2, 18, 20, 24, 26, 34, 36, 49, 51, 56, 58, 255, 256, 100000}) {
     EXPECT_EQ(ScanCodeFor(code), SDL_SCANCODE_UNKNOWN) << code;
   }
 }
@@ -79,6 +82,29 @@ TEST(InputMap, TheWindowLeftFromFullScreenFitsTheScreen) {
     EXPECT_EQ(size.Width, c.width) << c.usableWidth << "x" << c.usableHeight;
     EXPECT_EQ(size.Height, c.height) << c.usableWidth << "x" << c.usableHeight;
   }
+}
+
+TEST(InputMap, LeavingFullScreenGivesBackTheWindowsLastPlace) {
+  const WindowPlace desktop{0, 0, 1280, 1000};
+  const WindowPlace centred{240, 200, 800, 600};
+  const WindowPlace c = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600};
+  const struct {
+    const char* what;
+    std::optional<WindowPlace> last;
+    WindowPlace usable, want;
+  } cases[] = {
+      {"the first time: the table's size, centred", std::nullopt, desktop, centred},
+      {"the player's own size and place", WindowPlace{30, 40, 1000, 750}, desktop,
+       WindowPlace{30, 40, 1000, 750}},
+      {"a place off a smaller screen is moved onto it", WindowPlace{900, 700, 400, 300},
+       WindowPlace{0, 24, 1024, 744}, WindowPlace{624, 468, 400, 300}},
+      {"a size the screen no longer holds is fitted", WindowPlace{0, 0, 1200, 900},
+       WindowPlace{0, 0, 800, 580}, WindowPlace{13, 0, 773, 580}},
+      {"bounds unknown keep the last place", WindowPlace{5, 6, 700, 500}, WindowPlace{},
+       WindowPlace{5, 6, 700, 500}},
+      {"bounds unknown the first time: SDL centres", std::nullopt, WindowPlace{}, c},
+  };
+  for (const auto& k : cases) EXPECT_EQ(WindowAfterFullScreen(k.last, k.usable), k.want) << k.what;
 }
 
 TEST(FramePacer, FramesAreAtLeastASixtiethApartAndNeverCatchUp) {

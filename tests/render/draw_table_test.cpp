@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
+#include "render/fill_rect.h"
 #include "rules/game.h"
 #include "test_pictures.h"
 
@@ -36,9 +38,9 @@ struct TableFixture : ::testing::Test {
     for (clsDXBitmapFont& font : slots->HandFonts) font = test::GlyphFont();
   }
 
-  std::uint16_t Draw(int x, int y) {
+  std::uint16_t Draw(int x, int y, const TableNotes& notes = {}) {
     screen = MakeScreen(800, 600);
-    DrawTable(game, *slots, screen, TimeOfDay{21, 5});
+    DrawTable(game, *slots, screen, TimeOfDay{21, 5}, notes);
     return screen.BackBuffer.At(x, y);
   }
 
@@ -83,6 +85,35 @@ TEST_F(TableFixture, BlueFrameMarksOnlyChosenFaceUpTableCards) {
   EXPECT_EQ(Draw(100, 100), Face(5));
   EXPECT_EQ(screen.BackBuffer.At(200, 100), kFrame);
   EXPECT_EQ(screen.BackBuffer.At(300, 100), kCardBack);
+}
+
+TEST_F(TableFixture, AHintOutlinesTheLitCardsWhereTheyAreDrawnAndNoOthers) {
+  game.piles.TableCount = 2;
+  Place(game.piles.TablePile[0], 5, 100, 100, true);
+  Place(game.piles.TablePile[1], 6, 200, 100, true);
+  Place(game.piles.Hand[0][3], 8, 300, 420, true);
+  const auto ring = [this](int left, int top) {
+    // Just outside each corner, and the card's own corner inside.
+    return std::vector<std::uint16_t>{screen.BackBuffer.At(left - 1, top - 1),
+                                      screen.BackBuffer.At(left - 3, top + 5),
+                                      screen.BackBuffer.At(left + kCardSize, top + kCardSize),
+                                      screen.BackBuffer.At(left + kCardSize + 2, top - 3)};
+  };
+  const std::vector<std::uint16_t> lit(4, kMarkColour);
+  const std::vector<std::uint16_t> bare(4, 0);
+  TableNotes notes;
+  notes.LitTable = 0b10;
+  notes.LitHandSlot = 3;
+  Draw(0, 0, notes);
+  EXPECT_EQ(ring(200, 100), lit);
+  EXPECT_EQ(screen.BackBuffer.At(200, 100), Face(6));
+  EXPECT_EQ(ring(100, 100), bare);
+  // The lit hand card is lifted as the one under the pointer is.
+  EXPECT_EQ(ring(300, 420 - kHandCardLift), lit);
+  EXPECT_EQ(screen.BackBuffer.At(300, 420 - kHandCardLift), Face(8));
+  Draw(0, 0);
+  EXPECT_EQ(ring(200, 100), bare);
+  EXPECT_EQ(ring(300, 420), bare);
 }
 
 TEST_F(TableFixture, HandsShowBacksUntilTurnedButTheHumansFacesAlways) {

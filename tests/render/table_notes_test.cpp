@@ -1,6 +1,7 @@
 // What the table tells the player, drawn: composing twice gives the same
-// picture, the mark and the lifted card land where they should, and neither
-// the message line nor a mark covers a card the player can click.
+// picture, the mark and the lifted card land where they should, neither the
+// message line nor a mark covers a card the player can click, and a last
+// capture laid open fits beside its pile.
 #include "render/table_notes.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "render/compose_frame.h"
+#include "render/last_capture_view.h"
 #include "rules/game.h"
 #include "test_pictures.h"
 
@@ -55,11 +57,41 @@ TEST(TableNotes, NeitherTheMessageNorAMarkCoversAClickableCard) {
         covered.push_back(line);
       }
       for (int seat = 0; seat < 4; ++seat) covered.push_back(TurnMarkRect(g, seat));
+      // Pointing at a pile lays its last capture open: never while aiming at a card.
+      for (const int side : {kSideWe, kSideThey}) covered.push_back(PileSpotRect(g, side));
       for (const Rect& card : ClickableCards(g)) {
         for (const Rect& r : covered) {
           EXPECT_FALSE(Overlap(r, card)) << "(" << r.Left << "," << r.Top << ") over the card at ("
                                          << card.Left << "," << card.Top << ")";
         }
+      }
+    }
+  }
+}
+
+TEST(TableNotes, ALastCaptureLaidOpenFitsTheScreenClearOfTheMessageAndTheHand) {
+  const clsDXBitmapFont font = test::GlyphFont();
+  for (const DeckChoice deck : {DeckChoice::Trevigiano, DeckChoice::Royal}) {
+    Game g(Options{.deck = deck}, 1);
+    DealHand(g);
+    const Rect line = MessageLineRect(g, font, "A card of equal value must be taken: the 10");
+    const Rect hand{0, g.layout.Hand0Y, g.settings.ScreenWidth, g.settings.ScreenHeight};
+    for (const int side : {kSideWe, kSideThey}) {
+      // As many cards as a capture can ever take.
+      (side == kSideWe ? g.piles.Our : g.piles.Their).Last.TakenCount = kMostTakenCards;
+      const Rect panel = LastCapturePanelRect(g, side);
+      EXPECT_GE(panel.Left, 0) << side;
+      EXPECT_LE(panel.Right, g.settings.ScreenWidth) << side;
+      EXPECT_GE(panel.Top, 0) << side;
+      for (const Rect& clear : {line, hand, PileSpotRect(g, side)}) {
+        EXPECT_FALSE(Overlap(panel, clear))
+            << side << " (" << clear.Left << "," << clear.Top << ")";
+      }
+      for (int k = 0; k <= kMostTakenCards; ++k) {
+        const Rect card = LastCaptureCardRect(g, side, k);
+        EXPECT_TRUE(panel.Left < card.Left && card.Right < panel.Right && panel.Top < card.Top &&
+                    card.Bottom < panel.Bottom)
+            << side << " " << k;
       }
     }
   }
@@ -108,6 +140,24 @@ TEST_F(ComposeFixture, ComposingTwiceGivesTheSamePictureWithEachNoteWhereSaid) {
   EXPECT_NE(screen.BackBuffer.At(lifted.HomeX + 50, lifted.HomeY + kCardHeight - 1), kFace);
   const CardSprite& resting = game.piles.Hand[0][0];
   EXPECT_NE(screen.BackBuffer.At(resting.HomeX + 10, resting.HomeY - 1), kFace);
+}
+
+TEST_F(ComposeFixture, OnlyTheSidesAskedForHaveTheirLastCaptureLaidOpen) {
+  game.piles.Our.Last = LastCapture{.Taker = 4, .Taken = {5, 6}, .TakenCount = 2};
+  game.piles.Their.Last = LastCapture{.Taker = 7, .Taken = {8}, .TakenCount = 1};
+  const auto shown = [this](int side) {
+    const Rect taker = LastCaptureCardRect(game, side, 0);
+    const Rect taken = LastCaptureCardRect(game, side, 1);
+    return screen.BackBuffer.At(taker.Left + 20, taker.Top + 5) == kFace &&
+           screen.BackBuffer.At(taken.Left + 20, taken.Top + 5) == kFace;
+  };
+  for (const int sides : {0, 1, 2, 3}) {
+    TableNotes notes;
+    notes.LastCaptureSides = sides;
+    Compose(notes);
+    EXPECT_EQ(shown(kSideWe), (sides & 1) != 0) << sides;
+    EXPECT_EQ(shown(kSideThey), (sides & 2) != 0) << sides;
+  }
 }
 
 }  // namespace

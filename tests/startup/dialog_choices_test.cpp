@@ -70,6 +70,50 @@ TEST(DialogChoices, PlayWithNothingTouchedGivesTheDefaultSettings) {
   EXPECT_FALSE(settings.SlowAnimation);
   EXPECT_EQ(settings.OpponentsLevel, PlayerLevel::Classic);
   EXPECT_EQ(settings.PartnerLevel, PlayerLevel::Classic);
+  EXPECT_FALSE(settings.ShowHints);
+  EXPECT_FALSE(settings.TakeOnlyCapture);
+}
+
+TEST(DialogChoices, EachHelpTickReachesItsOwnSetting) {
+  for (const bool hints : {false, true}) {
+    for (const bool onlyCapture : {false, true}) {
+      DialogState state;
+      state.hintsTicked = hints;
+      state.onlyCaptureTicked = onlyCapture;
+      Settings settings;
+      Layout layout;
+      ApplyOptions(OptionsFromDialog(state), settings, layout);
+      EXPECT_EQ(settings.ShowHints, hints) << hints << onlyCapture;
+      EXPECT_EQ(settings.TakeOnlyCapture, onlyCapture) << hints << onlyCapture;
+    }
+  }
+}
+
+// The dialog opens with the options last played: every option survives the
+// way into the controls and back, the two help ticks and the levels included.
+TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
+  for (int bits = 0; bits < 1 << 6; ++bits) {
+    Options o;
+    o.variant = (bits & 1) != 0 ? Variant::Romane : Variant::UmbriaMarche;
+    o.extraCoinPoints = (bits & 2) != 0 && o.variant == Variant::Romane;
+    o.deck = (bits & 4) != 0 ? DeckChoice::Royal : DeckChoice::Trentino;
+    o.opponents = (bits & 8) != 0 ? PlayerLevel::Expert : PlayerLevel::Classic;
+    o.showHints = (bits & 16) != 0;
+    o.takeOnlyCapture = (bits & 32) != 0;
+    o.partner = o.takeOnlyCapture ? PlayerLevel::Classic : PlayerLevel::Expert;
+    o.slowAnimation = o.showHints;
+    const DialogState state = DialogStateFrom(o, 40);
+    const Options back = OptionsFromDialog(state);
+    EXPECT_EQ(state.volume, 40);
+    EXPECT_EQ(back.variant, o.variant) << bits;
+    EXPECT_EQ(back.extraCoinPoints, o.extraCoinPoints) << bits;
+    EXPECT_EQ(back.deck, o.deck) << bits;
+    EXPECT_EQ(back.slowAnimation, o.slowAnimation) << bits;
+    EXPECT_EQ(back.opponents, o.opponents) << bits;
+    EXPECT_EQ(back.partner, o.partner) << bits;
+    EXPECT_EQ(back.showHints, o.showHints) << bits;
+    EXPECT_EQ(back.takeOnlyCapture, o.takeOnlyCapture) << bits;
+  }
 }
 
 TEST(DialogChoices, EachSeatGroupGetsTheLevelOfItsOwnRow) {

@@ -17,6 +17,10 @@ SDL_Scancode ScanCodeFor(int code) {
       return SDL_SCANCODE_P;
     case kKeyM:
       return SDL_SCANCODE_M;
+    case kKeyH:
+      return SDL_SCANCODE_H;
+    case kKeySpace:
+      return SDL_SCANCODE_SPACE;
     default:
       return SDL_SCANCODE_UNKNOWN;
   }
@@ -80,6 +84,23 @@ WindowSize FitTableWindow(int usableWidth, int usableHeight) {
   const int height =
       std::min({kTableHeight, usableHeight, usableWidth * kTableHeight / kTableWidth});
   return {height * kTableWidth / kTableHeight, height};
+}
+
+WindowPlace WindowAfterFullScreen(const std::optional<WindowPlace>& last,
+                                  const WindowPlace& usable) {
+  const bool known = usable.Width > 0 && usable.Height > 0;
+  if (!known) {
+    if (last) return *last;
+    return {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kTableWidth, kTableHeight};
+  }
+  if (last && last->Width <= usable.Width && last->Height <= usable.Height) {
+    const int x = std::clamp(last->X, usable.X, usable.X + usable.Width - last->Width);
+    const int y = std::clamp(last->Y, usable.Y, usable.Y + usable.Height - last->Height);
+    return {x, y, last->Width, last->Height};
+  }
+  const WindowSize size = FitTableWindow(usable.Width, usable.Height);
+  return {usable.X + (usable.Width - size.Width) / 2, usable.Y + (usable.Height - size.Height) / 2,
+          size.Width, size.Height};
 }
 
 }  // namespace verlano::sdl

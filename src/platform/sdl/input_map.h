@@ -1,12 +1,14 @@
 #pragma once
 // The small rules that turn SDL's input into what the game reads: the classic
 // scan codes, the game's button numbers, the mouse held to the table, a press
-// remembered until the frame that polls it, and the keys that switch between
-// full screen and a window. Pure, so the tests drive them without a window.
+// remembered until the frame that polls it, the keys that switch between full
+// screen and a window, and the window given back. Pure, so the tests drive
+// them without a window.
 
 #include <SDL.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace verlano::sdl {
 
@@ -37,6 +39,20 @@ struct WindowSize {
 // The window F11 leaves full screen for: the table's 800x600, shrunk to the
 // 4:3 shape that fits the desktop's usable area when that is smaller.
 WindowSize FitTableWindow(int usableWidth, int usableHeight);
+
+// A window's place and size on the desktop.
+struct WindowPlace {
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  bool operator==(const WindowPlace&) const = default;
+};
+
+// The window F11 leaves full screen for: the size and place it had before it
+// went full screen (`last`), moved onto the desktop's usable area if the
+// screen has changed; the first time, or when that size no longer fits,
+// `FitTableWindow`'s size centred in the usable area (unknown bounds, all 0:
+// centred by SDL).
+WindowPlace WindowAfterFullScreen(const std::optional<WindowPlace>& last,
+                                  const WindowPlace& usable);
 
 // A click can be pressed and released between two polls; the press is kept
 // for the frame whose events contained it, so that frame sees the button down.

@@ -128,20 +128,24 @@ void SdlDisplay::Present() {
 void SdlDisplay::ToggleFullScreen() {
   if (!window_) return;
   stale_ = true;
-  if ((SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-    SDL_SetWindowFullscreen(window_.get(), 0);
+  SDL_Window* window = window_.get();
+  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+    SDL_SetWindowFullscreen(window, 0);
     // Leaving full screen restores the size the window was made with (the
-    // desktop's), so size it to the table, never beyond the screen.
-    SDL_SetWindowResizable(window_.get(), SDL_TRUE);
+    // desktop's): give back the player's own window, or one the table's size.
+    SDL_SetWindowResizable(window, SDL_TRUE);
     SDL_Rect usable{};
-    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_.get()), &usable) != 0) {
-      usable = {};
-    }
-    const WindowSize size = FitTableWindow(usable.w, usable.h);
-    SDL_SetWindowSize(window_.get(), size.Width, size.Height);
-    SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window), &usable) != 0) usable = {};
+    const WindowPlace place =
+        WindowAfterFullScreen(windowed_, WindowPlace{usable.x, usable.y, usable.w, usable.h});
+    SDL_SetWindowSize(window, place.Width, place.Height);
+    SDL_SetWindowPosition(window, place.X, place.Y);
   } else {
-    SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+    WindowPlace place;
+    SDL_GetWindowPosition(window, &place.X, &place.Y);
+    SDL_GetWindowSize(window, &place.Width, &place.Height);
+    windowed_ = place;
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
 }
 

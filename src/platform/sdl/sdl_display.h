@@ -1,11 +1,10 @@
 #pragma once
-// The window the table is shown in: full screen on the desktop or an 800x600
-// window, a renderer that letterboxes the 800x600 table into whatever size the
-// window has, and the one texture each frame's back buffer is uploaded to.
-// A frame equal to the one on show is not shown again (the game redraws every
-// frame, mostly unchanged while it waits for the player); a window that was
-// uncovered, resized or switched shows the last frame again at the next poll,
-// also while the game is paused and draws nothing.
+// The window the table is shown in: full screen on the desktop or a window
+// (the player's own size and place again, or the table's 800x600), a renderer that letterboxes the
+// 800x600 table into whatever size the window has, and the one texture each frame's back buffer is
+// uploaded to. A frame equal to the one on show is not shown again (the game redraws every frame,
+// mostly unchanged while it waits for the player); a window that was uncovered, resized or switched
+// shows the last frame again at the next poll, also while the game is paused and draws nothing.
 
 #include <cstdint>
 #include <optional>
@@ -54,6 +53,7 @@ class SdlDisplay {
   Uint32 textureFormat_ = SDL_PIXELFORMAT_UNKNOWN;
   std::vector<std::uint16_t> shown_;  // the back buffer last uploaded
   bool stale_ = false;
+  std::optional<WindowPlace> windowed_;  // the window's place before full screen
 };
 
 }  // namespace verlano::sdl

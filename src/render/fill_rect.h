@@ -1,0 +1,20 @@
+#pragma once
+// Plain filled rectangles on the back buffer, cut to the screen's clip: the
+// turn mark, and the outline a hint draws around a card.
+
+#include <cstdint>
+
+#include "platform/screen.h"
+
+namespace verlano {
+
+// The colour of the table's own marks: the message font's warm gold.
+inline constexpr std::uint16_t kMarkColour = 0xFECA;
+
+void FillRect(const Screen& screen, Surface& dest, Rect r, std::uint16_t colour);
+
+// A frame `thickness` pixels wide just outside `inner`.
+void OutlineRect(const Screen& screen, Surface& dest, const Rect& inner, int thickness,
+                 std::uint16_t colour);
+
+}  // namespace verlano
