@@ -2,17 +2,21 @@
 # The player's memory on a private X server: a match left with Escape at the
 # human's turn is offered by the next start's dialog, and Continue (Alt+C)
 # brings back the same hand on the same table; M mutes (the mark is drawn and
-# the settings remember it); the Statistics tab shows a kept record.
+# the settings remember it); the Statistics tab shows a kept record; the same
+# match, brought to its deciding hand and played out with the mouse, counts in
+# the statistics and leaves no kept match behind.
 #   player_memory.sh GAME
-# VERLANO_SHOTS=DIR keeps the dialog's offer and the Statistics tab there.
+# VERLANO_SHOTS=DIR keeps the dialog's offer, the Statistics tab before and
+# after the match, and the score page that ends it there.
 set -euo pipefail
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
 . "$here/x_session.sh"
 . "$here/table_screen.sh"
+. "$here/kept_match.sh"
 
-kept() { grep -q '^verlano-match 1$' "$XDG_STATE_HOME/verlano/match" 2>/dev/null; }
+kept() { grep -q '^verlano-match 1$' "$(match_file)" 2>/dev/null; }
 muted() { grep -q 'muted=1' "$XDG_CONFIG_HOME/verlano/settings" 2>/dev/null; }
 hand_area() { on_screen 0 420 800 153 | awk '{ printf "%dx%d+%d+%d\n", $1, $2, $3, $4 }'; }
 keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }
@@ -55,3 +59,40 @@ keep_shot muted_table table_muted
 echo "ok: the dialog offers the kept match and Continue shows the same hand"
 xdotool key Escape
 ends_with 0 "Escape after Continue"
+
+# 3. The kept match, its total put just past the target, is continued and its
+# hand played out with the mouse: the won match counts in its row alone, and
+# the kept match is gone, also after Escape on the score page.
+statistics=$XDG_DATA_HOME/verlano/statistics
+row() { grep "^$1 " "$statistics" 2>/dev/null; }  # KEY
+counted() { row nine.classic | grep -q ' played=8 '; }
+other_row=$(row romane.expert)
+make_deciding
+start "$scratch/game/verlano"
+xdotool key alt+c
+screen_area
+wait_for_hand 9
+play_out_hand 9
+poll 1800 counted || fail "the match played to its end was not counted: $(row nine.classic)"
+row nine.classic | awk '{ for (i = 2; i <= NF; ++i) { split($i, kv, "="); f[kv[1]] = kv[2] } }
+  END { exit !(f["won"] == 5 && f["lost"] == 3 && f["hands"] == 69 && f["sweeps"] >= 9 &&
+               f["best-streak"] == 3 && f["streak"] == 2) }' ||
+  fail "the won match is counted as: $(row nine.classic)"
+[ "$(row romane.expert)" = "$other_row" ] || fail "another row changed: $(row romane.expert)"
+[ ! -e "$(match_file)" ] || fail "the decided match is still kept"
+table_settles
+keep_shot settled score_match_over
+echo "ok: the match played to its end at the table ($captures_chosen captures chosen) is counted as won, and no longer kept"
+counts=$(cat "$statistics")
+xdotool key Escape
+ends_with 0 "Escape on the last score page"
+[ ! -e "$(match_file)" ] || fail "Escape on the last score page kept the decided match"
+[ "$(cat "$statistics")" = "$counts" ] || fail "Escape on the last score page changed the statistics"
+start "$scratch/game/verlano"
+click "${tab_x[5]}" "$tab_y"
+shot counted "$(dialog_area)"
+keep_shot counted dialog_statistics_counted
+xdotool key Escape
+ends_with 0 "Exit after the counted match"
+[ ! -e "$(match_file)" ] || fail "a match is kept after the dialog"
+echo "ok: after Escape the match stays counted once and none is kept"
