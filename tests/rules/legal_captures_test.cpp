@@ -68,17 +68,5 @@ TEST(LegalCaptures, AgreeWithTheCaptureRulesOnRandomTables) {
   for (const int times : seen) EXPECT_GT(times, 100);
 }
 
-TEST(LegalCaptures, SetsAddingUpCountsOnlyTheChosenCards) {
-  Game g(test::VariantOptions(Variant::Romane), 1);
-  test::LayTable(g, {"AC", "2C", "3S", "4D", "KD"}, "5C", 0);
-  const auto all = SetsAddingUp(g, 0b11111);
-  EXPECT_EQ(all[0], 1);   // the empty set
-  EXPECT_EQ(all[5], 2);   // 1 + 4 and 2 + 3
-  EXPECT_EQ(all[10], 2);  // 1 + 2 + 3 + 4 and the king
-  const auto some = SetsAddingUp(g, 0b00110);
-  EXPECT_EQ(some[5], 1);  // 2 + 3 only
-  EXPECT_EQ(some[1], 0);  // the ace is not among them
-}
-
 }  // namespace
 }  // namespace verlano
