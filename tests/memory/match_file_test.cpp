@@ -82,7 +82,9 @@ TEST_F(MatchFile, EveryKindOfDamageIsRefusedWithItsReason) {
        "does not begin with"},
       {"not a match file", "\x89PNG\r\n", "does not begin with"},
       {"cut short", text_.substr(0, text_.rfind('\n', text_.size() / 2) + 1), "cut short"},
-      {"cut in a line", text_.substr(0, text_.size() / 2) + "\nend\n", "line "},
+      // Cut inside the turn's line, just after "seat=": a value left half-written.
+      {"cut in a line", text_.substr(0, text_.find("seat=", text_.find("\nturn ")) + 5) + "\nend\n",
+       "line has seat="},
       {"a card twice", WithField(text_, "seat.1", "cards", twice), "twice"},
       {"41 cards",
        WithField(WithField(text_, "seat.0", "count", "11"), "seat.0", "cards",
