@@ -10,10 +10,12 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 6> kKeyHelp = {
+inline constexpr std::array<std::string_view, 7> kKeyHelp = {
     N_("Pressing the key P at any time pauses the game. Press again to resume."),
     N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
        "on the right."),
+    N_("Press the M key to turn the sound off or on again; the table says \"Muted\" while it is "
+       "off."),
     N_("Use the ESCAPE key to exit the game."),
     N_("Use mouse left button click to play a card from your hand when it is your turn. If the "
        "card "
