@@ -18,6 +18,7 @@ game=$(realpath "$1") mode=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/x_session.sh"
 . "$here/table_screen.sh"
+. "$here/kept_match.sh"
 pak=$(dirname "$game")/verlano-pak
 before=$(private_folders)
 waiting="verlano: another copy of the game is loading from this folder; waiting for it (Exit gives up)"
@@ -304,10 +305,13 @@ leaks)
   screen_area
   wait_for_hand 9
   # Four of the human's cards played through the real window, with the
-  # captures they make chosen by clicks on the table, and the other seats'
-  # plays between. (Whole matches under LeakSanitizer, ended with QuitGame,
-  # are the headless runs of verlano-sim in test_tools.)
-  play_cards 9 4
+  # captures they make chosen by clicks on the table (read from the match file
+  # the game keeps at each turn, so no capture of two to four cards is missed
+  # by guessing), and the other seats' plays between. (Whole matches under
+  # LeakSanitizer, ended with QuitGame, are the headless runs of verlano-sim
+  # in test_tools.)
+  play_out_hand 9 4
+  poll 300 hand_holds 5 || fail "the hand holds $(hand_size played) cards, not 5, after four were played"
   if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/played.ppm" "$VERLANO_SHOTS/after_play.png"; fi
   xdotool key Escape
   ends_with 0 "a run under LeakSanitizer"

@@ -113,12 +113,12 @@ choice_awaited() {
   shot awaited && gold $(screen_colour awaited $(on_screen 50 578 40 2))
 }
 
-# Plays the human's SIZE cards, one each turn, and the captures they make,
-# counted in captures_chosen.
-play_out_hand() {  # SIZE
+# Plays COUNT (all) of the human's SIZE cards, one each turn, and the captures
+# they make, counted in captures_chosen.
+play_out_hand() {  # SIZE [COUNT]
   local left plan cards card
   captures_chosen=0
-  for ((left = $1 - 1; left >= 0; --left)); do
+  for ((left = $1 - 1; left >= $1 - ${2:-$1}; --left)); do
     poll 1800 turn_kept $((left + 1)) || fail "no turn of the human's with $((left + 1)) cards was kept"
     plan=$(capture_plan)
     poll 600 last_card_gone "$left" || fail "the human's card $left never left the hand"
