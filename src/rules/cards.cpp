@@ -78,6 +78,10 @@ void BuildCardTables(CardTables& cards) {
     if (suit < 0) suit = SuitCode(name[2]);
     cards.CardSuit[i] = suit;
   }
+  cards.InPlaySet = 0;
+  for (int i = 0; i < kCardIndexCount; ++i) {
+    if (InPlay(cards, i)) cards.InPlaySet |= std::uint64_t{1} << i;
+  }
   for (int v = 0; v <= 13; ++v) cards.SortRank[v] = 13 - v;
 }
 

@@ -5,6 +5,7 @@
 // hand's card memory that the computer player reads.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,7 @@ struct CardTables {
   std::array<int, 55> CardPrimiera{};
   std::array<int, 55> CardSuit{};  // C 0, H 1, S 2, D 3
   std::array<int, 16> SortRank{};  // hand-sort key per capture value
+  std::uint64_t InPlaySet = 0;     // bit i set for each card index i in play
 };
 
 // Fills the file names, then the value tables (`BuildCardTables`).

@@ -13,8 +13,12 @@ namespace verlano::sim {
 
 // Each of the 40 cards in exactly one place (the deck, a hand, the table, a
 // side's pile or sweep marks), every count agreeing with its array, the state
-// one of the 18.
+// one of the 18. A quick pass clears a sound frame; a frame it doubts gets
+// the full checks.
 std::string CheckFrame(const Game& game);
+
+// The same checks without the quick pass: what CheckFrame says of any frame.
+std::string CheckFrameInFull(const Game& game);
 
 // At "END OF MATCH": the two sides' card lists hold the 40 cards between them,
 // each side's hand total is the sum of its items and within the variant's
