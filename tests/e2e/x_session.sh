@@ -19,6 +19,11 @@ chmod 755 "$scratch"
 # The player's files (a kept match, statistics, settings) go to this run's
 # own folders, never to the real home.
 export XDG_STATE_HOME=$scratch/xdg/state XDG_DATA_HOME=$scratch/xdg/data XDG_CONFIG_HOME=$scratch/xdg/config
+# And its private resource folders go to this run's own temporary folder
+# (open to all, as /tmp, for the install run as another user): the folders
+# another game or test makes or removes meanwhile are not this run's to count.
+export TMPDIR=$scratch/tmp
+mkdir -m 1777 "$TMPDIR"
 xvfb_pid=
 game_pid=
 on_exit=()  # more clean-up commands of the sourcing script (a mount, another server), run first
