@@ -53,13 +53,19 @@ class FieldWriter {
   template <std::size_t N>
   void Ints(const char* key, const std::array<int, N>& values, int count, int, int) {
     std::string list;
-    for (int i = 0; i < count; ++i) list += (i ? "," : "") + std::to_string(values[i]);
+    for (int i = 0; i < count; ++i) {
+      if (i > 0) list += ',';
+      list += std::to_string(values[i]);
+    }
     Put(key, list);
   }
   template <std::size_t N>
   void Cards(const char* key, const std::array<int, N>& values, int count) {
     std::string list;
-    for (int i = 0; i < count; ++i) list += (i ? "," : "") + CardWord(cards_, values[i]);
+    for (int i = 0; i < count; ++i) {
+      if (i > 0) list += ',';
+      list += CardWord(cards_, values[i]);
+    }
     Put(key, list);
   }
 
