@@ -126,8 +126,9 @@ struct CardSet {
 // Every frame check at once, answering only whether the frame is sound. The
 // simulator runs the checks on every frame it plays, so this pass keeps to
 // bit sets; it may doubt a sound frame (a repeated entry in the table's
-// lists), never pass a faulty one, and the full checks decide a doubt.
-bool LooksSound(const Game& game) {
+// lists), never pass a faulty one, and the full checks decide a doubt. Kept
+// out of line: inlined into the simulator's loop, its sets lived in memory.
+[[gnu::noinline]] bool LooksSound(const Game& game) {
   static_assert(kCardIndexCount <= 64);
   const Piles& p = game.piles;
   bool doubt = static_cast<unsigned>(game.turn.GameState) >
