@@ -57,31 +57,42 @@ TEST(Invariants, QuickFrameCheckAgreesWithTheFullChecksOnSpoiltFrames) {
     return below <= 0 ? 0 : std::uniform_int_distribution<int>(0, below - 1)(rng);
   };
   auto step = [&](Rng& rng) { return pick(rng, 2) == 0 ? -1 : 1; };
-  // In play half the time, so that a spoilt card is often a card held elsewhere.
-  auto anyCard = [&](Rng& rng) {
-    constexpr int kOdd[] = {-1, 8, 52, 63, 64, 1000};
-    if (pick(rng, 2) == 0) return kOdd[pick(rng, 6)];
-    for (;;) {
-      const int card = pick(rng, kCardIndexCount);
-      if (card % 4 == 0 || pick(rng, 4) > 0) return card;
-    }
+  // Half the time any card of the pack (40 of the 52 in play, so often one
+  // held elsewhere), else one the checks must refuse: out of play or of range.
+  auto anyCard = [&](const Game& g, Rng& rng) {
+    constexpr int kOutOfRange[] = {-1, 52, 63, 64, 1000};
+    if (pick(rng, 2) == 0) return pick(rng, kCardIndexCount);
+    if (pick(rng, 6) < 5) return kOutOfRange[pick(rng, 5)];
+    int card = 0;
+    while (InPlay(g.cards, card)) card = pick(rng, kCardIndexCount);
+    return card;
   };
   using Spoil = std::function<void(Game&, Rng&)>;
   const Spoil spoils[] = {
-      [&](Game& g, Rng& r) { g.piles.Deck[g.piles.DeckTop + pick(r, 40 - g.piles.DeckTop)].Card = anyCard(r); },
+      [&](Game& g, Rng& r) {
+        g.piles.Deck[g.piles.DeckTop + pick(r, 40 - g.piles.DeckTop)].Card = anyCard(g, r);
+      },
       [&](Game& g, Rng& r) { g.piles.DeckTop = std::max(0, g.piles.DeckTop + step(r)); },
       [&](Game& g, Rng&) {
         if (g.piles.DeckTop > 0) g.piles.Deck[g.piles.DeckTop - 1].Moving ^= true;
       },
       [&](Game& g, Rng& r) { g.piles.Hand[pick(r, 4)][pick(r, kHandEntries)].Present ^= true; },
-      [&](Game& g, Rng& r) { g.piles.Hand[pick(r, 4)][pick(r, kHandEntries)].Card = anyCard(r); },
+      [&](Game& g, Rng& r) {
+        g.piles.Hand[pick(r, 4)][pick(r, kHandEntries)].Card = anyCard(g, r);
+      },
       [&](Game& g, Rng& r) { g.piles.HandCount[pick(r, 4)] += step(r); },
-      [&](Game& g, Rng& r) { g.piles.HandCards[pick(r, 4)][pick(r, kHandEntries)] = anyCard(r); },
-      [&](Game& g, Rng& r) { g.piles.TablePile[pick(r, g.piles.TableCount + 1)].Card = anyCard(r); },
+      [&](Game& g, Rng& r) {
+        g.piles.HandCards[pick(r, 4)][pick(r, kHandEntries)] = anyCard(g, r);
+      },
+      [&](Game& g, Rng& r) {
+        g.piles.TablePile[pick(r, g.piles.TableCount + 1)].Card = anyCard(g, r);
+      },
       [&](Game& g, Rng& r) { g.piles.TablePile[pick(r, g.piles.TableCount + 1)].Present ^= true; },
-      [&](Game& g, Rng& r) { g.piles.TableCount = std::clamp(g.piles.TableCount + step(r), 0, 30); },
+      [&](Game& g, Rng& r) {
+        g.piles.TableCount = std::clamp(g.piles.TableCount + step(r), 0, 30);
+      },
       [&](Game& g, Rng& r) { g.piles.TableCardCount += step(r); },
-      [&](Game& g, Rng& r) { g.piles.TableCards[pick(r, g.piles.TableCount + 1)] = anyCard(r); },
+      [&](Game& g, Rng& r) { g.piles.TableCards[pick(r, g.piles.TableCount + 1)] = anyCard(g, r); },
       [&](Game& g, Rng& r) {  // the same cards in another order: still sound
         const int n = g.piles.TableCount;
         std::swap(g.piles.TableCards[pick(r, n)], g.piles.TableCards[pick(r, n)]);
@@ -94,10 +105,12 @@ TEST(Invariants, QuickFrameCheckAgreesWithTheFullChecksOnSpoiltFrames) {
         SidePiles& side = pick(r, 2) == 0 ? g.piles.Our : g.piles.Their;
         side.SweepCount = std::clamp(side.SweepCount + step(r), 0, kUsableSweepMarks);
       },
-      [&](Game& g, Rng& r) { (pick(r, 2) == 0 ? g.piles.Our : g.piles.Their).CardCount += step(r); },
+      [&](Game& g, Rng& r) {
+        (pick(r, 2) == 0 ? g.piles.Our : g.piles.Their).CardCount += step(r);
+      },
       [&](Game& g, Rng& r) {
         SidePiles& side = pick(r, 2) == 0 ? g.piles.Our : g.piles.Their;
-        side.Pile[pick(r, side.PileCount + 1)].Card = anyCard(r);
+        side.Pile[pick(r, side.PileCount + 1)].Card = anyCard(g, r);
       },
       [&](Game& g, Rng&) { g.turn.GameState = static_cast<PlayState>(18); },
   };

@@ -131,8 +131,8 @@ struct CardSet {
 [[gnu::noinline]] bool LooksSound(const Game& game) {
   static_assert(kCardIndexCount <= 64);
   const Piles& p = game.piles;
-  bool doubt = static_cast<unsigned>(game.turn.GameState) >
-               static_cast<unsigned>(PlayState::EndOfMatch);
+  bool doubt =
+      static_cast<unsigned>(game.turn.GameState) > static_cast<unsigned>(PlayState::EndOfMatch);
   CardSet placed;
   for (int i = p.DeckTop; i < kCardsInPlay; ++i) placed.Add(p.Deck[i].Card);
   if (p.DeckTop > 0 && p.Deck[p.DeckTop - 1].Moving) placed.Add(p.Deck[p.DeckTop - 1].Card);
