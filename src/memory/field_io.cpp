@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "memory/shown_text.h"
+
 namespace verlano {
 
 namespace {
@@ -54,9 +56,8 @@ const std::string* FieldReader::Take(const char* key) {
 }
 
 void FieldReader::Refuse(const char* key, const std::string& text, const std::string& want) {
-  std::string shown = text.substr(0, 30);
-  if (text.size() > 30) shown += "...";
-  throw RecordError("its '" + line_ + "' line has " + key + "=" + shown + " (" + want + ")");
+  throw RecordError("its '" + Shown(line_, 30) + "' line has " + key + "=" + Shown(text, 30) +
+                    " (" + want + ")");
 }
 
 void FieldReader::Int(const char* key, int& value, int low, int high) {
@@ -113,7 +114,8 @@ void FieldReader::State(const char* key, PlayState& state) {
 void FieldReader::Done() const {
   for (const auto& [key, value] : fields_) {
     if (!taken_.contains(key)) {
-      throw RecordError("its '" + line_ + "' line has an unknown key '" + key.substr(0, 30) + "'");
+      throw RecordError("its '" + Shown(line_, 30) + "' line has an unknown key '" +
+                        Shown(key, 30) + "'");
     }
   }
 }

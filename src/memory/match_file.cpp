@@ -4,6 +4,7 @@
 #include "memory/game_fields.h"
 #include "memory/match_check.h"
 #include "memory/option_words.h"
+#include "memory/shown_text.h"
 
 namespace verlano {
 
@@ -209,7 +210,7 @@ void ReadMatch(std::string_view text, Game& game) {
   ForEachRecord(game, read(true), read(false));
   for (const auto& [name, fields] : records.lines) {
     if (!known.contains(name))
-      throw RecordError("it has an unknown line '" + name.substr(0, 30) + "'");
+      throw RecordError("it has an unknown line '" + Shown(name, 30) + "'");
   }
   CheckMatchCards(game);
 }

@@ -16,22 +16,24 @@ void MatchKeeper::QuietMoment(const Game& game) {
   const bool decided = handEnded && game.match.MatchOver;
   // The match goes first: a run stopped between the two writes may miss a
   // hand in the statistics, but never counts one twice.
-  Say(decided ? ForgetFile(files_.match) : KeepFile(files_.match, WriteMatch(game)));
+  Say(decided ? ForgetFile(files_.state, kMatchFile)
+              : KeepFile(files_.state, kMatchFile, WriteMatch(game)));
   if (!handEnded) return;
-  std::string note;
-  Statistics stats = LoadStatistics(files_.statistics, note);
-  Say(note);
-  CountHand(stats, options_, game.score.We.Sweeps);
-  if (decided) CountMatch(stats, options_, game.match.MatchResultText == "We Won!");
-  Say(KeepFile(files_.statistics, WriteStatistics(stats)));
+  UpdateStatistics(
+      files_.data,
+      [&](Statistics& stats) {
+        CountHand(stats, options_, game.score.We.Sweeps);
+        if (decided) CountMatch(stats, options_, game.match.MatchResultText == "We Won!");
+      },
+      [this](const std::string& problem) { Say(problem); });
 }
 
 void MatchKeeper::MuteChanged(bool muted) {
   std::string note;
-  settings_ = LoadSettings(files_.settings, note);
+  settings_ = LoadSettings(files_.config, note);
   Say(note);
   settings_.muted = muted;
-  Say(KeepFile(files_.settings, WriteSettings(settings_)));
+  Say(KeepFile(files_.config, kSettingsFile, WriteSettings(settings_)));
 }
 
 void MatchKeeper::Say(const std::string& problem) {

@@ -4,6 +4,7 @@
 #include "memory/atomic_file.h"
 #include "memory/match_file.h"
 #include "memory/records.h"
+#include "memory/shown_text.h"
 
 namespace verlano {
 
@@ -12,20 +13,21 @@ namespace {
 // Far more than any file the game writes (a match is some 20 KB).
 constexpr std::size_t kLongestFile = 1 << 20;
 
-std::string FolderOf(const std::string& path) {
-  return path.substr(0, path.rfind('/'));
-}
+constexpr const char* kStatisticsLock = "statistics.lock";
+// Another copy holds the statistics only while it writes them; this is long
+// enough for that and short enough not to be felt.
+constexpr std::chrono::milliseconds kStatisticsWait{2000};
 
 // Reads the file and hands its text to `parse`; a file that cannot be read
 // or parsed is moved aside and said in `note`, and nothing is given.
 template <typename T, typename Parse>
-std::optional<T> Load(const std::string& path, const char* what, const char* instead,
-                      std::string& note, Parse parse) {
+std::optional<T> Load(const GameFolder& folder, const char* name, const char* what,
+                      const char* instead, std::string& note, Parse parse) {
   note.clear();
-  if (path.empty()) return std::nullopt;
+  if (!folder.Usable()) return std::nullopt;
   std::string text;
   std::string why;
-  if (const std::error_code e = ReadSmallFile(path, kLongestFile, text)) {
+  if (const std::error_code e = folder.Read(name, kLongestFile, text)) {
     if (e == std::errc::no_such_file_or_directory) return std::nullopt;
     why = Reason(e);
   } else {
@@ -35,7 +37,8 @@ std::optional<T> Load(const std::string& path, const char* what, const char* ins
       why = error.what();
     }
   }
-  const std::error_code moved = KeepAside(path);
+  const std::string path = Shown(folder.PathOf(name));
+  const std::error_code moved = folder.KeepAside(name);
   note = moved ? Format(_("the %s file %s cannot be used: %s; it could not be kept aside (%s) and "
                           "%s"),
                         _(what), path.c_str(), why.c_str(), Reason(moved).c_str(), _(instead))
@@ -46,22 +49,23 @@ std::optional<T> Load(const std::string& path, const char* what, const char* ins
 
 }  // namespace
 
-PlayerFiles FindPlayerFiles(const EnvReader& env) {
+PlayerFiles OpenPlayerFiles(const EnvReader& env, std::vector<std::string>& notes) {
   PlayerFiles files;
-  if (std::string folder = PlayerFolder(XdgFolder::State, env); !folder.empty()) {
-    files.match = folder + "/match";
-  }
-  if (std::string folder = PlayerFolder(XdgFolder::Data, env); !folder.empty()) {
-    files.statistics = folder + "/statistics";
-  }
-  if (std::string folder = PlayerFolder(XdgFolder::Config, env); !folder.empty()) {
-    files.settings = folder + "/settings";
-  }
+  const auto open = [&](XdgFolder which, GameFolder& folder) {
+    const std::string path = PlayerFolder(which, env);
+    if (path.empty()) return;
+    std::string note;
+    folder = GameFolder::Open(path, note);
+    if (!note.empty()) notes.push_back(note);
+  };
+  open(XdgFolder::State, files.state);
+  open(XdgFolder::Data, files.data);
+  open(XdgFolder::Config, files.config);
   return files;
 }
 
-std::optional<KeptMatch> LoadKeptMatch(const std::string& path, std::string& note) {
-  return Load<KeptMatch>(path, N_("match"), N_("a new match begins"), note,
+std::optional<KeptMatch> LoadKeptMatch(const GameFolder& folder, std::string& note) {
+  return Load<KeptMatch>(folder, kMatchFile, N_("match"), N_("a new match begins"), note,
                          [](const std::string& text) {
                            KeptMatch kept{MatchOptions(text), text};
                            // Loaded whole into a game of its own now, so that Continue cannot fail
@@ -74,33 +78,58 @@ std::optional<KeptMatch> LoadKeptMatch(const std::string& path, std::string& not
                          });
 }
 
-Statistics LoadStatistics(const std::string& path, std::string& note) {
-  return Load<Statistics>(path, N_("statistics"), N_("counting starts afresh"), note,
-                          ReadStatistics)
+Statistics LoadStatistics(const GameFolder& folder, std::string& note) {
+  return Load<Statistics>(folder, kStatisticsFile, N_("statistics"), N_("counting starts afresh"),
+                          note, ReadStatistics)
       .value_or(Statistics{});
 }
 
-PlayerSettings LoadSettings(const std::string& path, std::string& note) {
-  return Load<PlayerSettings>(path, N_("settings"), N_("the dialog opens with the usual options"),
-                              note, ReadSettings)
+PlayerSettings LoadSettings(const GameFolder& folder, std::string& note) {
+  return Load<PlayerSettings>(folder, kSettingsFile, N_("settings"),
+                              N_("the dialog opens with the usual options"), note, ReadSettings)
       .value_or(PlayerSettings{});
 }
 
-std::string KeepFile(const std::string& path, const std::string& text) {
-  if (path.empty()) return "";
-  if (const std::error_code e = MakeFolders(FolderOf(path))) {
-    return "cannot make the folder " + FolderOf(path) + ": " + Reason(e);
-  }
-  if (const std::error_code e = WriteAtomically(path, text)) {
-    return "cannot write " + path + ": " + Reason(e);
+std::string KeepFile(const GameFolder& folder, const std::string& name, const std::string& text) {
+  if (const std::error_code e = folder.Write(name, text)) {
+    return "cannot write " + Shown(folder.PathOf(name)) + ": " + Reason(e);
   }
   return "";
 }
 
-std::string ForgetFile(const std::string& path) {
-  if (path.empty()) return "";
-  if (const std::error_code e = RemoveFile(path)) return "cannot remove " + path + ": " + Reason(e);
+std::string ForgetFile(const GameFolder& folder, const std::string& name) {
+  if (const std::error_code e = folder.Remove(name)) {
+    return "cannot remove " + Shown(folder.PathOf(name)) + ": " + Reason(e);
+  }
   return "";
+}
+
+void UpdateStatistics(const GameFolder& folder, const std::function<void(Statistics&)>& change,
+                      const std::function<void(const std::string&)>& say) {
+  if (!folder.Usable()) return;
+  FolderLock lock;
+  if (const std::error_code e = folder.Lock(kStatisticsLock, kStatisticsWait, lock)) {
+    say("cannot lock " + Shown(folder.PathOf(kStatisticsLock)) + ": " + Reason(e) +
+        "; the statistics are left as they are");
+    return;
+  }
+  std::string note;
+  Statistics stats = LoadStatistics(folder, note);
+  if (!note.empty()) say(note);
+  change(stats);
+  if (const std::string problem = KeepFile(folder, kStatisticsFile, WriteStatistics(stats));
+      !problem.empty()) {
+    say(problem);
+  }
+}
+
+std::string ResetStatistics(const GameFolder& folder) {
+  if (!folder.Usable()) return "";
+  FolderLock lock;
+  if (const std::error_code e = folder.Lock(kStatisticsLock, kStatisticsWait, lock)) {
+    return "cannot lock " + Shown(folder.PathOf(kStatisticsLock)) + ": " + Reason(e);
+  }
+  return ForgetFile(folder, kStatisticsFile);
 }
 
 }  // namespace verlano

@@ -2,11 +2,16 @@
 // The player's three files as the game uses them: where they are, and each
 // loaded with its damage handled in one place. A file that cannot be used is
 // moved aside as NAME.bad, the reason is said in one line, and the game goes
-// on with a fresh value: nothing here stops or blocks a start.
+// on with a fresh value: nothing here stops or blocks a start. The
+// statistics are read, changed and written under a lock, so two copies of the
+// game never lose each other's counts.
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "memory/game_folder.h"
 #include "memory/player_folders.h"
 #include "memory/player_settings.h"
 #include "memory/statistics.h"
@@ -14,14 +19,19 @@
 
 namespace verlano {
 
+inline constexpr const char* kMatchFile = "match";
+inline constexpr const char* kStatisticsFile = "statistics";
+inline constexpr const char* kSettingsFile = "settings";
+
 struct PlayerFiles {
-  std::string match;       // $XDG_STATE_HOME/verlano/match
-  std::string statistics;  // $XDG_DATA_HOME/verlano/statistics
-  std::string settings;    // $XDG_CONFIG_HOME/verlano/settings
+  GameFolder state;   // $XDG_STATE_HOME/verlano: the match
+  GameFolder data;    // $XDG_DATA_HOME/verlano: the statistics
+  GameFolder config;  // $XDG_CONFIG_HOME/verlano: the settings
 };
 
-// Empty paths where no folder can be found (no HOME): nothing is kept then.
-PlayerFiles FindPlayerFiles(const EnvReader& env);
+// Opens the three folders; each that cannot be used (no HOME, a link, a
+// path too long) is said in `notes`, one line each, and keeps nothing.
+PlayerFiles OpenPlayerFiles(const EnvReader& env, std::vector<std::string>& notes);
 
 // A match kept from an earlier run, checked whole.
 struct KeptMatch {
@@ -32,14 +42,22 @@ struct KeptMatch {
 
 // Each gives the file's value, or the fresh one when the file is missing or
 // cannot be used; `note` is then the one-line reason (else left empty).
-std::optional<KeptMatch> LoadKeptMatch(const std::string& path, std::string& note);
-Statistics LoadStatistics(const std::string& path, std::string& note);
-PlayerSettings LoadSettings(const std::string& path, std::string& note);
+std::optional<KeptMatch> LoadKeptMatch(const GameFolder& folder, std::string& note);
+Statistics LoadStatistics(const GameFolder& folder, std::string& note);
+PlayerSettings LoadSettings(const GameFolder& folder, std::string& note);
 
-// Writes a file atomically, making its folder; "" or the one-line reason.
-std::string KeepFile(const std::string& path, const std::string& text);
+// Writes a file atomically; "" or the one-line reason.
+std::string KeepFile(const GameFolder& folder, const std::string& name, const std::string& text);
 
 // Removes a kept file; "" or the one-line reason.
-std::string ForgetFile(const std::string& path);
+std::string ForgetFile(const GameFolder& folder, const std::string& name);
+
+// Reads the statistics, applies `change` and writes them back, holding their
+// lock throughout; each problem met is handed to `say` in one line.
+void UpdateStatistics(const GameFolder& folder, const std::function<void(Statistics&)>& change,
+                      const std::function<void(const std::string&)>& say);
+
+// Removes the statistics under their lock; "" or the one-line reason.
+std::string ResetStatistics(const GameFolder& folder);
 
 }  // namespace verlano

@@ -1,17 +1,13 @@
 #include "memory/records.h"
 
+#include "memory/shown_text.h"
+
 namespace verlano {
 
 namespace {
 
-std::string Shown(std::string_view text) {
-  constexpr std::size_t kLongest = 40;
-  std::string shown;
-  for (char c : text.substr(0, kLongest)) {
-    shown += (c >= ' ' && c <= '~') ? c : '?';
-  }
-  return text.size() > kLongest ? shown + "..." : shown;
-}
+// A file's bytes quoted in a reason: short, and escaped.
+constexpr std::size_t kQuoted = 40;
 
 // The next space-separated word of `line`, taken off its front.
 std::string_view NextWord(std::string_view& line) {
@@ -60,7 +56,7 @@ Records ParseRecords(std::string_view text, std::string_view header, bool needEn
     if (first) {
       if (line != header) {
         throw RecordError("it does not begin with '" + std::string(header) + "' (another file, " +
-                          "or another version of the game's): '" + Shown(line) + "'");
+                          "or another version of the game's): '" + Shown(line, kQuoted) + "'");
       }
       first = false;
       continue;
@@ -72,15 +68,16 @@ Records ParseRecords(std::string_view text, std::string_view header, bool needEn
     }
     if (line.empty() || line.front() == '#') continue;
     const std::string name(NextWord(line));
-    if (records.lines.contains(name)) throw RecordError(at + "repeats '" + name + "'");
+    if (records.lines.contains(name))
+      throw RecordError(at + "repeats '" + Shown(name, kQuoted) + "'");
     RecordFields& fields = records.lines[name];
     for (std::string_view word = NextWord(line); !word.empty(); word = NextWord(line)) {
       const std::size_t eq = word.find('=');
       if (eq == std::string_view::npos || eq == 0) {
-        throw RecordError(at + "has '" + Shown(word) + "' where key=value belongs");
+        throw RecordError(at + "has '" + Shown(word, kQuoted) + "' where key=value belongs");
       }
       const auto [it, added] = fields.emplace(word.substr(0, eq), word.substr(eq + 1));
-      if (!added) throw RecordError(at + "gives '" + it->first + "' twice");
+      if (!added) throw RecordError(at + "gives '" + Shown(it->first, kQuoted) + "' twice");
     }
   }
   if (first) throw RecordError("it is empty");

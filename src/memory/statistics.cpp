@@ -2,12 +2,18 @@
 
 #include "memory/field_io.h"
 #include "memory/option_words.h"
+#include "memory/shown_text.h"
 
 namespace verlano {
 
 namespace {
 
 constexpr int kMost = 1'000'000'000;
+
+// Counts stop at the loader's limit, so that what is written reads back.
+void AddUpTo(int& count, int more) {
+  count = more > kMost - count ? kMost : count + more;
+}
 
 template <typename V, typename R>
 void VisitRow(V& v, R& r) {
@@ -62,12 +68,14 @@ bool KnownStatisticsKey(std::string_view key) {
 
 void CountHand(Statistics& stats, const Options& options, int sweeps) {
   StatisticsRow& row = RowFor(stats, options);
-  row.hands += 1;
-  row.sweeps += sweeps;
+  AddUpTo(row.hands, 1);
+  AddUpTo(row.sweeps, sweeps);
 }
 
 void CountMatch(Statistics& stats, const Options& options, bool won) {
   StatisticsRow& row = RowFor(stats, options);
+  // Played bounds every other count of matches: at its limit the row stands still.
+  if (row.played == kMost) return;
   row.played += 1;
   (won ? row.won : row.lost) += 1;
   row.streak = won ? row.streak + 1 : 0;
@@ -76,6 +84,7 @@ void CountMatch(Statistics& stats, const Options& options, bool won) {
 
 void CountGivenUp(Statistics& stats, const Options& options) {
   StatisticsRow& row = RowFor(stats, options);
+  if (row.played == kMost) return;
   row.played += 1;
   row.streak = 0;
 }
@@ -97,7 +106,7 @@ Statistics ReadStatistics(std::string_view text) {
   CardTables noCards;
   for (const auto& [key, fields] : records.lines) {
     if (!KnownStatisticsKey(key)) {
-      throw RecordError("it counts an unknown variant and level '" + key.substr(0, 30) + "'");
+      throw RecordError("it counts an unknown variant and level '" + Shown(key, 30) + "'");
     }
     StatisticsRow row;
     FieldReader v(fields, key, noCards, true);

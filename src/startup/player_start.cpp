@@ -1,8 +1,11 @@
 #include "startup/player_start.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
+#include "i18n/translate.h"
 #include "memory/match_file.h"
 #include "memory/match_keeper.h"
 #include "startup/play_button.h"
@@ -20,18 +23,36 @@ void Note(std::string& notes, const std::string& line) {
   if (!line.empty()) notes += (notes.empty() ? "" : "\n") + line;
 }
 
+// Only the copy that holds the match's lock reads, keeps or gives up the
+// kept match; another copy plays a match of its own that is not kept, so
+// neither loses the other's. Where no lock can be made (a read-only folder)
+// nothing can be kept anyway, and the match is read as it is.
+void TakeTheMatch(PlayerStart& start, std::string& notes) {
+  if (!start.files.state.Usable()) return;
+  const std::error_code e =
+      start.files.state.Lock(kMatchLock, std::chrono::milliseconds(0), start.matchLock);
+  if (e == std::errc::operation_would_block) {
+    Note(notes, _("the kept match is being played by another copy of the game; this copy plays "
+                  "a new match and does not keep it"));
+    start.files.state = GameFolder();
+  }
+}
+
 }  // namespace
 
 PlayerStart LoadPlayerStart() {
   PlayerStart start;
-  start.files = FindPlayerFiles([](const char* name) { return std::getenv(name); });
   std::string notes;
+  std::vector<std::string> folderNotes;
+  start.files = OpenPlayerFiles([](const char* name) { return std::getenv(name); }, folderNotes);
+  for (const std::string& line : folderNotes) Note(notes, line);
+  TakeTheMatch(start, notes);
   std::string note;
-  start.settings = LoadSettings(start.files.settings, note);
+  start.settings = LoadSettings(start.files.config, note);
   Note(notes, note);
-  const Statistics stats = LoadStatistics(start.files.statistics, note);
+  const Statistics stats = LoadStatistics(start.files.data, note);
   Note(notes, note);
-  start.kept = LoadKeptMatch(start.files.match, note);
+  start.kept = LoadKeptMatch(start.files.state, note);
   Note(notes, note);
   start.memory.opening = DialogStateFrom(start.settings.options, start.settings.volume);
   if (start.kept) {
@@ -40,7 +61,7 @@ PlayerStart LoadPlayerStart() {
   }
   start.memory.statistics = stats;
   start.memory.notes = notes;
-  start.memory.resetStatistics = [path = start.files.statistics] { return ForgetFile(path); };
+  start.memory.resetStatistics = [folder = start.files.data] { return ResetStatistics(folder); };
   return start;
 }
 
@@ -48,7 +69,7 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
                const std::string& resPath) {
   start.settings.options = OptionsFromDialog(chosen);
   start.settings.volume = chosen.volume;
-  Say(KeepFile(start.files.settings, WriteSettings(start.settings)));
+  Say(KeepFile(start.files.config, kSettingsFile, WriteSettings(start.settings)));
 
   Options options = start.settings.options;
   RunStart run;
@@ -59,12 +80,10 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
     run.Resume = [text = start.kept->text](Game& game) { ReadMatch(text, game); };
   } else if (start.kept) {
     // Play over a kept match gives it up: it counts as played, and ends the streak.
-    std::string note;
-    Statistics stats = LoadStatistics(start.files.statistics, note);
-    Say(note);
-    CountGivenUp(stats, start.kept->options);
-    Say(KeepFile(start.files.statistics, WriteStatistics(stats)));
-    Say(ForgetFile(start.files.match));
+    UpdateStatistics(
+        start.files.data, [&](Statistics& stats) { CountGivenUp(stats, start.kept->options); },
+        Say);
+    Say(ForgetFile(start.files.state, kMatchFile));
   }
   MatchKeeper keeper(start.files, options, start.settings, Say);
   run.Observer = &keeper;

@@ -8,13 +8,17 @@
 #include <optional>
 #include <string>
 
+#include "memory/game_folder.h"
 #include "memory/player_memory.h"
 #include "startup/startup_dialog.h"
 
 namespace verlano {
 
+inline constexpr const char* kMatchLock = "match.lock";
+
 struct PlayerStart {
   PlayerFiles files;
+  FolderLock matchLock;  // held for the run by the copy that may keep the match
   PlayerSettings settings;
   std::optional<KeptMatch> kept;
   DialogMemory memory;

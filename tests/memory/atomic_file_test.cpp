@@ -52,9 +52,37 @@ TEST(AtomicFile, AWriterKilledAnywhereLeavesTheOldFileOrTheNewOneWhole) {
   }
   // Enough of the tries were cut off for the test to mean something.
   EXPECT_GT(killedMidway, 100);
-  // The last writer's leftover is cleared by the next write.
+  // What the killed writers left is cleared by the next write.
   ASSERT_FALSE(WriteAtomically(path, "whole\n"));
-  EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    EXPECT_EQ(entry.path().filename(), "match");
+  }
+}
+
+// Two processes writing one file at once each use a temporary of their own:
+// every write lands, and the file is always one writer's whole text.
+TEST(AtomicFile, TwoWritersOfOneFileNeverTakeEachOthersTemporary) {
+  test::TempFolder folder;
+  const std::string path = folder.Path() + "/statistics";
+  constexpr int kWrites = 400;
+  pid_t writers[2];
+  for (int w = 0; w < 2; ++w) {
+    writers[w] = fork();
+    ASSERT_GE(writers[w], 0);
+    if (writers[w] == 0) {
+      int failed = 0;
+      for (int i = 0; i < kWrites; ++i) failed += WriteAtomically(path, Version(w)) ? 1 : 0;
+      _exit(failed == 0 ? 0 : 1);
+    }
+  }
+  for (const pid_t writer : writers) {
+    int status = 0;
+    ASSERT_EQ(waitpid(writer, &status, 0), writer);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a write failed";
+  }
+  std::string text;
+  ASSERT_FALSE(ReadSmallFile(path, 1 << 20, text));
+  EXPECT_TRUE(text == Version(0) || text == Version(1));
 }
 
 TEST(AtomicFile, LinksAreNeverFollowed) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "memory/atomic_file.h"
@@ -12,6 +15,18 @@
 
 namespace verlano {
 namespace {
+
+GameFolder OpenOrFail(const std::string& path) {
+  std::string note;
+  GameFolder folder = GameFolder::Open(path, note);
+  EXPECT_TRUE(folder.Usable()) << note;
+  return folder;
+}
+
+std::string Contents(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 TEST(PlayerFiles, XdgFoldersAndTheirDefaults) {
   const struct {
@@ -39,44 +54,105 @@ TEST(PlayerFiles, XdgFoldersAndTheirDefaults) {
   }
 }
 
+// The folders above the game's may be links (a dotfile manager's); the game's
+// own folder never is used through one: whatever stands at its name and
+// whatever a link there points to keep every byte, and nothing is kept.
+TEST(PlayerFiles, TheGamesFolderIsNeverUsedThroughALink) {
+  test::TempFolder root;
+  const std::filesystem::path base = root.Path();
+  std::filesystem::create_directories(base / "real-state");
+  std::filesystem::create_directory_symlink(base / "real-state", base / "linked-state");
+  {
+    const GameFolder through = OpenOrFail((base / "linked-state/verlano").string());
+    EXPECT_EQ(KeepFile(through, kSettingsFile, "x"), "");
+    EXPECT_EQ(Contents(base / "real-state/verlano/settings"), "x");
+  }
+
+  std::filesystem::create_directories(base / "marker");
+  std::ofstream(base / "marker/match") << "theirs";
+  std::ofstream(base / "marker/settings") << "damaged";
+  std::ofstream(base / "marker/statistics") << "theirs too";
+  std::ofstream(base / "a-file") << "plain";
+  mkfifo((base / "a-fifo").c_str(), 0600);
+  std::filesystem::create_directories(base / "link");
+  std::filesystem::create_directory_symlink(base / "marker", base / "link/verlano");
+  std::filesystem::create_directories(base / "dangling");
+  std::filesystem::create_symlink(base / "gone", base / "dangling/verlano");
+  const struct {
+    std::filesystem::path path;
+    const char* said;
+  } cases[] = {
+      {base / "link/verlano", "is a symbolic link, not a folder of the game's"},
+      {base / "dangling/verlano", "is a symbolic link, not a folder of the game's"},
+      {base / "a-file/verlano", "cannot be used"},
+      {base / "a-fifo", "is a FIFO, not a folder of the game's"},
+  };
+  for (const auto& c : cases) {
+    std::string note;
+    const GameFolder folder = GameFolder::Open(c.path.string(), note);
+    EXPECT_FALSE(folder.Usable());
+    EXPECT_NE(note.find(c.said), std::string::npos) << note;
+    EXPECT_EQ(note.find('\n'), std::string::npos);
+    // Every use of an unusable folder is quiet and touches nothing.
+    EXPECT_FALSE(LoadKeptMatch(folder, note));
+    EXPECT_EQ(LoadSettings(folder, note).volume, kMaxVolume);
+    EXPECT_EQ(note, "");
+    EXPECT_EQ(KeepFile(folder, kMatchFile, "ours"), "");
+    EXPECT_EQ(ForgetFile(folder, kStatisticsFile), "");
+    EXPECT_EQ(ResetStatistics(folder), "");
+  }
+  EXPECT_EQ(Contents(base / "marker/match"), "theirs");
+  EXPECT_EQ(Contents(base / "marker/settings"), "damaged");
+  EXPECT_EQ(Contents(base / "marker/statistics"), "theirs too");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(base / "marker"), {}), 3);
+  EXPECT_TRUE(std::filesystem::is_symlink(base / "link/verlano"));
+  EXPECT_EQ(Contents(base / "a-file"), "plain");
+}
+
 // A damaged file of each kind gives a one-line note, is kept as NAME.bad,
-// and the fresh value is used; a missing one says nothing.
+// and the fresh value is used; a missing one says nothing. The file's bytes
+// in the note are escaped, so a note never drives a terminal.
 TEST(PlayerFiles, DamagedFilesAreKeptAsideWithAWord) {
-  test::TempFolder folder;
-  const std::string base = folder.Path() + "/";
+  test::TempFolder root;
+  const GameFolder folder = OpenOrFail(root.Path() + "/verlano");
   std::string note;
-  EXPECT_FALSE(LoadKeptMatch(base + "match", note));
-  EXPECT_EQ(LoadStatistics(base + "statistics", note), Statistics{});
+  EXPECT_FALSE(LoadKeptMatch(folder, note));
+  EXPECT_EQ(LoadStatistics(folder, note), Statistics{});
   EXPECT_EQ(note, "");
 
+  static constexpr char kNul[] = "verlano-settings 1\nsound muted=1\0x\nend\n";
+  const std::string kWithNul(kNul, sizeof kNul - 1);
   const struct {
     const char* name;
     std::string text;
     const char* reason;
   } cases[] = {
-      {"match", "verlano-match 1\nturn seat=0\n", "cut short"},
-      {"statistics", "verlano-statistics 1\nnine.classic played=1 won=3\nend\n", "lacks lost"},
-      {"statistics", "verlano-statistics 1\nchess.classic played=1\nend\n", "unknown variant"},
-      {"settings", "verlano-settings 1\nsound volume=400\nend\n", "volume=400 (from 0 to 100)"},
-      {"settings", std::string("\0\0\0", 3), "does not begin with"},
+      {kMatchFile, "verlano-match 1\nturn seat=0\n", "cut short"},
+      {kStatisticsFile, "verlano-statistics 1\nnine.classic played=1 won=3\nend\n", "lacks lost"},
+      {kStatisticsFile, "verlano-statistics 1\nchess.classic played=1\nend\n", "unknown variant"},
+      {kSettingsFile, "verlano-settings 1\nsound volume=400\nend\n", "volume=400 (from 0 to 100)"},
+      {kSettingsFile, std::string("\0\0\0", 3), "begin with 'verlano-settings 1'"},
+      {kSettingsFile, "verlano-settings 1\nsound volume=\x1b[31m\xff\nend\n",
+       "volume=\\x1b[31m\\xff"},
+      {kSettingsFile, kWithNul, "muted=1\\x00x"},
   };
   for (const auto& c : cases) {
-    const std::string path = base + c.name;
-    ASSERT_FALSE(WriteAtomically(path, c.text));
-    if (std::string(c.name) == "match") {
-      EXPECT_FALSE(LoadKeptMatch(path, note));
-    } else if (std::string(c.name) == "statistics") {
-      EXPECT_EQ(LoadStatistics(path, note), Statistics{});
+    ASSERT_FALSE(folder.Write(c.name, c.text));
+    if (std::string(c.name) == kMatchFile) {
+      EXPECT_FALSE(LoadKeptMatch(folder, note));
+    } else if (std::string(c.name) == kStatisticsFile) {
+      EXPECT_EQ(LoadStatistics(folder, note), Statistics{});
     } else {
-      EXPECT_EQ(LoadSettings(path, note).volume, kMaxVolume);
+      EXPECT_EQ(LoadSettings(folder, note).volume, kMaxVolume);
     }
     EXPECT_NE(note.find(c.reason), std::string::npos) << note;
-    EXPECT_NE(note.find("kept as " + path + ".bad"), std::string::npos) << note;
-    EXPECT_EQ(note.find('\n'), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_NE(note.find("kept as " + folder.PathOf(c.name) + ".bad"), std::string::npos) << note;
+    for (const char byte : note)
+      EXPECT_TRUE(byte == '\t' || static_cast<unsigned char>(byte) >= ' ');
     std::string kept;
-    ASSERT_FALSE(ReadSmallFile(path + ".bad", 1000, kept));
+    ASSERT_FALSE(folder.Read(std::string(c.name) + ".bad", 1000, kept));
     EXPECT_EQ(kept, c.text);
+    EXPECT_EQ(folder.Read(c.name, 1000, kept), std::errc::no_such_file_or_directory);
   }
 }
 
@@ -112,11 +188,86 @@ TEST(PlayerFiles, StatisticsCountStreaksAndGivenUpMatches) {
   EXPECT_EQ(ReadStatistics(WriteStatistics(s)), s);
 }
 
+// Counts stop at the loader's limit, so that whatever the game writes it
+// reads back: one more of anything after the limit leaves a good file.
+TEST(PlayerFiles, StatisticsAtTheirLimitStillReadBack) {
+  constexpr int kLimit = 1'000'000'000;
+  const Options nine;
+  for (const StatisticsRow start :
+       {StatisticsRow{kLimit, kLimit, 0, kLimit, kLimit, kLimit, kLimit},
+        StatisticsRow{kLimit, 0, kLimit, kLimit - 1, kLimit - 3, 0, 0},
+        StatisticsRow{kLimit - 1, kLimit - 2, 0, 5, 0, kLimit - 2, kLimit - 2}}) {
+    Statistics s;
+    s.rows["nine.classic"] = start;
+    ASSERT_NO_THROW(ReadStatistics(WriteStatistics(s)));
+    for (int i = 0; i < 3; ++i) {
+      CountHand(s, nine, 7);
+      CountMatch(s, nine, i != 1);
+      CountMatch(s, nine, true);
+      CountGivenUp(s, nine);
+      ASSERT_NO_THROW(ReadStatistics(WriteStatistics(s))) << WriteStatistics(s);
+    }
+  }
+}
+
+// Two copies counting hands at once lose none of each other's: the read,
+// the change and the write happen under the statistics' lock.
+TEST(PlayerFiles, TwoCopiesCountingAtOnceLoseNothing) {
+  test::TempFolder root;
+  const std::string path = root.Path() + "/verlano";
+  constexpr int kHands = 150;
+  pid_t copies[2];
+  for (pid_t& copy : copies) {
+    copy = fork();
+    ASSERT_GE(copy, 0);
+    if (copy == 0) {
+      std::string note;
+      const GameFolder folder = GameFolder::Open(path, note);
+      int problems = 0;
+      for (int i = 0; i < kHands; ++i) {
+        UpdateStatistics(
+            folder, [](Statistics& s) { CountHand(s, Options{}, 1); },
+            [&](const std::string&) { ++problems; });
+      }
+      _exit(problems == 0 && folder.Usable() ? 0 : 1);
+    }
+  }
+  for (const pid_t copy : copies) {
+    int status = 0;
+    ASSERT_EQ(waitpid(copy, &status, 0), copy);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  std::string note;
+  const Statistics counted = LoadStatistics(OpenOrFail(path), note);
+  EXPECT_EQ(note, "");
+  EXPECT_EQ(counted.rows.at("nine.classic").hands, 2 * kHands);
+  EXPECT_EQ(counted.rows.at("nine.classic").sweeps, 2 * kHands);
+}
+
+// The match's lock belongs to one holder at a time, and is free again once
+// the holder ends.
+TEST(PlayerFiles, TheMatchLockHasOneHolder) {
+  test::TempFolder root;
+  const GameFolder folder = OpenOrFail(root.Path() + "/verlano");
+  const GameFolder again = OpenOrFail(root.Path() + "/verlano");
+  {
+    FolderLock first;
+    ASSERT_FALSE(folder.Lock("match.lock", std::chrono::milliseconds(0), first));
+    FolderLock second;
+    EXPECT_EQ(again.Lock("match.lock", std::chrono::milliseconds(30), second),
+              std::errc::operation_would_block);
+    EXPECT_FALSE(second.Held());
+  }
+  FolderLock later;
+  EXPECT_FALSE(again.Lock("match.lock", std::chrono::milliseconds(0), later));
+  EXPECT_TRUE(later.Held());
+}
+
 TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
-  test::TempFolder folder;
-  const PlayerFiles files{folder.Path() + "/state/verlano/match",
-                          folder.Path() + "/data/verlano/statistics",
-                          folder.Path() + "/config/verlano/settings"};
+  test::TempFolder root;
+  const PlayerFiles files{OpenOrFail(root.Path() + "/state/verlano"),
+                          OpenOrFail(root.Path() + "/data/verlano"),
+                          OpenOrFail(root.Path() + "/config/verlano")};
   std::vector<std::string> said;
   MatchKeeper keeper(files, Options{}, PlayerSettings{},
                      [&](const std::string& line) { said.push_back(line); });
@@ -124,7 +275,7 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   test::PlayToQuietMoment(game);
   keeper.QuietMoment(game);
   std::string note;
-  const auto kept = LoadKeptMatch(files.match, note);
+  const auto kept = LoadKeptMatch(files.state, note);
   ASSERT_TRUE(kept) << note;
   EXPECT_EQ(kept->text, WriteMatch(game));
 
@@ -133,11 +284,11 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   game.match.MatchOver = true;
   game.match.MatchResultText = "We Won!";
   keeper.QuietMoment(game);
-  EXPECT_FALSE(std::filesystem::exists(files.match));
-  EXPECT_EQ(LoadStatistics(files.statistics, note).rows["nine.classic"],
+  EXPECT_FALSE(std::filesystem::exists(files.state.PathOf(kMatchFile)));
+  EXPECT_EQ(LoadStatistics(files.data, note).rows["nine.classic"],
             (StatisticsRow{1, 1, 0, 1, 3, 1, 1}));
   keeper.MuteChanged(true);
-  EXPECT_TRUE(LoadSettings(files.settings, note).muted);
+  EXPECT_TRUE(LoadSettings(files.config, note).muted);
   EXPECT_TRUE(said.empty());
 }
 

@@ -1,0 +1,129 @@
+#include "memory/game_folder.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
+#include <thread>
+
+#include "i18n/translate.h"
+#include "memory/atomic_file.h"
+#include "memory/shown_text.h"
+
+namespace verlano {
+
+namespace {
+
+std::error_code LastError() {
+  return {errno, std::generic_category()};
+}
+
+// What stands at the game's folder's name when it is not a real folder.
+std::string WhatIsThere(int parent, const std::string& name) {
+  struct stat st {};
+  if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return "";
+  if (S_ISLNK(st.st_mode)) return _("a symbolic link");
+  if (S_ISDIR(st.st_mode)) return "";
+  if (S_ISFIFO(st.st_mode)) return _("a FIFO");
+  if (S_ISREG(st.st_mode)) return _("a file");
+  return _("not a folder");
+}
+
+std::string Unusable(const std::string& path, const std::string& why) {
+  return Format(_("the folder %s cannot be used: %s; nothing is read or kept there"),
+                Shown(path).c_str(), why.c_str());
+}
+
+}  // namespace
+
+GameFolder GameFolder::Open(const std::string& path, std::string& note) {
+  note.clear();
+  GameFolder folder;
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos || slash + 1 == path.size()) {
+    note = Unusable(path, "it is not a path of a folder");
+    return folder;
+  }
+  const std::string parentPath = slash == 0 ? "/" : path.substr(0, slash);
+  const std::string name = path.substr(slash + 1);
+  if (const std::error_code e = MakeFolders(parentPath)) {
+    note = Unusable(path, Format(_("the folder above it cannot be made (%s)"), Reason(e).c_str()));
+    return folder;
+  }
+  const Descriptor parent(open(parentPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (parent.get() < 0) {
+    note = Unusable(path, Reason(LastError()));
+    return folder;
+  }
+  const bool made = mkdirat(parent.get(), name.c_str(), 0700) == 0;
+  if (!made && errno != EEXIST) {
+    note = Unusable(path, Format(_("it cannot be made (%s)"), Reason(LastError()).c_str()));
+    return folder;
+  }
+  Descriptor fd(
+      openat(parent.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  if (fd.get() < 0) {
+    const std::error_code e = LastError();
+    if (const std::string what = WhatIsThere(parent.get(), name); !what.empty()) {
+      note = Format(_("the folder %s is %s, not a folder of the game's; it is left as it is and "
+                      "nothing is read or kept there"),
+                    Shown(path).c_str(), what.c_str());
+    } else {
+      note = Unusable(path, Reason(e));
+    }
+    return folder;
+  }
+  // A strict umask must not leave the owner a folder it cannot write.
+  if (made) fchmod(fd.get(), 0700);
+  folder.path_ = path;
+  folder.open_ = std::make_shared<const Descriptor>(std::move(fd));
+  return folder;
+}
+
+std::string GameFolder::PathOf(std::string_view name) const {
+  return path_ + "/" + std::string(name);
+}
+
+std::error_code GameFolder::Read(const std::string& name, std::size_t limit,
+                                 std::string& text) const {
+  text.clear();
+  if (!Usable()) return std::make_error_code(std::errc::no_such_file_or_directory);
+  return ReadSmallFile(open_->get(), name, limit, text);
+}
+
+std::error_code GameFolder::Write(const std::string& name, std::string_view text) const {
+  if (!Usable()) return {};
+  return WriteAtomically(open_->get(), name, text);
+}
+
+std::error_code GameFolder::KeepAside(const std::string& name) const {
+  if (!Usable()) return {};
+  return verlano::KeepAside(open_->get(), name);
+}
+
+std::error_code GameFolder::Remove(const std::string& name) const {
+  if (!Usable()) return {};
+  return RemoveFile(open_->get(), name);
+}
+
+std::error_code GameFolder::Lock(const std::string& name, std::chrono::milliseconds wait,
+                                 FolderLock& lock) const {
+  lock = FolderLock();
+  if (!Usable()) return std::make_error_code(std::errc::no_such_file_or_directory);
+  Descriptor fd(
+      openat(open_->get(), name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+  if (fd.get() < 0) return LastError();
+  const auto until = std::chrono::steady_clock::now() + wait;
+  while (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return LastError();
+    if (std::chrono::steady_clock::now() >= until) {
+      return std::make_error_code(std::errc::operation_would_block);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  lock = FolderLock(std::move(fd));
+  return {};
+}
+
+}  // namespace verlano

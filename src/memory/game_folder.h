@@ -1,0 +1,60 @@
+#pragma once
+// The game's own folder among the player's ("~/.local/state/verlano"),
+// opened once and used only through that descriptor: every read, write,
+// rename and removal names a file relative to it. The folders above it may be
+// links (the user's own arrangement); the game's folder itself is never used
+// through a link: a "verlano" that is a link, or not a folder, is left as it
+// is and nothing is read or kept there. Copies share one open descriptor.
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "memory/descriptor.h"
+
+namespace verlano {
+
+// A lock taken on a file of the folder, held until this is destroyed; other
+// copies of the game that ask for it meanwhile are refused.
+class FolderLock {
+ public:
+  FolderLock() = default;
+  explicit FolderLock(Descriptor fd) : fd_(std::move(fd)) {}
+  bool Held() const { return fd_.get() >= 0; }
+
+ private:
+  Descriptor fd_;
+};
+
+class GameFolder {
+ public:
+  // No folder: nothing is read, and writing keeps nothing (and says nothing).
+  GameFolder() = default;
+
+  // Opens the folder at `path`, making it and the folders above it when they
+  // are missing. On failure the folder is unusable and `note` says why in one
+  // line; else `note` is cleared.
+  static GameFolder Open(const std::string& path, std::string& note);
+
+  bool Usable() const { return open_ != nullptr; }
+  // "/home/ann/.local/state/verlano/match", for messages.
+  std::string PathOf(std::string_view name) const;
+
+  std::error_code Read(const std::string& name, std::size_t limit, std::string& text) const;
+  std::error_code Write(const std::string& name, std::string_view text) const;
+  std::error_code KeepAside(const std::string& name) const;
+  std::error_code Remove(const std::string& name) const;
+
+  // Takes the lock on the file `name` (made when missing), polling for at
+  // most `wait`; EWOULDBLOCK when another holder keeps it that long.
+  std::error_code Lock(const std::string& name, std::chrono::milliseconds wait,
+                       FolderLock& lock) const;
+
+ private:
+  std::string path_;
+  std::shared_ptr<const Descriptor> open_;
+};
+
+}  // namespace verlano
