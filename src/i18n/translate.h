@@ -7,32 +7,48 @@
 // table's bitmap fonts (only the characters the fonts have), "score page" for
 // the score page (no wider than the English either); `NP_` marks such a text.
 // A program that chooses no catalogue (the tools, the tests) stays English.
+// A translation that would make printf read other arguments than its English
+// (a `%s` more, a `%n`) is passed over for the English.
 
 #include <libintl.h>
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#include "i18n/printf_arguments.h"
 
 namespace verlano {
 
 inline constexpr const char* kTextDomain = "verlano";
 
+// `translated`, or `english` when the two read different printf arguments; a
+// text without a '%' in either is no pattern and needs no look.
+inline const char* SafeTranslation(const char* english, const char* translated) {
+  if (translated == english) return english;
+  if (std::strchr(english, '%') == nullptr && std::strchr(translated, '%') == nullptr) {
+    return translated;
+  }
+  return SameConversions(english, translated) ? translated : english;
+}
+
 // format_arg lets the compiler check a printf pattern's translation like the pattern.
 __attribute__((format_arg(1))) inline const char* _(const char* text) {
-  return dgettext(kTextDomain, text);
+  return SafeTranslation(text, dgettext(kTextDomain, text));
 }
 
 inline std::string _(std::string_view text) {
-  return dgettext(kTextDomain, std::string(text).c_str());
+  return _(std::string(text).c_str());
 }
 
 // gettext keeps a text with a context under "context\004text".
 inline std::string P_(std::string_view context, std::string_view text) {
   const std::string key = std::string(context) + '\004' + std::string(text);
+  const char* english = key.c_str() + context.size() + 1;
   const char* found = dgettext(kTextDomain, key.c_str());
-  return found == key.c_str() ? std::string(text) : std::string(found);
+  return found == key.c_str() ? english : SafeTranslation(english, found);
 }
 
 // A translated printf pattern filled in: Format(_("%s is missing"), path.c_str()).

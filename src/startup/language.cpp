@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <iostream>
 #include <string_view>
 #include <system_error>
 
 #include "i18n/translate.h"
+#include "startup/catalogue_check.h"
 
 namespace verlano {
 
@@ -21,6 +23,11 @@ std::string Value(const EnvironmentReader& env, const char* name) {
 // "it" of "it_IT.UTF-8@euro".
 std::string_view LanguageOf(std::string_view locale) {
   return locale.substr(0, locale.find_first_of("_.@"));
+}
+
+// The catalogue of `language` in `folder`, as gettext looks for it.
+std::string CatalogueIn(const std::string& folder, const std::string& language) {
+  return folder + "/" + language + "/LC_MESSAGES/" + std::string(kTextDomain) + ".mo";
 }
 
 }  // namespace
@@ -47,10 +54,8 @@ std::string LanguageFromEnvironment(const EnvironmentReader& env) {
 std::string CatalogueFolder(const std::string& programFolder, const std::string& language) {
   for (const char* relative : {"locale", VERLANO_LOCALE_FROM_GAME}) {
     const std::string folder = programFolder + relative;
-    const std::string catalogue =
-        folder + "/" + language + "/LC_MESSAGES/" + std::string(kTextDomain) + ".mo";
     std::error_code error;
-    if (std::filesystem::is_regular_file(catalogue, error)) return folder;
+    if (std::filesystem::is_regular_file(CatalogueIn(folder, language), error)) return folder;
   }
   return "";
 }
@@ -61,6 +66,14 @@ void SpeakTheDesktopsLanguage(const std::string& programFolder) {
   if (language.empty() || programFolder.empty()) return;
   const std::string folder = CatalogueFolder(programFolder, language);
   if (folder.empty()) return;
+  // gettext trusts its catalogue; a damaged one could crash or hang the game.
+  const std::string catalogue = CatalogueIn(folder, language);
+  if (const std::string fault = CatalogueFileFault(catalogue); !fault.empty()) {
+    std::cerr << "verlano: the Italian catalogue "
+              << std::filesystem::path(catalogue).lexically_normal().string() << " is damaged ("
+              << fault << "); the game speaks English\n";
+    return;
+  }
   // Only the messages follow the language; numbers stay as the C locale writes
   // them. A desktop's locale that is not installed still gets its catalogue:
   // gettext honours LANGUAGE under any locale but C itself.

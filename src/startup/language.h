@@ -21,7 +21,9 @@ std::string CatalogueFolder(const std::string& programFolder, const std::string&
 
 // Makes `_` speak the environment's language for the rest of the run (GTK's
 // own words too); leaves everything English when it is English or its
-// catalogue is missing.
+// catalogue is missing. A damaged catalogue (catalogue_check.h) is never
+// given to gettext: the game says so in one line on standard error and
+// speaks English.
 void SpeakTheDesktopsLanguage(const std::string& programFolder);
 
 }  // namespace verlano
