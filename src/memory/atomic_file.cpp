@@ -180,6 +180,8 @@ std::string Reason(std::error_code failure) {
       return "it is far longer than any file the game writes";
     case std::errc::invalid_argument:
       return "it is not a regular file";
+    case std::errc::filename_too_long:
+      return "its path is longer than the system allows";
     case std::errc::operation_would_block:
       return "another copy of the game holds it";
     default:

@@ -9,6 +9,7 @@
 #include "i18n/translate.h"
 #include "memory/atomic_file.h"
 #include "memory/shown_text.h"
+#include "resources/own_files.h"
 
 namespace verlano {
 
@@ -16,17 +17,6 @@ namespace {
 
 std::error_code LastError() {
   return {errno, std::generic_category()};
-}
-
-// What stands at the game's folder's name when it is not a real folder.
-std::string WhatIsThere(int parent, const std::string& name) {
-  struct stat st {};
-  if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return "";
-  if (S_ISLNK(st.st_mode)) return _("a symbolic link");
-  if (S_ISDIR(st.st_mode)) return "";
-  if (S_ISFIFO(st.st_mode)) return _("a FIFO");
-  if (S_ISREG(st.st_mode)) return _("a file");
-  return _("not a folder");
 }
 
 std::string Unusable(const std::string& path, const std::string& why) {
@@ -47,7 +37,10 @@ GameFolder GameFolder::Open(const std::string& path, std::string& note) {
   const std::string parentPath = slash == 0 ? "/" : path.substr(0, slash);
   const std::string name = path.substr(slash + 1);
   if (const std::error_code e = MakeFolders(parentPath)) {
-    note = Unusable(path, Format(_("the folder above it cannot be made (%s)"), Reason(e).c_str()));
+    note = e == std::errc::filename_too_long
+               ? Unusable(path, Reason(e))
+               : Unusable(path,
+                          Format(_("the folder above it cannot be made (%s)"), Reason(e).c_str()));
     return folder;
   }
   const Descriptor parent(open(parentPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -64,7 +57,7 @@ GameFolder GameFolder::Open(const std::string& path, std::string& note) {
       openat(parent.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   if (fd.get() < 0) {
     const std::error_code e = LastError();
-    if (const std::string what = WhatIsThere(parent.get(), name); !what.empty()) {
+    if (const std::string what = NotAFolder(path); !what.empty()) {
       note = Format(_("the folder %s is %s, not a folder of the game's; it is left as it is and "
                       "nothing is read or kept there"),
                     Shown(path).c_str(), what.c_str());

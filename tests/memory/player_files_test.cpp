@@ -83,7 +83,7 @@ TEST(PlayerFiles, TheGamesFolderIsNeverUsedThroughALink) {
     const char* said;
   } cases[] = {
       {base / "link/verlano", "is a symbolic link, not a folder of the game's"},
-      {base / "dangling/verlano", "is a symbolic link, not a folder of the game's"},
+      {base / "dangling/verlano", "is a dangling symbolic link, not a folder of the game's"},
       {base / "a-file/verlano", "cannot be used"},
       {base / "a-fifo", "is a FIFO, not a folder of the game's"},
   };
