@@ -20,11 +20,12 @@ for tool in Xvfb xdotool xdpyinfo flock; do
   command -v "$tool" >/dev/null || { echo "hostile: $tool is missing (bash scripts/setup.sh)"; exit 1; }
 done
 
-for part in session folders phases screens tools archives; do
+for part in session folders player_files phases screens tools archives; do
   # shellcheck source=/dev/null
   . "scripts/hostile/$part.sh"
 done
 hostile_folders
+hostile_player_files
 hostile_phases
 hostile_screens
 # The tools' and archives' parts print their own verdicts; they are counted here.
