@@ -21,7 +21,7 @@ std::error_code LastError() {
 
 std::string Unusable(const std::string& path, const std::string& why) {
   return Format(_("the folder %s cannot be used: %s; nothing is read or kept there"),
-                Shown(path).c_str(), why.c_str());
+                ShownPath(path).c_str(), why.c_str());
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ GameFolder GameFolder::Open(const std::string& path, std::string& note) {
     if (const std::string what = NotAFolder(path); !what.empty()) {
       note = Format(_("the folder %s is %s, not a folder of the game's; it is left as it is and "
                       "nothing is read or kept there"),
-                    Shown(path).c_str(), what.c_str());
+                    ShownPath(path).c_str(), what.c_str());
     } else {
       note = Unusable(path, Reason(e));
     }

@@ -37,7 +37,7 @@ std::optional<T> Load(const GameFolder& folder, const char* name, const char* wh
       why = error.what();
     }
   }
-  const std::string path = Shown(folder.PathOf(name));
+  const std::string path = ShownPath(folder.PathOf(name));
   const std::error_code moved = folder.KeepAside(name);
   note = moved ? Format(_("the %s file %s cannot be used: %s; it could not be kept aside (%s) and "
                           "%s"),
@@ -92,14 +92,14 @@ PlayerSettings LoadSettings(const GameFolder& folder, std::string& note) {
 
 std::string KeepFile(const GameFolder& folder, const std::string& name, const std::string& text) {
   if (const std::error_code e = folder.Write(name, text)) {
-    return "cannot write " + Shown(folder.PathOf(name)) + ": " + Reason(e);
+    return "cannot write " + ShownPath(folder.PathOf(name)) + ": " + Reason(e);
   }
   return "";
 }
 
 std::string ForgetFile(const GameFolder& folder, const std::string& name) {
   if (const std::error_code e = folder.Remove(name)) {
-    return "cannot remove " + Shown(folder.PathOf(name)) + ": " + Reason(e);
+    return "cannot remove " + ShownPath(folder.PathOf(name)) + ": " + Reason(e);
   }
   return "";
 }
@@ -109,7 +109,7 @@ void UpdateStatistics(const GameFolder& folder, const std::function<void(Statist
   if (!folder.Usable()) return;
   FolderLock lock;
   if (const std::error_code e = folder.Lock(kStatisticsLock, kStatisticsWait, lock)) {
-    say("cannot lock " + Shown(folder.PathOf(kStatisticsLock)) + ": " + Reason(e) +
+    say("cannot lock " + ShownPath(folder.PathOf(kStatisticsLock)) + ": " + Reason(e) +
         "; the statistics are left as they are");
     return;
   }
@@ -127,7 +127,7 @@ std::string ResetStatistics(const GameFolder& folder) {
   if (!folder.Usable()) return "";
   FolderLock lock;
   if (const std::error_code e = folder.Lock(kStatisticsLock, kStatisticsWait, lock)) {
-    return "cannot lock " + Shown(folder.PathOf(kStatisticsLock)) + ": " + Reason(e);
+    return "cannot lock " + ShownPath(folder.PathOf(kStatisticsLock)) + ": " + Reason(e);
   }
   return ForgetFile(folder, kStatisticsFile);
 }

@@ -75,4 +75,9 @@ std::string Shown(std::string_view text, std::size_t limit) {
   return cut ? out + "..." : out;
 }
 
+std::string ShownPath(std::string_view path) {
+  constexpr std::size_t kLongestShownPath = 256;
+  return Shown(path, kLongestShownPath);
+}
+
 }  // namespace verlano

@@ -14,4 +14,8 @@ namespace verlano {
 // shown as it is; cut to its first `limit` bytes (then "..." follows).
 std::string Shown(std::string_view text, std::size_t limit = std::string_view::npos);
 
+// A path in a message: escaped, and cut after its first 256 bytes, so that a
+// path of any length (the environment's) still gives a line one can read.
+std::string ShownPath(std::string_view path);
+
 }  // namespace verlano

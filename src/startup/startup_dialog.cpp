@@ -122,6 +122,8 @@ GtkWidget* StartupDialog::BuildButtonRow() {
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
     // Wrapped on a narrow screen or with a large font, so Exit and Play stay in sight.
     gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+    // A long path in a note breaks anywhere rather than widen the dialog.
+    gtk_label_set_line_wrap_mode(GTK_LABEL(label), PANGO_WRAP_WORD_CHAR);
     gtk_label_set_max_width_chars(GTK_LABEL(label), 40);
     if (text == memory_.notes.c_str()) {
       gtk_label_set_lines(GTK_LABEL(label), 2);

@@ -34,6 +34,8 @@ StatisticsPage BuildStatisticsPage() {
   gtk_container_set_border_width(GTK_CONTAINER(page.page), 12);
   page.note = gtk_label_new(nullptr);
   gtk_label_set_line_wrap(GTK_LABEL(page.note), TRUE);
+  // A long path in a note breaks anywhere rather than widen the dialog.
+  gtk_label_set_line_wrap_mode(GTK_LABEL(page.note), PANGO_WRAP_WORD_CHAR);
   gtk_label_set_max_width_chars(GTK_LABEL(page.note), 58);
   gtk_label_set_xalign(GTK_LABEL(page.note), 0.0f);
   gtk_box_pack_start(GTK_BOX(page.page), page.note, FALSE, FALSE, 0);
