@@ -16,7 +16,7 @@ constexpr std::size_t kLongestFile = 1 << 20;
 constexpr const char* kStatisticsLock = "statistics.lock";
 // Another copy holds the statistics only while it writes them; this is long
 // enough for that and short enough not to be felt.
-constexpr std::chrono::milliseconds kStatisticsWait{2000};
+constexpr std::chrono::milliseconds kStatisticsWait{500};
 
 // Reads the file and hands its text to `parse`; a file that cannot be read
 // or parsed is moved aside and said in `note`, and nothing is given.
