@@ -99,6 +99,10 @@ void FieldReader::Card(const char* key, int& card) {
   if (const std::string* text = Take(key)) card = CardOf(key, *text, false);
 }
 
+void FieldReader::CardOrNone(const char* key, int& card) {
+  if (const std::string* text = Take(key)) card = CardOf(key, *text, true);
+}
+
 void FieldReader::State(const char* key, PlayState& state) {
   const std::string* text = Take(key);
   if (text == nullptr) return;

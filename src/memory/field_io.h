@@ -42,6 +42,7 @@ class FieldWriter {
   void Real(const char* key, float value);
   void Flag(const char* key, bool value) { Put(key, value ? "1" : "0"); }
   void Card(const char* key, int card) { Put(key, CardWord(cards_, card)); }
+  void CardOrNone(const char* key, int card) { Put(key, CardWord(cards_, card)); }
   void State(const char* key, PlayState state) { Put(key, StateWord(state)); }
   template <typename T, std::size_t N>
   void Choice(const char* key, T value,
@@ -95,6 +96,8 @@ class FieldReader {
   void Real(const char* key, float& value);
   void Flag(const char* key, bool& value);
   void Card(const char* key, int& card);
+  // A card, or "-" for none (-1).
+  void CardOrNone(const char* key, int& card);
   void State(const char* key, PlayState& state);
   template <typename T, std::size_t N>
   void Choice(const char* key, T& value,

@@ -72,6 +72,14 @@ void VisitSide(V& v, S& side) {
   v.Int("sweep-count", side.SweepCount, 0, kUsableSweepMarks);
 }
 
+// A side's last capture, as Space shows it: no taker (-) before the side's first.
+template <typename V, typename L>
+void VisitLastCapture(V& v, L& last) {
+  v.CardOrNone("taker", last.Taker);
+  v.Int("count", last.TakenCount, 0, kMostTakenCards);
+  v.Cards("taken", last.Taken, last.TakenCount);
+}
+
 template <typename V, typename P>
 void VisitTableCards(V& v, P& p) {
   v.Int("count", p.TableCardCount, 0, kTableCardEntries);

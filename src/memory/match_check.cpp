@@ -18,21 +18,16 @@ class Census {
   explicit Census(const CardTables& cards) : cards_(cards) {}
 
   void Count(int card, const std::string& where) {
-    if (!InPlay(cards_, card)) {
-      throw RecordError("it has a card that is not in the pack in " + where);
-    }
-    if (!seen_[card].empty()) {
-      throw RecordError("it has " + CardCode(cards_, card) + " twice: in " + seen_[card] +
-                        " and in " + where);
-    }
+    Require(InPlay(cards_, card), "it has a card that is not in the pack in " + where);
+    Require(seen_[card].empty(),
+            "it has " + CardCode(cards_, card) + " twice: in " + seen_[card] + " and in " + where);
     seen_[card] = where;
     ++total_;
   }
 
   void NeedWholePack() const {
-    if (total_ != kPackCards) {
-      throw RecordError("it holds " + std::to_string(total_) + " cards, not the pack's 40");
-    }
+    Require(total_ == kPackCards,
+            "it holds " + std::to_string(total_) + " cards, not the pack's 40");
   }
 
  private:
@@ -41,45 +36,42 @@ class Census {
   int total_ = 0;
 };
 
-void CheckHands(const Piles& p) {
+void CheckLists(const Piles& p) {
   for (int seat = 0; seat < 4; ++seat) {
     int present = 0;
     for (int i = 0; i < kHandEntries; ++i) {
       if (!p.Hand[seat][i].Present) continue;
-      if (present >= p.HandCount[seat] || p.HandCards[seat][present] != p.Hand[seat][i].Card) {
-        throw RecordError("the cards shown in seat " + std::to_string(seat) +
-                          "'s hand differ from its card list");
-      }
+      Require(
+          present < p.HandCount[seat] && p.HandCards[seat][present] == p.Hand[seat][i].Card,
+          "the cards shown in seat " + std::to_string(seat) + "'s hand differ from its card list");
       ++present;
     }
-    if (present != p.HandCount[seat]) {
-      throw RecordError("seat " + std::to_string(seat) + " shows " + std::to_string(present) +
-                        " cards but lists " + std::to_string(p.HandCount[seat]));
-    }
+    Require(present == p.HandCount[seat], "seat " + std::to_string(seat) + " shows " +
+                                              std::to_string(present) + " cards but lists " +
+                                              std::to_string(p.HandCount[seat]));
   }
-  if (p.TableCount != p.TableCardCount) {
-    throw RecordError("the table shows " + std::to_string(p.TableCount) + " cards but lists " +
-                      std::to_string(p.TableCardCount));
-  }
+  Require(p.TableCount == p.TableCardCount, "the table shows " + std::to_string(p.TableCount) +
+                                                " cards but lists " +
+                                                std::to_string(p.TableCardCount));
   for (int i = 0; i < p.TableCount; ++i) {
-    if (p.TablePile[i].Card != p.TableCards[i]) {
-      throw RecordError("the cards shown on the table differ from its card list");
-    }
+    Require(p.TablePile[i].Card == p.TableCards[i],
+            "the cards shown on the table differ from its card list");
   }
   for (const SidePiles* side : {&p.Our, &p.Their}) {
-    if (side->CardCount != side->PileCount + side->SweepCount) {
-      throw RecordError("a side's card list differs from its pile and sweeps");
-    }
+    Require(side->CardCount == side->PileCount + side->SweepCount,
+            "a side's card list differs from its pile and sweeps");
   }
 }
 
 }  // namespace
 
-void CheckMatchCards(const Game& game) {
-  if (!IsQuietMoment(game)) {
-    throw RecordError(std::string("it was not kept at a quiet moment (state ") +
-                      StateName(game.turn.GameState) + ")");
-  }
+void Require(bool holds, const std::string& why) {
+  if (!holds) throw RecordError(why);
+}
+
+void CheckMatchPosition(const Game& game) {
+  Require(IsQuietMoment(game), std::string("it was not kept at a quiet moment (state ") +
+                                   StateName(game.turn.GameState) + ")");
   const Piles& p = game.piles;
   Census census(game.cards);
   for (int seat = 0; seat < 4; ++seat) {
@@ -92,7 +84,10 @@ void CheckMatchCards(const Game& game) {
   for (int i = 0; i < p.Their.CardCount; ++i) census.Count(p.Their.Cards[i], "their pile");
   for (int i = p.DeckTop; i < kPackCards; ++i) census.Count(p.Deck[i].Card, "the deck");
   census.NeedWholePack();
-  CheckHands(p);
+  CheckLists(p);
+  CheckDealAndPlay(game);
+  CheckScores(game);
+  CheckSprites(game);
 }
 
 }  // namespace verlano

@@ -65,6 +65,10 @@ void ForEachRecord(G& game, State state, Sprite sprite) {
       sprite(Indexed(name + "-mark", i), [&](auto& v) { VisitSweepMark(v, side->Sweeps[i]); });
     }
   }
+  // Last, and left out before a side's first capture, so that files kept
+  // before it was kept still load (without it, Space shows nothing).
+  sprite("we-last", [&](auto& v) { VisitLastCapture(v, p.Our.Last); });
+  sprite("they-last", [&](auto& v) { VisitLastCapture(v, p.Their.Last); });
 }
 
 // The fields a fresh game's record has, to leave them out of the file.
@@ -212,7 +216,7 @@ void ReadMatch(std::string_view text, Game& game) {
     if (!known.contains(name))
       throw RecordError("it has an unknown line '" + Shown(name, 30) + "'");
   }
-  CheckMatchCards(game);
+  CheckMatchPosition(game);
 }
 
 }  // namespace verlano
