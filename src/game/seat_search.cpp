@@ -15,6 +15,7 @@ void SeatSearch::Join() {
 void SeatSearch::Start(const engine::Position& position, std::uint64_t seed) {
   Join();
   if (started_) ++restarts_;
+  ++searches_;
   started_ = true;
   position_ = position;
   seed_ = seed;

@@ -29,6 +29,9 @@ class SeatSearch {
   // How many searches were started again before their play was taken: a
   // search started ahead on a position the seat did not meet.
   int Restarts() const { return restarts_; }
+  // How many searches this worker has run (the simulator checks that a
+  // match reloaded from its file still searches here).
+  int Searches() const { return searches_; }
 
   // Whether a search was started whose play has not been taken yet, and for
   // which position and seed.
@@ -46,6 +49,7 @@ class SeatSearch {
   bool waitAtTurn_;
   bool started_ = false;
   int restarts_ = 0;
+  int searches_ = 0;
   engine::Position position_;
   std::uint64_t seed_ = 0;
   std::thread worker_;

@@ -2,11 +2,13 @@
 //   verlano-sim choose   which card and capture the computer player picks
 //   verlano-sim score    the hand score of two sides' taken cards
 //   verlano-sim play     whole matches through the game's frame loop
+//   verlano-sim resume   a kept match played on to its end
 //   verlano-sim duel     whole matches on the compact engine, classic or expert
 //   verlano-sim agree    the engine checked against the game's own rules code
 // choose and score answer one line per input line; an empty input line gives
 // an empty output line. Exits 1 when any line was malformed, 2 on a bad
-// command line; play exits 2 when a check breaks.
+// command line; play and resume exit 2 when a check breaks, resume 1 when
+// the match file cannot be used.
 
 #include <unistd.h>
 
@@ -21,6 +23,7 @@
 #include "sim/answers.h"
 #include "sim/engine_commands.h"
 #include "sim/play_arguments.h"
+#include "sim/resume.h"
 #include "startup/program_args.h"
 
 namespace {
@@ -32,11 +35,14 @@ constexpr verlano::ProgramHelp kHelp{
     "                        [--trace] [--quiet] [--sort-key] [--every-frame]\n"
     "                        [--opponents classic|expert] [--partner classic|expert]\n"
     "                        [--save-every K]\n"
+    "       verlano-sim resume MATCH-FILE [--trace] [--quiet]\n"
     "       verlano-sim duel --variant V --matches N --seed S --us LEVEL --them LEVEL\n"
     "                        [--samples K] [--threads T]\n"
     "       verlano-sim agree --positions N --seed S",
     "The game without a display: answers rules questions one position a line\n"
-    "(choose, score) and plays whole matches through the game's frame loop (play)."};
+    "(choose, score), plays whole matches through the game's frame loop (play) and\n"
+    "plays a kept match file on to the match's end (resume: exit 1 with the reason\n"
+    "when the file cannot be used)."};
 
 int Usage() {
   std::cerr << "usage: " << kHelp.usage << '\n';
@@ -90,6 +96,10 @@ int Run(int argc, char** argv) {
     }
   }
   if (argc >= 2 && std::string_view(argv[1]) == "play") return Play(argc, argv);
+  if (argc >= 2 && std::string_view(argv[1]) == "resume") {
+    return verlano::sim::RunResume(std::vector<std::string>(argv + 2, argv + argc),
+                                   ProgramFolder(), std::cout, std::cerr);
+  }
   if (argc >= 2 && (std::string_view(argv[1]) == "duel" || std::string_view(argv[1]) == "agree")) {
     const int status =
         verlano::sim::RunEngineCommand({argv + 1, argv + argc}, std::cout, std::cerr);

@@ -1,71 +1,27 @@
 #include "sim/match_runner.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <ostream>
 
-#include "game/game_run.h"
 #include "game/quiet_moment.h"
 #include "game/turn_pause.h"
 #include "memory/atomic_file.h"
 #include "memory/match_file.h"
 #include "memory/records.h"
-#include "platform/headless_platform.h"
-#include "resources/resource_path.h"
-#include "resources/unpack.h"
 #include "sim/auto_player.h"
 #include "sim/invariants.h"
+#include "sim/kept_reload.h"
+#include "sim/private_resources.h"
 
 namespace verlano::sim {
 
 namespace {
 
-constexpr const char* kArchive = "res077.pak";
 constexpr long kFramesPerHandLimit = 200000;
-
-// The archive unpacked into a folder of this run's own, so that runs side by
-// side never remove each other's files.
-class PrivateResources {
- public:
-  explicit PrivateResources(const std::string& archiveFolder) {
-    std::error_code tempError;
-    const std::filesystem::path temp = std::filesystem::temp_directory_path(tempError);
-    std::string pattern = ((tempError ? "/tmp" : temp) / "verlano-sim-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-      error_ = "cannot make a temporary folder " + pattern;
-      return;
-    }
-    dir_ = pattern;
-    std::error_code ec;
-    std::filesystem::create_symlink(std::filesystem::absolute(archiveFolder + "/" + kArchive),
-                                    dir_ / kArchive, ec);
-    result_ = UnpackResources(dir_.string() + "/", kArchive);
-    if (!result_.ok) error_ = result_.error;
-  }
-  ~PrivateResources() {
-    RemoveResources(result_);
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-  const std::string& Error() const { return error_; }
-  std::string MatchFile() const { return (dir_ / "match").string(); }
-  ResourceFolder Folder() {
-    return ResourceFolder{[root = result_.resourceRoot](std::string_view path) {
-                            return ResolveResourcePath(root, path);
-                          },
-                          [this] { RemoveResources(result_); },
-                          [this](const std::string& file) { return EntryOrigin(result_, file); }};
-  }
-
- private:
-  std::filesystem::path dir_;
-  UnpackResult result_;
-  std::string error_;
-};
+// Far more hands than a match lasts: every hand scores, and a tie above the
+// target is decided by a later hand.
+constexpr int kHandsPerMatchLimit = 500;
 
 class Runner {
  public:
@@ -82,6 +38,10 @@ class Runner {
     const auto start = std::chrono::steady_clock::now();
     PlayState last = run_.game.turn.GameState;
     long handFrames = 0;
+    // A kept match may stand on the score page of its deciding hand.
+    if (config_.resumed && last == PlayState::EndOfMatch && run_.game.match.MatchOver) {
+      CountMatch();
+    }
     while (matches_ < config_.matches) {
       if (!player_.Prepare(run_.game, platform_)) return Broken(player_.Problem());
       // Frames of a "PAUSED" wait with no input change nothing but the clock:
@@ -103,13 +63,18 @@ class Runner {
         handFrames = 0;
       }
       if (handFrames > kFramesPerHandLimit) return Broken("the hand does not end");
+      if (handsInMatch_ > kHandsPerMatchLimit) return Broken("the match does not end");
       if (int status = KeepAtQuietMoment(); status != 0) return status;
       last = now;
     }
-    QuitGame(run_);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     Summary(seconds);
+    if (reloads_ > 0) {
+      // For the save chain's test: the expert seats kept their worker.
+      std::fprintf(stderr, "verlano-sim: %d searches on the worker after the first reload\n",
+                   run_.search.Searches() - searchesAtFirstReload_);
+    }
     return 0;
   }
 
@@ -138,7 +103,12 @@ class Runner {
            << game.score.They.Sweeps << " totals " << m.OurMatchTotal << "/" << m.TheirMatchTotal
            << "\n";
     }
-    if (!m.MatchOver) return 0;
+    if (m.MatchOver) CountMatch();
+    return 0;
+  }
+
+  void CountMatch() {
+    const MatchState& m = run_.game.match;
     const bool won = m.MatchResultText == "We Won!";
     (won ? won_ : lost_) += 1;
     ++matches_;
@@ -147,7 +117,6 @@ class Runner {
            << " totals " << m.OurMatchTotal << "/" << m.TheirMatchTotal << "\n";
     }
     handsInMatch_ = 0;
-    return 0;
   }
 
   // With --save-every K, every K-th quiet moment writes the match file, and
@@ -166,13 +135,12 @@ class Runner {
       return Broken("cannot read the match back from " + matchFile_ + ": " + Reason(e));
     }
     try {
-      Game fresh(MatchOptions(read), 0, &run_.sound);
-      ReadMatch(read, fresh);
-      if (WriteMatch(fresh) != text) return Broken("the loaded match is written otherwise");
-      run_.game = std::move(fresh);
+      ReloadKeptMatch(run_, read);
     } catch (const RecordError& e) {
       return Broken(std::string("the kept match cannot be loaded: ") + e.what());
     }
+    if (WriteMatch(run_.game) != text) return Broken("the loaded match is written otherwise");
+    if (reloads_++ == 0) searchesAtFirstReload_ = run_.search.Searches();
     return 0;
   }
 
@@ -206,11 +174,18 @@ class Runner {
   std::string matchFile_;
   bool wasQuiet_ = false;
   long quietMoments_ = 0;
+  int reloads_ = 0;
+  int searchesAtFirstReload_ = 0;
   long frames_ = 0;
   int hands_ = 0, handsInMatch_ = 0, matches_ = 0, won_ = 0, lost_ = 0;
 };
 
 }  // namespace
+
+int PlayOn(const PlayConfig& config, GameRun& run, HeadlessPlatform& platform, std::ostream& out,
+           const std::string& matchFile) {
+  return Runner(config, run, platform, out, matchFile).Play();
+}
 
 int RunPlay(const PlayConfig& config, const std::string& archiveFolder, std::ostream& out) {
   PrivateResources resources(archiveFolder);
@@ -224,7 +199,9 @@ int RunPlay(const PlayConfig& config, const std::string& archiveFolder, std::ost
     std::fprintf(stderr, "verlano-sim: %s\n", platform.ShutDownMessage().c_str());
     return 1;
   }
-  return Runner(config, run, platform, out, resources.MatchFile()).Play();
+  const int status = PlayOn(config, run, platform, out, resources.MatchFile());
+  QuitGame(run);
+  return status;
 }
 
 }  // namespace verlano::sim

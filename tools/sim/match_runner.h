@@ -7,6 +7,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "game/game_run.h"
+#include "platform/headless_platform.h"
 #include "rules/settings.h"
 
 namespace verlano::sim {
@@ -20,10 +22,17 @@ struct PlayConfig {
   bool sortKey = false;     // also sort the hand with R now and then
   bool everyFrame = false;  // run the quiet frames of a pause too (to check the skip)
   int saveEvery = 0;        // keep the match at every K-th quiet moment and go on from the file
+  bool resumed = false;     // goes on from a kept match, which may already be decided
 };
 
 // Plays the matches with the archive found in `archiveFolder`. Returns 0, 1
 // when the run could not start, 2 when a check broke (the line says which).
 int RunPlay(const PlayConfig& config, const std::string& archiveFolder, std::ostream& out);
+
+// Plays the run, already started, on: what RunPlay does after the start, and
+// `verlano-sim resume` after a kept match was loaded. `matchFile` is where
+// --save-every keeps the match. The run is left going (QuitGame ends it).
+int PlayOn(const PlayConfig& config, GameRun& run, HeadlessPlatform& platform, std::ostream& out,
+           const std::string& matchFile);
 
 }  // namespace verlano::sim
