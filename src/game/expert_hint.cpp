@@ -1,6 +1,5 @@
 #include "game/expert_hint.h"
 
-#include "engine/expert.h"
 #include "engine/match.h"
 #include "game/computer_turn.h"
 #include "game/human_turn.h"
@@ -13,16 +12,13 @@ namespace {
 // Sets the hint's seeds apart from those the computer seats draw.
 constexpr std::uint64_t kHintStream = 0x68696E74;
 
-ExpertHint SearchHint(const Game& game) {
-  engine::ExpertPlayer expert;
-  const engine::Move move =
-      expert.Choose(PositionOf(game, 0), engine::MixSeed(game.searchSeed ^ kHintStream));
+// The play as cards of the position searched, which the hand's order may
+// have left since.
+ExpertHint HintOf(const engine::Position& position, const engine::Move& move) {
   ExpertHint hint;
-  hint.HandCard = game.piles.HandCards[0][move.handIndex];
+  hint.HandCard = position.hands[0][move.handIndex];
   hint.Count = move.count;
-  for (int k = 0; k < move.count; ++k) {
-    hint.TableCards[k] = game.piles.TablePile[move.positions[k]].Card;
-  }
+  for (int k = 0; k < move.count; ++k) hint.TableCards[k] = position.table[move.positions[k]];
   return hint;
 }
 
@@ -30,12 +26,25 @@ ExpertHint SearchHint(const Game& game) {
 
 const ExpertHint* ExpertAdvice::Follow(const Game& game, bool asked) {
   const bool humansTurn = AwaitsHumanPick(game.turn) && game.piles.HandCount[0] > 0;
-  if (!humansTurn || cardsPlayed_ != game.piles.CardsPlayed) hint_.reset();
+  const int turn = humansTurn ? game.piles.CardsPlayed : -1;
+  if (turn != turn_) hint_.reset();
+  turn_ = turn;
+  // A search that ended gives its play to the turn it was for; while one
+  // runs (for this turn or an earlier one), no other starts.
+  if (search_.Started()) {
+    const std::optional<engine::Move> move = search_.TakePlay();
+    if (!move) return nullptr;
+    if (searchedTurn_ == turn_) hint_ = HintOf(searched_, *move);
+  }
   if (!asked || !humansTurn) return nullptr;
   if (!hint_) {
-    hint_ = SearchHint(game);
-    cardsPlayed_ = game.piles.CardsPlayed;
+    searched_ = PositionOf(game, 0);
+    searchedTurn_ = turn_;
+    search_.Start(searched_, engine::MixSeed(game.searchSeed ^ kHintStream));
     ++searches_;
+    const std::optional<engine::Move> move = search_.TakePlay();
+    if (!move) return nullptr;
+    hint_ = HintOf(searched_, *move);
   }
   return &*hint_;
 }

@@ -2,13 +2,16 @@
 // The hint H gives with "Show hints" on: the play the expert player would
 // make in the human's place. It is searched once per turn of the human, the
 // first time it is asked for, and kept, so holding H costs no search per
-// frame. The search's seed is derived from the game's search stream without
-// drawing from it, so asking changes nothing of the game.
+// frame. At the table the search runs on a worker thread of its own and the
+// hint shows once it is ready: no frame waits for it. The search's seed is
+// derived from the game's search stream without drawing from it, so asking
+// changes nothing of the game.
 
 #include <array>
 #include <optional>
 
 #include "engine/position.h"
+#include "game/seat_search.h"
 
 namespace verlano {
 
@@ -24,15 +27,22 @@ struct ExpertHint {
 
 class ExpertAdvice {
  public:
-  // The hint for the human's turn under way when `asked`, searched if none
-  // is kept; null when not asked or not the human's turn. A hint of an
-  // earlier turn is forgotten.
+  // `waitForSearch`: the frame that asks waits for the search, as a run on a
+  // fake clock must to replay exactly; else the hint comes frames later.
+  explicit ExpertAdvice(bool waitForSearch = true) : search_(waitForSearch) {}
+
+  // The hint for the human's turn under way when `asked`, its search started
+  // if none is kept; null when not asked, not the human's turn, or while the
+  // search runs. A hint of an earlier turn is forgotten.
   const ExpertHint* Follow(const Game& game, bool asked);
   int Searches() const { return searches_; }
 
  private:
+  SeatSearch search_;
+  engine::Position searched_;  // what the search under way was given
+  int searchedTurn_ = -1;
   std::optional<ExpertHint> hint_;
-  int cardsPlayed_ = -1;  // when the hint kept was searched
+  int turn_ = -1;  // the human's turn as the cards played before it; -1: not the human's
   int searches_ = 0;
 };
 

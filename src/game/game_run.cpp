@@ -119,7 +119,8 @@ GameRun::GameRun(const Options& options, std::uint64_t seed, Platform& pf, Resou
       sound(pf, slots),
       game(options, seed, &sound),
       search(!pf.KeepsRealTime()),
-      screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)) {
+      screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)),
+      advice(!pf.KeepsRealTime()) {
   game.search = &search;
 }
 

@@ -17,7 +17,11 @@ class HeadlessPlatform final : public Platform {
  public:
   static constexpr std::uint32_t kFrameMs = 16;  // the clock's step a frame
 
-  explicit HeadlessPlatform(bool keepPixels = false) : keepPixels_(keepPixels) {}
+  // `realTime`: the game treats the run as a player's, searching beside the
+  // frames instead of waiting for the searches (for measuring frame times;
+  // its frames no longer replay exactly).
+  explicit HeadlessPlatform(bool keepPixels = false, bool realTime = false)
+      : keepPixels_(keepPixels), realTime_(realTime) {}
 
   // The script: what the next polls read. It holds until changed.
   void SetKey(int code, bool down);
@@ -49,7 +53,7 @@ class HeadlessPlatform final : public Platform {
   bool DisplayAvailable() override { return true; }
   // Without pixels there is nothing to look at, so no frame is composed.
   bool ShowsFrames() const override { return keepPixels_; }
-  bool KeepsRealTime() const override { return false; }
+  bool KeepsRealTime() const override { return realTime_; }
   void ShowSystemCursor(bool show) override { cursorShown_ = show; }
 
   bool GiveMeInput(std::string&) override { return true; }
@@ -79,6 +83,7 @@ class HeadlessPlatform final : public Platform {
 
  private:
   bool keepPixels_;
+  bool realTime_;
   std::string displayFailure_;
   std::string soundFailure_;
   std::vector<std::string> warnings_;

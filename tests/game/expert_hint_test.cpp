@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <utility>
 
 #include "rules/game.h"
@@ -88,6 +90,37 @@ TEST(ExpertAdvice, TheHintIsALegalPlayTheSameForTheSamePosition) {
     EXPECT_EQ(hint.Count, 1);
     EXPECT_EQ(hint.TableCards[0], test::CardOf(*g, "2D"));
   }
+}
+
+// Polls the hint of a worker-thread search until it shows; the bound only
+// stops a hang (a search ends within its work budget, far sooner).
+const ExpertHint* Awaited(ExpertAdvice& advice, const Game& game) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (std::chrono::steady_clock::now() < until) {
+    if (const ExpertHint* hint = advice.Follow(game, true)) return hint;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return nullptr;
+}
+
+// At the table the search runs beside the frames: the asking frame gets no
+// hint, a later one gets the same hint the waiting search finds; a search
+// overtaken by the turn's end gives nothing to the next turn.
+TEST(ExpertAdvice, OnTheWorkerTheSameHintComesLaterAndOnlyToItsTurn) {
+  auto g = HumanToPick();
+  const ExpertHint waited = *ExpertAdvice().Follow(*g, true);
+  ExpertAdvice beside(false);
+  const ExpertHint* hint = Awaited(beside, *g);
+  ASSERT_NE(hint, nullptr);
+  EXPECT_EQ(*hint, waited);
+  EXPECT_EQ(beside.Searches(), 1);
+
+  ExpertAdvice overtaken(false);
+  overtaken.Follow(*g, true);
+  g->piles.CardsPlayed += 4;  // the next turn of the human, with the search maybe still running
+  const ExpertHint* next = Awaited(overtaken, *g);
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(overtaken.Searches(), 2);
 }
 
 }  // namespace
