@@ -36,6 +36,8 @@ counted() {  # FUNCTION ARGS...
   failures=$((failures + $(grep -c '^FAIL:' "$log")))
 }
 counted hostile_tools "$bin"
+# Bad Italian catalogues beside the game: English, and no crash.
+counted bash tests/po/bad_catalogues.sh "$bin/verlano" "$bin/locale/it/LC_MESSAGES/verlano.mo" msgfmt
 start_x || { echo "hostile: no X server"; exit 1; }
 counted hostile_archives "$bin"
 stop_x
