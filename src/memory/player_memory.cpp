@@ -78,6 +78,13 @@ std::optional<KeptMatch> LoadKeptMatch(const GameFolder& folder, std::string& no
                          });
 }
 
+Options OptionsToContinue(const KeptMatch& kept, const Options& players) {
+  Options options = kept.options;
+  options.showHints = players.showHints;
+  options.takeOnlyCapture = players.takeOnlyCapture;
+  return options;
+}
+
 Statistics LoadStatistics(const GameFolder& folder, std::string& note) {
   return Load<Statistics>(folder, kStatisticsFile, N_("statistics"), N_("counting starts afresh"),
                           note, ReadStatistics)

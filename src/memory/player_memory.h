@@ -40,6 +40,10 @@ struct KeptMatch {
   int we = 0, they = 0;  // the match totals so far
 };
 
+// The options a continued match plays with: the kept match's rules, deck and
+// levels, and the player's own helps, which are the player's, not the match's.
+Options OptionsToContinue(const KeptMatch& kept, const Options& players);
+
 // Each gives the file's value, or the fresh one when the file is missing or
 // cannot be used; `note` is then the one-line reason (else left empty).
 std::optional<KeptMatch> LoadKeptMatch(const GameFolder& folder, std::string& note);

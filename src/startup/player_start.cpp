@@ -76,7 +76,7 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
   run.Volume = start.settings.volume;
   run.Muted = start.settings.muted;
   if (chosen.continueMatch && start.kept) {
-    options = start.kept->options;
+    options = OptionsToContinue(*start.kept, start.settings.options);
     run.Resume = [text = start.kept->text](Game& game) { ReadMatch(text, game); };
   } else if (start.kept) {
     // Play over a kept match gives it up: it counts as played, and ends the streak.

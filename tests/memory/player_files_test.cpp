@@ -263,6 +263,38 @@ TEST(PlayerFiles, TheMatchLockHasOneHolder) {
   EXPECT_TRUE(later.Held());
 }
 
+// A continued match plays by the kept match's rules with the player's helps
+// as they are now: the helps ticked in the dialog are not lost to Continue.
+TEST(PlayerFiles, AContinuedMatchKeepsThePlayersHelps) {
+  Options played;
+  played.variant = Variant::Napoletane;
+  played.opponents = PlayerLevel::Expert;
+  played.deck = DeckChoice::Royal;
+  Game game(played, 3);
+  test::PlayToQuietMoment(game);
+  test::TempFolder root;
+  const GameFolder folder = OpenOrFail(root.Path() + "/verlano");
+  ASSERT_EQ(KeepFile(folder, kMatchFile, WriteMatch(game)), "");
+  std::string note;
+  const std::optional<KeptMatch> kept = LoadKeptMatch(folder, note);
+  ASSERT_TRUE(kept) << note;
+  for (const bool on : {false, true}) {
+    Options players;
+    players.showHints = on;
+    players.takeOnlyCapture = !on;
+    const Options continued = OptionsToContinue(*kept, players);
+    EXPECT_EQ(continued.showHints, on);
+    EXPECT_EQ(continued.takeOnlyCapture, !on);
+    EXPECT_EQ(continued.variant, Variant::Napoletane);
+    EXPECT_EQ(continued.opponents, PlayerLevel::Expert);
+    EXPECT_EQ(continued.deck, DeckChoice::Royal);
+    // And the match loads into a game of those options.
+    Game resumed(continued, 0);
+    EXPECT_NO_THROW(ReadMatch(kept->text, resumed));
+    EXPECT_EQ(resumed.settings.ShowHints, on);
+  }
+}
+
 TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   test::TempFolder root;
   const PlayerFiles files{OpenOrFail(root.Path() + "/state/verlano"),
