@@ -41,7 +41,9 @@ void CheckOutcome(const Game& game) {
   const bool decided = Decided(m);
   Require(m.MatchTarget == game.settings.Rules.MatchTarget,
           "its target is not the variant's " + std::to_string(game.settings.Rules.MatchTarget));
-  Require(m.MatchOver == (handOver && decided),
+  // A hand's end decides the match when its totals do; play goes on only in
+  // a match not decided.
+  Require(m.MatchOver == decided && (handOver || !decided),
           "its totals " + std::to_string(m.OurMatchTotal) + " to " +
               std::to_string(m.TheirMatchTotal) + (decided ? " decide" : " do not decide") +
               " the match, which it says is " + (m.MatchOver ? "over" : "going on"));

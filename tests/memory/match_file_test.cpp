@@ -2,34 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
+#include "memory/match_text.h"
 #include "memory/quiet_game.h"
-#include "memory/records.h"
 
 namespace verlano {
 namespace {
 
-// The text with `key`'s value on the line `name` set to `value`.
-std::string WithField(std::string text, const std::string& name, const std::string& key,
-                      const std::string& value) {
-  const std::regex field("(\n" + name + " (?:[^\n]* )?" + key + "=)[^ \n]*");
-  // "$01", not "$1": a value beginning with a digit would make it another group.
-  return std::regex_replace(text, field, "$01" + value, std::regex_constants::format_first_only);
-}
-
-// The text with `field` put first on the line `name`.
-std::string Inserted(const std::string& text, const std::string& name, const std::string& field) {
-  std::string out = text;
-  const std::size_t at = out.find("\n" + name + " ");
-  return at == std::string::npos ? out : out.insert(at + name.size() + 2, field + " ");
-}
-
-std::string FieldOf(const std::string& text, const std::string& name, const std::string& key) {
-  std::smatch m;
-  const std::regex field("\n" + name + " (?:[^\n]* )?" + key + "=([^ \n]*)");
-  return std::regex_search(text, m, field) ? m[1].str() : "";
-}
+using test::FieldOf;
+using test::Inserted;
+using test::Refusal;
+using test::WithField;
 
 class MatchFile : public ::testing::Test {
  protected:
@@ -40,15 +22,6 @@ class MatchFile : public ::testing::Test {
     game_ = std::make_unique<Game>(options, 41);
     test::PlayToQuietMoment(*game_);
     text_ = WriteMatch(*game_);
-  }
-  std::string Refusal(const std::string& text) {
-    try {
-      Game fresh(MatchOptions(text), 0);
-      ReadMatch(text, fresh);
-    } catch (const RecordError& e) {
-      return e.what();
-    }
-    return "";
   }
   std::unique_ptr<Game> game_;
   std::string text_;
