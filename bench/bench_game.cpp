@@ -6,43 +6,22 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 
 #include "bench_sdl_platform.h"
-#include "game/game_run.h"
 #include "platform/headless_platform.h"
-#include "resources/resource_path.h"
-#include "resources/unpack.h"
+#include "unpacked_archive.h"
 
 namespace verlano::bench {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr const char* kArchive = "res077.pak";
-
 template <class MakePlatform>
 void StartUp(benchmark::State& state, MakePlatform make, const char* label) {
-  const std::string folder = fs::read_symlink("/proc/self/exe").parent_path().string();
-  if (!fs::exists(fs::path(folder) / kArchive)) {
-    state.SkipWithError("no res077.pak beside the program: build the default target first");
-    return;
-  }
   for (auto _ : state) {
     const std::unique_ptr<Platform> platform = make();
-    auto unpacked = std::make_shared<const UnpackResult>(UnpackResources(folder, kArchive));
-    if (!unpacked->ok) {
-      state.SkipWithError(unpacked->error.c_str());
-      return;
-    }
-    ResourceFolder files{
-        [root = unpacked->resourceRoot](std::string_view gamePath) {
-          return ResolveResourcePath(root, gamePath);
-        },
-        [unpacked] { RemoveResources(*unpacked); },
-        [unpacked](const std::string& file) { return EntryOrigin(*unpacked, file); }};
-    GameRun run(Options{}, 1, *platform, std::move(files));
+    std::optional<ResourceFolder> files = UnpackBesideProgram(state);
+    if (!files) return;
+    GameRun run(Options{}, 1, *platform, std::move(*files));
     if (!StartRun(run)) {
       state.SkipWithError("the run did not start");
       return;
