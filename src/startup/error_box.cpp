@@ -19,10 +19,15 @@ void ShowErrorBox(GtkWindow* parent, const char* headline, const std::string& me
   const OwnedWindow box(gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, GTK_MESSAGE_ERROR,
                                                GTK_BUTTONS_CLOSE, "%s", headline));
   gtk_message_dialog_format_secondary_text(GTK_MESSAGE_DIALOG(box.get()), "%s", message.c_str());
-  gtk_window_set_title(GTK_WINDOW(box.get()), "Verlano");
-  const guint watch = g_timeout_add(kQuitSignalPollMs, CloseOnQuitSignal, box.get());
-  gtk_dialog_run(GTK_DIALOG(box.get()));
+  RunBox(GTK_DIALOG(box.get()));
+}
+
+gint RunBox(GtkDialog* box) {
+  gtk_window_set_title(GTK_WINDOW(box), "Verlano");
+  const guint watch = g_timeout_add(kQuitSignalPollMs, CloseOnQuitSignal, box);
+  const gint answer = gtk_dialog_run(box);
   g_source_remove(watch);
+  return answer;
 }
 
 }  // namespace verlano

@@ -58,6 +58,7 @@ PlayerStart LoadPlayerStart() {
   if (start.kept) {
     start.memory.continueCaption =
         ContinueCaption(start.kept->options, start.kept->we, start.kept->they);
+    start.memory.keptScore = {start.kept->we, start.kept->they};
   }
   start.memory.statistics = stats;
   start.memory.notes = notes;

@@ -8,6 +8,7 @@
 #include "startup/dialog_texts.h"
 #include "startup/error_box.h"
 #include "startup/program_args.h"
+#include "startup/question_box.h"
 
 namespace verlano {
 
@@ -138,14 +139,12 @@ GtkWidget* StartupDialog::BuildButtonRow() {
 
   GtkWidget* exit = gtk_button_new_with_mnemonic(_("E_xit"));
   play_ = gtk_button_new_with_mnemonic(_("_Play"));
-  gtk_style_context_add_class(gtk_widget_get_style_context(play_),
-                              GTK_STYLE_CLASS_SUGGESTED_ACTION);
   // Left of Exit, so that Exit and Play keep their places with or without it.
   if (!memory_.continueCaption.empty()) {
-    GtkWidget* resume = gtk_button_new_with_mnemonic(memory_.continueCaption.c_str());
-    gtk_widget_set_valign(resume, GTK_ALIGN_CENTER);
-    g_signal_connect(resume, "clicked", G_CALLBACK(OnContinue), this);
-    gtk_box_pack_start(GTK_BOX(row), resume, FALSE, FALSE, 0);
+    resume_ = gtk_button_new_with_mnemonic(memory_.continueCaption.c_str());
+    gtk_widget_set_valign(resume_, GTK_ALIGN_CENTER);
+    g_signal_connect(resume_, "clicked", G_CALLBACK(OnContinue), this);
+    gtk_box_pack_start(GTK_BOX(row), resume_, FALSE, FALSE, 0);
   }
   gtk_widget_set_size_request(exit, 90, 34);
   gtk_widget_set_size_request(play_, 90, 34);
@@ -159,11 +158,16 @@ GtkWidget* StartupDialog::BuildButtonRow() {
 }
 
 std::optional<DialogState> StartupDialog::Run() {
+  // Return presses the default, which starts with the focus and is drawn as
+  // the suggested button: Continue when a match is kept (Play would give it
+  // up), else Play.
+  GtkWidget* first = resume_ != nullptr ? resume_ : play_;
+  gtk_style_context_add_class(gtk_widget_get_style_context(first),
+                              GTK_STYLE_CLASS_SUGGESTED_ACTION);
   gtk_widget_show_all(window_.get());
-  // Play is the default and starts with the focus, so Return starts the game.
-  gtk_widget_set_can_default(play_, TRUE);
-  gtk_window_set_default(GTK_WINDOW(window_.get()), play_);
-  gtk_widget_grab_focus(play_);
+  gtk_widget_set_can_default(first, TRUE);
+  gtk_window_set_default(GTK_WINDOW(window_.get()), first);
+  gtk_widget_grab_focus(first);
   const guint watch = g_timeout_add(kQuitSignalPollMs, OnSignalWatch, this);
   gtk_main();
   g_source_remove(watch);
@@ -205,7 +209,19 @@ void StartupDialog::Close() {
 }
 
 void StartupDialog::OnPlay(GtkWidget*, gpointer self) {
-  static_cast<StartupDialog*>(self)->Finish(true);
+  auto* dialog = static_cast<StartupDialog*>(self);
+  if (dialog->resume_ != nullptr && !dialog->GiveUpKeptMatch()) return;
+  dialog->Finish(true);
+}
+
+bool StartupDialog::GiveUpKeptMatch() {
+  const KeptScore& score = memory_.keptScore;
+  return AskBeforeLosing(
+      GTK_WINDOW(window_.get()),
+      {Format(_("Give up the match at %d to %d?"), score.we, score.they),
+       _("Play starts a new match, and the kept one is gone: it counts as played, neither won "
+         "nor lost, and ends the winning streak of its variant and opponents."),
+       _("_No"), _("_Yes")});
 }
 
 void StartupDialog::OnContinue(GtkWidget*, gpointer self) {
@@ -216,18 +232,12 @@ void StartupDialog::OnContinue(GtkWidget*, gpointer self) {
 
 void StartupDialog::OnReset(GtkWidget*, gpointer self) {
   auto* dialog = static_cast<StartupDialog*>(self);
-  GtkWidget* ask = gtk_message_dialog_new(GTK_WINDOW(dialog->window_.get()), GTK_DIALOG_MODAL,
-                                          GTK_MESSAGE_QUESTION, GTK_BUTTONS_NONE, "%s",
-                                          _("Reset the statistics?"));
-  gtk_message_dialog_format_secondary_text(
-      GTK_MESSAGE_DIALOG(ask), "%s",
-      _("Every match, hand and streak counted so far is forgotten."));
-  gtk_dialog_add_buttons(GTK_DIALOG(ask), _("_Cancel"), GTK_RESPONSE_CANCEL, _("_Reset"),
-                         GTK_RESPONSE_ACCEPT, nullptr);
-  gtk_dialog_set_default_response(GTK_DIALOG(ask), GTK_RESPONSE_CANCEL);
-  const gint answer = gtk_dialog_run(GTK_DIALOG(ask));
-  gtk_widget_destroy(ask);
-  if (answer != GTK_RESPONSE_ACCEPT) return;
+  if (!AskBeforeLosing(GTK_WINDOW(dialog->window_.get()),
+                       {_("Reset the statistics?"),
+                        _("Every match, hand and streak counted so far is forgotten."),
+                        _("_Cancel"), _("_Reset")})) {
+    return;
+  }
   const std::string problem =
       dialog->memory_.resetStatistics ? dialog->memory_.resetStatistics() : std::string();
   if (problem.empty()) dialog->memory_.statistics = Statistics{};

@@ -2,7 +2,8 @@
 // frmStartup: the modal options dialog the game opens with. Tabs "Deck",
 // "Keys", "Rules", "Credits", "Options" and "Statistics", and below them the
 // version, what the game needs, "Continue the match" when one is kept, Exit
-// and Play. It hands back what was chosen and stays on
+// and Play. Return presses Continue when it is there, else Play; Play over a
+// kept match asks first. It hands back what was chosen and stays on
 // screen until the caller closes it, so a failure after Play can still be
 // reported from it.
 
@@ -18,10 +19,16 @@
 
 namespace verlano {
 
+// The totals of a kept match, ours and theirs.
+struct KeptScore {
+  int we = 0, they = 0;
+};
+
 // What the player's files give the dialog to open with.
 struct DialogMemory {
   DialogState opening;          // the controls as they were last played
   std::string continueCaption;  // empty when no match is kept
+  KeptScore keptScore;          // said when Play would give the kept match up
   Statistics statistics;
   std::string notes;  // a damaged file, said in a line each
   // Clears the statistics on disk: "" or the reason it could not.
@@ -65,6 +72,8 @@ class StartupDialog {
   static void OnVariantToggled(GtkWidget*, gpointer self);
 
   void Finish(bool play);
+  // Asks before Play gives the kept match up: true to go ahead.
+  bool GiveUpKeptMatch();
   void ShowChosenPreview();
   void UpdateExtraPoints();
   DialogState Selected() const;
@@ -78,6 +87,7 @@ class StartupDialog {
   StatisticsPage statistics_;
   DialogMemory memory_;
   GtkWidget* play_ = nullptr;
+  GtkWidget* resume_ = nullptr;  // "Continue the match", when one is kept
   bool playPressed_ = false;
   bool continuePressed_ = false;
   bool lockTaken_ = false;
