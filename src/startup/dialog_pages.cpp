@@ -65,6 +65,14 @@ void AddLevelRow(GtkWidget* box, std::string_view caption, std::array<GtkWidget*
   gtk_box_pack_start(GTK_BOX(box), row, FALSE, FALSE, 0);
 }
 
+// The wheel over the slider scrolls the page, as over any other line of it;
+// the slider takes the wheel only once it has the keys (clicked or tabbed
+// to), so scrolling through the page never changes the volume.
+gboolean WheelOnlyWithFocus(GtkWidget* slider, GdkEvent*, gpointer) {
+  if (!gtk_widget_has_focus(slider)) g_signal_stop_emission_by_name(slider, "scroll-event");
+  return FALSE;  // unhandled: stopped here, it goes on to the scrolled page
+}
+
 // "Volume:  ----o----" on one line, lined up with the level rows.
 GtkWidget* AddVolumeRow(GtkWidget* box) {
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
@@ -76,6 +84,7 @@ GtkWidget* AddVolumeRow(GtkWidget* box) {
   gtk_scale_set_value_pos(GTK_SCALE(slider), GTK_POS_RIGHT);
   gtk_scale_set_digits(GTK_SCALE(slider), 0);
   gtk_widget_set_size_request(slider, 220, -1);
+  g_signal_connect(slider, "scroll-event", G_CALLBACK(WheelOnlyWithFocus), nullptr);
   gtk_box_pack_start(GTK_BOX(row), slider, FALSE, FALSE, 0);
   gtk_box_pack_start(GTK_BOX(box), row, FALSE, FALSE, 0);
   return slider;
