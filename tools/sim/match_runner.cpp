@@ -70,7 +70,8 @@ class Runner {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     Summary(seconds);
-    if (reloads_ > 0) {
+    if (reloads_ > 0 && (run_.game.settings.OpponentsLevel == PlayerLevel::Expert ||
+                         run_.game.settings.PartnerLevel == PlayerLevel::Expert)) {
       // For the save chain's test: the expert seats kept their worker.
       std::fprintf(stderr, "verlano-sim: %d searches on the worker after the first reload\n",
                    run_.search.Searches() - searchesAtFirstReload_);
