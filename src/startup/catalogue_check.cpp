@@ -86,9 +86,11 @@ std::string StringTableFault(const MoBytes& file, const char* name, std::uint32_
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::uint64_t length = file.Word(table + std::uint64_t{8} * i);
     const std::uint64_t at = file.Word(table + std::uint64_t{8} * i + 4);
-    const std::string text = name + std::string(" text ") + std::to_string(i);
-    if (!file.Holds(at, length + 1)) return text + " runs past the end of the file";
-    if (file.Byte(at + length) != '\0') return text + " does not end with a NUL";
+    const auto fault = [name, i](const char* what) {
+      return name + std::string(" text ") + std::to_string(i) + what;
+    };
+    if (!file.Holds(at, length + 1)) return fault(" runs past the end of the file");
+    if (file.Byte(at + length) != '\0') return fault(" does not end with a NUL");
   }
   return "";
 }
