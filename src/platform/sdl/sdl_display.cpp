@@ -10,6 +10,23 @@ std::string Failed(const char* what) {
   return std::string(what) + ": " + SDL_GetError();
 }
 
+// A window without a frame may have no window manager to give it the
+// screen's size for full screen, and the table would be drawn for the screen
+// into the smaller window: it is made the screen's size first, as at the
+// start. A framed window is left to its manager, which keeps its place for
+// the way back.
+void CoverScreenIfUnframed(SDL_Window* window) {
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0 ||
+      top + left + bottom + right != 0) {
+    return;
+  }
+  SDL_Rect screen{};
+  if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &screen) != 0) return;
+  SDL_SetWindowPosition(window, screen.x, screen.y);
+  SDL_SetWindowSize(window, screen.w, screen.h);
+}
+
 }  // namespace
 
 bool SdlDisplay::Open(std::string& error) {
@@ -145,6 +162,7 @@ void SdlDisplay::ToggleFullScreen() {
     SDL_GetWindowPosition(window, &place.X, &place.Y);
     SDL_GetWindowSize(window, &place.Width, &place.Height);
     windowed_ = place;
+    CoverScreenIfUnframed(window);
     SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
 }
