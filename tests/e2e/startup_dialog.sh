@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The game's start on a private X server, driven with real X input:
-#   startup_dialog.sh GAME BUILD_DIR dialog   the dialog, Exit, a missing archive,
+#   startup_dialog.sh GAME BUILD_DIR dialog   the dialog, Exit, the wheel over the
+#                                             Options page, a missing archive,
 #                                             Play, a read-only installed copy
 #   startup_dialog.sh GAME BUILD_DIR table    Play opens the table
 # VERLANO_SHOTS=DIR keeps a picture of each of the dialog's five tabs there.
@@ -12,6 +13,17 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/table_screen.sh"
 
 tabs=(deck keys rules credits options)
+# The Volume slider once the Options page is scrolled to its end: its knob at 98.
+volume_knob=(303 234)
+
+# NOTCHES clicks of the wheel down with the pointer at DX DY in the dialog,
+# which must change what it shows.
+wheel_down() {  # DX DY NOTCHES WHAT
+  xdotool mousemove $((X + $1)) $((Y + $2))
+  steady hover "$(dialog_area)"
+  xdotool click --repeat "$3" --delay 50 5
+  changes wheeled hover "$(dialog_area)" "$4"
+}
 
 if [ "$mode" = dialog ]; then
   before=$(private_folders)
@@ -44,6 +56,33 @@ if [ "$mode" = dialog ]; then
   ends_with 0 "Escape in the dialog"
   untouched "$scratch/game" "Escape in the dialog"
   echo "ok: Escape in the dialog ends with 0"
+
+  # The wheel scrolls the Options page, also while the Volume slider passes
+  # under the pointer, and Play keeps the volume; the slider takes the wheel
+  # once clicked.
+  settings=$XDG_CONFIG_HOME/verlano/settings
+  mkdir -p "$XDG_CONFIG_HOME/verlano"
+  printf 'verlano-settings 1\nsound volume=98 muted=0\nend\n' >"$settings"
+  start "$scratch/game/verlano"
+  click "${tab_x[4]}" "$tab_y"
+  wheel_down 300 250 12 "the wheel did not scroll the Options page"
+  press "${play_button[@]}"
+  screen_area
+  poll 1200 table_drawn || fail "Play after the wheel opened no table"
+  xdotool key Escape
+  ends_with 0 "Escape after the wheel"
+  grep -qx 'sound volume=98 muted=0' "$settings" ||
+    fail "scrolling the Options page changed the volume: $(grep '^sound ' "$settings")"
+  # The table may have kept its match: the starts below are offered none.
+  rm -f "$XDG_STATE_HOME/verlano/match"
+  start "$scratch/game/verlano"
+  click "${tab_x[4]}" "$tab_y"
+  wheel_down 300 250 12 "the wheel did not scroll the Options page"
+  press "${volume_knob[@]}"
+  wheel_down "${volume_knob[@]}" 1 "the Volume slider, clicked, did not take the wheel"
+  press "${exit_button[@]}"
+  ends_with 0 "Exit after the wheel"
+  echo "ok: the wheel scrolls the Options page and keeps the volume; the slider clicked takes it"
 
   # A missing archive: reported in a box over the dialog, and the program ends with 1.
   game_copy "$scratch/bare" no
