@@ -201,7 +201,7 @@ void GameFrame(GameRun& run) {
                            .expert = hint};
       ComposeFrame(run.game, run.slots, run.screen, pf.Now(), talk.mouseX, talk.mouseY,
                    TableTalk(run.game, talk));
-      if (run.sound.Muted()) DrawMuteMark(run.slots, run.screen);
+      if (run.sound.Muted()) DrawMuteMark(run.game, run.slots, run.screen);
     }
     pf.FlipScreen(run.screen.BackBuffer);
   }

@@ -62,12 +62,12 @@ std::string ChoosingMessage(const Game& game) {
   // Any choice left standing beside an equal card is refused: the equal card
   // alone would have been taken at once.
   if (s.chosen > 0 && HasEqualCard(game)) {
-    return Format(P_("table", "A card of equal value must be taken: the %d").c_str(), value);
+    return Format(P_("table", "Take the equal card: the %d").c_str(), value);
   }
   if (s.chosen > 0 && !s.completable) {
-    return Format(P_("table", "These cards add up to %d, not %d").c_str(), s.sum, value);
+    return Format(P_("table", "These add up to %d, not %d").c_str(), s.sum, value);
   }
-  return Format(P_("table", "Choose the cards to take with your %d").c_str(), value);
+  return Format(P_("table", "Pick the cards for your %d").c_str(), value);
 }
 
 // The expert's play, found by its cards wherever they lie now.
@@ -109,6 +109,7 @@ TableNotes TableTalk(const Game& game, const TalkInput& in) {
   TableNotes notes;
   const bool choosing = MayClickTable(game);
   const bool humansTurn = AwaitsHumanPick(turn);
+  notes.TableClickable = choosing;
   if (humansTurn || choosing) {
     notes.MarkerSeat = 0;
   } else {

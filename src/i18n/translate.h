@@ -5,7 +5,9 @@
 // translated where it is shown. `P_("context", "text")` is for texts whose
 // translation has a limit of its own: "table" for anything drawn with the
 // table's bitmap fonts (only the characters the fonts have), "score page" for
-// the score page (no wider than the English either); `NP_` marks such a text.
+// the score page's columns (no wider than the English either), "score page
+// line" for its lines of their own (the result, the click hint, the target: no
+// wider than its widest English line); `NP_` marks such a text.
 // A program that chooses no catalogue (the tools, the tests) stays English.
 // A translation that would make printf read other arguments than its English
 // (a `%s` more, a `%n`) is passed over for the English.

@@ -5,6 +5,7 @@
 #include "render/cint.h"
 #include "render/clock_text.h"
 #include "render/fill_rect.h"
+#include "render/last_capture_view.h"
 #include "render/score_page.h"
 #include "rules/game.h"
 
@@ -15,7 +16,6 @@ namespace {
 constexpr int kPileCardsShown = 11;  // older cards lie hidden under these
 constexpr int kDeckStackDepth = 7;
 constexpr int kLastDeckCard = 39;
-constexpr int kLitOutline = 3;  // pixels, just outside the card
 
 // Draws the game's pictures onto the back buffer, always the whole picture
 // and honouring its colour key.
@@ -128,6 +128,8 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   paint.SweepMarks(piles.Their);
   paint.TakenPile(piles.Our);
   paint.TakenPile(piles.Their);
+  // While the table takes clicks, no last capture hides a table card.
+  if (notes.TableClickable) DrawLastCaptures(game, notes.LastCaptureSides, true, slots, screen);
   paint.Table(piles, notes.LitTable);
   for (const int seat : {2, 1, 3}) {
     paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false, -1, -1);

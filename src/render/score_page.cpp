@@ -14,8 +14,7 @@ constexpr int kResultFontRow = 10;
 constexpr int kShortestPageItems = 5;
 constexpr int kPageTextX = 27;  // the hint, the widest row, just fits between rings and edge
 constexpr int kPageMargin = 14;
-constexpr int kPageHeight = 592;  // the page picture's
-constexpr int kRowHeight = 27;    // the hand font's cells
+constexpr int kRowHeight = 27;  // the hand font's cells
 
 // Every item's label is padded to this width, the English labels', so the
 // numbers stand in their columns whatever the language.
@@ -75,9 +74,20 @@ int ScorePageLineY(const Layout& layout, int itemRows) {
   return layout.ScoreColX + layout.ScoreRowStep * (itemRows - kShortestPageItems);
 }
 
+Rect ScorePageRect(const Layout& layout) {
+  return Rect{layout.ScorePageX, layout.ScorePageY, layout.ScorePageX + kScorePageWidth,
+              layout.ScorePageY + kScorePageHeight};
+}
+
+Rect ScorePageBannerRect(const Layout& layout) {
+  const Rect& b = kScorePageBanner;
+  return Rect{layout.ScorePageX + b.Left, layout.ScorePageY + b.Top, layout.ScorePageX + b.Right,
+              layout.ScorePageY + b.Bottom};
+}
+
 std::string ScorePageHint(const MatchState& match) {
-  return match.MatchOver ? P_("score page", "Click to start a new match")
-                         : P_("score page", "Click to deal the next hand");
+  return match.MatchOver ? P_("score page line", "Click to start a new match")
+                         : P_("score page line", "Click to deal the next hand");
 }
 
 std::vector<TextRow> ScorePageRows(const Game& game) {
@@ -109,14 +119,14 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   rows.push_back({kTotalsFontRow, at.ScoreTotalsX - 40, at.ScoreTotalsY,
                   Pair(match.OurMatchTotal, match.TheirMatchTotal, 7)});
   const std::string result =
-      match.MatchResultText.empty() ? std::string() : P_("score page", match.MatchResultText);
+      match.MatchResultText.empty() ? std::string() : P_("score page line", match.MatchResultText);
   rows.push_back({kResultFontRow, at.ScoreResultX - 60, at.ScoreResultY, result});
   // The click hint under the result, the target in the page's lower left
   // corner; both start left of the items, as the hint is the page's widest row.
   const int cornerX = at.ScorePageX + kPageTextX;
   rows.push_back({0, cornerX, at.ScoreResultY + at.ScoreRowStep, ScorePageHint(match)});
-  rows.push_back({0, cornerX, at.ScorePageY + kPageHeight - kPageMargin - kRowHeight,
-                  Format(P_("score page", "Target: over %d").c_str(), match.MatchTarget)});
+  rows.push_back({0, cornerX, at.ScorePageY + kScorePageHeight - kPageMargin - kRowHeight,
+                  Format(P_("score page line", "Target: over %d").c_str(), match.MatchTarget)});
   return rows;
 }
 

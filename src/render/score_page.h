@@ -4,7 +4,8 @@
 // result, the match target and what a click does. The variant's record lists the page's item rows;
 // the rows are worked out first as plain (font row, position, text) records and then drawn, one
 // `HandFonts` instance per row. The texts are in the player's language, in the handwriting
-// font's characters and no wider than the English.
+// font's characters; the columns no wider than the English, the lines of their own no wider
+// than the widest English line, the click hint.
 
 #include <string>
 #include <vector>
@@ -17,6 +18,16 @@ namespace verlano {
 struct Game;
 struct Layout;
 struct MatchState;
+
+// The page picture's size and, on it, the banner with the game's name, as
+// the resource builder draws them.
+inline constexpr int kScorePageWidth = 488;
+inline constexpr int kScorePageHeight = 592;
+inline constexpr Rect kScorePageBanner{32, 14, 470, 57};
+
+// Where the page and its banner lie on the screen.
+Rect ScorePageRect(const Layout& layout);
+Rect ScorePageBannerRect(const Layout& layout);
 
 // y of the separator line under a page's `itemRows` item rows.
 int ScorePageLineY(const Layout& layout, int itemRows);

@@ -3,14 +3,15 @@
 // hand of the seat the game waits for, one message line, the hand card under
 // the pointer that a click would play, drawn lifted, the cards a hint lights,
 // and the sides' last captures laid open. The game's flow decides them
-// (game/table_talk.h); this draws them and says where, so that the message
-// never covers a card that can be clicked.
+// (game/table_talk.h); this draws them and says where, so that none of them
+// covers a card that can be clicked, a pile or a hand.
 
 #include <string>
 #include <string_view>
 
 #include "platform/screen.h"
 #include "render/resource_slots.h"
+#include "render/table_areas.h"
 #include "rules/legal_captures.h"
 
 namespace verlano {
@@ -21,17 +22,20 @@ struct TableNotes {
   int MarkerSeat = -1;  // the seat whose hand gets the mark; -1 for none
   std::string Message;  // empty for none
   int LiftedHandSlot = -1;
-  TableSet LitTable = 0;     // table entries a hint lights
-  int LitHandSlot = -1;      // the hand card the expert would play
-  int LastCaptureSides = 0;  // sides whose last capture is laid open: bit 0 WE, bit 1 THEY
+  TableSet LitTable = 0;        // table entries a hint lights
+  int LitHandSlot = -1;         // the hand card the expert would play
+  int LastCaptureSides = 0;     // sides whose last capture is laid open: bit 0 WE, bit 1 THEY
+  bool TableClickable = false;  // the player chooses a capture: the table cards take clicks
   bool operator==(const TableNotes&) const = default;
 };
 
-// How far the lifted hand card is drawn above its place.
-inline constexpr int kHandCardLift = 6;
+// The strip the message line is drawn in: between the piles, below the
+// table's lowest places and above the human's lifted hand card, a hint's
+// outlines included. Every table text fits its width (tests/render).
+Rect MessageBandRect(const Game& game);
 
-// Where `text` goes in `font`: centred across the screen in the gap between
-// the table's lowest places and the human's hand.
+// Where `text` goes in `font`: at the foot of the band, centred across the
+// screen or, when that would leave the band, moved back into it.
 Rect MessageLineRect(const Game& game, const clsDXBitmapFont& font, std::string_view text);
 
 // The mark under a seat's hand (above nothing that can be clicked).

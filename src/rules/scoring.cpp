@@ -91,12 +91,12 @@ void RecordHandScore(Game& game) {
   m.TheirMatchTotal += game.score.They.Total;
   m.MatchResultText.clear();
   if (m.OurMatchTotal > m.MatchTarget && m.TheirMatchTotal < m.OurMatchTotal) {
-    m.MatchResultText = NP_("score page", "We Won!");
+    m.MatchResultText = NP_("score page line", "We Won!");
     game.sound->PlaySound(kMatchWonSound);
     m.MatchOver = true;
   } else if (m.TheirMatchTotal > m.MatchTarget) {
     if (m.OurMatchTotal < m.TheirMatchTotal) {
-      m.MatchResultText = NP_("score page", "We lost!");
+      m.MatchResultText = NP_("score page line", "We lost!");
       game.sound->PlaySound(kMatchLostSound);
       m.MatchOver = true;
     } else {

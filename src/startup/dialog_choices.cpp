@@ -52,7 +52,7 @@ DialogState DialogStateFrom(const Options& options, int volume) {
 std::string ContinueCaption(const Options& options, int we, int they) {
   const std::size_t row =
       RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
-  const std::string caption(kVariantOptions[row].caption);
+  const std::string caption = _(kVariantOptions[row].caption);
   return Format(options.extraCoinPoints ? _("_Continue the match\n%s with extra points, %d to %d")
                                         : _("_Continue the match\n%s, %d to %d"),
                 caption.c_str(), we, they);

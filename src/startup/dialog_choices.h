@@ -1,9 +1,9 @@
 #pragma once
 // The choices the options dialog offers, in the order it shows them, and the
 // mapping from what is selected in it to the game's `Options`. Free of GTK, so
-// the mapping is tested without a display. The decks and variants keep their
-// names in every language; the notes and the other captions are marked for
-// translation and translated where the dialog shows them.
+// the mapping is tested without a display. The decks keep their names in
+// every language; the variants' and the other captions and the notes are
+// marked for translation and translated where the dialog shows them.
 
 #include <array>
 #include <cstddef>
@@ -45,16 +45,16 @@ struct VariantOption {
 };
 
 inline constexpr std::array<VariantOption, 4> kVariantOptions = {{
-    {"Verlano 9 cards", N_("4 cards open in initial layout, 9 to each player."), Variant::Nine},
-    {"10 cards Napoletane", N_("All cards are dealt to players. Naples rules (4 points)."),
+    {N_("Verlano 9 cards"), N_("4 cards open in initial layout, 9 to each player."), Variant::Nine},
+    {N_("10 cards Napoletane"), N_("All cards are dealt to players. Naples rules (4 points)."),
      Variant::Napoletane},
-    {"10 cards Umbria and Marche", N_("Verlano Scientifico with 5 points to score."),
+    {N_("10 cards Umbria and Marche"), N_("Verlano Scientifico with 5 points to score."),
      Variant::UmbriaMarche},
-    {"10 cards Romane", N_("Roma rules of Verlano Scientifico (13 points to score)."),
+    {N_("10 cards Romane"), N_("Roma rules of Verlano Scientifico (13 points to score)."),
      Variant::Romane},
 }};
 
-inline constexpr std::string_view kExtraPointsCaption = "Punti per piu Dinari e Rebello";
+inline constexpr std::string_view kExtraPointsCaption = N_("Punti per piu Dinari e Rebello");
 inline constexpr std::string_view kExtraPointsNote =
     N_("Village variant with extra points for the King of Coins and the most of Coins (for a "
        "total of 15 points).");

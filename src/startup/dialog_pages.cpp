@@ -150,11 +150,11 @@ OptionsPage BuildOptionsPage() {
   options.page = PageBox();
   for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
     const VariantOption& variant = kVariantOptions[row];
-    options.variants[row] = AddRadio(options.page, options.variants[0], variant.caption);
+    options.variants[row] = AddRadio(options.page, options.variants[0], _(variant.caption));
     AddNote(options.page, _(variant.note), kNoteIndent);
   }
   // The extra points belong to Romane, the last variant: indented under it.
-  options.extraPoints = AddCheck(options.page, kExtraPointsCaption, kNoteIndent);
+  options.extraPoints = AddCheck(options.page, _(kExtraPointsCaption), kNoteIndent);
   options.extraPointsNote = AddNote(options.page, _(kExtraPointsNote), 2 * kNoteIndent);
   options.slow = AddCheck(options.page, _(kSlowCaption), 0);
   AddNote(options.page, _(kSlowNote), kNoteIndent);

@@ -59,7 +59,7 @@ The variants add to these:
 Equal counts give nobody the point.
 
 WINNING
-A side wins the match when its total passes the target and is ahead of the other side: more than 20 points ("Verlano 9 cards", "10 cards Napoletane", "10 cards Umbria and Marche") or more than 40 ("10 cards Romane"). If both sides pass the target level, play goes on until one of them is ahead. From the second match on, every "10 cards" variant is played to more than 40.
+A side wins the match when its total passes the target and is ahead of the other side: more than 20 points ("Verlano 9 cards", "10 cards Napoletane", "10 cards Umbria and Marche") or more than 40 ("10 cards Romane"). If both sides pass the target level, play goes on until one of them is ahead. Every match of a variant, the first and each later one, is played to the same target.
 After each hand the score page shows both sides' points; click to deal the next hand.
 
 THE SCORE PAGE

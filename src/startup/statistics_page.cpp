@@ -74,8 +74,8 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
         const auto it = stats.rows.find(StatisticsKey(options));
         if (it == stats.rows.end()) continue;
         const StatisticsRow& r = it->second;
-        const std::string name = std::string(variant.caption) + (extra ? _(" extra") : "") + ", " +
-                                 _(kLevelCaptions[level]);
+        const std::string name =
+            _(variant.caption) + (extra ? _(" extra") : "") + ", " + _(kLevelCaptions[level]);
         const std::array<std::string, 8> cells = {name,
                                                   std::to_string(r.played),
                                                   std::to_string(r.won),

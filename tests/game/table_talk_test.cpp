@@ -1,7 +1,7 @@
 // What the table says: the turn mark's seat and the message line for the
 // situations of a hand, the capture messages against every choice the human
-// can make on one table, the cards hints light, and the last captures laid
-// open.
+// can make on one table, the cards hints light, the last captures laid open
+// and when the table takes clicks.
 #include "game/table_talk.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ Situation Then(Situation first, std::function<void(Game&)> more) {
 }
 
 TEST(TableTalk, MarkAndMessageOfEachSituation) {
-  const std::string choose7 = "Choose the cards to take with your 7";
+  const std::string choose7 = "Pick the cards for your 7";
   const struct {
     const char* situation;
     Situation set;
@@ -79,11 +79,11 @@ TEST(TableTalk, MarkAndMessageOfEachSituation) {
       {"the human to choose", Takes({"2C", "3S", "4D"}, "7C", {}), false, 0, choose7},
       {"a choice that can be completed", Takes({"2C", "3S", "4D"}, "7C", {1}), false, 0, choose7},
       {"a choice beside an equal card", Takes({"5D", "2C", "3S"}, "5C", {1}), false, 0,
-       "A card of equal value must be taken: the 5"},
+       "Take the equal card: the 5"},
       {"a choice past the value", Takes({"4D", "6S", "3C"}, "7C", {0, 1}), false, 0,
-       "These cards add up to 10, not 7"},
+       "These add up to 10, not 7"},
       {"a choice the cards left cannot complete", Takes({"2C", "3S", "6D"}, "7C", {0}), false, 0,
-       "These cards add up to 2, not 7"},
+       "These add up to 2, not 7"},
       {"the human's capture gathering",
        Then(Takes({"3S", "4D"}, "7C", {}), [](Game& g) { g.capture.CaptureReady = true; }), false,
        -1, ""},
@@ -167,6 +167,28 @@ TEST(TableTalk, SpaceOrThePointerOnAPileLaysOpenTheLastCaptures) {
   }
 }
 
+// Only while the human chooses are the table cards to be clicked, and the
+// last captures kept off them.
+TEST(TableTalk, TheTableTakesClicksOnlyWhileTheHumanChoosesACapture) {
+  const struct {
+    const char* situation;
+    Situation set;
+    bool clickable;
+  } rows[] = {
+      {"the human to choose", Takes({"2C", "3S", "4D"}, "7C", {}), true},
+      {"the human's capture gathering",
+       Then(Takes({"3S", "4D"}, "7C", {}), [](Game& g) { g.capture.CaptureReady = true; }), false},
+      {"the partner's capture", Takes({"3S", "4D"}, "7C", {}, 2), false},
+      {"the human to pick", HumanToPick, false},
+  };
+  for (const auto& r : rows) {
+    auto g = Hand();
+    r.set(*g);
+    EXPECT_EQ(TableTalk(*g, TalkInput{.lookBack = true}).TableClickable, r.clickable)
+        << r.situation;
+  }
+}
+
 // Every choice on one table: "add up" exactly when no further cards could
 // make the value, which is when no click could ever complete the capture.
 TEST(TableTalk, ACaptureIsCalledWrongOnlyWhenNoFurtherCardsCanMakeIt) {
@@ -186,9 +208,9 @@ TEST(TableTalk, ACaptureIsCalledWrongOnlyWhenNoFurtherCardsCanMakeIt) {
     auto g = Hand();
     Takes({"AC", "2C", "3S", "4D", "6S", "QH"}, "KC", {})(*g);
     for (int i = 0; i < n; ++i) g->piles.TablePile[i].Chosen = (mask >> i & 1) != 0;
-    const std::string expected =
-        completable ? "Choose the cards to take with your 10"
-                    : "These cards add up to " + std::to_string(sum(mask)) + ", not 10";
+    const std::string expected = completable
+                                     ? "Pick the cards for your 10"
+                                     : "These add up to " + std::to_string(sum(mask)) + ", not 10";
     EXPECT_EQ(TableTalk(*g, TalkInput{}).Message, expected) << "choice " << mask;
   }
 }
