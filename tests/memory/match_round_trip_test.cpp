@@ -114,7 +114,7 @@ TEST(MatchRoundTrip, EveryMemberOfEveryStructHasItsKey) {
   EXPECT_EQ(Keys([&](auto& v) { VisitMemory(v, memory); }), MemberCount<CardMemory>());
 }
 
-// Kept at the human's turn and at a hand's end, in two variants and decks.
+// Kept at the human's first turn, in two variants, decks and levels.
 TEST(MatchRoundTrip, AGameComesBackMemberForMember) {
   Options royal;
   royal.variant = Variant::UmbriaMarche;
