@@ -6,8 +6,9 @@
 #      click draw nothing) and P resumes, Escape ends with 0 and leaves nothing
 #      unpacked;
 #   2. F11 while paused gives an 800x600 window showing the very picture the
-#      paused screen showed; resized (also with letterbox bars) the table
-#      follows and a click still plays the card under the pointer;
+#      paused screen showed, and F11 again (no window manager here) the whole
+#      screen showing it as before; resized (also with letterbox bars) the
+#      table follows and a click still plays the card under the pointer;
 #   3. "10 cards Romane" with the extra points and the Royal deck: ten cards
 #      in hand, none dealt to the table, the Royal deck's faces.
 #   play_table.sh GAME PAK_TOOL
@@ -51,6 +52,14 @@ window_shows_paused() {
   window_area "$window" && [ "$AREA_W $AREA_H" = "800 600" ] || return 1
   shot window_800 "$(table_rect)" && alike window_800 paused_table
 }
+# The window covers the screen again and shows the paused full screen's
+# picture whole, the clock and the right-hand seat's cards included.
+full_screen_again() {
+  [ "$(table_window)" = "$window" ] && shot full_again && alike full_again paused
+}
+
+# Each part deals a new match: the one the part before kept is not offered.
+forget_kept_match() { rm -f "$XDG_STATE_HOME/verlano/match"; }
 
 game_copy "$scratch/game" yes
 
@@ -77,6 +86,7 @@ untouched "$scratch/game" "after play"
 echo "ok: Escape ends with 0 and leaves nothing unpacked"
 
 # 2. A window: F11 while paused, then resized, with and without letterbox bars.
+forget_kept_match
 start "$scratch/game/verlano"
 xdotool key Return
 screen_area
@@ -87,6 +97,14 @@ window=$(table_window)
 xdotool key F11
 poll 600 window_shows_paused ||
   fail "F11 while paused: the window is ${AREA_W}x$AREA_H (not 800x600) or does not show the paused table"
+# Back to full screen and to the window, each time with the pointer in it.
+xdotool mousemove $(point 400 390)
+xdotool key F11
+poll 600 full_screen_again ||
+  fail "F11 from the window: the window is $(geometry "$window") (not the screen's $(xdotool getdisplaygeometry) at 0 0) or does not show the paused table whole"
+xdotool key F11
+poll 600 window_shows_paused ||
+  fail "F11 twice more: the window is ${AREA_W}x$AREA_H (not 800x600) or does not show the paused table"
 # The keys go where the pointer is, when no window manager hands out the focus.
 xdotool mousemove $(point 400 390)
 xdotool key p
@@ -99,12 +117,13 @@ done
 black $(screen_colour window_1000 20 20 $((AREA_X + 40)) $((AREA_Y + 290))) ||
   fail "no letterbox bar left of the table in the 1000x600 window"
 play_last_card 8 "a 1000x600 window"
-echo "ok: F11 while paused gives an 800x600 window showing the paused table; resized, the table follows and a click plays the card under the pointer"
+echo "ok: F11 while paused gives an 800x600 window showing the paused table, F11 again the whole screen as before; resized, the table follows and a click plays the card under the pointer"
 xdotool key Escape
 ends_with 0 "Escape in a window"
 
 # 3. The dialog's choices reach the table.
 "$pak_tool" extract "$(dirname "$game")/res077.pak" "$scratch/pak" >/dev/null
+forget_kept_match
 start "$scratch/game/verlano"
 click "${tab_x[4]}" "$tab_y"
 click "${romane[@]}"
