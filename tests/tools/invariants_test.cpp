@@ -166,6 +166,10 @@ TEST(Invariants, MatchChecksHoldTheResultToTheTotals) {
     g.match.MatchResultText = r.text;
     EXPECT_EQ(CheckMatchEnd(g).empty(), r.ok) << r.ours << "/" << r.theirs << " " << r.text;
   }
+  // A match under way with another variant's target.
+  Game g(Options{.variant = Variant::Romane}, 5);
+  g.match.MatchTarget = 20;
+  EXPECT_EQ(CheckMatchEnd(g), "the match's target 20 is not the variant's 40");
 }
 
 }  // namespace

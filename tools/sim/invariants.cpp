@@ -221,6 +221,12 @@ std::string CheckHandEnd(const Game& game) {
 
 std::string CheckMatchEnd(const Game& game) {
   const MatchState& m = game.match;
+  // Every match of a variant, the first, a later one or one continued from a
+  // kept file, is played to the variant's target.
+  if (m.MatchTarget != game.settings.Rules.MatchTarget) {
+    return "the match's target " + std::to_string(m.MatchTarget) + " is not the variant's " +
+           std::to_string(game.settings.Rules.MatchTarget);
+  }
   const bool won = m.OurMatchTotal > m.MatchTarget && m.OurMatchTotal > m.TheirMatchTotal;
   const bool lost = m.TheirMatchTotal > m.MatchTarget && m.TheirMatchTotal > m.OurMatchTotal;
   const std::string totals = std::to_string(m.OurMatchTotal) + " to " +

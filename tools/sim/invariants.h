@@ -25,8 +25,9 @@ std::string CheckFrameInFull(const Game& game);
 // points plus its sweeps, and the sweeps agree with the marks laid.
 std::string CheckHandEnd(const Game& game);
 
-// At "END OF MATCH": a decided match's result agrees with the totals and the
-// target, and a match that goes on has no side past the target ahead.
+// At "END OF MATCH": the match's target is the variant's, a decided match's
+// result agrees with the totals and the target, and a match that goes on has
+// no side past the target ahead.
 std::string CheckMatchEnd(const Game& game);
 
 }  // namespace verlano::sim
