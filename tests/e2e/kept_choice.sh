@@ -2,8 +2,9 @@
 # The dialog over a kept match, on a private X server: Continue is the
 # default, so Return brings back the kept hand and counts nothing; Play asks
 # first, and Escape, Return or No leave the match kept and the dialog open;
-# Yes gives the match up, counted as played (neither won nor lost) with its
-# row's streak ended, and a new match is dealt.
+# SIGTERM with the question open ends the game as Escape would, the match
+# kept; Yes gives the match up, counted as played (neither won nor lost) with
+# its row's streak ended, and a new match is dealt.
 #   kept_choice.sh GAME
 # VERLANO_SHOTS=DIR keeps the dialog's question there.
 set -euo pipefail
@@ -92,7 +93,16 @@ answer 1
 still_offered "Play, then No"
 echo "ok: Play asks before giving up the kept match; Escape, Return and No keep it, and the dialog stays"
 
-# 3. Yes gives it up: counted as played, neither won nor lost, the streak ended.
+# 3. A quit signal answers the question as No, and ends the game as Escape.
+press "${play_button[@]}"
+question "Play, then SIGTERM"
+kill -TERM "$game_pid"
+ends_with 143 "SIGTERM in the question"
+unchanged "SIGTERM in the question"
+echo "ok: SIGTERM with the question open ends with 143 and keeps the match"
+
+# 4. Yes gives it up: counted as played, neither won nor lost, the streak ended.
+start "$scratch/game/verlano"
 press "${play_button[@]}"
 question "Play, to give up"
 answer 3
