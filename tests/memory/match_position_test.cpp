@@ -140,8 +140,9 @@ TEST_F(KeptPosition, TheSidesLastCapturesAreKept) {
   ReadMatch(text_, loaded);
   const LastCapture& kept = game_->piles.Their.Last;
   const LastCapture& back = loaded.piles.Their.Last;
-  std::cout << "case g: their last capture " << CardCode(loaded.cards, back.Taker) << " taking "
-            << back.TakenCount << " card(s) after loading\n";
+  std::cout << "case g: their last capture "
+            << (back.Taker == -1 ? std::string("none") : CardCode(loaded.cards, back.Taker))
+            << " taking " << back.TakenCount << " card(s) after loading\n";
   EXPECT_EQ(back.Taker, kept.Taker);
   EXPECT_EQ(back.TakenCount, kept.TakenCount);
   EXPECT_EQ(back.Taken, kept.Taken);
