@@ -37,7 +37,7 @@ double KeepValue(const Position& p, const Shared& s, int card) {
   const CardFacts& f = s.facts;
   const int value = f.value[card];
   const bool coin = Has(f.coins, card);
-  const bool kingScores = p.rules.kingOfCoins;
+  const bool kingScores = p.rules.points.KingOfCoins > 0;
   double keep = 0;
   if (card == kSettebello) keep -= 11;  // its flag and its own penalty
   if (card == kKingOfCoins && kingScores) keep -= 10;
@@ -45,7 +45,7 @@ double KeepValue(const Position& p, const Shared& s, int card) {
   if (!s.settebelloOut && value == 7) keep -= 5;
   if (!s.kingOut && kingScores && value == 10) keep -= 5;
   if (coin) keep -= 1;
-  if (coin && p.rules.coinsWeighMore) keep -= 5;
+  if (coin) keep -= p.rules.coinKeepBonus;
   keep -= f.primieraTwentyFirsts[card];
   return keep;
 }

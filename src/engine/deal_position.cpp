@@ -7,8 +7,6 @@ namespace verlano::engine {
 namespace {
 
 constexpr int kPackCards = 40;
-constexpr int kTableDealPause = 12;  // hand cards dealt before each pair of table cards
-constexpr int kTableDealCards = 2;
 
 std::array<std::int8_t, kPackCards> Shuffle(Random& rng) {
   const CardFacts& facts = Facts();
@@ -31,17 +29,14 @@ Position DealPosition(const EngineRules& rules, int leader, Random& rng) {
   p.rules = rules;
   p.toPlay = static_cast<std::int8_t>(leader);
   int top = 0;
-  int toHands = 0;
-  int seatTurn = 0;
-  while (toHands < kSeats * rules.cardsPerHand) {
-    const int seat = (leader + seatTurn) % kSeats;
-    for (int k = 0; k < rules.packetSize; ++k) p.hands[seat][p.handCount[seat]++] = deck[top++];
-    toHands += rules.packetSize;
-    seatTurn = (seatTurn + 1) % kSeats;
-    const bool pause = toHands % kTableDealPause == 0 && toHands < kSeats * rules.cardsPerHand;
-    if (rules.tableDeal && pause) {
-      for (int k = 0; k < kTableDealCards; ++k) p.table[p.tableCount++] = deck[top++];
-    }
+  int seat = leader;
+  // Card by card as the game's deal steps go: a packet to each seat in turn,
+  // table cards where the variant's deal breaks.
+  for (int toHands = 1; toHands <= kSeats * rules.cardsPerHand; ++toHands) {
+    p.hands[seat][p.handCount[seat]++] = deck[top++];
+    if (toHands % rules.packetSize == 0) seat = (seat + 1) % kSeats;
+    if (!Has(rules.tableBreaks, toHands)) continue;
+    for (int k = 0; k < rules.tableCardsPerBreak; ++k) p.table[p.tableCount++] = deck[top++];
   }
   return p;
 }

@@ -1,19 +1,20 @@
 #include "engine/engine_rules.h"
 
-#include "rules/settings.h"
+#include "engine/position.h"
 
 namespace verlano::engine {
 
-EngineRules RulesFromSettings(const Settings& s) {
-  const VariantRules& variant = s.Rules;
+EngineRules RulesOf(const VariantRules& variant) {
   EngineRules rules;
   rules.cardsPerHand = variant.CardsPerHand;
   rules.packetSize = variant.DealPacketSize;
-  rules.tableDeal = variant.TableCardsAtDeal > 0;
-  rules.coinPoints = variant.Points.PerCoin > 0;
-  rules.mostCoins = variant.Points.MostCoins > 0;
-  rules.kingOfCoins = variant.Points.KingOfCoins > 0;
-  rules.coinsWeighMore = variant.CoinKeepBonus > 0;
+  // The game's own answer for every count of hand cards, so both deal alike.
+  for (int dealt = 1; dealt <= kSeats * variant.CardsPerHand; ++dealt) {
+    if (TableBreakAfter(variant, dealt)) rules.tableBreaks |= std::uint64_t{1} << dealt;
+  }
+  rules.tableCardsPerBreak = TableCardsPerBreak(variant);
+  rules.points = variant.Points;
+  rules.coinKeepBonus = variant.CoinKeepBonus;
   rules.matchTarget = variant.MatchTarget;
   return rules;
 }

@@ -1,29 +1,29 @@
 #pragma once
-// The facts of the rule variant the engine plays by: hand size, how the deal
-// lays cards, which score items count and the match target. They are read
-// from the game's `Settings` in one place only, `RulesFromSettings`, so that a
-// change in how the settings carry the variant touches one function.
+// The rule variant as the engine plays it: every number of the game's
+// `VariantRules` record that decides a hand (the deal's shape, what each score
+// item is worth, the classic player's coin weight, the match target), copied
+// from the record in one place, `RulesOf`, so that any row of the variant
+// table, a new one or a changed one, reaches the engine whole.
 
-namespace verlano {
-struct Settings;
-}
+#include <cstdint>
+
+#include "rules/variant_rules.h"
 
 namespace verlano::engine {
 
 struct EngineRules {
-  int cardsPerHand = 9;
-  int packetSize = 3;        // cards dealt to a seat at a time
-  bool tableDeal = true;     // the nine-card game lays two table cards after 12 and 24 dealt
-  bool coinPoints = false;   // one point a coin taken (the Romane games)
-  bool mostCoins = true;     // a point for more coins
-  bool kingOfCoins = false;  // the King of Coins scores (Romane with extra points, Umbria)
-  bool coinsWeighMore =
-      false;             // the computer player keeps coins harder (ten cards, not Napoletane)
-  int matchTarget = 20;  // a side wins with more than this
+  int cardsPerHand = 0;
+  int packetSize = 0;  // cards dealt to a seat at a time
+  // Bit n set: the deal lays `tableCardsPerBreak` table cards once n cards reached the hands.
+  std::uint64_t tableBreaks = 0;
+  int tableCardsPerBreak = 0;
+  ItemPoints points;
+  int coinKeepBonus = 0;  // how much harder the classic player keeps a coin
+  int matchTarget = 0;    // a side wins with more than this
 
   bool operator==(const EngineRules&) const = default;
 };
 
-EngineRules RulesFromSettings(const Settings& settings);
+EngineRules RulesOf(const VariantRules& variant);
 
 }  // namespace verlano::engine

@@ -9,12 +9,14 @@ namespace verlano::engine {
 
 namespace {
 
-void CountCards(const EngineRules& rules, CardSet cards, int sweeps, SideScore& score) {
+// The items that come from one side's cards alone.
+void CountCards(const ItemPoints& points, CardSet cards, int sweeps, SideScore& score) {
   const CardFacts& facts = Facts();
   score.Sweeps = sweeps;
-  score.Settebello = Has(cards, kSettebello) ? 1 : 0;
-  score.KingOfCoins = rules.kingOfCoins && Has(cards, kKingOfCoins) ? 1 : 0;
+  score.Settebello = Has(cards, kSettebello) ? points.Settebello : 0;
+  score.KingOfCoins = Has(cards, kKingOfCoins) ? points.KingOfCoins : 0;
   score.Coins = Count(cards & facts.coins);
+  score.CoinPoints = score.Coins * points.PerCoin;
   std::array<int, 4> best{};
   for (CardSet rest = cards; rest != 0; rest &= rest - 1) {
     const int card = Lowest(rest);
@@ -23,30 +25,30 @@ void CountCards(const EngineRules& rules, CardSet cards, int sweeps, SideScore& 
   }
   const bool allSuits = best[0] > 0 && best[1] > 0 && best[2] > 0 && best[3] > 0;
   score.PrimieraSum = allSuits ? best[0] + best[1] + best[2] + best[3] : 0;
-  score.CoinPoints = rules.coinPoints ? score.Coins : 0;
 }
 
-void AwardMore(int ours, int theirs, int& ourPoint, int& theirPoint) {
-  ourPoint = ours > theirs ? 1 : 0;
-  theirPoint = theirs > ours ? 1 : 0;
+// The item's points to the side with strictly more; none on a tie.
+void AwardMore(int points, int ours, int theirs, int& ourPoint, int& theirPoint) {
+  ourPoint = ours > theirs ? points : 0;
+  theirPoint = theirs > ours ? points : 0;
 }
 
 }  // namespace
 
 HandScore ScoreSides(const EngineRules& rules, CardSet we, CardSet they, int weSweeps,
                      int theySweeps) {
+  const ItemPoints& points = rules.points;
   HandScore score;
-  CountCards(rules, we, weSweeps, score.We);
-  CountCards(rules, they, theySweeps, score.They);
-  if (rules.mostCoins) {
-    AwardMore(score.We.Coins, score.They.Coins, score.We.MostCoins, score.They.MostCoins);
-  }
-  AwardMore(Count(we), Count(they), score.We.MostCards, score.They.MostCards);
-  AwardMore(score.We.PrimieraSum, score.They.PrimieraSum, score.We.PrimieraPoint,
+  CountCards(points, we, weSweeps, score.We);
+  CountCards(points, they, theySweeps, score.They);
+  AwardMore(points.MostCoins, score.We.Coins, score.They.Coins, score.We.MostCoins,
+            score.They.MostCoins);
+  AwardMore(points.MostCards, Count(we), Count(they), score.We.MostCards, score.They.MostCards);
+  AwardMore(points.Primiera, score.We.PrimieraSum, score.They.PrimieraSum, score.We.PrimieraPoint,
             score.They.PrimieraPoint);
   for (SideScore* side : {&score.We, &score.They}) {
     side->Total = side->PrimieraPoint + side->MostCards + side->MostCoins + side->CoinPoints +
-                  side->Settebello + side->KingOfCoins + side->Sweeps;
+                  side->Settebello + side->KingOfCoins + side->Sweeps * points.PerSweep;
   }
   return score;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The score of a finished (or running) hand from each side's taken cards and
-// sweeps, item by item as the game's `ScoreHand` counts it, in its `HandScore`.
+// sweeps, item by item in the game's `HandScore`, each item worth what the
+// variant's record says. The game's `ScoreHand` counts through it.
 
 #include "engine/card_set.h"
 #include "engine/engine_rules.h"

@@ -10,7 +10,7 @@ namespace verlano {
 engine::Position PositionOf(const Game& game, int seat) {
   const Piles& piles = game.piles;
   engine::Position p;
-  p.rules = engine::RulesFromSettings(game.settings);
+  p.rules = engine::RulesOf(game.settings.Rules);
   for (int s = 0; s < engine::kSeats; ++s) {
     p.handCount[s] = static_cast<std::int8_t>(piles.HandCount[s]);
     for (int i = 0; i < piles.HandCount[s]; ++i) {

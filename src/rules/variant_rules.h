@@ -24,6 +24,8 @@ struct ItemPoints {
   int Primiera = 0;   // to the side with the strictly higher primiera
   int MostCards = 0;  // to the side with strictly more cards
   int PerSweep = 0;
+
+  bool operator==(const ItemPoints&) const = default;
 };
 
 struct VariantRules {

@@ -7,7 +7,6 @@
 
 #include <sstream>
 
-#include "rules/game.h"
 #include "sim/engine_commands.h"
 
 namespace verlano::sim {
@@ -16,8 +15,7 @@ namespace {
 TEST(Duel, SameSeedSameResultOnAnyNumberOfThreads) {
   DuelConfig config;
   config.variantName = "romane";
-  const Game game(Options{.variant = Variant::Romane}, 0);
-  config.rules = engine::RulesFromSettings(game.settings);
+  config.rules = engine::RulesOf(RulesFor(Variant::Romane, false));
   config.matches = 10;
   config.seed = 9;
   config.them = engine::Level::Expert;

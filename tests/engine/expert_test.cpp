@@ -11,7 +11,8 @@
 #include "engine/classic_policy.h"
 #include "engine/deal_position.h"
 #include "engine/expert.h"
-#include "rules/game.h"
+#include "rules/random.h"
+#include "rules/variant_rules.h"
 
 // The sanitizers' allocation hooks; absent (null) in a build without them.
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*,
@@ -31,8 +32,7 @@ namespace verlano::engine {
 namespace {
 
 EngineRules NineCards() {
-  const Game game(Options{}, 0);
-  return RulesFromSettings(game.settings);
+  return RulesOf(RulesFor(Variant::Nine, false));
 }
 
 // Swaps one card between two other seats' hands: what the seat to play sees stays the same.

@@ -8,15 +8,10 @@
 #include "engine/classic_policy.h"
 #include "engine/deal_position.h"
 #include "engine/hand_score.h"
-#include "rules/game.h"
+#include "rules/variant_rules.h"
 
 namespace verlano::engine {
 namespace {
-
-EngineRules RulesOf(Variant variant) {
-  const Game game(Options{.variant = variant}, 0);
-  return RulesFromSettings(game.settings);
-}
 
 CardSet AllCards(const Position& p) {
   CardSet all = p.PlayedSet();
@@ -27,13 +22,13 @@ CardSet AllCards(const Position& p) {
 TEST(HandPlay, RandomHandsKeepEveryCardAndEndAsTheRulesSay) {
   Random rng(5);
   std::vector<ScoredMove> moves;
-  for (const Variant variant : {Variant::Nine, Variant::Romane, Variant::UmbriaMarche}) {
-    const EngineRules rules = RulesOf(variant);
-    for (int hand = 0; hand < 300; ++hand) {
+  for (const VariantRules& record : AllVariantRules()) {
+    const EngineRules rules = RulesOf(record);
+    for (int hand = 0; hand < 200; ++hand) {
       const int leader = hand % kSeats;
       Position p = DealPosition(rules, leader, rng);
       ASSERT_EQ(AllCards(p), Facts().inPlay);
-      ASSERT_EQ(p.tableCount, rules.tableDeal ? 4 : 0);
+      ASSERT_EQ(p.tableCount, record.TableCardsAtDeal);
       for (int seat = 0; seat < kSeats; ++seat) ASSERT_EQ(p.handCount[seat], rules.cardsPerHand);
       ASSERT_EQ(p.toPlay, leader);
       bool captured = false;

@@ -1,7 +1,6 @@
 #include "sim/agreement.h"
 
 #include <array>
-#include <string_view>
 #include <vector>
 
 #include "ai/choose.h"
@@ -11,7 +10,6 @@
 #include "engine/classic_policy.h"
 #include "engine/deal_position.h"
 #include "engine/hand_score.h"
-#include "sim/line_fields.h"
 
 namespace verlano::sim {
 
@@ -20,13 +18,32 @@ namespace {
 using engine::CardSet;
 using engine::Position;
 
-constexpr std::array<std::string_view, 5> kVariants = {"nine", "romane", "romane-extra",
-                                                       "napoletane", "umbria"};
+// A row no variant has: items worth two or three points and a coin bonus of
+// three, over the nine-card deal. An engine that read a flag or a constant
+// where the record has a number would disagree with the game here.
+constexpr ItemPoints kOddPoints = {.Settebello = 2,
+                                   .KingOfCoins = 3,
+                                   .MostCoins = 2,
+                                   .PerCoin = 2,
+                                   .Primiera = 3,
+                                   .MostCards = 2,
+                                   .PerSweep = 2};
+constexpr VariantRules kTestOnly = {.CardsPerHand = 9,
+                                    .DealPacketSize = 3,
+                                    .TableCardsAtDeal = 4,
+                                    .MatchTarget = 30,
+                                    .Points = kOddPoints,
+                                    .MostHandPoints = 40,
+                                    .CoinKeepBonus = 3,
+                                    .ScoreRows = {},
+                                    .HistoryRows = 5};
 constexpr int kMostTableCards = 16;
 constexpr int kMostSweeps = 6;
 
-Options VariantOptions(Random& rng) {
-  return ParseVariant(kVariants[static_cast<std::size_t>(rng.Below(kVariants.size()))]);
+// Position `index` of a run plays by the records in turn, so every one is checked.
+const VariantRules& RecordFor(long index) {
+  static const std::vector<VariantRules> records = CheckedRecords();
+  return records[static_cast<std::size_t>(index) % records.size()];
 }
 
 int UnusedCard(Random& rng, CardSet& used) {
@@ -100,6 +117,13 @@ std::string Describe(const Position& p) {
 
 }  // namespace
 
+std::vector<VariantRules> CheckedRecords() {
+  const std::span<const VariantRules> table = AllVariantRules();
+  std::vector<VariantRules> records(table.begin(), table.end());
+  records.push_back(kTestOnly);
+  return records;
+}
+
 void LoadIntoGame(const Position& p, Game& game) {
   Piles& piles = game.piles;
   for (int seat = 0; seat < engine::kSeats; ++seat) {
@@ -132,7 +156,8 @@ Agreement CheckCaptures(std::uint64_t seed, long positions) {
   Random rng(seed);
   Agreement result;
   for (; result.checked < positions; ++result.checked) {
-    Game game(VariantOptions(rng), seed);
+    Game game(Options{}, seed);
+    game.settings.Rules = RecordFor(result.checked);
     Position p;
     CardSet used = 0;
     p.handCount[0] = 1;
@@ -160,8 +185,9 @@ Agreement CheckScores(std::uint64_t seed, long positions) {
   Random rng(seed);
   Agreement result;
   for (; result.checked < positions; ++result.checked) {
-    Game game(VariantOptions(rng), seed);
-    const engine::EngineRules rules = engine::RulesFromSettings(game.settings);
+    Game game(Options{}, seed);
+    game.settings.Rules = RecordFor(result.checked);
+    const engine::EngineRules rules = engine::RulesOf(game.settings.Rules);
     std::array<CardSet, 2> taken{};
     // Each card goes to WE, to THEY or stays out, with a random lean per position.
     const double weShare = rng.Rnd();
@@ -197,8 +223,9 @@ Agreement CheckClassic(std::uint64_t seed, long positions) {
   Random rng(seed);
   Agreement result;
   for (; result.checked < positions; ++result.checked) {
-    Game game(VariantOptions(rng), seed);
-    const Position p = PlayedPosition(rng, engine::RulesFromSettings(game.settings));
+    Game game(Options{}, seed);
+    game.settings.Rules = RecordFor(result.checked);
+    const Position p = PlayedPosition(rng, engine::RulesOf(game.settings.Rules));
     LoadIntoGame(p, game);
     const ComputerPlay theirs = ChooseComputerCard(game, p.toPlay);
     const engine::ScoredMove mine = engine::ClassicMove(p);

@@ -3,11 +3,14 @@
 // capture options of a played card (the computer player's enumeration and the
 // capture rules' kind and selection checks), the hand score item by item, and
 // the classic player's choice (the game's `ChooseComputerCard` on a `Game`
-// built from the engine's position against the engine's rewrite). Each run
+// built from the engine's position against the engine's rewrite). The
+// positions play by every record of the variant table in turn, and by one
+// record only the checks have, so no number of a record goes unread. Each run
 // counts positions and disagreements and describes the first one.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/position.h"
 #include "rules/game.h"
@@ -19,6 +22,9 @@ struct Agreement {
   long disagreed = 0;
   std::string first;  // what the first disagreement was, empty when none
 };
+
+// Every record of the variant table, then the checks' own.
+std::vector<VariantRules> CheckedRecords();
 
 Agreement CheckCaptures(std::uint64_t seed, long positions);
 Agreement CheckScores(std::uint64_t seed, long positions);

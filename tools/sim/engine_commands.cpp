@@ -74,7 +74,7 @@ int Duel(const std::vector<std::string>& args, std::ostream& out) {
   config.variantName = variant->second;
   try {
     const Game game(ParseVariant(config.variantName), 0);
-    config.rules = engine::RulesFromSettings(game.settings);
+    config.rules = engine::RulesOf(game.settings.Rules);
   } catch (const LineError& e) {
     throw UsageError{e.what()};
   }
