@@ -3,6 +3,8 @@
 // once for the writer and the reader alike (see field_io.h). The ranges keep
 // a hand-edited file from putting any index outside its array.
 
+#include <type_traits>
+
 #include "rules/game.h"
 
 namespace verlano {
@@ -138,7 +140,13 @@ void VisitMatch(V& v, M& m) {
   v.Ints("history-we", m.OurHistory, m.HistoryCount, 0, kFar);
   v.Ints("history-they", m.TheirHistory, m.HistoryCount, 0, kFar);
   v.Flag("over", m.MatchOver);
-  v.Flag("tie-over-target", m.TieOverTarget);
+  // A tie above the target is this flag, as files have always kept it; a won
+  // or lost result is a word of the "random" line (match_file.cpp).
+  bool tie = m.Result == MatchResult::TieOverTarget;
+  v.Flag("tie-over-target", tie);
+  if constexpr (!std::is_const_v<M>) {
+    if (tie) m.Result = MatchResult::TieOverTarget;
+  }
 }
 
 template <typename V, typename T>

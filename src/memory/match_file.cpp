@@ -10,12 +10,13 @@ namespace verlano {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, int>, 3> kResultWords = {{
-    {"none", 0},
-    {"won", 1},
-    {"lost", 2},
+// The result's word on the "random" line. A tie above the target is kept as
+// the "match" line's flag (game_fields.h) and is "none" here.
+constexpr std::array<std::pair<std::string_view, MatchResult>, 3> kResultWords = {{
+    {"none", MatchResult::None},
+    {"won", MatchResult::Won},
+    {"lost", MatchResult::Lost},
 }};
-constexpr std::array<const char*, 3> kResultTexts = {"", "We Won!", "We lost!"};
 
 std::string Indexed(std::string_view name, int i) {
   return std::string(name) + "." + std::to_string(i);
@@ -140,11 +141,9 @@ std::string WriteMatch(const Game& game) {
     v.Unsigned("seed", game.rng.Seed());
     v.Unsigned("draws", game.rng.Draws());
     v.Unsigned("search-seed", game.searchSeed);
-    int result = 0;
-    for (std::size_t i = 0; i < kResultTexts.size(); ++i) {
-      if (game.match.MatchResultText == kResultTexts[i]) result = static_cast<int>(i);
-    }
-    v.Choice("result", result, kResultWords);
+    const MatchResult result = game.match.Result;
+    v.Choice("result", result == MatchResult::TieOverTarget ? MatchResult::None : result,
+             kResultWords);
     out.Line("random", v.Text());
   }
   const std::map<std::string, RecordFields, std::less<>>& fresh = FreshSprites();
@@ -178,13 +177,13 @@ Options MatchOptions(std::string_view text) {
 void ReadMatch(std::string_view text, Game& game) {
   const Records records = ParseRecords(text, kMatchHeader, true);
   const CardTables& cards = game.cards;
+  MatchResult result = MatchResult::None;
   if (!SameOptions(MatchOptions(text), OptionsOf(game.settings))) {
     throw RecordError("it is loaded into a game of other options");
   }
   {
     FieldReader v(records.Need("random"), "random", cards, true);
     std::uint64_t seed = 0, draws = 0;
-    int result = 0;
     v.Unsigned("seed", seed);
     v.Unsigned("draws", draws);
     v.Unsigned("search-seed", game.searchSeed);
@@ -195,7 +194,6 @@ void ReadMatch(std::string_view text, Game& game) {
     if (draws > kMostDraws)
       throw RecordError("its random generator claims " + std::to_string(draws) + " draws");
     game.rng = Random::Resumed(seed, draws);
-    game.match.MatchResultText = kResultTexts[static_cast<std::size_t>(result)];
   }
   std::set<std::string, std::less<>> known = {"options", "random"};
   auto read = [&](bool required) {
@@ -212,6 +210,8 @@ void ReadMatch(std::string_view text, Game& game) {
     };
   };
   ForEachRecord(game, read(true), read(false));
+  // After the tie's flag, so that a file claiming both fails the checks below.
+  if (result != MatchResult::None) game.match.Result = result;
   for (const auto& [name, fields] : records.lines) {
     if (!known.contains(name))
       throw RecordError("it has an unknown line '" + Shown(name, 30) + "'");

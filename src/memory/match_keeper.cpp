@@ -23,7 +23,7 @@ void MatchKeeper::QuietMoment(const Game& game) {
       files_.data,
       [&](Statistics& stats) {
         CountHand(stats, options_, game.score.We.Sweeps);
-        if (decided) CountMatch(stats, options_, game.match.MatchResultText == "We Won!");
+        if (decided) CountMatch(stats, options_, game.match.Result == MatchResult::Won);
       },
       [this](const std::string& problem) { Say(problem); });
 }

@@ -48,15 +48,16 @@ void CheckOutcome(const Game& game) {
               std::to_string(m.TheirMatchTotal) + (decided ? " decide" : " do not decide") +
               " the match, which it says is " + (m.MatchOver ? "over" : "going on"));
   const bool tie = m.OurMatchTotal == m.TheirMatchTotal && m.OurMatchTotal > m.MatchTarget;
-  Require(m.TieOverTarget == (handOver && tie),
+  Require((m.Result == MatchResult::TieOverTarget) == (handOver && tie),
           "its tie above the target disagrees with its totals");
   const bool won = m.OurMatchTotal > m.TheirMatchTotal;
-  const std::string& result = m.MatchResultText;
   if (m.MatchOver) {
-    Require(result == (won ? "We Won!" : "We lost!"), "its result disagrees with its totals");
+    Require(m.Result == (won ? MatchResult::Won : MatchResult::Lost),
+            "its result disagrees with its totals");
   } else if (handOver || m.HistoryCount > 0 || m.OurMatchTotal > 0 || m.TheirMatchTotal > 0) {
     // The last match's result stays until the first hand of the next one ends.
-    Require(result.empty(), "it has a result for a match going on");
+    Require(m.Result == MatchResult::None || m.Result == MatchResult::TieOverTarget,
+            "it has a result for a match going on");
   }
   if (handOver) {
     Require(m.HistoryCount > 0 && m.OurHistory[m.HistoryCount - 1] == game.score.We.Total &&

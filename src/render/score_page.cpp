@@ -67,6 +67,20 @@ void DrawRows(const std::vector<TextRow>& rows, ResourceSlots& slots, Screen& sc
   }
 }
 
+// A tie above the target says nothing: the hint's "next hand" tells it.
+std::string ResultLine(const MatchState& match) {
+  switch (match.Result) {
+    case MatchResult::Won:
+      return P_("score page line", "We Won!");
+    case MatchResult::Lost:
+      return P_("score page line", "We lost!");
+    case MatchResult::None:
+    case MatchResult::TieOverTarget:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 // Under the shortest page's items at ScoreColX, a row lower for every further item.
@@ -118,9 +132,7 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   }
   rows.push_back({kTotalsFontRow, at.ScoreTotalsX - 40, at.ScoreTotalsY,
                   Pair(match.OurMatchTotal, match.TheirMatchTotal, 7)});
-  const std::string result =
-      match.MatchResultText.empty() ? std::string() : P_("score page line", match.MatchResultText);
-  rows.push_back({kResultFontRow, at.ScoreResultX - 60, at.ScoreResultY, result});
+  rows.push_back({kResultFontRow, at.ScoreResultX - 60, at.ScoreResultY, ResultLine(match)});
   // The click hint under the result, the target in the page's lower left
   // corner; both start left of the items, as the hint is the page's widest row.
   const int cornerX = at.ScorePageX + kPageTextX;

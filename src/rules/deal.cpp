@@ -50,8 +50,8 @@ void RestartMatchIfDecided(Game& game) {
     // The same target as the first match of the run, whatever the variant.
     SetMatchTarget(game);
   }
-  if (m.TieOverTarget) {
-    m.TieOverTarget = false;
+  if (m.Result == MatchResult::TieOverTarget) {
+    m.Result = MatchResult::None;
     m.HistoryCount = 0;
   }
 }

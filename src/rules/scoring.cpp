@@ -1,6 +1,5 @@
 #include "rules/scoring.h"
 
-#include "i18n/translate.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -89,19 +88,19 @@ void RecordHandScore(Game& game) {
   m.HistoryCount += 1;
   m.OurMatchTotal += game.score.We.Total;
   m.TheirMatchTotal += game.score.They.Total;
-  m.MatchResultText.clear();
+  m.Result = MatchResult::None;
   if (m.OurMatchTotal > m.MatchTarget && m.TheirMatchTotal < m.OurMatchTotal) {
-    m.MatchResultText = NP_("score page line", "We Won!");
+    m.Result = MatchResult::Won;
     game.sound->PlaySound(kMatchWonSound);
     m.MatchOver = true;
   } else if (m.TheirMatchTotal > m.MatchTarget) {
     if (m.OurMatchTotal < m.TheirMatchTotal) {
-      m.MatchResultText = NP_("score page line", "We lost!");
+      m.Result = MatchResult::Lost;
       game.sound->PlaySound(kMatchLostSound);
       m.MatchOver = true;
     } else {
       game.sound->PlaySound(kHandEndSound);
-      m.TieOverTarget = true;
+      m.Result = MatchResult::TieOverTarget;
     }
   } else {
     game.sound->PlaySound(kHandEndSound);

@@ -4,7 +4,6 @@
 // target and the won / lost / tie-above-target decision at each hand's end.
 
 #include <array>
-#include <string>
 
 namespace verlano {
 
@@ -28,6 +27,11 @@ struct HandScore {
   SideScore They;
 };
 
+// What the last hand's end decided: won, lost, a tie above the target (the
+// match goes on, on a new score page), or none of these. Its words are the
+// score page's and the match file's own.
+enum class MatchResult { None, Won, Lost, TieOverTarget };
+
 struct MatchState {
   int OurMatchTotal = 0;
   int TheirMatchTotal = 0;
@@ -35,11 +39,10 @@ struct MatchState {
   std::array<int, 41> OurHistory{};
   std::array<int, 41> TheirHistory{};
   int HistoryCount = 0;
-  // "", "We Won!" or "We lost!": the English the simulator reads; the score
-  // page shows it in the player's language.
-  std::string MatchResultText;
+  // A won or lost match's result stays until the next one's first hand ends;
+  // a tie above the target lasts until the next deal.
+  MatchResult Result = MatchResult::None;
   bool MatchOver = false;
-  bool TieOverTarget = false;
 };
 
 void ScoreHand(Game& game);

@@ -41,6 +41,26 @@ TEST_F(MatchFile, ALoadedMatchIsTheMatchKept) {
   EXPECT_EQ(text_.find("\ndeck.52"), std::string::npos);
 }
 
+// The result keeps the words files always had: a won or lost match on the
+// "random" line (it stays into the next match's first hand, as here), a tie
+// above the target as the "match" line's flag, only ever at a hand's end.
+TEST_F(MatchFile, TheResultKeepsItsWords) {
+  EXPECT_EQ(FieldOf(text_, "random", "result"), "none");
+  EXPECT_EQ(FieldOf(text_, "match", "tie-over-target"), "0");
+  for (const auto& [word, result] :
+       {std::pair{"won", MatchResult::Won}, {"lost", MatchResult::Lost}}) {
+    const std::string text = WithField(text_, "random", "result", word);
+    Game fresh(MatchOptions(text), 0);
+    ReadMatch(text, fresh);
+    EXPECT_EQ(fresh.match.Result, result) << word;
+    EXPECT_EQ(WriteMatch(fresh), text) << word;
+  }
+  EXPECT_NE(Refusal(WithField(text_, "match", "tie-over-target", "1")).find("tie above the target"),
+            std::string::npos);
+  EXPECT_NE(Refusal(WithField(text_, "random", "result", "tie")).find("(none, won, lost)"),
+            std::string::npos);
+}
+
 TEST_F(MatchFile, EveryKindOfDamageIsRefusedWithItsReason) {
   const std::string seat0First = FieldOf(text_, "seat.0", "cards").substr(0, 2);
   std::string seat1 = FieldOf(text_, "seat.1", "cards");

@@ -314,7 +314,7 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   game.turn.GameState = PlayState::EndOfMatch;
   game.score.We.Sweeps = 3;
   game.match.MatchOver = true;
-  game.match.MatchResultText = "We Won!";
+  game.match.Result = MatchResult::Won;
   keeper.QuietMoment(game);
   EXPECT_FALSE(std::filesystem::exists(files.state.PathOf(kMatchFile)));
   EXPECT_EQ(LoadStatistics(files.data, note).rows["nine.classic"],

@@ -93,11 +93,30 @@ TEST(ScorePageRows, ValuesAlignRightAndWideOnesRunLonger) {
   game.piles.Our.CardCount = 123;
   game.piles.Their.CardCount = 123456;
   EXPECT_EQ(ScorePageRows(game)[1].Text, "Cards:123123456");
-  game.match.MatchResultText = "We Won!";
-  game.match.MatchOver = true;
-  const std::vector<TextRow> rows = ScorePageRows(game);
-  EXPECT_EQ(rows[rows.size() - 3].Text, "We Won!");
-  EXPECT_EQ(rows[rows.size() - 2].Text, "Click to start a new match");
+}
+
+// The result's line is the one place its words are drawn; a tie above the
+// target draws none, and the hint says the match goes on.
+TEST(ScorePageRows, EachResultDrawsItsLineAndHint) {
+  const struct {
+    MatchResult result;
+    bool over;
+    const char* line;
+    const char* hint;
+  } rows[] = {
+      {MatchResult::Won, true, "We Won!", "Click to start a new match"},
+      {MatchResult::Lost, true, "We lost!", "Click to start a new match"},
+      {MatchResult::TieOverTarget, false, "", "Click to deal the next hand"},
+      {MatchResult::None, false, "", "Click to deal the next hand"},
+  };
+  for (const auto& row : rows) {
+    Game game(Options{}, 1);
+    game.match.Result = row.result;
+    game.match.MatchOver = row.over;
+    const std::vector<TextRow> lines = ScorePageRows(game);
+    EXPECT_EQ(lines[lines.size() - 3].Text, row.line);
+    EXPECT_EQ(lines[lines.size() - 2].Text, row.hint);
+  }
 }
 
 TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {

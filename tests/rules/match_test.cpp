@@ -57,10 +57,12 @@ TEST_P(MatchTargetTest, NextDealAfterADecidedMatchStartsANewMatch) {
     ASSERT_TRUE(Match().MatchOver);
     DealHand(*game);
     EXPECT_FALSE(Match().MatchOver);
+    EXPECT_EQ(Match().Result, won ? MatchResult::Won : MatchResult::Lost)
+        << "the result stays until the new match's first hand ends";
     ExpectMatch(0, 0, 0);
     EXPECT_EQ(Match().MatchTarget, GetParam().expected);
     EndHand(1, 2);
-    EXPECT_TRUE(Match().MatchResultText.empty());
+    EXPECT_EQ(Match().Result, MatchResult::None);
   }
 }
 
@@ -70,9 +72,9 @@ INSTANTIATE_TEST_SUITE_P(AllRuleSets, MatchTargetTest,
 
 struct OutcomeCase {
   int we, they;
-  const char* text;
+  MatchResult result;
   int sound;
-  bool over, tie;
+  bool over;
 };
 
 class OutcomeTest : public MatchTest, public ::testing::WithParamInterface<OutcomeCase> {};
@@ -87,24 +89,23 @@ TEST_P(OutcomeTest, DecidesTheMatchAtTargetTwenty) {
   EndHand(c.we - c.we / 2, c.they - c.they / 2);
   EXPECT_EQ(Match().OurMatchTotal, c.we);
   EXPECT_EQ(Match().TheirMatchTotal, c.they);
-  EXPECT_EQ(Match().MatchResultText, c.text);
+  EXPECT_EQ(Match().Result, c.result);
   EXPECT_EQ(sound.slots, std::vector<int>{c.sound});
   EXPECT_EQ(Match().MatchOver, c.over);
-  EXPECT_EQ(Match().TieOverTarget, c.tie);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Totals, OutcomeTest,
-    ::testing::Values(OutcomeCase{21, 19, "We Won!", kMatchWonSound, true, false},
-                      OutcomeCase{22, 22, "", kHandEndSound, false, true},
-                      OutcomeCase{20, 21, "We lost!", kMatchLostSound, true, false},
-                      OutcomeCase{20, 20, "", kHandEndSound, false, false},
-                      OutcomeCase{20, 19, "", kHandEndSound, false, false},
-                      OutcomeCase{25, 23, "We Won!", kMatchWonSound, true, false},
-                      OutcomeCase{23, 25, "We lost!", kMatchLostSound, true, false},
-                      OutcomeCase{21, 21, "", kHandEndSound, false, true},
-                      OutcomeCase{3, 30, "We lost!", kMatchLostSound, true, false},
-                      OutcomeCase{7, 4, "", kHandEndSound, false, false}));
+    ::testing::Values(OutcomeCase{21, 19, MatchResult::Won, kMatchWonSound, true},
+                      OutcomeCase{22, 22, MatchResult::TieOverTarget, kHandEndSound, false},
+                      OutcomeCase{20, 21, MatchResult::Lost, kMatchLostSound, true},
+                      OutcomeCase{20, 20, MatchResult::None, kHandEndSound, false},
+                      OutcomeCase{20, 19, MatchResult::None, kHandEndSound, false},
+                      OutcomeCase{25, 23, MatchResult::Won, kMatchWonSound, true},
+                      OutcomeCase{23, 25, MatchResult::Lost, kMatchLostSound, true},
+                      OutcomeCase{21, 21, MatchResult::TieOverTarget, kHandEndSound, false},
+                      OutcomeCase{3, 30, MatchResult::Lost, kMatchLostSound, true},
+                      OutcomeCase{7, 4, MatchResult::None, kHandEndSound, false}));
 
 TEST_F(MatchTest, SoundSlotsOfTheMatchEnd) {
   EXPECT_EQ(kHandEndSound, 25);
@@ -117,14 +118,14 @@ TEST_F(MatchTest, SoundSlotsOfTheMatchEnd) {
 TEST_F(MatchTest, NextDealAfterATieKeepsTheTotals) {
   Start(Options{});
   EndHand(22, 22);
-  ASSERT_TRUE(Match().TieOverTarget);
+  ASSERT_EQ(Match().Result, MatchResult::TieOverTarget);
   DealHand(*game);
-  EXPECT_FALSE(Match().TieOverTarget);
+  EXPECT_EQ(Match().Result, MatchResult::None);
   ExpectMatch(22, 22, 0);
   EXPECT_EQ(Match().MatchTarget, 20);
   sound.slots.clear();
   EndHand(2, 1);
-  EXPECT_EQ(Match().MatchResultText, "We Won!");
+  EXPECT_EQ(Match().Result, MatchResult::Won);
   EXPECT_EQ(sound.slots, std::vector<int>{kMatchWonSound});
 }
 

@@ -150,12 +150,16 @@ TEST(Invariants, MatchChecksHoldTheResultToTheTotals) {
   const struct {
     int ours, theirs;
     bool over;
-    const char* text;
+    MatchResult result;
     bool ok;
   } rows[] = {
-      {41, 30, true, "We Won!", true},   {30, 41, true, "We lost!", true},
-      {41, 30, true, "We lost!", false}, {35, 30, true, "We Won!", false},
-      {35, 30, false, "", true},         {45, 30, false, "", false},
+      {41, 30, true, MatchResult::Won, true},
+      {30, 41, true, MatchResult::Lost, true},
+      {41, 30, true, MatchResult::Lost, false},
+      {35, 30, true, MatchResult::Won, false},
+      {35, 30, false, MatchResult::None, true},
+      {45, 30, false, MatchResult::None, false},
+      {41, 41, true, MatchResult::TieOverTarget, false},
   };
   for (const auto& r : rows) {
     Game g(Options{.variant = Variant::Romane}, 5);
@@ -163,8 +167,8 @@ TEST(Invariants, MatchChecksHoldTheResultToTheTotals) {
     g.match.OurMatchTotal = r.ours;
     g.match.TheirMatchTotal = r.theirs;
     g.match.MatchOver = r.over;
-    g.match.MatchResultText = r.text;
-    EXPECT_EQ(CheckMatchEnd(g).empty(), r.ok) << r.ours << "/" << r.theirs << " " << r.text;
+    g.match.Result = r.result;
+    EXPECT_EQ(CheckMatchEnd(g).empty(), r.ok) << r.ours << "/" << r.theirs;
   }
   // A match under way with another variant's target.
   Game g(Options{.variant = Variant::Romane}, 5);

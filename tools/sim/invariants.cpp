@@ -168,6 +168,21 @@ struct CardSet {
          (placed.bits & ~game.cards.InPlaySet) == 0;
 }
 
+// The result in the match file's words, for a message.
+const char* ResultWord(MatchResult result) {
+  switch (result) {
+    case MatchResult::Won:
+      return "won";
+    case MatchResult::Lost:
+      return "lost";
+    case MatchResult::TieOverTarget:
+      return "tie";
+    case MatchResult::None:
+      break;
+  }
+  return "none";
+}
+
 }  // namespace
 
 std::string CheckFrame(const Game& game) {
@@ -236,10 +251,8 @@ std::string CheckMatchEnd(const Game& game) {
     if (won || lost) return "the match goes on at " + totals;
     return "";
   }
-  if ((m.MatchResultText == "We Won!" && won) || (m.MatchResultText == "We lost!" && lost)) {
-    return "";
-  }
-  return "the result '" + m.MatchResultText + "' disagrees with " + totals;
+  if ((m.Result == MatchResult::Won && won) || (m.Result == MatchResult::Lost && lost)) return "";
+  return std::string("the result '") + ResultWord(m.Result) + "' disagrees with " + totals;
 }
 
 }  // namespace verlano::sim

@@ -110,7 +110,7 @@ class Runner {
 
   void CountMatch() {
     const MatchState& m = run_.game.match;
-    const bool won = m.MatchResultText == "We Won!";
+    const bool won = m.Result == MatchResult::Won;
     (won ? won_ : lost_) += 1;
     ++matches_;
     if (!config_.quiet) {
