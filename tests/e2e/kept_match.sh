@@ -6,17 +6,17 @@
 
 match_file() { echo "$XDG_STATE_HOME/verlano/match"; }
 
-# Makes the next hand of the kept match decide it: our total (and a first
-# hand in the history) just past the target, theirs as it was, so the match
-# is won whatever this hand scores.
+# Makes the kept match one that our side wins with its next point: our total
+# the target (one hand on the score page), theirs none. A total past the
+# target would have ended the match, so no file the game keeps has one; a
+# hand in which our side scores nothing leaves the match going on.
 make_deciding() {
   local file
   file=$(match_file)
   awk '$1 == "match" {
       for (i = 2; i <= NF; ++i) { split($i, kv, "="); f[kv[1]] = kv[2] }
-      we = f["target"] + 1
-      $0 = sprintf("match we=%d they=%d target=%d hands=1 history-we=%d history-they=%d %s",
-                   we, f["they"], f["target"], we, f["they"], "over=0 tie-over-target=0")
+      $0 = sprintf("match we=%d they=0 target=%d hands=1 history-we=%d history-they=0 %s",
+                   f["target"], f["target"], f["target"], "over=0 tie-over-target=0")
     } { print }' "$file" >"$file.edit"
   mv "$file.edit" "$file"
 }
