@@ -1,9 +1,10 @@
 #pragma once
-// What a hand card may take, in the game's own order: when table cards equal
+// The legal captures of a card, the one list the game and its players all
+// read, in the order the classic player weighs them: when table cards equal
 // its value, exactly one of them (each in table order); otherwise every set of
 // four, then three, then two table cards adding up to its value (an ace has no
-// sums); a card that takes nothing is laid down (count 0). As in the game, a
-// sum needs at most four cards.
+// sums); a card that takes nothing is laid down (count 0). A sum needs at most
+// four cards: the human's card must take only where such a capture exists.
 
 #include <array>
 
@@ -32,20 +33,20 @@ void ExtendSet(const std::array<std::int8_t, kMaxTable>& values, int n, int firs
 
 }  // namespace detail
 
-// Calls `visit(const Move&)` for each capture of the card at `handIndex` of
-// the seat to play, or once for laying it down.
+// Calls `visit(const Move&)` for each capture `card` may make on the first
+// `tableCount` cards of `table`, or once for laying it down; every move
+// names `handIndex` as the hand position of the card.
 template <typename Visit>
-void ForEachCapture(const Position& p, int handIndex, Visit&& visit) {
+void ForEachCaptureOf(int card, int handIndex, const std::int8_t* table, int tableCount,
+                      Visit&& visit) {
   const CardFacts& facts = Facts();
-  const int card = p.hands[p.toPlay][handIndex];
   const int value = facts.value[card];
-  const int n = p.tableCount;
   Move move;
   move.handIndex = static_cast<std::int8_t>(handIndex);
   std::array<std::int8_t, kMaxTable> values;
   bool found = false;
-  for (int i = 0; i < n; ++i) {
-    values[i] = facts.value[p.table[i]];
+  for (int i = 0; i < tableCount; ++i) {
+    values[i] = facts.value[table[i]];
     if (values[i] != value) continue;
     move.count = 1;
     move.positions[0] = static_cast<std::int8_t>(i);
@@ -61,11 +62,17 @@ void ForEachCapture(const Position& p, int handIndex, Visit&& visit) {
       visit(m);
     };
     for (int size = kMaxTaken; size >= 2; --size) {
-      detail::ExtendSet(values, n, 0, size, value, move, counting);
+      detail::ExtendSet(values, tableCount, 0, size, value, move, counting);
     }
     if (any) return;
   }
   visit(static_cast<const Move&>(move));
+}
+
+// The same for the card at `handIndex` of the seat to play, on the position's table.
+template <typename Visit>
+void ForEachCapture(const Position& p, int handIndex, Visit&& visit) {
+  ForEachCaptureOf(p.hands[p.toPlay][handIndex], handIndex, p.table.data(), p.tableCount, visit);
 }
 
 }  // namespace verlano::engine

@@ -23,8 +23,4 @@ std::optional<ComputerPlay> ChooseForSeat(Game& game, int seat);
 // leaves, so that it runs while the card flies and lands.
 void SearchAhead(Game& game, int seat, const ComputerPlay& play);
 
-// The hand in play as the engine keeps it, with `seat` to play, in the game's
-// own orders (hand cards, table entries), so an engine move maps straight back.
-engine::Position PositionOf(const Game& game, int seat);
-
 }  // namespace verlano

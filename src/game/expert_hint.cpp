@@ -1,7 +1,7 @@
 #include "game/expert_hint.h"
 
 #include "engine/match.h"
-#include "game/computer_turn.h"
+#include "game/engine_view.h"
 #include "game/human_turn.h"
 #include "rules/game.h"
 

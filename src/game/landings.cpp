@@ -1,5 +1,6 @@
 #include "game/landings.h"
 
+#include "game/engine_view.h"
 #include "game/hand_sort.h"
 #include "game/table_bookkeeping.h"
 #include "game/turn_pause.h"
@@ -22,7 +23,7 @@ void PlayedCardLands(Game& game, CardSprite& s) {
   PutOnTable(game, s);
   ParkPlayedSprite(game, s);
   s.Present = false;
-  DecideCapture(game);
+  DecideCapture(game, game.turn.CurrentSeat == 0 ? FirstCaptureSize(game) : 0);
   if (game.turn.HumanPlayed) game.turn.WaitingForHuman = false;
   if (game.turn.GameState == PlayState::NormalPlay) CheckHandEnd(game);
   PauseUnlessJustEnded(game);

@@ -14,25 +14,16 @@ int ValueAt(const Game& game, int position) {
   return game.cards.CardValue[game.piles.TablePile[position].Card];
 }
 
-// Whether some `size` distinct positions below `n`, from `first` on, add up to `target`.
-bool SomeSetAddsUp(const Game& game, int n, int first, int size, int target) {
-  if (size == 0) return target == 0;
-  for (int i = first; i < n; ++i) {
-    if (SomeSetAddsUp(game, n, i + 1, size - 1, target - ValueAt(game, i))) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 bool IsLastPlay(const Game& game) {
   return game.piles.CardsPlayed == 4 * game.settings.Rules.CardsPerHand;
 }
 
-void DecideCapture(Game& game) {
+void DecideCapture(Game& game, int humanCapture) {
   if (game.piles.TableCardCount == 1) return;
   const int seat = game.turn.CurrentSeat;
-  const int result = seat == 0 ? FindCaptureKind(game) : CommitComputerCapture(game);
+  const int result = seat == 0 ? humanCapture : CommitComputerCapture(game);
   game.capture.CaptureResult = result;
   if (result <= 0) return;
   game.capture.LastCapturer = seat;
@@ -46,21 +37,6 @@ void DecideCapture(Game& game) {
   }
   if (!we && game.capture.TheySweep) game.turn.GameState = PlayState::TheyGettingDrevGathering;
   if (we && game.capture.WeSweep) game.turn.GameState = PlayState::WeGettingDrevGathering;
-}
-
-int FindCaptureKind(const Game& game) {
-  const int n = game.piles.TableCount - 1;
-  const int v = game.cards.CardValue[PlayedCard(game).Card];
-  if (v >= 2) {
-    // Sums of four, three, then two table cards; an ace only takes an ace.
-    for (int size = 4; size >= 2; --size) {
-      if (n >= size && SomeSetAddsUp(game, n, 0, size, v)) return size;
-    }
-  }
-  for (int i = 0; i < n; ++i) {
-    if (ValueAt(game, i) == v) return 1;
-  }
-  return 0;
 }
 
 int CommitComputerCapture(Game& game) {

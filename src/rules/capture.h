@@ -36,11 +36,10 @@ struct CaptureState {
 bool IsLastPlay(const Game& game);
 
 // Called when the played card comes to rest on the table in "NORMAL PLAY".
-void DecideCapture(Game& game);
-
-// For the human's card: 4, 3 or 2 for a set of that many cards adding up to its
-// value, 1 for an equal card, 0 for none.
-int FindCaptureKind(const Game& game);
+// `humanCapture` is what the human's card must take, as the engine's legal
+// captures say (the size of the first, 0 for none); the computer seats'
+// `CaptureChoice` is committed instead.
+void DecideCapture(Game& game, int humanCapture);
 
 // Commits the computer seat's `CaptureChoice`; returns the number of cards taken.
 int CommitComputerCapture(Game& game);

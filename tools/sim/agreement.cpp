@@ -1,6 +1,8 @@
 #include "sim/agreement.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <vector>
 
 #include "ai/choose.h"
@@ -10,6 +12,8 @@
 #include "engine/classic_policy.h"
 #include "engine/deal_position.h"
 #include "engine/hand_score.h"
+#include "game/engine_view.h"
+#include "rules/legal_captures.h"
 
 namespace verlano::sim {
 
@@ -79,19 +83,57 @@ bool SamePositions(const engine::Move& move, std::span<const int> positions) {
   return true;
 }
 
-// The capture kind and the selection check of the rules, with the card played.
+TableSet MaskOf(const engine::Move& move) {
+  TableSet mask = 0;
+  for (int k = 0; k < move.count; ++k) mask |= TableSet{1} << move.positions[k];
+  return mask;
+}
+
+void MarkChosen(Piles& piles, TableSet mask, bool chosen) {
+  for (TableSet rest = mask; rest != 0; rest &= rest - 1) {
+    piles.TablePile[std::countr_zero(rest)].Chosen = chosen;
+  }
+}
+
+// The choices of one to four table cards `CheckSelection` accepts, as sorted masks.
+std::vector<TableSet> AcceptedChoices(Game& game) {
+  const int n = game.piles.TableCount - 1;
+  std::vector<TableSet> accepted;
+  for (int size = 1; size <= std::min(n, engine::kMaxTaken); ++size) {
+    // Every mask of `size` bits below bit n, each from the last (Gosper's step).
+    for (TableSet mask = (TableSet{1} << size) - 1; mask < (TableSet{1} << n);) {
+      MarkChosen(game.piles, mask, true);
+      if (CheckSelection(game)) accepted.push_back(mask);
+      MarkChosen(game.piles, mask, false);
+      const TableSet low = mask & (~mask + 1);
+      const TableSet ripple = mask + low;
+      mask = (((ripple ^ mask) >> 2) / low) | ripple;
+    }
+  }
+  std::ranges::sort(accepted);
+  return accepted;
+}
+
+// The human's rules against the engine's captures of the card just played:
+// the choices of up to four cards `CheckSelection` accepts are the engine's
+// captures; the hint lights each of their cards and counts no fewer (the
+// human may take more cards than four); and the game's question whether the
+// card must take reads the engine's first capture.
 bool RulesAgree(Game& game, int card, const std::vector<engine::Move>& moves) {
-  Piles& piles = game.piles;
-  PutTableCard(piles, card);
-  const bool mustTake = FindCaptureKind(game) > 0;
-  bool selectionsHold = true;
+  PutTableCard(game.piles, card);
+  std::vector<TableSet> captures;
+  TableSet lit = 0;
   for (const engine::Move& move : moves) {
     if (move.count == 0) continue;
-    for (int k = 0; k < move.count; ++k) piles.TablePile[move.positions[k]].Chosen = true;
-    selectionsHold = selectionsHold && CheckSelection(game);
-    for (int k = 0; k < move.count; ++k) piles.TablePile[move.positions[k]].Chosen = false;
+    captures.push_back(MaskOf(move));
+    lit |= captures.back();
   }
-  return selectionsHold && mustTake == (moves.front().count > 0);
+  std::ranges::sort(captures);
+  const LegalCaptures legal = FindLegalCaptures(game);
+  const bool hintHolds =
+      (legal.cards & lit) == lit && legal.count >= std::min<int>(2, std::ssize(captures));
+  return AcceptedChoices(game) == captures && hintHolds &&
+         FirstCaptureSize(game) == moves.front().count;
 }
 
 // A position of a real hand: a deal, then some random legal plays.

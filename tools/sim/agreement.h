@@ -1,7 +1,7 @@
 #pragma once
 // The engine checked against the game's own code on random positions: the
-// capture options of a played card (the computer player's enumeration and the
-// capture rules' kind and selection checks), the hand score item by item, and
+// capture options of a played card (the computer player's enumeration, and
+// the human's selection rules and hints, which stay the game's own), the hand score item by item, and
 // the classic player's choice (the game's `ChooseComputerCard` on a `Game`
 // built from the engine's position against the engine's rewrite). The
 // positions play by every record of the variant table in turn, and by one

@@ -1,0 +1,21 @@
+#pragma once
+// The game as the compact engine sees it: the one place where the game's
+// piles become an engine position and the engine's answers come back. The
+// rules the engine decides (what a card may take, the classic player, the
+// hand score) reach the game only through here.
+
+#include "engine/position.h"
+
+namespace verlano {
+
+struct Game;
+
+// The hand in play as the engine keeps it, with `seat` to play, in the game's
+// own orders (hand cards, table entries), so an engine move maps straight back.
+engine::Position PositionOf(const Game& game, int seat);
+
+// How many table cards the first legal capture of the card just played (the
+// last table entry) takes, in the engine's order; 0 when it takes nothing.
+int FirstCaptureSize(const Game& game);
+
+}  // namespace verlano
