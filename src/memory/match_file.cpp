@@ -133,7 +133,7 @@ std::string WriteMatch(const Game& game) {
   {
     FieldWriter v(cards);
     const Options options = OptionsOf(game.settings);
-    VisitOptions(v, options);
+    VisitPlayOptions(v, options);
     out.Line("options", v.Text());
   }
   {

@@ -1,7 +1,8 @@
 #pragma once
 // The options of a match as the player's files write them, in the words the
 // simulator's command line uses: variant=nine, deck=trent, opponents=expert.
-// The match file and the settings file both list them through `VisitOptions`.
+// The settings file lists them through `VisitOptions`, the match file only
+// those that decide the play.
 
 #include <array>
 #include <string_view>
@@ -29,14 +30,22 @@ inline constexpr std::array<std::pair<std::string_view, PlayerLevel>, 2> kLevelW
     {"expert", PlayerLevel::Expert},
 }};
 
+// The options that decide the play, all a match file writes.
 template <typename V, typename O>
-void VisitOptions(V& v, O& o) {
+void VisitPlayOptions(V& v, O& o) {
   v.Choice("variant", o.variant, kVariantWords);
   v.Flag("extra-coin-points", o.extraCoinPoints);
   v.Choice("deck", o.deck, kDeckWords);
   v.Flag("slow-animation", o.slowAnimation);
   v.Choice("opponents", o.opponents, kLevelWords);
   v.Choice("partner", o.partner, kLevelWords);
+}
+
+// Those and the player's helps, which the settings keep (and older match
+// files wrote, so a match file reads them too, and passes them over).
+template <typename V, typename O>
+void VisitOptions(V& v, O& o) {
+  VisitPlayOptions(v, o);
   v.Flag("show-hints", o.showHints);
   v.Flag("take-only-capture", o.takeOnlyCapture);
 }

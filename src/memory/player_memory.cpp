@@ -14,9 +14,6 @@ namespace {
 constexpr std::size_t kLongestFile = 1 << 20;
 
 constexpr const char* kStatisticsLock = "statistics.lock";
-// Another copy holds the statistics only while it writes them; this is long
-// enough for that and short enough not to be felt.
-constexpr std::chrono::milliseconds kStatisticsWait{500};
 
 // Reads the file and hands its text to `parse`; a file that cannot be read
 // or parsed is moved aside and said in `note`, and nothing is given.
@@ -112,10 +109,11 @@ std::string ForgetFile(const GameFolder& folder, const std::string& name) {
 }
 
 void UpdateStatistics(const GameFolder& folder, const std::function<void(Statistics&)>& change,
-                      const std::function<void(const std::string&)>& say) {
+                      const std::function<void(const std::string&)>& say,
+                      std::chrono::milliseconds wait) {
   if (!folder.Usable()) return;
   FolderLock lock;
-  if (const std::error_code e = folder.Lock(kStatisticsLock, kStatisticsWait, lock)) {
+  if (const std::error_code e = folder.Lock(kStatisticsLock, wait, lock)) {
     say("cannot lock " + ShownPath(folder.PathOf(kStatisticsLock)) + ": " + Reason(e) +
         "; the statistics are left as they are");
     return;

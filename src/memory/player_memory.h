@@ -6,6 +6,7 @@
 // statistics are read, changed and written under a lock, so two copies of the
 // game never lose each other's counts.
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -56,10 +57,16 @@ std::string KeepFile(const GameFolder& folder, const std::string& name, const st
 // Removes a kept file; "" or the one-line reason.
 std::string ForgetFile(const GameFolder& folder, const std::string& name);
 
+// Another copy holds the statistics only while it writes them; this is long
+// enough for that and short enough not to be felt at a hand's end.
+inline constexpr std::chrono::milliseconds kStatisticsWait{500};
+
 // Reads the statistics, applies `change` and writes them back, holding their
-// lock throughout; each problem met is handed to `say` in one line.
+// lock throughout (waiting at most `wait` for it); each problem met is handed
+// to `say` in one line.
 void UpdateStatistics(const GameFolder& folder, const std::function<void(Statistics&)>& change,
-                      const std::function<void(const std::string&)>& say);
+                      const std::function<void(const std::string&)>& say,
+                      std::chrono::milliseconds wait = kStatisticsWait);
 
 // Removes the statistics under their lock; "" or the one-line reason.
 std::string ResetStatistics(const GameFolder& folder);

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <map>
 
-#include "memory/atomic_file.h"
 #include "memory/match_file.h"
 #include "memory/match_keeper.h"
 #include "memory/player_memory.h"
@@ -225,9 +224,11 @@ TEST(PlayerFiles, TwoCopiesCountingAtOnceLoseNothing) {
       const GameFolder folder = GameFolder::Open(path, note);
       int problems = 0;
       for (int i = 0; i < kHands; ++i) {
+        // Each copy updates in a tight loop, far more often than a game
+        // does, so the wait is long: it only stops a hang.
         UpdateStatistics(
             folder, [](Statistics& s) { CountHand(s, Options{}, 1); },
-            [&](const std::string&) { ++problems; });
+            [&](const std::string&) { ++problems; }, std::chrono::seconds(60));
       }
       _exit(problems == 0 && folder.Usable() ? 0 : 1);
     }
@@ -278,6 +279,9 @@ TEST(PlayerFiles, AContinuedMatchKeepsThePlayersHelps) {
   std::string note;
   const std::optional<KeptMatch> kept = LoadKeptMatch(folder, note);
   ASSERT_TRUE(kept) << note;
+  // The file keeps what decides the play, not the player's helps.
+  EXPECT_EQ(kept->text.find("show-hints"), std::string::npos);
+  EXPECT_EQ(kept->text.find("take-only-capture"), std::string::npos);
   for (const bool on : {false, true}) {
     Options players;
     players.showHints = on;
