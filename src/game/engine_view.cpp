@@ -1,9 +1,20 @@
 #include "game/engine_view.h"
 
 #include "engine/captures.h"
+#include "engine/hand_score.h"
 #include "rules/game.h"
 
 namespace verlano {
+
+namespace {
+
+engine::CardSet CardsOf(const SidePiles& side) {
+  engine::CardSet cards = 0;
+  for (int i = 0; i < side.CardCount; ++i) cards |= engine::Bit(side.Cards[i]);
+  return cards;
+}
+
+}  // namespace
 
 engine::Position PositionOf(const Game& game, int seat) {
   const Piles& piles = game.piles;
@@ -21,9 +32,7 @@ engine::Position PositionOf(const Game& game, int seat) {
   }
   const SidePiles* sides[2] = {&piles.Our, &piles.Their};
   for (int side = 0; side < 2; ++side) {
-    for (int i = 0; i < sides[side]->CardCount; ++i) {
-      p.taken[side] |= engine::Bit(sides[side]->Cards[i]);
-    }
+    p.taken[side] = CardsOf(*sides[side]);
     for (int i = 0; i < sides[side]->SweepCount; ++i) {
       p.sweepCards |= engine::Bit(sides[side]->Sweeps[i].Card);
     }
@@ -34,6 +43,14 @@ engine::Position PositionOf(const Game& game, int seat) {
   p.lastCapturer = static_cast<std::int8_t>(game.capture.LastCapturer);
   p.cardsPlayed = static_cast<std::int8_t>(piles.CardsPlayed);
   return p;
+}
+
+void ScoreHand(Game& game) {
+  HandScore& score = game.score;
+  if (game.capture.WeSweep) score.We.Sweeps += 1;
+  if (game.capture.TheySweep) score.They.Sweeps += 1;
+  score = engine::ScoreSides(engine::RulesOf(game.settings.Rules), CardsOf(game.piles.Our),
+                             CardsOf(game.piles.Their), score.We.Sweeps, score.They.Sweeps);
 }
 
 int FirstCaptureSize(const Game& game) {

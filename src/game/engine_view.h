@@ -14,6 +14,11 @@ struct Game;
 // own orders (hand cards, table entries), so an engine move maps straight back.
 engine::Position PositionOf(const Game& game, int seat);
 
+// Scores the hand under way into `game.score` from both sides' taken cards,
+// each item worth the variant's points. A side's sweep counts once each time
+// the hand is scored while its flag is set, as the sweeps add up over a hand.
+void ScoreHand(Game& game);
+
 // How many table cards the first legal capture of the card just played (the
 // last table entry) takes, in the engine's order; 0 when it takes nothing.
 int FirstCaptureSize(const Game& game);

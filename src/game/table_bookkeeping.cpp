@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "game/engine_view.h"
 #include "rules/game.h"
 
 namespace verlano {

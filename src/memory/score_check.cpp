@@ -4,6 +4,7 @@
 // match goes on only while no side is past the target and ahead; and once
 // a side has taken a card, the hand's score is the one its cards give.
 
+#include "game/engine_view.h"
 #include "memory/match_check.h"
 #include "rules/game.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// The score of the hand under way, recomputed from both sides' taken cards
-// after every capture, and the match: totals, the score page's history, the
+// The score of the hand under way, item by item (the engine counts it from
+// both sides' taken cards after every capture: `ScoreHand` in
+// game/engine_view.h), and the match: totals, the score page's history, the
 // target and the won / lost / tie-above-target decision at each hand's end.
 
 #include <array>
@@ -45,7 +46,6 @@ struct MatchState {
   bool MatchOver = false;
 };
 
-void ScoreHand(Game& game);
 void RecordHandScore(Game& game);
 void SetMatchTarget(Game& game);
 

@@ -1,12 +1,13 @@
-// The score of a hand: which items each variant counts, the primiera by the
-// best card of each suit, no point on a tie, and sweeps that add up over the
-// hand only while their flag is set.
+// The score of a hand as the game asks the engine for it: which items each
+// variant counts, the primiera by the best card of each suit, no point on a
+// tie, and sweeps that add up over the hand only while their flag is set.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "game/engine_view.h"
 #include "rules/table_builder.h"
 
 namespace verlano {

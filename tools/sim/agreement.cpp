@@ -11,9 +11,9 @@
 #include "engine/captures.h"
 #include "engine/classic_policy.h"
 #include "engine/deal_position.h"
-#include "engine/hand_score.h"
 #include "game/engine_view.h"
 #include "rules/legal_captures.h"
+#include "sim/score_reference.h"
 
 namespace verlano::sim {
 
@@ -229,8 +229,6 @@ Agreement CheckScores(std::uint64_t seed, long positions) {
   for (; result.checked < positions; ++result.checked) {
     Game game(Options{}, seed);
     game.settings.Rules = RecordFor(result.checked);
-    const engine::EngineRules rules = engine::RulesOf(game.settings.Rules);
-    std::array<CardSet, 2> taken{};
     // Each card goes to WE, to THEY or stays out, with a random lean per position.
     const double weShare = rng.Rnd();
     const double outShare = rng.Rnd() * 0.5;
@@ -239,14 +237,14 @@ Agreement CheckScores(std::uint64_t seed, long positions) {
       if (rng.Rnd() < outShare) continue;
       SidePiles& side = rng.Rnd() < weShare ? game.piles.Our : game.piles.Their;
       side.Cards[side.CardCount++] = card;
-      taken[&side == &game.piles.Our ? 0 : 1] |= engine::Bit(card);
     }
     game.score.We.Sweeps = rng.Below(kMostSweeps);
     game.score.They.Sweeps = rng.Below(kMostSweeps);
-    const HandScore mine =
-        engine::ScoreSides(rules, taken[0], taken[1], game.score.We.Sweeps, game.score.They.Sweeps);
+    const Piles& piles = game.piles;
+    const SideScore we = ReferenceScore(game, piles.Our, piles.Their, game.score.We.Sweeps);
+    const SideScore they = ReferenceScore(game, piles.Their, piles.Our, game.score.They.Sweeps);
     ScoreHand(game);
-    for (const auto& [a, b] : {std::pair{mine.We, game.score.We}, {mine.They, game.score.They}}) {
+    for (const auto& [a, b] : {std::pair{we, game.score.We}, {they, game.score.They}}) {
       const bool same = a.Total == b.Total && a.Sweeps == b.Sweeps &&
                         a.PrimieraPoint == b.PrimieraPoint && a.PrimieraSum == b.PrimieraSum &&
                         a.Settebello == b.Settebello && a.KingOfCoins == b.KingOfCoins &&

@@ -1,8 +1,9 @@
 #pragma once
 // The engine checked against the game's own code on random positions: the
 // capture options of a played card (the computer player's enumeration, and
-// the human's selection rules and hints, which stay the game's own), the hand score item by item, and
-// the classic player's choice (the game's `ChooseComputerCard` on a `Game`
+// the human's selection rules and hints, which stay the game's own), the
+// game's hand score (counted by the engine) item by item against a count of
+// its own (score_reference.h), and the classic player's choice (the game's `ChooseComputerCard` on a `Game`
 // built from the engine's position against the engine's rewrite). The
 // positions play by every record of the variant table in turn, and by one
 // record only the checks have, so no number of a record goes unread. Each run

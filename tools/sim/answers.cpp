@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ai/choose.h"
+#include "game/engine_view.h"
 #include "rules/game.h"
 #include "sim/line_fields.h"
 
