@@ -6,44 +6,36 @@ namespace verlano::engine {
 
 namespace {
 
-constexpr int kHighestSum = 10;  // a table adding up to more cannot be swept
-
 // What every option of one decision shares.
 struct Shared {
   const CardFacts& facts = Facts();
-  std::array<int, kHighestSum + 1> played{};  // the game's `PlayedByValue`
-  std::array<int, kHighestSum + 1> inHand{};  // the hand's cards of each value
+  const ClassicMemory& memory;
+  std::array<int, kHighestValue + 1> inHand{};  // the hand's cards of each value
   int tableSum = 0;
-  int lastPrimiera = 0;  // the game's player adds the table's last card to every capture
-  bool settebelloOut = false;
-  bool kingOut = false;
+  int lastPrimiera = 0;  // the player adds the table's last card to every capture
 };
 
-Shared ShareOf(const Position& p) {
-  Shared s;
-  const CardSet playedSet = p.PlayedSet();
-  for (int v = 1; v <= kHighestSum; ++v) s.played[v] = Count(playedSet & s.facts.ofValue[v]);
+Shared ShareOf(const Position& p, const ClassicMemory& memory) {
+  Shared s{.memory = memory};
   for (int i = 0; i < p.tableCount; ++i) s.tableSum += s.facts.value[p.table[i]];
   for (int i = 0; i < p.handCount[p.toPlay]; ++i) ++s.inHand[s.facts.value[p.hands[p.toPlay][i]]];
   if (p.tableCount > 0) s.lastPrimiera = s.facts.primiera[p.table[p.tableCount - 1]];
-  // A sweeping card lies on a sweep mark, where the game's player does not look.
-  const CardSet out = p.TableSet() | ((p.taken[0] | p.taken[1]) & ~p.sweepCards);
-  s.settebelloOut = Has(out, kSettebello);
-  s.kingOut = Has(out, kKingOfCoins);
   return s;
 }
 
-double KeepValue(const Position& p, const Shared& s, int card) {
+double KeepOf(const Position& p, const Shared& s, int card) {
   const CardFacts& f = s.facts;
+  const ClassicMemory& m = s.memory;
   const int value = f.value[card];
   const bool coin = Has(f.coins, card);
   const bool kingScores = p.rules.points.KingOfCoins > 0;
   double keep = 0;
   if (card == kSettebello) keep -= 11;  // its flag and its own penalty
   if (card == kKingOfCoins && kingScores) keep -= 10;
-  keep += s.played[value] + s.inHand[value];
-  if (!s.settebelloOut && value == 7) keep -= 5;
-  if (!s.kingOut && kingScores && value == 10) keep -= 5;
+  keep += m.played[value] + s.inHand[value];
+  // Any seven (or king) may be what lets the other side take the unseen one.
+  if (!m.settebelloOut && value == 7) keep -= 5;
+  if (!m.kingOut && kingScores && value == 10) keep -= 5;
   if (coin) keep -= 1;
   if (coin) keep -= p.rules.coinKeepBonus;
   keep -= f.primieraTwentyFirsts[card];
@@ -71,33 +63,34 @@ ScoredMove Score(const Position& p, const Shared& s, int card, double keep, cons
     left = s.tableSum - takenSum;
     empty = m.count == p.tableCount;
   }
-  scored.safe = empty || left > kHighestSum || s.played[left] > 3;
+  // Safe: no card could sweep what the play leaves, as far as the memory tells.
+  scored.safe = empty || left > kHighestValue || s.memory.played[left] > 3;
   float base = 2.0f * static_cast<float>(m.count);
   if (scored.safe) base += 50.0f;
   base += 20.0f * static_cast<float>(scored.premium);
   base += static_cast<float>(coins);
+  // An integer divided by 100 is a double: the sum is made in double, then stored as single.
   base = static_cast<float>(static_cast<double>(base) + scored.primieraSum / 100.0);
   scored.score = m.count > 0 ? 10.0f * base : static_cast<float>(keep / 100.0 + 10.0f * base);
   return scored;
 }
 
 template <typename Visit>
-void ScoreEach(const Position& p, Visit&& visit) {
-  const Shared shared = ShareOf(p);
+void ScoreEach(const Position& p, const ClassicMemory& memory, Visit&& visit) {
+  const Shared shared = ShareOf(p, memory);
   for (int h = 0; h < p.handCount[p.toPlay]; ++h) {
     const int card = p.hands[p.toPlay][h];
-    const double keep = KeepValue(p, shared, card);
+    const double keep = KeepOf(p, shared, card);
     ForEachCapture(p, h, [&](const Move& m) { visit(Score(p, shared, card, keep, m)); });
   }
 }
 
-}  // namespace
-
-ScoredMove ClassicMove(const Position& p, long* scored) {
+ScoredMove Best(const Position& p, const ClassicMemory& memory, long* scored) {
   ScoredMove best;
   best.score = -100.0f;
   long count = 0;
-  ScoreEach(p, [&](const ScoredMove& m) {
+  // Strictly greater only, so on equal scores the first card and capture stay.
+  ScoreEach(p, memory, [&](const ScoredMove& m) {
     ++count;
     if (m.score > best.score) best = m;
   });
@@ -105,9 +98,35 @@ ScoredMove ClassicMove(const Position& p, long* scored) {
   return best;
 }
 
-void ClassicScores(const Position& p, std::vector<ScoredMove>& out) {
+}  // namespace
+
+ClassicMemory MemoryOf(const Position& p) {
+  const CardFacts& facts = Facts();
+  ClassicMemory memory;
+  const CardSet played = p.PlayedSet();
+  for (int v = 1; v <= kHighestValue; ++v) memory.played[v] = Count(played & facts.ofValue[v]);
+  // A sweeping card lies on a sweep mark, where the player does not look.
+  const CardSet out = p.TableSet() | ((p.taken[0] | p.taken[1]) & ~p.sweepCards);
+  memory.settebelloOut = Has(out, kSettebello);
+  memory.kingOut = Has(out, kKingOfCoins);
+  return memory;
+}
+
+ScoredMove ClassicMove(const Position& p, long* scored) {
+  return Best(p, MemoryOf(p), scored);
+}
+
+ScoredMove ClassicMove(const Position& p, const ClassicMemory& memory) {
+  return Best(p, memory, nullptr);
+}
+
+void ClassicScores(const Position& p, const ClassicMemory& memory, std::vector<ScoredMove>& out) {
   out.clear();
-  ScoreEach(p, [&](const ScoredMove& m) { out.push_back(m); });
+  ScoreEach(p, memory, [&](const ScoredMove& m) { out.push_back(m); });
+}
+
+double KeepValue(const Position& p, const ClassicMemory& memory, int handIndex) {
+  return KeepOf(p, ShareOf(p, memory), p.hands[p.toPlay][handIndex]);
 }
 
 }  // namespace verlano::engine

@@ -54,7 +54,7 @@ ExpertPlayer::ExpertPlayer(ExpertSettings settings) : settings_(settings) {
 
 Move ExpertPlayer::Choose(const Position& position, std::uint64_t seed) {
   const Position seen = SeenBy(position);
-  ClassicScores(seen, candidates_);
+  ClassicScores(seen, MemoryOf(seen), candidates_);
   // The classic player's order of preference: its own choice first, ties as it breaks them.
   std::stable_sort(candidates_.begin(), candidates_.end(),
                    [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });

@@ -20,24 +20,6 @@ PlayerLevel LevelOf(const Game& game, int seat) {
   return seat == 2 ? game.settings.PartnerLevel : game.settings.OpponentsLevel;
 }
 
-ComputerPlay PlayOf(const engine::Move& move) {
-  ComputerPlay play;
-  play.HandPosition = move.handIndex;
-  play.Capture.Count = move.count;
-  for (int k = 0; k < move.count; ++k) play.Capture.Positions[k] = move.positions[k];
-  return play;
-}
-
-engine::Move MoveOf(const ComputerPlay& play) {
-  engine::Move move;
-  move.handIndex = static_cast<std::int8_t>(play.HandPosition);
-  move.count = static_cast<std::int8_t>(play.Capture.Count);
-  for (int k = 0; k < move.count && k < engine::kMaxTaken; ++k) {
-    move.positions[k] = static_cast<std::int8_t>(play.Capture.Positions[k]);
-  }
-  return move;
-}
-
 std::optional<ComputerPlay> ExpertPlay(Game& game, int seat) {
   const engine::Position position = PositionOf(game, seat);
   SeatSearch* search = game.search;
@@ -59,7 +41,7 @@ std::optional<ComputerPlay> ExpertPlay(Game& game, int seat) {
 
 std::optional<ComputerPlay> ChooseForSeat(Game& game, int seat) {
   if (LevelOf(game, seat) == PlayerLevel::Expert) return ExpertPlay(game, seat);
-  return ChooseComputerCard(game, seat);
+  return ClassicPlay(game, seat);
 }
 
 void SearchAhead(Game& game, int seat, const ComputerPlay& play) {

@@ -8,8 +8,7 @@
 
 #include <optional>
 
-#include "ai/choose.h"
-#include "engine/position.h"
+#include "game/engine_view.h"
 
 namespace verlano {
 

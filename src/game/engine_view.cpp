@@ -1,6 +1,10 @@
 #include "game/engine_view.h"
 
+#include <algorithm>
+#include <span>
+
 #include "engine/captures.h"
+#include "engine/classic_policy.h"
 #include "engine/hand_score.h"
 #include "rules/game.h"
 
@@ -12,6 +16,32 @@ engine::CardSet CardsOf(const SidePiles& side) {
   engine::CardSet cards = 0;
   for (int i = 0; i < side.CardCount; ++i) cards |= engine::Bit(side.Cards[i]);
   return cards;
+}
+
+// The used entries of one of the game's fixed piles, held to the array's size.
+template <typename T, std::size_t N>
+std::span<const T> Used(const std::array<T, N>& entries, int count) {
+  return std::span<const T>(entries).first(static_cast<std::size_t>(std::clamp<int>(count, 0, N)));
+}
+
+// The card lies in either side's pile or on the table, where the classic
+// player looks; a sweeping card on its sweep mark is not looked at.
+bool CardIsOut(const Piles& piles, int card) {
+  const auto holds = [card](std::span<const CardSprite> sprites) {
+    return std::ranges::any_of(sprites, [card](const CardSprite& s) { return s.Card == card; });
+  };
+  return holds(Used(piles.Our.Pile, piles.Our.PileCount)) ||
+         holds(Used(piles.Their.Pile, piles.Their.PileCount)) ||
+         holds(Used(piles.TablePile, piles.TableCount));
+}
+
+// The classic player's memory as the game keeps it: `PlayedByValue` and the piles.
+engine::ClassicMemory MemoryOf(const Game& game) {
+  engine::ClassicMemory memory;
+  for (int v = 1; v <= engine::kHighestValue; ++v) memory.played[v] = game.memory.PlayedByValue[v];
+  memory.settebelloOut = CardIsOut(game.piles, kSettebello);
+  memory.kingOut = CardIsOut(game.piles, kKingOfCoins);
+  return memory;
 }
 
 }  // namespace
@@ -43,6 +73,35 @@ engine::Position PositionOf(const Game& game, int seat) {
   p.lastCapturer = static_cast<std::int8_t>(game.capture.LastCapturer);
   p.cardsPlayed = static_cast<std::int8_t>(piles.CardsPlayed);
   return p;
+}
+
+ComputerPlay ClassicPlay(const Game& game, int seat) {
+  if (game.piles.HandCount[seat] <= 0) return {};
+  const engine::ScoredMove best = engine::ClassicMove(PositionOf(game, seat), MemoryOf(game));
+  ComputerPlay play = PlayOf(best.move);
+  play.Capture.Safe = best.safe;
+  play.Capture.Premium = best.premium;
+  play.Capture.PrimieraSum = best.primieraSum;
+  play.Capture.Score = best.score;
+  return play;
+}
+
+ComputerPlay PlayOf(const engine::Move& move) {
+  ComputerPlay play;
+  play.HandPosition = move.handIndex;
+  play.Capture.Count = move.count;
+  for (int k = 0; k < move.count; ++k) play.Capture.Positions[k] = move.positions[k];
+  return play;
+}
+
+engine::Move MoveOf(const ComputerPlay& play) {
+  engine::Move move;
+  move.handIndex = static_cast<std::int8_t>(play.HandPosition);
+  move.count = static_cast<std::int8_t>(play.Capture.Count);
+  for (int k = 0; k < move.count && k < engine::kMaxTaken; ++k) {
+    move.positions[k] = static_cast<std::int8_t>(play.Capture.Positions[k]);
+  }
+  return move;
 }
 
 void ScoreHand(Game& game) {

@@ -5,14 +5,31 @@
 // hand score) reach the game only through here.
 
 #include "engine/position.h"
+#include "rules/capture.h"
 
 namespace verlano {
 
 struct Game;
 
+// A computer seat's decision: the hand position (from 0) to play, -1 for an
+// empty hand, and the capture it makes (Count 0 for none).
+struct ComputerPlay {
+  int HandPosition = -1;
+  CaptureChoice Capture;
+};
+
 // The hand in play as the engine keeps it, with `seat` to play, in the game's
 // own orders (hand cards, table entries), so an engine move maps straight back.
 engine::Position PositionOf(const Game& game, int seat);
+
+// The classic player's decision for `seat` on the game as it stands, from
+// the card memory the game keeps; it writes nothing, and returns its decision
+// for the caller to apply.
+ComputerPlay ClassicPlay(const Game& game, int seat);
+
+// An engine move as the game's decision, and back.
+ComputerPlay PlayOf(const engine::Move& move);
+engine::Move MoveOf(const ComputerPlay& play);
 
 // Scores the hand under way into `game.score` from both sides' taken cards,
 // each item worth the variant's points. A side's sweep counts once each time

@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 
-#include "ai/choose.h"
 #include "game/capture_flights.h"
 #include "game/computer_turn.h"
 #include "game/hand_sort.h"

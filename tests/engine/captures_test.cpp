@@ -1,9 +1,12 @@
 // What a card may capture, the one list the game's rules and players read:
 // an equal card rules out every sum, an ace takes only an ace, sums of four,
-// three then two cards in table order, none of more than four cards, and
-// no card counted twice.
+// three then two cards in table order, none of more than four cards, no card
+// counted twice, and every one of the thousand a king may have kept.
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
 
 #include "position_builder.h"
 
@@ -52,6 +55,44 @@ TEST(Captures, NoCardCountsTwice) {
   // Nor is the played card a part of its own capture.
   EXPECT_EQ(CapturesOf("6D", {"3C"}), kLayDown);
   EXPECT_EQ(CapturesOf("5D", {}), kLayDown);
+}
+
+// Every set of `size` positions adding up to `target`, by stepping a selection
+// mask through all its orderings: independent of the search under test.
+Sets SetsByMask(const std::vector<int>& values, int size, int target) {
+  Sets sets;
+  std::vector<bool> chosen(values.size(), false);
+  std::fill(chosen.begin(), chosen.begin() + size, true);
+  do {
+    std::vector<int> set;
+    int sum = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      if (chosen[i]) {
+        set.push_back(static_cast<int>(i));
+        sum += values[i];
+      }
+    }
+    if (sum == target) sets.push_back(set);
+  } while (std::prev_permutation(chosen.begin(), chosen.end()));
+  return sets;
+}
+
+TEST(Captures, AFullTableKeepsEveryCaptureInSearchOrder) {
+  // All four cards of every value below the king: the game's whole table pile.
+  std::vector<std::string> codes;
+  for (const char* rank : {"A", "2", "3", "4", "5", "6", "7", "J", "Q"}) {
+    for (const char* suit : {"C", "D", "H", "S"}) codes.push_back(std::string(rank) + suit);
+  }
+  const test::Codes table(codes.begin(), codes.end());
+  std::vector<int> values;
+  for (std::string_view code : table) values.push_back(Facts().value[test::Card(code)]);
+  Sets expected;
+  for (int size = 4; size >= 2; --size) {
+    const Sets sets = SetsByMask(values, size, 10);
+    expected.insert(expected.end(), sets.begin(), sets.end());
+  }
+  EXPECT_GT(expected.size(), 1000u);
+  EXPECT_EQ(CapturesOf("KC", table), expected);
 }
 
 }  // namespace

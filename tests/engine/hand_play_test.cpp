@@ -33,7 +33,7 @@ TEST(HandPlay, RandomHandsKeepEveryCardAndEndAsTheRulesSay) {
       ASSERT_EQ(p.toPlay, leader);
       bool captured = false;
       while (!p.HandOver()) {
-        ClassicScores(p, moves);
+        ClassicScores(p, MemoryOf(p), moves);
         const Move move = moves[static_cast<std::size_t>(rng.Below(std::ssize(moves)))].move;
         const Position before = p;
         ApplyMove(p, move);

@@ -101,9 +101,10 @@ TEST(AnswerChoose, RefusesMalformedPositions) {
   EXPECT_EQ(ErrorOf(AnswerChoose("hand=AC table=")), "error: missing field 'variant'");
   EXPECT_EQ(ErrorOf(AnswerChoose("variant=nine hand= table=AC")).substr(0, 20),
             "error: hand is empty");
-  const std::string fourteen = "AC,AD,AH,AS,2C,2D,2H,2S,3C,3D,3H,3S,4C,4D";
-  EXPECT_EQ(ErrorOf(AnswerChoose("variant=nine hand=" + fourteen + " table=")),
-            "error: hand has 14 cards (at most 13)");
+  // A hand holds ten cards at most, in every variant.
+  const std::string eleven = "AC,AD,AH,AS,2C,2D,2H,2S,3C,3D,3H";
+  EXPECT_EQ(ErrorOf(AnswerChoose("variant=nine hand=" + eleven + " table=")),
+            "error: hand has 11 cards (at most 10)");
   // The table's seven is among the four played: with the hand's, five sevens.
   EXPECT_EQ(ErrorOf(AnswerChoose("variant=nine hand=7S,KC table=7D played=7:4")),
             "error: played 7:4 and 1 in hand make 5 cards of value 7 (the pack has 4)");

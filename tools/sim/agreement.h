@@ -1,13 +1,14 @@
 #pragma once
-// The engine checked against the game's own code on random positions: the
-// capture options of a played card (the computer player's enumeration, and
-// the human's selection rules and hints, which stay the game's own), the
-// game's hand score (counted by the engine) item by item against a count of
-// its own (score_reference.h), and the classic player's choice (the game's `ChooseComputerCard` on a `Game`
-// built from the engine's position against the engine's rewrite). The
-// positions play by every record of the variant table in turn, and by one
-// record only the checks have, so no number of a record goes unread. Each run
-// counts positions and disagreements and describes the first one.
+// Where the engine's answers meet code of the game's own, checked on random
+// positions: the human's selection rules and hints (which stay the game's)
+// against the engine's captures of a played card; the game's hand score
+// (counted by the engine) item by item against a count of the checks' own
+// (score_reference.h); and the classic player as the game asks it (its card
+// memory and piles read through game/engine_view) against the engine on the
+// position itself. The positions play by every record of the variant table in
+// turn, and by one record only the checks have, with other item points and
+// coin bonus, so no number of a record goes unread. Each run counts positions
+// and disagreements and describes the first one.
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdio>
 
-#include "ai/choose.h"
 #include "game/engine_view.h"
 #include "rules/game.h"
 #include "sim/line_fields.h"
@@ -31,7 +30,8 @@ void SetUpTable(Piles& piles, const std::vector<int>& table) {
   }
 }
 
-// Cards already taken: `CardIsOut` looks in either pile, so ours holds them all.
+// Cards already taken: the classic player looks for them in either pile, so
+// ours holds them all.
 void SetUpOut(SidePiles& ours, const std::vector<int>& out) {
   for (int card : out) {
     ours.Pile[ours.PileCount++].Card = card;
@@ -64,7 +64,7 @@ std::string Choose(std::string_view line) {
   const LineFields fields(line, kChooseFields);
   Game game(ParseVariant(fields.Required("variant")), kSeed);
   CardLists lists(game.cards);
-  const std::vector<int> hand = lists.Parse("hand", fields.Required("hand"), kHandEntries);
+  const std::vector<int> hand = lists.Parse("hand", fields.Required("hand"), engine::kMaxHand);
   const std::vector<int> table = lists.Parse("table", fields.Required("table"), kTableCardEntries);
   const std::vector<int> out = lists.Parse("out", fields.Optional("out"), kSideCardEntries);
   if (hand.empty()) throw LineError("hand is empty: there is no card to choose");
@@ -76,7 +76,7 @@ std::string Choose(std::string_view line) {
   SetUpTable(piles, table);
   SetUpOut(piles.Our, out);
 
-  const ComputerPlay play = ChooseComputerCard(game, kSeat);
+  const ComputerPlay play = ClassicPlay(game, kSeat);
   const CaptureChoice& choice = play.Capture;
   std::string text = std::to_string(play.HandPosition) + " " + std::to_string(choice.Count);
   for (int k = 0; k < choice.Count; ++k) text += " " + std::to_string(choice.Positions[k]);

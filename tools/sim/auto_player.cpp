@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "ai/choose.h"
+#include "game/engine_view.h"
 #include "game/table_bookkeeping.h"
 #include "rules/game.h"
 
@@ -140,7 +140,7 @@ bool AutoPlayer::PlanPlay(Game& game, HeadlessPlatform& platform) {
     released_ = false;
     return true;
   }
-  const ComputerPlay play = ChooseComputerCard(game, 0);
+  const ComputerPlay play = ClassicPlay(game, 0);
   const CaptureChoice& choice = play.Capture;
   capture_.assign(choice.Positions.begin(), choice.Positions.begin() + choice.Count);
   const int slot = SlotOfNthCard(game, play.HandPosition, 0);
