@@ -52,11 +52,10 @@ Statistics LoadStatistics(const GameFolder& folder, std::string& note);
 PlayerSettings LoadSettings(const GameFolder& folder, std::string& note);
 
 // Writes a file atomically; "" or the one-line reason.
-[[nodiscard]] std::string KeepFile(const GameFolder& folder, const std::string& name,
-                                   const std::string& text);
+std::string KeepFile(const GameFolder& folder, const std::string& name, const std::string& text);
 
 // Removes a kept file; "" or the one-line reason.
-[[nodiscard]] std::string ForgetFile(const GameFolder& folder, const std::string& name);
+std::string ForgetFile(const GameFolder& folder, const std::string& name);
 
 // Another copy holds the statistics only while it writes them; this is long
 // enough for that and short enough not to be felt at a hand's end.
@@ -70,6 +69,6 @@ void UpdateStatistics(const GameFolder& folder, const std::function<void(Statist
                       std::chrono::milliseconds wait = kStatisticsWait);
 
 // Removes the statistics under their lock; "" or the one-line reason.
-[[nodiscard]] std::string ResetStatistics(const GameFolder& folder);
+std::string ResetStatistics(const GameFolder& folder);
 
 }  // namespace verlano

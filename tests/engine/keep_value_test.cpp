@@ -6,20 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "position_builder.h"
 #include "sim/agreement.h"
 
-namespace verlano {
-
-// A record named in a failure by the numbers these cases read.
-void PrintTo(const VariantRules& rules, std::ostream* os) {
-  *os << rules.CardsPerHand << " cards, coin bonus " << rules.CoinKeepBonus
-      << ", King of Coins worth " << rules.Points.KingOfCoins;
-}
-
-namespace engine {
+namespace verlano::engine {
 namespace {
 
 using test::Spot;
@@ -107,5 +97,4 @@ TEST(ClassicMemory, SeesTheSevenAndTheKingOnTheTableOrInAPile) {
 }
 
 }  // namespace
-}  // namespace engine
-}  // namespace verlano
+}  // namespace verlano::engine

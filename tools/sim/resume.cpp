@@ -2,8 +2,7 @@
 
 #include <ostream>
 
-#include "files/read_file.h"
-#include "memory/folder_steps.h"
+#include "memory/atomic_file.h"
 #include "memory/match_file.h"
 #include "memory/records.h"
 #include "sim/match_runner.h"

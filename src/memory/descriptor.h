@@ -4,10 +4,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <system_error>
 #include <utility>
-
-#include "files/last_error.h"
 
 namespace verlano {
 
@@ -26,9 +25,9 @@ class Descriptor {
     return *this;
   }
   int get() const { return fd_; }
-  [[nodiscard]] std::error_code Close() {
+  std::error_code Close() {
     const int fd = std::exchange(fd_, -1);
-    return close(fd) == 0 ? std::error_code() : LastError();
+    return close(fd) == 0 ? std::error_code() : std::error_code(errno, std::generic_category());
   }
 
  private:
