@@ -61,13 +61,16 @@ std::vector<verlano::PakEntry> SyntheticEntries() {
 bool PlaceArchive(const fs::path& folder, benchmark::State& state, std::string& source) {
   const fs::path real = fs::read_symlink("/proc/self/exe").parent_path() / kArchive;
   std::error_code error;
-  std::string reason = "cannot copy " + real.string();
-  const bool placed = fs::exists(real, error) ? fs::copy_file(real, folder / kArchive, error)
-                                              : verlano::WritePak((folder / kArchive).string(),
-                                                                  SyntheticEntries(), reason);
   source = fs::exists(real, error) ? real.string() : "synthetic";
-  if (!placed) state.SkipWithError(reason.c_str());
-  return placed;
+  const std::string path = (folder / kArchive).string();
+  if (source == real.string()) {
+    fs::copy_file(real, path, error);
+  } else {
+    error = verlano::WritePak(path, SyntheticEntries());
+  }
+  const std::string reason = "cannot place " + source + ": " + error.message();
+  if (error) state.SkipWithError(reason.c_str());
+  return !error;
 }
 
 std::size_t ReadAll(const std::vector<std::string>& files) {

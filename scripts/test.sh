@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds the test build (warnings as errors,
-# AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test.
+# AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test; the
+# tests that run threads again under ThreadSanitizer (scripts/tsan.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -21,4 +22,10 @@ SOAK_BUILD="$build" bash scripts/soak.sh 90 1
 bash scripts/hostile.sh
 # The Debian package, from the Release build the hostile cases just used.
 bash scripts/package.sh build/hostile
+# The tests that run threads, under ThreadSanitizer in a build of their own
+# (the simulator's case with this build's archive); a race fails the run
+# once the summary below is printed.
+tsan=0
+bash scripts/tsan.sh "$build/bin/res077.pak" || tsan=1
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+[ "$tsan" = 0 ] || { echo "test: the ThreadSanitizer run failed (its 'tsan:' lines above)"; exit 1; }

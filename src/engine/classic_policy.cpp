@@ -9,17 +9,31 @@ namespace {
 // What every option of one decision shares.
 struct Shared {
   const CardFacts& facts = Facts();
-  const ClassicMemory& memory;
+  ClassicMemory memory;
   std::array<int, kHighestValue + 1> inHand{};  // the hand's cards of each value
   int tableSum = 0;
   int lastPrimiera = 0;  // the player adds the table's last card to every capture
 };
 
-Shared ShareOf(const Position& p, const ClassicMemory& memory) {
-  Shared s{.memory = memory};
+void Remember(const Position& p, const CardFacts& facts, ClassicMemory& memory) {
+  const CardSet played = p.PlayedSet();
+  for (int v = 1; v <= kHighestValue; ++v) memory.played[v] = Count(played & facts.ofValue[v]);
+  // A sweeping card lies on a sweep mark, where the player does not look.
+  const CardSet out = p.TableSet() | ((p.taken[0] | p.taken[1]) & ~p.sweepCards);
+  memory.settebelloOut = Has(out, kSettebello);
+  memory.kingOut = Has(out, kKingOfCoins);
+}
+
+// The rest of what the decision shares, its memory already in place.
+void Share(const Position& p, Shared& s) {
   for (int i = 0; i < p.tableCount; ++i) s.tableSum += s.facts.value[p.table[i]];
   for (int i = 0; i < p.handCount[p.toPlay]; ++i) ++s.inHand[s.facts.value[p.hands[p.toPlay][i]]];
   if (p.tableCount > 0) s.lastPrimiera = s.facts.primiera[p.table[p.tableCount - 1]];
+}
+
+Shared ShareOf(const Position& p, const ClassicMemory& memory) {
+  Shared s{.memory = memory};
+  Share(p, s);
   return s;
 }
 
@@ -76,8 +90,7 @@ ScoredMove Score(const Position& p, const Shared& s, int card, double keep, cons
 }
 
 template <typename Visit>
-void ScoreEach(const Position& p, const ClassicMemory& memory, Visit&& visit) {
-  const Shared shared = ShareOf(p, memory);
+void ScoreEach(const Position& p, const Shared& shared, Visit&& visit) {
   for (int h = 0; h < p.handCount[p.toPlay]; ++h) {
     const int card = p.hands[p.toPlay][h];
     const double keep = KeepOf(p, shared, card);
@@ -85,12 +98,12 @@ void ScoreEach(const Position& p, const ClassicMemory& memory, Visit&& visit) {
   }
 }
 
-ScoredMove Best(const Position& p, const ClassicMemory& memory, long* scored) {
+ScoredMove Best(const Position& p, const Shared& shared, long* scored) {
   ScoredMove best;
   best.score = -100.0f;
   long count = 0;
   // Strictly greater only, so on equal scores the first card and capture stay.
-  ScoreEach(p, memory, [&](const ScoredMove& m) {
+  ScoreEach(p, shared, [&](const ScoredMove& m) {
     ++count;
     if (m.score > best.score) best = m;
   });
@@ -101,28 +114,25 @@ ScoredMove Best(const Position& p, const ClassicMemory& memory, long* scored) {
 }  // namespace
 
 ClassicMemory MemoryOf(const Position& p) {
-  const CardFacts& facts = Facts();
   ClassicMemory memory;
-  const CardSet played = p.PlayedSet();
-  for (int v = 1; v <= kHighestValue; ++v) memory.played[v] = Count(played & facts.ofValue[v]);
-  // A sweeping card lies on a sweep mark, where the player does not look.
-  const CardSet out = p.TableSet() | ((p.taken[0] | p.taken[1]) & ~p.sweepCards);
-  memory.settebelloOut = Has(out, kSettebello);
-  memory.kingOut = Has(out, kKingOfCoins);
+  Remember(p, Facts(), memory);
   return memory;
 }
 
 ScoredMove ClassicMove(const Position& p, long* scored) {
-  return Best(p, MemoryOf(p), scored);
+  Shared s;
+  Remember(p, s.facts, s.memory);
+  Share(p, s);
+  return Best(p, s, scored);
 }
 
 ScoredMove ClassicMove(const Position& p, const ClassicMemory& memory) {
-  return Best(p, memory, nullptr);
+  return Best(p, ShareOf(p, memory), nullptr);
 }
 
 void ClassicScores(const Position& p, const ClassicMemory& memory, std::vector<ScoredMove>& out) {
   out.clear();
-  ScoreEach(p, memory, [&](const ScoredMove& m) { out.push_back(m); });
+  ScoreEach(p, ShareOf(p, memory), [&](const ScoredMove& m) { out.push_back(m); });
 }
 
 double KeepValue(const Position& p, const ClassicMemory& memory, int handIndex) {

@@ -3,21 +3,21 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <thread>
 
+#include "files/last_error.h"
+#include "files/read_file.h"
+#include "files/replace_file.h"
 #include "i18n/translate.h"
-#include "memory/atomic_file.h"
+#include "memory/folder_steps.h"
 #include "memory/shown_text.h"
 #include "resources/own_files.h"
 
 namespace verlano {
 
 namespace {
-
-std::error_code LastError() {
-  return {errno, std::generic_category()};
-}
 
 std::string Unusable(const std::string& path, const std::string& why) {
   return Format(_("the folder %s cannot be used: %s; nothing is read or kept there"),
@@ -86,7 +86,9 @@ std::error_code GameFolder::Read(const std::string& name, std::size_t limit,
 
 std::error_code GameFolder::Write(const std::string& name, std::string_view text) const {
   if (!Usable()) return {};
-  return WriteAtomically(open_->get(), name, text);
+  // The fixed temporary name of older versions, which no writer uses now.
+  unlinkat(open_->get(), (name + ".new").c_str(), 0);
+  return ReplaceFile(open_->get(), name, text, 0600);
 }
 
 std::error_code GameFolder::KeepAside(const std::string& name) const {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "memory/descriptor.h"
+#include "files/descriptor.h"
 
 namespace verlano {
 
@@ -42,15 +42,16 @@ class GameFolder {
   // "/home/ann/.local/state/verlano/match", for messages.
   std::string PathOf(std::string_view name) const;
 
-  std::error_code Read(const std::string& name, std::size_t limit, std::string& text) const;
-  std::error_code Write(const std::string& name, std::string_view text) const;
-  std::error_code KeepAside(const std::string& name) const;
-  std::error_code Remove(const std::string& name) const;
+  [[nodiscard]] std::error_code Read(const std::string& name, std::size_t limit,
+                                     std::string& text) const;
+  [[nodiscard]] std::error_code Write(const std::string& name, std::string_view text) const;
+  [[nodiscard]] std::error_code KeepAside(const std::string& name) const;
+  [[nodiscard]] std::error_code Remove(const std::string& name) const;
 
   // Takes the lock on the file `name` (made when missing), polling for at
   // most `wait`; EWOULDBLOCK when another holder keeps it that long.
-  std::error_code Lock(const std::string& name, std::chrono::milliseconds wait,
-                       FolderLock& lock) const;
+  [[nodiscard]] std::error_code Lock(const std::string& name, std::chrono::milliseconds wait,
+                                     FolderLock& lock) const;
 
  private:
   std::string path_;

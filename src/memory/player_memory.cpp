@@ -1,7 +1,7 @@
 #include "memory/player_memory.h"
 
 #include "i18n/translate.h"
-#include "memory/atomic_file.h"
+#include "memory/folder_steps.h"
 #include "memory/match_file.h"
 #include "memory/records.h"
 #include "memory/shown_text.h"

@@ -52,10 +52,11 @@ Statistics LoadStatistics(const GameFolder& folder, std::string& note);
 PlayerSettings LoadSettings(const GameFolder& folder, std::string& note);
 
 // Writes a file atomically; "" or the one-line reason.
-std::string KeepFile(const GameFolder& folder, const std::string& name, const std::string& text);
+[[nodiscard]] std::string KeepFile(const GameFolder& folder, const std::string& name,
+                                   const std::string& text);
 
 // Removes a kept file; "" or the one-line reason.
-std::string ForgetFile(const GameFolder& folder, const std::string& name);
+[[nodiscard]] std::string ForgetFile(const GameFolder& folder, const std::string& name);
 
 // Another copy holds the statistics only while it writes them; this is long
 // enough for that and short enough not to be felt at a hand's end.
@@ -69,6 +70,6 @@ void UpdateStatistics(const GameFolder& folder, const std::function<void(Statist
                       std::chrono::milliseconds wait = kStatisticsWait);
 
 // Removes the statistics under their lock; "" or the one-line reason.
-std::string ResetStatistics(const GameFolder& folder);
+[[nodiscard]] std::string ResetStatistics(const GameFolder& folder);
 
 }  // namespace verlano

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/picture_limits.h"
 #include "resources/little_endian.h"
+#include "resources/picture_limits.h"
 
 namespace verlano {
 

@@ -21,7 +21,7 @@ class ByteSource {
 
   // Copies `length` bytes starting at `offset` into `out`; false when they
   // cannot all be read.
-  virtual bool Read(std::int64_t offset, std::size_t length, char* out) const = 0;
+  [[nodiscard]] virtual bool Read(std::int64_t offset, std::size_t length, char* out) const = 0;
 
   // How messages name the source: the file's path, or "the archive in memory".
   virtual const std::string& Name() const = 0;

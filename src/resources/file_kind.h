@@ -13,6 +13,7 @@ namespace verlano {
 // Nothing for a regular file (or a link to one) and for a path that names
 // nothing (whoever opens it tells that); otherwise what `path` is instead:
 // "PATH is a folder, not WHAT" or "PATH is not a regular file".
-std::optional<std::string> NotARegularFile(const std::string& path, std::string_view what);
+[[nodiscard]] std::optional<std::string> NotARegularFile(const std::string& path,
+                                                         std::string_view what);
 
 }  // namespace verlano

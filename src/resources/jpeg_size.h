@@ -18,6 +18,7 @@ struct JpegSize {
 // True with the size in the first frame header of `jpeg`; false with the
 // reason when there is none before the image data (not a JPEG, a segment
 // running past the end, a cut file).
-bool ReadJpegSize(std::span<const std::uint8_t> jpeg, JpegSize& size, std::string& problem);
+[[nodiscard]] bool ReadJpegSize(std::span<const std::uint8_t> jpeg, JpegSize& size,
+                                std::string& problem);
 
 }  // namespace verlano

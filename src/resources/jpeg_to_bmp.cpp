@@ -6,9 +6,9 @@
 #include <memory>
 #include <new>
 
-#include "platform/picture_limits.h"
 #include "resources/byte_source.h"
 #include "resources/jpeg_size.h"
+#include "resources/picture_limits.h"
 
 namespace verlano {
 

@@ -12,7 +12,7 @@ namespace verlano {
 // The picture at `jpegPath` as the bytes of a BMP file; false with a reason
 // when it cannot be decoded or encoded, or when its frame header claims a size
 // the game cannot use (PictureSizeProblem): then nothing is decoded.
-bool EncodeJpegAsBmp(const std::string& jpegPath, std::vector<std::uint8_t>& bmp,
-                     std::string& error);
+[[nodiscard]] bool EncodeJpegAsBmp(const std::string& jpegPath, std::vector<std::uint8_t>& bmp,
+                                   std::string& error);
 
 }  // namespace verlano

@@ -21,7 +21,7 @@ bool IsOwnRegularFile(const std::string& path);
 // Makes the folder `path` unless a real folder stands there already;
 // `created` says whether this call made it. Anything else at the name is an
 // error (never replaced: it may be the user's).
-std::error_code MakeOwnFolder(const std::string& path, bool& created);
+[[nodiscard]] std::error_code MakeOwnFolder(const std::string& path, bool& created);
 
 // Gives the owner read, write and (for folders) search rights, which a strict
 // umask may have withheld from something this run made.

@@ -1,13 +1,12 @@
 #include "resources/pak_writer.h"
 
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include <filesystem>
 #include <limits>
 
-#include "resources/file_kind.h"
+#include "files/replace_file.h"
+#include "files/write_all.h"
 #include "resources/little_endian.h"
-#include "resources/whole_file.h"
 
 namespace verlano {
 
@@ -17,23 +16,39 @@ constexpr std::size_t kNameBytes = 56;
 constexpr std::size_t kHeaderBytes = 12;
 constexpr std::size_t kDirectoryRecordBytes = 64;
 
+class PakCategory : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "pak"; }
+  std::string message(int fault) const override {
+    switch (static_cast<PakFault>(fault)) {
+      case PakFault::NameLength:
+        return "an entry name must have 1 to 56 characters";
+      case PakFault::TooLarge:
+        return "the archive would be larger than 2 GiB";
+      case PakFault::NotAFile:
+        return "it is not a regular file";
+    }
+    return "unknown archive fault";
+  }
+};
+
 }  // namespace
 
-bool BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& out,
-              std::string& error) {
+std::error_code make_error_code(PakFault fault) {
+  static const PakCategory category;
+  return {static_cast<int>(fault), category};
+}
+
+std::error_code BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& out) {
   std::size_t dataBytes = 0;
   for (const PakEntry& e : entries) {
-    if (e.name.empty() || e.name.size() > kNameBytes) {
-      error = "entry name \"" + e.name + "\" must have 1 to 56 characters";
-      return false;
-    }
+    if (e.name.empty() || e.name.size() > kNameBytes) return PakFault::NameLength;
     dataBytes += e.data.size();
   }
   const std::size_t directoryBytes = entries.size() * kDirectoryRecordBytes;
   const std::size_t total = kHeaderBytes + dataBytes + directoryBytes;
   if (total > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-    error = "the archive would be larger than 2 GiB";
-    return false;
+    return PakFault::TooLarge;
   }
   out.assign(total, 0);
   out[0] = 'P';
@@ -53,32 +68,20 @@ bool BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& o
     StoreLe32(out, record + kNameBytes + 4, static_cast<std::uint32_t>(e.data.size()));
     dataAt += e.data.size();
   }
-  return true;
+  return {};
 }
 
-bool WritePak(const std::string& path, const std::vector<PakEntry>& entries, std::string& error) {
-  // Renaming over a folder fails, but over a device it would replace the device.
-  if (const auto notFile = NotARegularFile(path, "a PAK archive")) {
-    error = *notFile;
-    return false;
+std::error_code WritePak(const std::string& path, const std::vector<PakEntry>& entries) {
+  struct stat info {};
+  // Refused before anything is written: a rename would replace a device.
+  if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    return S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory)
+                                 : make_error_code(PakFault::NotAFile);
   }
   std::vector<std::uint8_t> bytes;
-  if (!BuildPak(entries, bytes, error)) return false;
-  // Written beside and renamed over, so an old archive is replaced whole or kept.
-  const std::string temporary = path + ".tmp" + std::to_string(getpid());
-  if (const std::error_code failure = WriteBytes(temporary, bytes)) {
-    error = CannotWrite(path, failure);
-    return false;
-  }
-  std::error_code renamed;
-  std::filesystem::rename(temporary, path, renamed);
-  if (renamed) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    error = CannotWrite(path, renamed);
-    return false;
-  }
-  return true;
+  if (std::error_code e = BuildPak(entries, bytes)) return e;
+  // Readable by everyone the umask allows, as any file the user makes.
+  return ReplaceFile(path, AsChars(bytes), 0666);
 }
 
 }  // namespace verlano

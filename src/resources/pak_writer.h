@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <string>
+#include <system_error>
+#include <type_traits>
 #include <vector>
 
 namespace verlano {
@@ -15,15 +17,26 @@ struct PakEntry {
   std::vector<std::uint8_t> data;
 };
 
-// The whole archive as bytes. Returns false, with a reason in `error`, when a
-// name is empty or longer than 56 bytes, or the archive would pass 2 GiB.
-bool BuildPak(const std::vector<PakEntry>& entries, std::vector<std::uint8_t>& out,
-              std::string& error);
+// Why an archive cannot be made, as an error code of its own category.
+enum class PakFault {
+  NameLength = 1,  // a name empty or longer than 56 bytes
+  TooLarge,        // the archive would pass 2 GiB
+  NotAFile,        // the path names a device or another non-file
+};
+std::error_code make_error_code(PakFault fault);
 
-// BuildPak, then writes the file under a temporary name beside `path` and
-// renames it over, so a failure keeps an old archive whole and leaves no
-// half-written one. False with a reason when a step fails or `path` is a
-// folder or a device.
-bool WritePak(const std::string& path, const std::vector<PakEntry>& entries, std::string& error);
+// The whole archive as bytes; a PakFault when a name or the size is refused.
+[[nodiscard]] std::error_code BuildPak(const std::vector<PakEntry>& entries,
+                                       std::vector<std::uint8_t>& out);
+
+// BuildPak, then replaces the file at `path` with it atomically
+// (files/replace_file.h), so a failure keeps an old archive whole and leaves
+// no half-written one. A folder at `path` gives EISDIR, a device NotAFile,
+// before anything is written.
+[[nodiscard]] std::error_code WritePak(const std::string& path,
+                                       const std::vector<PakEntry>& entries);
 
 }  // namespace verlano
+
+template <>
+struct std::is_error_code_enum<verlano::PakFault> : std::true_type {};

@@ -178,7 +178,10 @@ bool torPAK::ReadEntry(std::int32_t index, const ByteSource& source,
 bool torPAK::SaveFileFromPAK(std::int32_t index, const std::string& target,
                              std::string& error) const {
   std::vector<std::uint8_t> data;
-  return ReadEntry(index, data, error) && WriteWholeFile(target, data, error);
+  if (!ReadEntry(index, data, error)) return false;
+  const std::error_code failure = WriteBytes(target, data);
+  if (failure) error = CannotWrite(target, failure);
+  return !failure;
 }
 
 }  // namespace verlano

@@ -25,11 +25,11 @@ class torPAK {
   // no exact "PACK" magic, a directory outside the file, entries adding up to
   // more than the file holds) returns false with a reason and keeps the
   // previous state.
-  bool OpenQ2Pak(const std::string& path, std::string& error);
+  [[nodiscard]] bool OpenQ2Pak(const std::string& path, std::string& error);
 
   // As OpenQ2Pak, from any source; FileLoaded() becomes empty, and entries are
   // read back with the ReadEntry that takes the same source.
-  bool Open(const ByteSource& source, std::string& error);
+  [[nodiscard]] bool Open(const ByteSource& source, std::string& error);
 
   // The highest entry index, -1 while nothing (or an empty directory) is loaded.
   std::int32_t NumEntrys() const { return static_cast<std::int32_t>(entries_.size()) - 1; }
@@ -45,16 +45,18 @@ class torPAK {
 
   // The entry's data. False with a reason for a bad index, an entry outside the
   // archive, or a failure to read it.
-  bool ReadEntry(std::int32_t index, std::vector<std::uint8_t>& data, std::string& error) const;
+  [[nodiscard]] bool ReadEntry(std::int32_t index, std::vector<std::uint8_t>& data,
+                               std::string& error) const;
 
   // As ReadEntry, from `source` (the one the directory was opened from); the
   // loaded file reads through this too.
-  bool ReadEntry(std::int32_t index, const ByteSource& source, std::vector<std::uint8_t>& data,
-                 std::string& error) const;
+  [[nodiscard]] bool ReadEntry(std::int32_t index, const ByteSource& source,
+                               std::vector<std::uint8_t>& data, std::string& error) const;
 
   // Writes the entry's data to `target` (its folder must exist). False with a
   // reason as ReadEntry, or when the file cannot be written.
-  bool SaveFileFromPAK(std::int32_t index, const std::string& target, std::string& error) const;
+  [[nodiscard]] bool SaveFileFromPAK(std::int32_t index, const std::string& target,
+                                     std::string& error) const;
 
  private:
   struct Entry {
@@ -64,8 +66,8 @@ class torPAK {
   };
 
   const Entry* Find(std::int32_t index) const;
-  bool Load(const ByteSource& source, std::string& error);
-  bool LoadDirectory(const ByteSource& source, std::string& error);
+  [[nodiscard]] bool Load(const ByteSource& source, std::string& error);
+  [[nodiscard]] bool LoadDirectory(const ByteSource& source, std::string& error);
 
   std::vector<Entry> entries_;
   std::string fileLoaded_;

@@ -1,8 +1,9 @@
 #pragma once
-// Writing a whole buffer to a file in one go, as the archive writer, the entry
-// copier, the unpacker and the builder's contact sheets do. A write that fails
-// half-way (a full disk) removes what it wrote, so no truncated file is left.
-// Reading a whole file back, for the files `verlano-pak create` packs.
+// Reading a whole file, for the files `verlano-pak create` packs, and the two
+// plain ways a buffer becomes a file (files/write_all.h writes it): over
+// whatever is at a path, for the builder's pictures, or as a new file after
+// removing what stood there, for the unpacker. A write that fails half-way (a
+// full disk) removes what it wrote, so no truncated file is left.
 
 #include <cstdint>
 #include <span>
@@ -13,21 +14,19 @@
 namespace verlano {
 
 // The whole of the file at `path` into `bytes`; the system's error when it
-// cannot be opened or read (nothing is thrown).
-std::error_code ReadBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
+// cannot be opened or read.
+[[nodiscard]] std::error_code ReadBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
 
 // Creates or truncates `path` and writes `bytes`; the system's error on
 // failure (std::errc::no_space_on_device for a full disk).
-std::error_code WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+[[nodiscard]] std::error_code WriteBytes(const std::string& path,
+                                         std::span<const std::uint8_t> bytes);
 
 // Writes `bytes` into a new file at `path`, after unlinking whatever file or
 // link stood there (a read-only leftover included): a link goes, its target is
 // never opened. The file is created exclusively; a failed write removes it.
-std::error_code WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes);
-
-// The same with the failure turned into a reason for the user.
-bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                    std::string& error);
+[[nodiscard]] std::error_code WriteNewFile(const std::string& path,
+                                           std::span<const std::uint8_t> bytes);
 
 // "cannot write PATH: reason", the words every writer here uses.
 std::string CannotWrite(const std::string& path, std::error_code failure);

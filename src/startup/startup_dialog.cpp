@@ -50,7 +50,7 @@ void AddTab(GtkWidget* notebook, GtkWidget* page, const char* title) {
 StartupDialog::StartupDialog(const std::string& archivePath, DialogMemory memory)
     : window_(gtk_window_new(GTK_WINDOW_TOPLEVEL)), memory_(std::move(memory)) {
   std::string ignored;  // a missing archive shows in the previews, and is reported at Play
-  pak_.OpenQ2Pak(archivePath, ignored);
+  (void)pak_.OpenQ2Pak(archivePath, ignored);
   GtkWindow* window = GTK_WINDOW(window_.get());
   gtk_window_set_title(window, "Verlano");
   gtk_window_set_icon_name(window, "org.verlano.Verlano");

@@ -6,10 +6,20 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "position_builder.h"
 #include "sim/agreement.h"
 
-namespace verlano::engine {
+namespace verlano {
+
+// A record named in a failure by the numbers these cases read.
+void PrintTo(const VariantRules& rules, std::ostream* os) {
+  *os << rules.CardsPerHand << " cards, coin bonus " << rules.CoinKeepBonus
+      << ", King of Coins worth " << rules.Points.KingOfCoins;
+}
+
+namespace engine {
 namespace {
 
 using test::Spot;
@@ -97,4 +107,5 @@ TEST(ClassicMemory, SeesTheSevenAndTheKingOnTheTableOrInAPile) {
 }
 
 }  // namespace
-}  // namespace verlano::engine
+}  // namespace engine
+}  // namespace verlano

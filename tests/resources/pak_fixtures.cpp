@@ -19,8 +19,8 @@ PakEntry Entry(const std::string& name, const std::string& data) {
 
 std::vector<std::uint8_t> PakBytes(const std::vector<PakEntry>& entries) {
   std::vector<std::uint8_t> bytes;
-  std::string error;
-  EXPECT_TRUE(BuildPak(entries, bytes, error)) << error;
+  const std::error_code failure = BuildPak(entries, bytes);
+  EXPECT_FALSE(failure) << failure.message();
   return bytes;
 }
 

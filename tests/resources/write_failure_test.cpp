@@ -42,9 +42,8 @@ TEST(WriteBytes, FailuresSayWhyAndLeaveNoFileOfTheirOwn) {
     const std::error_code failure = WriteBytes(row.path, bytes);
     EXPECT_TRUE(failure) << row.path;
     EXPECT_EQ(IsDiskFull(failure), row.diskFull) << row.path << ": " << failure.message();
-    std::string error;
-    EXPECT_FALSE(WriteWholeFile(row.path, bytes, error));
-    EXPECT_EQ(error, "cannot write " + row.path + ": " + failure.message());
+    EXPECT_EQ(CannotWrite(row.path, failure),
+              "cannot write " + row.path + ": " + failure.message());
   }
   struct stat device {};
   ASSERT_EQ(stat("/dev/full", &device), 0) << "a device is never removed";

@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "jpeg.h"
 #include "pages.h"
+#include "resources/whole_file.h"
 #include "sounds.h"
 
 namespace verlano::mkres {
@@ -102,8 +103,9 @@ std::vector<PakEntry> JoinParts(const std::vector<ArchivePart>& parts) {
 }
 
 void WriteArchiveFile(const std::string& path, const std::vector<PakEntry>& entries) {
-  std::string error;
-  if (!WritePak(path, entries, error)) throw std::runtime_error(error);
+  if (const std::error_code failure = WritePak(path, entries)) {
+    throw std::runtime_error(CannotWrite(path, failure));
+  }
 }
 
 }  // namespace verlano::mkres

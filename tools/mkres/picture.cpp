@@ -115,8 +115,9 @@ std::vector<std::uint8_t> EncodePng(const Surface& surface) {
 }
 
 void SavePng(const Surface& surface, const std::filesystem::path& file) {
-  std::string error;
-  if (!WriteWholeFile(file.string(), EncodePng(surface), error)) throw std::runtime_error(error);
+  if (const std::error_code failure = WriteBytes(file.string(), EncodePng(surface))) {
+    throw std::runtime_error(CannotWrite(file.string(), failure));
+  }
 }
 
 void MakeFolders(const std::filesystem::path& folder) {

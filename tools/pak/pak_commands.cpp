@@ -126,11 +126,15 @@ int CreateArchive(const std::string& archive, const std::vector<std::string>& ar
   std::vector<Source> sources;
   for (const std::string& argument : arguments) sources.push_back(SplitSource(argument));
   std::vector<PakEntry> entries(sources.size());
-  std::string error;
-  bool ok = CheckNames(sources, error);
+  std::string error = NotARegularFile(archive, "a PAK archive").value_or("");
+  bool ok = error.empty() && CheckNames(sources, error);
   for (std::size_t i = 0; ok && i < sources.size(); ++i)
     ok = ReadSource(sources[i], entries[i], error);
-  if (ok && WritePak(archive, entries, error)) return 0;
+  if (ok) {
+    const std::error_code failure = WritePak(archive, entries);
+    if (!failure) return 0;
+    error = CannotWrite(archive, failure);
+  }
   err << "verlano-pak: " << error << '\n';
   return 1;
 }

@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <ostream>
 
+#include "files/read_file.h"
+#include "files/replace_file.h"
 #include "game/quiet_moment.h"
 #include "game/turn_pause.h"
-#include "memory/atomic_file.h"
+#include "memory/folder_steps.h"
 #include "memory/match_file.h"
 #include "memory/records.h"
 #include "sim/auto_player.h"
@@ -128,7 +130,7 @@ class Runner {
     wasQuiet_ = quiet;
     if (!edge || config_.saveEvery == 0 || ++quietMoments_ % config_.saveEvery != 0) return 0;
     const std::string text = WriteMatch(run_.game);
-    if (std::error_code e = WriteAtomically(matchFile_, text)) {
+    if (std::error_code e = ReplaceFile(matchFile_, text, 0600)) {
       return Broken("cannot keep the match in " + matchFile_ + ": " + Reason(e));
     }
     std::string read;

@@ -2,7 +2,8 @@
 
 #include <ostream>
 
-#include "memory/atomic_file.h"
+#include "files/read_file.h"
+#include "memory/folder_steps.h"
 #include "memory/match_file.h"
 #include "memory/records.h"
 #include "sim/match_runner.h"

@@ -4,9 +4,10 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <system_error>
 #include <utility>
+
+#include "files/last_error.h"
 
 namespace verlano {
 
@@ -25,9 +26,9 @@ class Descriptor {
     return *this;
   }
   int get() const { return fd_; }
-  std::error_code Close() {
+  [[nodiscard]] std::error_code Close() {
     const int fd = std::exchange(fd_, -1);
-    return close(fd) == 0 ? std::error_code() : std::error_code(errno, std::generic_category());
+    return close(fd) == 0 ? std::error_code() : LastError();
   }
 
  private:

@@ -2,8 +2,9 @@
 // The largest picture the game decodes. Every picture's size is read from its
 // header and held against this before any pixel memory is taken, so a damaged
 // header claiming 30000x30000 pixels is refused at once instead of asking for
-// gigabytes. Header-only, so the resource unpacker (converting the table's
-// JPEG) applies the same bound as the platform's BMP loader.
+// gigabytes. Header-only and kept here, below the platform, so the resource
+// unpacker (converting the table's JPEG) and the platform's BMP loader apply
+// the same bound.
 
 #include <cstdint>
 #include <string>
