@@ -88,7 +88,7 @@ void CheckHands(const Game& game) {
   const Piles& p = game.piles;
   const int perHand = game.settings.Rules.CardsPerHand;
   const int leader = game.deal.DealOrder[0];
-  const bool handOver = game.turn.GameState == PlayState::EndOfMatch;
+  const bool handOver = game.turn.GameState == PlayState::HandOver;
   const int played = p.CardsPlayed;
   Require(handOver ? played == 4 * perHand : played < 4 * perHand && (leader + played) % 4 == 0,
           "its " + std::to_string(played) + " cards played do not bring the turn to " +
@@ -122,7 +122,7 @@ void CheckTurn(const Game& game) {
   Require(t.StateBeforeSort == PlayState::NormalPlay && t.RevealCount == 0 &&
               t.PickedHandSlot == -1 && !t.SeatThinking,
           "its turn is not one of a quiet moment");
-  if (t.GameState == PlayState::EndOfMatch) {
+  if (t.GameState == PlayState::HandOver) {
     Require(t.CurrentSeat == (game.deal.DealOrder[0] + 3) % 4,
             "its hand ends at another seat than the last to play");
   } else {

@@ -106,7 +106,7 @@ void FieldReader::CardOrNone(const char* key, int& card) {
 void FieldReader::State(const char* key, PlayState& state) {
   const std::string* text = Take(key);
   if (text == nullptr) return;
-  for (int i = 0; i <= static_cast<int>(PlayState::EndOfMatch); ++i) {
+  for (int i = 0; i <= static_cast<int>(PlayState::HandOver); ++i) {
     if (StateWord(static_cast<PlayState>(i)) == *text) {
       state = static_cast<PlayState>(i);
       return;

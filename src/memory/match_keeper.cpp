@@ -12,7 +12,7 @@ MatchKeeper::MatchKeeper(PlayerFiles files, Options options, PlayerSettings sett
       say_(std::move(say)) {}
 
 void MatchKeeper::QuietMoment(const Game& game) {
-  const bool handEnded = game.turn.GameState == PlayState::EndOfMatch;
+  const bool handEnded = game.turn.GameState == PlayState::HandOver;
   const bool decided = handEnded && game.match.MatchOver;
   // The match goes first: a run stopped between the two writes may miss a
   // hand in the statistics, but never counts one twice.

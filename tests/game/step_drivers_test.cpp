@@ -15,7 +15,7 @@ class StepDriversTest : public ::testing::Test {
  protected:
   Game game{Options{}, 7};
   // A state whose landings do nothing beyond stopping the card.
-  void SetUp() override { game.turn.GameState = PlayState::EndOfMatch; }
+  void SetUp() override { game.turn.GameState = PlayState::HandOver; }
 
   CardSprite& TableCard(int i) { return game.piles.TablePile[i]; }
 

@@ -315,7 +315,7 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   ASSERT_TRUE(kept) << note;
   EXPECT_EQ(kept->text, WriteMatch(game));
 
-  game.turn.GameState = PlayState::EndOfMatch;
+  game.turn.GameState = PlayState::HandOver;
   game.score.We.Sweeps = 3;
   game.match.MatchOver = true;
   game.match.Result = MatchResult::Won;

@@ -110,8 +110,8 @@ bool AutoPlayer::Prepare(Game& game, HeadlessPlatform& platform) {
     return true;
   }
   const TurnState& turn = game.turn;
-  if (turn.GameState != PlayState::EndOfMatch) sawEnd_ = false;
-  if (turn.GameState == PlayState::EndOfMatch && !sawEnd_) {
+  if (turn.GameState != PlayState::HandOver) sawEnd_ = false;
+  if (turn.GameState == PlayState::HandOver && !sawEnd_) {
     sawEnd_ = true;
     ++handNumber_;
     platform.SetMouse(400, 300);
@@ -119,8 +119,8 @@ bool AutoPlayer::Prepare(Game& game, HeadlessPlatform& platform) {
     released_ = false;
     return true;
   }
-  const bool choosing = turn.GameState == PlayState::WeGettingCardsGathering ||
-                        turn.GameState == PlayState::WeGettingDrevGathering;
+  const bool choosing = turn.GameState == PlayState::WeGatherCapture ||
+                        turn.GameState == PlayState::WeGatherSweep;
   if (choosing && turn.CurrentSeat == 0 && !game.capture.CaptureReady &&
       !AnyCardMoving(game.piles)) {
     return PlanCapture(game, platform);
