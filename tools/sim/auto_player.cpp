@@ -66,31 +66,7 @@ std::optional<Point> TableCardPoint(const Game& game, int position) {
   return VisiblePoint(rectOf, position, p.TableCount - 2, above);
 }
 
-// Every legal selection for the card just played, the computer player's first:
-// one equal card when there is one, else any set adding up to its value.
-std::vector<std::vector<int>> LegalSelections(const Game& game) {
-  const Piles& p = game.piles;
-  const int n = p.TableCount - 1;
-  const int v = game.cards.CardValue[p.TablePile[n].Card];
-  std::vector<std::vector<int>> result;
-  for (int i = 0; i < n; ++i) {
-    if (game.cards.CardValue[p.TablePile[i].Card] == v) result.push_back({i});
-  }
-  if (!result.empty() || n > 20) return result;
-  for (unsigned mask = 1; mask < (1u << n); ++mask) {
-    int sum = 0;
-    std::vector<int> set;
-    for (int i = 0; i < n; ++i) {
-      if (mask & (1u << i)) {
-        sum += game.cards.CardValue[p.TablePile[i].Card];
-        set.push_back(i);
-      }
-    }
-    if (sum == v) result.push_back(set);
-  }
-  return result;
-}
-
+// Every card of the selection can be clicked where it shows.
 bool Reachable(const Game& game, const std::vector<int>& selection) {
   for (int position : selection) {
     if (!TableCardPoint(game, position)) return false;
@@ -163,11 +139,11 @@ bool AutoPlayer::PlanCapture(Game& game, HeadlessPlatform& platform) {
   bool planOk = !wanted.empty() && Reachable(game, wanted);
   if (planOk) {
     planOk = false;
-    for (const auto& legal : LegalSelections(game)) planOk = planOk || legal == wanted;
+    for (const auto& legal : CapturesOfPlayedCard(game)) planOk = planOk || legal == wanted;
   }
   if (!planOk) {
     wanted.clear();
-    for (const auto& legal : LegalSelections(game)) {
+    for (const auto& legal : CapturesOfPlayedCard(game)) {
       if (Reachable(game, legal)) {
         wanted = legal;
         break;
