@@ -70,6 +70,10 @@ void FieldReader::Int(const char* key, int& value, int low, int high) {
   value = v;
 }
 
+void FieldReader::IntIfPresent(const char* key, int& value, int low, int high) {
+  if (fields_.contains(key)) Int(key, value, low, high);
+}
+
 void FieldReader::Real(const char* key, float& value) {
   const std::string* text = Take(key);
   if (text == nullptr) return;

@@ -36,6 +36,7 @@ class FieldWriter {
   const std::string& Text() const { return text_; }
 
   void Int(const char* key, int value, int, int) { Put(key, std::to_string(value)); }
+  void IntIfPresent(const char* key, int value, int low, int high) { Int(key, value, low, high); }
   template <typename U>
   requires std::is_unsigned_v<U>
   void Unsigned(const char* key, U value) { Put(key, std::to_string(value)); }
@@ -86,6 +87,8 @@ class FieldReader {
       : fields_(fields), line_(std::move(line)), cards_(cards), required_(required) {}
 
   void Int(const char* key, int& value, int low, int high);
+  // The same for a key that older files lack: left out, the value stays.
+  void IntIfPresent(const char* key, int& value, int low, int high);
   template <typename U>
   requires std::is_unsigned_v<U>
   void Unsigned(const char* key, U& value) {

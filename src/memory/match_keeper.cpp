@@ -22,7 +22,8 @@ void MatchKeeper::QuietMoment(const Game& game) {
   UpdateStatistics(
       files_.data,
       [&](Statistics& stats) {
-        CountHand(stats, options_, game.score.We.Sweeps);
+        CountHand(stats, options_, game.score.We.Sweeps, game.score.We.Total,
+                  game.score.They.Total);
         if (decided) CountMatch(stats, options_, game.match.Result == MatchResult::Won);
       },
       [this](const std::string& problem) { Say(problem); });

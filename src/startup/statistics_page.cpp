@@ -9,9 +9,10 @@ namespace verlano {
 
 namespace {
 
-constexpr std::array<const char*, 8> kHeadings = {
-    N_("Variant, opponents"), N_("Played"), N_("Won"), N_("Lost"), N_("Hands"), N_("Sweeps"),
-    N_("Best streak"),        N_("Now")};
+constexpr std::array<const char*, 11> kHeadings = {
+    N_("Variant, opponents"), N_("Played"),      N_("Won"),         N_("Lost"),
+    N_("Win rate"),              N_("Hands"),       N_("Sweeps"),      N_("Points for"),
+    N_("Points against"),     N_("Best streak"), N_("Now")};
 
 GtkWidget* Cell(const std::string& text, bool heading) {
   GtkWidget* label = gtk_label_new(nullptr);
@@ -76,14 +77,19 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
         const StatisticsRow& r = it->second;
         const std::string name =
             _(variant.caption) + (extra ? _(" extra") : "") + ", " + _(kLevelCaptions[level]);
-        const std::array<std::string, 8> cells = {name,
-                                                  std::to_string(r.played),
-                                                  std::to_string(r.won),
-                                                  std::to_string(r.lost),
-                                                  std::to_string(r.hands),
-                                                  std::to_string(r.sweeps),
-                                                  std::to_string(r.bestStreak),
-                                                  std::to_string(r.streak)};
+        const int percent = WinPercent(r);
+        const std::array<std::string, kHeadings.size()> cells = {
+            name,
+            std::to_string(r.played),
+            std::to_string(r.won),
+            std::to_string(r.lost),
+            percent < 0 ? "-" : std::to_string(percent) + "%",
+            std::to_string(r.hands),
+            std::to_string(r.sweeps),
+            std::to_string(r.pointsFor),
+            std::to_string(r.pointsAgainst),
+            std::to_string(r.bestStreak),
+            std::to_string(r.streak)};
         for (std::size_t c = 0; c < cells.size(); ++c) {
           gtk_grid_attach(GTK_GRID(page.table), Cell(cells[c], false), static_cast<int>(c), row, 1,
                           1);
