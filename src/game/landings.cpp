@@ -11,10 +11,8 @@ namespace verlano {
 
 namespace {
 
-constexpr std::uint32_t kLandingPauseMs = 700;
-
 void PauseUnlessJustEnded(Game& game) {
-  if (!game.turn.PauseJustEnded) StartPause(game, kLandingPauseMs);
+  if (!game.turn.PauseJustEnded) StartPause(game, static_cast<std::uint32_t>(game.layout.PauseMs));
 }
 
 }  // namespace

@@ -17,8 +17,6 @@ namespace verlano {
 
 namespace {
 
-constexpr std::uint32_t kRevealPauseMs = 700;
-
 void RunLanding(Game& game, CardSprite& sprite);
 
 // A driver's arrived card lands as the state the machine is in says.
@@ -61,7 +59,7 @@ void StepReveal(Game& game) {
     EnterState(turn, PlayState::NormalPlay);
   } else {
     turn.PauseJustEnded = false;
-    StartPause(game, kRevealPauseMs);
+    StartPause(game, static_cast<std::uint32_t>(game.layout.PauseMs));
   }
 }
 

@@ -74,6 +74,10 @@ void FieldReader::IntIfPresent(const char* key, int& value, int low, int high) {
   if (fields_.contains(key)) Int(key, value, low, high);
 }
 
+void FieldReader::FlagIfPresent(const char* key, bool& value) {
+  if (fields_.contains(key)) Flag(key, value);
+}
+
 void FieldReader::Real(const char* key, float& value) {
   const std::string* text = Take(key);
   if (text == nullptr) return;

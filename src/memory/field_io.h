@@ -42,6 +42,7 @@ class FieldWriter {
   void Unsigned(const char* key, U value) { Put(key, std::to_string(value)); }
   void Real(const char* key, float value);
   void Flag(const char* key, bool value) { Put(key, value ? "1" : "0"); }
+  void FlagIfPresent(const char* key, bool value) { Flag(key, value); }
   void Card(const char* key, int card) { Put(key, CardWord(cards_, card)); }
   void CardOrNone(const char* key, int card) { Put(key, CardWord(cards_, card)); }
   void State(const char* key, PlayState state) { Put(key, StateWord(state)); }
@@ -98,6 +99,7 @@ class FieldReader {
   }
   void Real(const char* key, float& value);
   void Flag(const char* key, bool& value);
+  void FlagIfPresent(const char* key, bool& value);
   void Card(const char* key, int& card);
   // A card, or "-" for none (-1).
   void CardOrNone(const char* key, int& card);

@@ -9,10 +9,11 @@ namespace verlano {
 
 namespace {
 
-constexpr std::array<const char*, 11> kHeadings = {
-    N_("Variant, opponents"), N_("Played"),      N_("Won"),         N_("Lost"),
-    N_("Win rate"),              N_("Hands"),       N_("Sweeps"),      N_("Points for"),
-    N_("Points against"),     N_("Best streak"), N_("Now")};
+// The win rate stands beside the matches won ("3 (75%)") and the points as
+// ours to theirs ("124-98"), so that the page keeps the dialog's width.
+constexpr std::array<const char*, 9> kHeadings = {
+    N_("Variant, opponents"), N_("Played"), N_("Won"),         N_("Lost"), N_("Hands"),
+    N_("Sweeps"),             N_("Points"), N_("Best streak"), N_("Now")};
 
 GtkWidget* Cell(const std::string& text, bool heading) {
   GtkWidget* label = gtk_label_new(nullptr);
@@ -24,6 +25,11 @@ GtkWidget* Cell(const std::string& text, bool heading) {
     gtk_label_set_text(GTK_LABEL(label), text.c_str());
   }
   gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+  gtk_label_set_yalign(GTK_LABEL(label), 0.0f);
+  // Headings and the rows' names break between words, so that nine columns
+  // fit the dialog's width in either language.
+  gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+  gtk_label_set_max_width_chars(GTK_LABEL(label), heading ? 8 : 16);
   return label;
 }
 
@@ -81,13 +87,11 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
         const std::array<std::string, kHeadings.size()> cells = {
             name,
             std::to_string(r.played),
-            std::to_string(r.won),
+            std::to_string(r.won) + (percent < 0 ? "" : " (" + std::to_string(percent) + "%)"),
             std::to_string(r.lost),
-            percent < 0 ? "-" : std::to_string(percent) + "%",
             std::to_string(r.hands),
             std::to_string(r.sweeps),
-            std::to_string(r.pointsFor),
-            std::to_string(r.pointsAgainst),
+            std::to_string(r.pointsFor) + "-" + std::to_string(r.pointsAgainst),
             std::to_string(r.bestStreak),
             std::to_string(r.streak)};
         for (std::size_t c = 0; c < cells.size(); ++c) {

@@ -79,7 +79,7 @@ TEST_F(StepDriversTest, SpriteAtRestNeverArrives) {
 
 TEST_F(StepDriversTest, SlowAnimationDoublesTheFramesOfADealFlight) {
   Options slow;
-  slow.slowAnimation = true;
+  slow.animation = AnimationSpeed::Slow;
   Game slowGame(slow, 7);
   CardSprite s;
   s.X = 13;
