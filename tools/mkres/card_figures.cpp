@@ -45,8 +45,8 @@ void DrawQueen(cairo_t* cr, const FigurePen& pen) {
   SetColour(cr, look.paper);
   cairo_set_line_width(cr, 2.2);
   cairo_stroke(cr);
-  DrawLimb(cr, pen, pen.trim, 6, -12, 42, -6, 62);
-  DrawLimb(cr, pen, pen.trim, 6, 12, 42, 14, 58);
+  DrawLimb(cr, pen, Shade(pen.robe, -0.15), 6, -12, 42, -6, 62);
+  DrawLimb(cr, pen, Shade(pen.robe, -0.15), 6, 12, 42, 14, 58);
   // The rose: a stem up from the hand to a red bloom.
   cairo_move_to(cr, 14, 58);
   cairo_curve_to(cr, 16, 50, 18, 44, 18, 38);

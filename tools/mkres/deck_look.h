@@ -38,7 +38,7 @@ enum class BackPattern { Lattice, Medallion, Rings };
 // that a figure's suit shows in its clothes before its sign is read.
 struct Garments {
   Rgb robe;  // tunic, gown or robe; sleeves, cap and mantle are shades of it
-  Rgb trim;  // hose, the queen's sleeves, the tunic's front band
+  Rgb trim;  // hose and the tunic's front band
 };
 
 struct DeckLook {
