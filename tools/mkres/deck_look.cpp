@@ -30,7 +30,7 @@ DeckLook TrevigianoLook() {
   look.jewel = {0.16, 0.30, 0.72};
   // Each suit dressed in its index colour: green batons, ochre coins, red cups, blue swords.
   look.garments = {Garments{{0.16, 0.52, 0.24}, {0.80, 0.86, 0.52}},
-                   Garments{{0.88, 0.56, 0.08}, {0.46, 0.26, 0.10}},
+                   Garments{{0.86, 0.50, 0.06}, {0.46, 0.26, 0.10}},
                    Garments{{0.78, 0.12, 0.16}, {0.98, 0.80, 0.84}},
                    Garments{{0.16, 0.30, 0.72}, {0.64, 0.70, 0.80}}};
   look.skin = {0.99, 0.86, 0.72};
@@ -66,8 +66,8 @@ DeckLook TrentLook() {
   look.accent = {0.62, 0.16, 0.10};
   look.jewel = {0.20, 0.42, 0.56};
   look.garments = {Garments{{0.30, 0.52, 0.18}, {0.78, 0.80, 0.50}},
-                   Garments{{0.88, 0.58, 0.12}, {0.42, 0.24, 0.10}},
-                   Garments{{0.68, 0.16, 0.10}, {0.94, 0.74, 0.64}},
+                   Garments{{0.82, 0.46, 0.10}, {0.42, 0.24, 0.10}},
+                   Garments{{0.68, 0.16, 0.10}, {0.96, 0.90, 0.80}},
                    Garments{{0.20, 0.42, 0.56}, {0.66, 0.74, 0.78}}};
   look.skin = {0.97, 0.80, 0.62};
   look.hair = {0.20, 0.12, 0.06};
@@ -104,7 +104,7 @@ DeckLook RoyalLook() {
   // part at a glance: green clubs, orange diamonds, red hearts, blue spades.
   look.garments = {Garments{{0.10, 0.46, 0.26}, {0.74, 0.88, 0.66}},
                    Garments{{0.94, 0.54, 0.08}, {0.50, 0.30, 0.10}},
-                   Garments{{0.80, 0.08, 0.12}, {0.98, 0.76, 0.80}},
+                   Garments{{0.64, 0.04, 0.18}, {0.98, 0.76, 0.80}},
                    Garments{{0.14, 0.28, 0.66}, {0.66, 0.68, 0.86}}};
   look.skin = {1.0, 0.88, 0.76};
   look.hair = {0.62, 0.40, 0.16};
