@@ -168,8 +168,8 @@ TEST(CourtFaces, TheSuitsSignIsWornLargeInTheMiddle) {
       for (int suit = 0; suit < 4; ++suit) {
         const BmpView& card = Court(style, court, suit);
         const Box shield = ShieldOf(card, paper);
-        const std::string name = std::to_string(static_cast<int>(style)) + kCourtLetters[court] +
-                                 kSuitLetters[suit];
+        const std::string name =
+            std::to_string(static_cast<int>(style)) + kCourtLetters[court] + kSuitLetters[suit];
         ASSERT_GE(shield.Height(), kLeastHeight) << name;
         EXPECT_GE(shield.Width(), kLeastWidth) << name;
         EXPECT_GE(SignShare(card, shield, paper), kLeastSignShare) << name;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kWidthPerHeight = 0.82;
 constexpr double kPipPerHeight = 0.7;
-constexpr double kRim = 1.8;        // gold edge, figure units
+constexpr double kRim = 1.8;         // gold edge, figure units
 constexpr double kBustMargin = 1.5;  // kept clear above a half figure's cut
 
 // A flat top, straight sides down to the middle, then curves meeting in a point.

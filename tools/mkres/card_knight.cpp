@@ -1,6 +1,5 @@
-#include "card_figures.h"
-
 #include "card_emblem.h"
+#include "card_figures.h"
 
 namespace verlano::mkres {
 

@@ -58,12 +58,12 @@ struct DeckLook {
   double borderOuterWidth = 0;  // 0 leaves the line out
   double borderInnerWidth = 0;
   Rgb gold;
-  Rgb panel;                   // behind the court figures
-  std::array<Rgb, 4> suitInk;  // index colour per suit
-  Rgb wine;                    // the cups' wine, the coins' petals, lips, the back's red
-  Rgb wood;                    // the batons' wood
-  Rgb accent;                  // the pips' bands, bosses and hilts
-  Rgb jewel;                   // the crowns' middle stone
+  Rgb panel;                         // behind the court figures
+  std::array<Rgb, 4> suitInk;        // index colour per suit
+  Rgb wine;                          // the cups' wine, the coins' petals, lips, the back's red
+  Rgb wood;                          // the batons' wood
+  Rgb accent;                        // the pips' bands, bosses and hilts
+  Rgb jewel;                         // the crowns' middle stone
   std::array<Garments, 4> garments;  // a court figure's clothes per suit
   Rgb skin;
   Rgb hair;
