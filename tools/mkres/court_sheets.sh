@@ -34,7 +34,7 @@ sheet() {
       rows+=("$work/row_${scale%\%}_$1_$side.png")
     done
   done
-  convert "${rows[@]}" -append -bordercolor "$baize" -border 4 +repage -colors 256 "PNG8:$out/$file"
+  convert "${rows[@]}" -append -bordercolor "$baize" -border 4 +repage -colors 256 -strip "PNG8:$out/$file"
 }
 
 sheet 100% court_full.png
