@@ -65,6 +65,7 @@ void UpdateFrame(GameRun& run) {
   game.turn.PickedHandSlot = -1;
   RouteClicks(run);
   if (run.screen.Paused) return;
+  FollowKeys(game, pf, run.keyboard);
   if (game.settings.TakeOnlyCapture) TakeTheOnlyCapture(game);
   StepGameState(game, pf.TickCount());
   if (game.turn.PickedHandSlot >= 0) {
@@ -183,7 +184,9 @@ void GameFrame(GameRun& run) {
                            .mouseX = pf.MouseX(),
                            .mouseY = pf.MouseY(),
                            .lookBack = pf.KeyDown(kKeySpace),
-                           .expert = hint};
+                           .expert = hint,
+                           .keyHandSlot = HighlightedHandSlot(run.game, run.keyboard),
+                           .keyTableEntry = HighlightedTablePosition(run.game, run.keyboard)};
       ComposeFrame(run.game, run.slots, run.screen, pf.Now(), talk.mouseX, talk.mouseY,
                    TableTalk(run.game, talk));
       if (run.sound.Muted()) DrawMuteMark(run.game, run.slots, run.screen);

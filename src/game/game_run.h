@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "game/expert_hint.h"
+#include "game/keyboard_play.h"
 #include "game/seat_search.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
@@ -85,6 +86,7 @@ struct GameRun {
   Screen screen;
   bool Running = false;
   KeyLatch keys;
+  KeyboardPlay keyboard;  // the cards played with the keys, and the highlight
   ExpertAdvice advice;  // the hint H shows, kept for the human's turn
   int ExitStatus = 0;   // 0 after the player quits, 1 after a fatal error
   bool FilesRemoved = false;

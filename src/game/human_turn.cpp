@@ -21,18 +21,25 @@ bool AwaitsHumanPick(const TurnState& turn) {
          turn.CurrentSeat == 0 && !turn.HumanPicked;
 }
 
-int PlayableHandSlotAt(const Game& game, int x, int y) {
+bool MayPlayHandCard(const Game& game) {
   const TurnState& turn = game.turn;
   // A pick that could not be played at once would leave the human unable to
   // pick again until the next deal.
-  if (turn.GameState != PlayState::NormalPlay || !turn.WaitingForHuman || turn.CurrentSeat != 0 ||
-      turn.HumanPicked || AnyCardMoving(game.piles)) {
-    return -1;
-  }
+  return turn.GameState == PlayState::NormalPlay && turn.WaitingForHuman &&
+         turn.CurrentSeat == 0 && !turn.HumanPicked && !AnyCardMoving(game.piles);
+}
+
+bool PlayableHandSlot(const Game& game, int slot) {
+  if (slot < 0 || slot >= kHandEntries - 1 || !MayPlayHandCard(game)) return false;
+  const CardSprite& s = game.piles.Hand[0][slot];
+  return s.Present && !s.Moving;
+}
+
+int PlayableHandSlotAt(const Game& game, int x, int y) {
   const auto& hand = game.piles.Hand[0];
   for (int i = 11; i >= 0; --i) {
     const CardSprite& s = hand[i];
-    if (!s.Present || s.Moving) continue;
+    if (!PlayableHandSlot(game, i)) continue;
     if (Inside(static_cast<float>(s.HomeX), static_cast<float>(s.HomeY), s.Width, s.Height, x, y)) {
       return i;
     }
@@ -40,13 +47,15 @@ int PlayableHandSlotAt(const Game& game, int x, int y) {
   return -1;
 }
 
-int PickHandCard(Game& game, int x, int y) {
-  const int slot = PlayableHandSlotAt(game, x, y);
-  if (slot >= 0) {
-    game.turn.HumanPlayed = true;
-    game.turn.HumanPicked = true;
-  }
+int PickHandSlot(Game& game, int slot) {
+  if (!PlayableHandSlot(game, slot)) return -1;
+  game.turn.HumanPlayed = true;
+  game.turn.HumanPicked = true;
   return slot;
+}
+
+int PickHandCard(Game& game, int x, int y) {
+  return PickHandSlot(game, PlayableHandSlotAt(game, x, y));
 }
 
 bool HumanChoosing(PlayState state) {

@@ -1,8 +1,9 @@
 #pragma once
-// The human's turn with the mouse: a left click on a hand card plays it; when
-// the played card captures, left clicks choose table cards and right clicks
-// take a choice back until the chosen cards form a legal capture. Buttons are
-// read as held, so each routine may run on many frames and repeats harmlessly.
+// The human's turn with the mouse (and the keyboard, through the same
+// routines): a left click on a hand card plays it; when the played card
+// captures, left clicks choose table cards and right clicks take a choice
+// back until the chosen cards form a legal capture. Buttons are read as held,
+// so each routine may run on many frames and repeats harmlessly.
 
 #include "rules/play_state.h"
 
@@ -14,12 +15,22 @@ struct CardSprite;
 // The human's pick is awaited (a sort of the hand delays it, nothing more).
 bool AwaitsHumanPick(const TurnState& turn);
 
+// A hand card can be played at once: "NORMAL PLAY", the human to play and
+// not yet picked, nothing moving.
+bool MayPlayHandCard(const Game& game);
+
+// The human's hand slot holds a card that can be played at once.
+bool PlayableHandSlot(const Game& game, int slot);
+
 // The hand slot under (x, y), the card drawn on top where cards overlap, or -1.
-// A hit counts only when the card can be played at once: "NORMAL PLAY", the
-// human to play and not yet picked, nothing moving. The table drawing lifts it.
+// A hit counts only when the card can be played at once. The table drawing lifts it.
 int PlayableHandSlotAt(const Game& game, int x, int y);
 
-// `PlayableHandSlotAt`, marking the human as having picked when it hits.
+// Picks the human's card at `slot` when it can be played at once, marking the
+// human as having picked; the slot, or -1.
+int PickHandSlot(Game& game, int slot);
+
+// `PickHandSlot` of the card under (x, y).
 int PickHandCard(Game& game, int x, int y);
 
 // A state in which a capture of WE is gathered: the human's clicks choose

@@ -129,7 +129,10 @@ TableNotes TableTalk(const Game& game, const TalkInput& in) {
     notes.Message = hints ? P_("table", "Your turn: hold H for a hint") : P_("table", "Your turn");
     if (hints && in.expert != nullptr) LightExpertPlay(game, *in.expert, notes);
   }
-  notes.LiftedHandSlot = PlayableHandSlotAt(game, in.mouseX, in.mouseY);
+  // The keyboard's highlight, once the keys are used, is the card Return would play.
+  notes.LiftedHandSlot = in.keyHandSlot >= 0 ? in.keyHandSlot
+                                             : PlayableHandSlotAt(game, in.mouseX, in.mouseY);
+  notes.KeyTableEntry = choosing ? in.keyTableEntry : -1;
   notes.LastCaptureSides = LastCapturesAsked(game, in);
   return notes;
 }

@@ -17,6 +17,8 @@ struct TalkInput {
   int mouseX = 0, mouseY = 0;
   bool lookBack = false;               // Space held: both sides' last captures
   const ExpertHint* expert = nullptr;  // H held with hints on: the expert's play
+  int keyHandSlot = -1;                // the keyboard's highlight, -1 for none
+  int keyTableEntry = -1;
 };
 
 TableNotes TableTalk(const Game& game, const TalkInput& input);

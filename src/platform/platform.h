@@ -19,6 +19,15 @@ inline constexpr int kKeyP = 25;
 inline constexpr int kKeyM = 50;
 inline constexpr int kKeyH = 35;
 inline constexpr int kKeySpace = 57;
+// The keys that play the cards without the mouse.
+inline constexpr int kKeyBackspace = 14;
+inline constexpr int kKeyTab = 15;
+inline constexpr int kKeyReturn = 28;
+inline constexpr int kKeyLeft = 203;
+inline constexpr int kKeyRight = 205;
+// The digit keys 1 to 9 are 2 to 10, and 0 is 11.
+inline constexpr int kKeyDigit1 = 2;
+inline constexpr int kKeyDigit0 = 11;
 
 inline constexpr int kMouseLeft = 0;
 inline constexpr int kMouseRight = 1;

@@ -35,13 +35,13 @@ class TablePainter {
   }
 
   // A hint's outline around a card's face as drawn at (x, y).
-  void Lit(int card, float x, float y) {
+  void Lit(int card, float x, float y, std::uint16_t colour = kMarkColour) {
     if (card < 0 || card >= kCardImageEntries) return;
     const Surface& face = slots_.CardImage[static_cast<std::size_t>(card)];
     const int left = CInt(x);
     const int top = CInt(y);
     OutlineRect(screen_, screen_.BackBuffer, Rect{left, top, left + face.Width, top + face.Height},
-                kLitOutline, kMarkColour);
+                kLitOutline, colour);
   }
 
   void Back(float x, float y) { Picture(slots_.CardBack, x, y); }
@@ -73,7 +73,7 @@ class TablePainter {
 
   // Each card's outline is drawn with it, so the cards above cover it as
   // they cover the card.
-  void Table(const Piles& piles, TableSet lit) {
+  void Table(const Piles& piles, TableSet lit, int keyEntry) {
     const int count = std::clamp(piles.TableCount, 0, kTableEntries);
     for (int i = 0; i < count; ++i) {
       const CardSprite& sprite = piles.TablePile[static_cast<std::size_t>(i)];
@@ -81,6 +81,7 @@ class TablePainter {
       Card(sprite, sprite.FaceUp);
       if (sprite.FaceUp && sprite.Chosen) Picture(slots_.FrameBlue, sprite.X, sprite.Y);
       if (sprite.FaceUp && (lit >> i & 1U) != 0) Lit(sprite.Card, sprite.X, sprite.Y);
+      if (sprite.FaceUp && i == keyEntry) Lit(sprite.Card, sprite.X, sprite.Y, kKeyColour);
     }
   }
 
@@ -130,7 +131,7 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   paint.TakenPile(piles.Their);
   // While the table takes clicks, no last capture hides a table card.
   if (notes.TableClickable) DrawLastCaptures(game, notes.LastCaptureSides, true, slots, screen);
-  paint.Table(piles, notes.LitTable);
+  paint.Table(piles, notes.LitTable, notes.KeyTableEntry);
   for (const int seat : {2, 1, 3}) {
     paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false, -1, -1);
   }

@@ -10,6 +10,8 @@ namespace verlano {
 
 // The colour of the table's own marks: the message font's warm gold.
 inline constexpr std::uint16_t kMarkColour = 0xFECA;
+// The keyboard's highlight on a table card, white beside a hint's gold.
+inline constexpr std::uint16_t kKeyColour = 0xFFFF;
 
 void FillRect(const Screen& screen, Surface& dest, Rect r, std::uint16_t colour);
 

@@ -26,6 +26,7 @@ struct TableNotes {
   int LitHandSlot = -1;         // the hand card the expert would play
   int LastCaptureSides = 0;     // sides whose last capture is laid open: bit 0 WE, bit 1 THEY
   bool TableClickable = false;  // the player chooses a capture: the table cards take clicks
+  int KeyTableEntry = -1;       // the table card the keyboard's highlight is on
   bool operator==(const TableNotes&) const = default;
 };
 

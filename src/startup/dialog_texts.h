@@ -10,7 +10,7 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 7> kKeyHelp = {
+inline constexpr std::array<std::string_view, 8> kKeyHelp = {
     N_("Pressing the key P at any time pauses the game. Press again to resume."),
     N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
        "on the right."),
@@ -22,6 +22,10 @@ inline constexpr std::array<std::string_view, 7> kKeyHelp = {
        "can make a capture, use left-click on the cards you want to capture (right-clicking on "
        "selected cards deselects them). If the card you have played cannot make any capture, the "
        "play passes automatically to the next player."),
+    N_("To play without the mouse: LEFT and RIGHT move a highlight along your cards (the keys 1 "
+       "to 9 and 0 go to the first to the tenth) and RETURN plays it. When your card takes, LEFT, "
+       "RIGHT and TAB move along the table cards, SPACE takes or leaves the highlighted card, "
+       "RETURN takes it and BACKSPACE clears your choice."),
     N_("Hold SPACE to see each side's last capture, face up beside its pile: the card that took "
        "and the cards it took. Pointing at a pile shows that side's alone."),
     N_("With \"Show hints\" ticked in the Options tab, hold H on your turn to see the card and "

@@ -11,6 +11,9 @@
 #include <memory>
 
 #include "common/scratch_files.h"
+#include "game/engine_view.h"
+#include "game/human_turn.h"
+#include "game/keyboard_play.h"
 #include "platform/headless_platform.h"
 #include "rules/table_builder.h"
 
@@ -258,6 +261,65 @@ TEST_F(GameRunTest, APickRefusedWhilePausedLeavesTheHumanFreeToPlayLater) {
   Frame({kKeyR});
   EXPECT_NE(g.turn.GameState, PlayState::SortGatherHand);
   EXPECT_TRUE(g.turn.GameState == before || before == PlayState::Paused);
+}
+
+// A whole hand played with the keys alone, never a button: each turn a digit
+// picks a card and Return plays the one highlighted; each capture's cards are
+// reached with Tab and taken with Space, after a choice of one of them taken
+// back with Backspace where the capture needs more than one card.
+TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
+  GameRun& r = Start(Variant::Nine);
+  ASSERT_TRUE(started);
+  Game& g = r.game;
+  int played = 0;
+  int captures = 0;
+  // A key pressed for a frame and let go for the next, as a hand would.
+  const auto press = [&](int key) {
+    Frame({key});
+    Frame();
+  };
+  const auto humanActs = [&] {
+    return MayPlayHandCard(g) || MayClickTable(g) || g.turn.GameState == PlayState::HandOver;
+  };
+  while (g.turn.GameState != PlayState::HandOver) {
+    FramesUntil(humanActs);
+    if (g.turn.GameState == PlayState::HandOver) break;
+    if (MayClickTable(g)) {
+      const std::vector<int> capture = CapturesOfPlayedCard(g).front();
+      const auto reach = [&](int entry) {
+        for (int i = 0; i < 40 && HighlightedTablePosition(g, r.keyboard) != entry; ++i) {
+          press(kKeyTab);
+        }
+        ASSERT_EQ(HighlightedTablePosition(g, r.keyboard), entry);
+      };
+      if (capture.size() > 1) {
+        reach(capture.front());
+        press(kKeySpace);
+        ASSERT_TRUE(g.piles.TablePile[capture.front()].Chosen);
+        press(kKeyBackspace);
+        ASSERT_FALSE(g.piles.TablePile[capture.front()].Chosen) << "Backspace clears the choice";
+      }
+      for (const int entry : capture) {
+        reach(entry);
+        press(kKeySpace);
+      }
+      ASSERT_FALSE(MayClickTable(g)) << "the capture was taken";
+      ++captures;
+    } else {
+      const int count = static_cast<int>(g.piles.HandCount[0]);
+      press(played % count == 9 ? kKeyDigit0 : kKeyDigit1 + played % count);
+      const int slot = HighlightedHandSlot(g, r.keyboard);
+      ASSERT_GE(slot, 0);
+      const int card = g.piles.Hand[0][slot].Card;
+      press(kKeyReturn);
+      ASSERT_TRUE(g.turn.HumanPicked);
+      EXPECT_TRUE(g.piles.Hand[0][slot].Moving && g.piles.Hand[0][slot].Card == card)
+          << "Return plays the highlighted card";
+      ++played;
+    }
+  }
+  EXPECT_EQ(played, g.settings.Rules.CardsPerHand);
+  EXPECT_GT(captures, 0);
 }
 
 }  // namespace

@@ -22,7 +22,16 @@ TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
   EXPECT_EQ(ScanCodeFor(kKeyM), SDL_SCANCODE_M);
   EXPECT_EQ(ScanCodeFor(kKeyH), SDL_SCANCODE_H);
   EXPECT_EQ(ScanCodeFor(kKeySpace), SDL_SCANCODE_SPACE);
-  for (const int code : {-1, 0, 2, 18, 20, 24, 26, 34, 36, 49, 51, 56, 58, 255, 256, 100000}) {
+  EXPECT_EQ(ScanCodeFor(kKeyBackspace), SDL_SCANCODE_BACKSPACE);
+  EXPECT_EQ(ScanCodeFor(kKeyTab), SDL_SCANCODE_TAB);
+  EXPECT_EQ(ScanCodeFor(kKeyReturn), SDL_SCANCODE_RETURN);
+  EXPECT_EQ(ScanCodeFor(kKeyLeft), SDL_SCANCODE_LEFT);
+  EXPECT_EQ(ScanCodeFor(kKeyRight), SDL_SCANCODE_RIGHT);
+  EXPECT_EQ(ScanCodeFor(kKeyDigit1), SDL_SCANCODE_1);
+  EXPECT_EQ(ScanCodeFor(kKeyDigit1 + 8), SDL_SCANCODE_9);
+  EXPECT_EQ(ScanCodeFor(kKeyDigit0), SDL_SCANCODE_0);
+  for (const int code : {-1, 0, 12, 13, 16, 18, 20, 24, 26, 27, 29, 34, 36, 49, 51, 56, 58, 202,
+                         204, 206, 255, 256, 100000}) {
     EXPECT_EQ(ScanCodeFor(code), SDL_SCANCODE_UNKNOWN) << code;
   }
 }

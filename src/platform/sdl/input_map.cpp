@@ -21,7 +21,23 @@ SDL_Scancode ScanCodeFor(int code) {
       return SDL_SCANCODE_H;
     case kKeySpace:
       return SDL_SCANCODE_SPACE;
+    case kKeyBackspace:
+      return SDL_SCANCODE_BACKSPACE;
+    case kKeyTab:
+      return SDL_SCANCODE_TAB;
+    case kKeyReturn:
+      return SDL_SCANCODE_RETURN;
+    case kKeyLeft:
+      return SDL_SCANCODE_LEFT;
+    case kKeyRight:
+      return SDL_SCANCODE_RIGHT;
+    case kKeyDigit0:
+      return SDL_SCANCODE_0;
     default:
+      // SDL numbers 1 to 9 in a row, as the game does.
+      if (code >= kKeyDigit1 && code < kKeyDigit0) {
+        return static_cast<SDL_Scancode>(SDL_SCANCODE_1 + (code - kKeyDigit1));
+      }
       return SDL_SCANCODE_UNKNOWN;
   }
 }
