@@ -59,23 +59,19 @@ int Moved(const std::vector<int>& order, int current, int step, bool wrap) {
   return order[static_cast<std::size_t>(at)];
 }
 
+// This frame's presses; remembers whether any playing key was among them.
 class KeyPresses {
  public:
-  KeyPresses(const Platform& platform, KeyboardPlay& keys) : platform_(platform), keys_(keys) {}
-  // Down now and not at the last frame: a held key acts once.
+  explicit KeyPresses(const Platform& platform) : platform_(platform) {}
   bool Pressed(int key) {
-    const bool down = platform_.KeyDown(key);
-    const bool pressed = down && !keys_.Held[static_cast<std::size_t>(key)];
-    keys_.Held[static_cast<std::size_t>(key)] = down;
+    const bool pressed = platform_.KeyPressed(key);
     any_ = any_ || pressed;
     return pressed;
   }
-  // Some key was pressed since this reader began.
   bool Any() const { return any_; }
 
  private:
   const Platform& platform_;
-  KeyboardPlay& keys_;
   bool any_ = false;
 };
 
@@ -122,23 +118,14 @@ void FollowTableKeys(Game& game, KeyPresses& keys, KeyboardPlay& play) {
 }  // namespace
 
 void FollowKeys(Game& game, const Platform& platform, KeyboardPlay& play) {
-  {
-    KeyPresses keys(platform, play);
-    if (MayClickTable(game)) {
-      FollowTableKeys(game, keys, play);
-    } else {
-      // Each capture's choice starts from the first table card.
-      play.TablePosition = -1;
-      FollowHandKeys(game, keys, play);
-    }
+  KeyPresses keys(platform);
+  if (MayClickTable(game)) {
+    FollowTableKeys(game, keys, play);
+  } else {
+    // Each capture's choice starts from the first table card.
+    play.TablePosition = -1;
+    FollowHandKeys(game, keys, play);
   }
-  // The keys not read this frame are still followed, so that a press is one
-  // step; Space outside a capture only lays open the last captures.
-  KeyPresses rest(platform, play);
-  for (const int key : {kKeyLeft, kKeyRight, kKeyTab, kKeySpace, kKeyReturn, kKeyBackspace}) {
-    rest.Pressed(key);
-  }
-  for (int n = 0; n < kDigitKeys; ++n) rest.Pressed(DigitKey(n));
 }
 
 int HighlightedHandSlot(const Game& game, const KeyboardPlay& play) {

@@ -7,8 +7,6 @@
 // the choice. The highlight is the player's, not the game's: it lives beside
 // the run, changes nothing the game keeps, and shows only once a key was used.
 
-#include <array>
-
 #include "platform/platform.h"
 
 namespace verlano {
@@ -19,7 +17,6 @@ struct KeyboardPlay {
   bool Used = false;        // a playing key was pressed: the highlight shows
   int HandSlot = -1;        // the highlighted hand slot
   int TablePosition = -1;   // the highlighted table entry
-  std::array<bool, 256> Held{};  // the keys down at the last frame: one press, one step
 };
 
 // Reads this frame's keys. A hand card played is left in the turn's

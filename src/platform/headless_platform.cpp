@@ -12,6 +12,21 @@ void HeadlessPlatform::SetKey(int code, bool down) {
   scriptedDown_ += down ? 1 : -1;
 }
 
+void HeadlessPlatform::TapKey(int code) {
+  if (code < 0 || code >= 256) return;
+  taps_[static_cast<std::size_t>(code)] = true;
+  tapped_ = true;
+}
+
+void HeadlessPlatform::PollKeyboard() {
+  for (std::size_t k = 0; k < keys_.size(); ++k) {
+    pressed_[k] = (scriptedKeys_[k] && !keys_[k]) || taps_[k];
+    keys_[k] = scriptedKeys_[k] || taps_[k];
+  }
+  taps_ = {};
+  tapped_ = false;
+}
+
 void HeadlessPlatform::SetMouse(int x, int y) {
   scriptedX_ = x;
   scriptedY_ = y;
@@ -48,6 +63,10 @@ void HeadlessPlatform::PollMouse() {
 
 bool HeadlessPlatform::KeyDown(int code) const {
   return code > 0 && code < 256 && keys_[code];
+}
+
+bool HeadlessPlatform::KeyPressed(int code) const {
+  return code > 0 && code < 256 && pressed_[code];
 }
 
 bool HeadlessPlatform::MouseButton(int button) const {

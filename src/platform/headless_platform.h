@@ -25,6 +25,8 @@ class HeadlessPlatform final : public Platform {
 
   // The script: what the next polls read. It holds until changed.
   void SetKey(int code, bool down);
+  // A press and release between two polls: the next poll reads one press.
+  void TapKey(int code);
   void SetMouse(int x, int y);
   void SetButton(int button, bool down);
   void RequestClose() { closeRequested_ = true; }
@@ -32,7 +34,7 @@ class HeadlessPlatform final : public Platform {
   // nothing but the clock would change in them.
   void SkipFrames(std::uint64_t frames) { clock_ += frames * kFrameMs; }
   // No key and no button is scripted down.
-  bool InputIdle() const { return scriptedDown_ == 0; }
+  bool InputIdle() const { return scriptedDown_ == 0 && !tapped_; }
   // Makes `DirectX` fail, as with no display.
   void FailDisplay(std::string why) { displayFailure_ = std::move(why); }
   // Makes loading the sounds whose path contains `part` fail, as a damaged WAV.
@@ -59,9 +61,10 @@ class HeadlessPlatform final : public Platform {
   bool GiveMeInput(std::string&) override { return true; }
   bool KeyBoard(std::string&) override { return true; }
   bool Mouse(std::string&) override { return true; }
-  void PollKeyboard() override { keys_ = scriptedKeys_; }
+  void PollKeyboard() override;
   void PollMouse() override;
   bool KeyDown(int code) const override;
+  bool KeyPressed(int code) const override;
   bool MouseButton(int button) const override;
   int MouseX() const override { return mouseX_; }
   int MouseY() const override { return mouseY_; }
@@ -90,6 +93,9 @@ class HeadlessPlatform final : public Platform {
   std::array<bool, 256> scriptedKeys_{};
   int scriptedDown_ = 0;  // keys and buttons scripted down
   std::array<bool, 256> keys_{};
+  std::array<bool, 256> taps_{};
+  bool tapped_ = false;
+  std::array<bool, 256> pressed_{};
   std::array<bool, 4> scriptedButtons_{};
   std::array<bool, 4> buttons_{};
   int scriptedX_ = 400, scriptedY_ = 300;

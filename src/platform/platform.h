@@ -73,6 +73,9 @@ class Platform {
   virtual void PollKeyboard() = 0;  // also takes the window's events
   virtual void PollMouse() = 0;
   virtual bool KeyDown(int code) const = 0;
+  // A press of the key began since the last poll: two taps in frames in a row
+  // are two presses, where KeyDown would read one long press.
+  virtual bool KeyPressed(int code) const = 0;
   virtual bool MouseButton(int button) const = 0;
   virtual int MouseX() const = 0;  // 0..800 on the 800x600 table
   virtual int MouseY() const = 0;

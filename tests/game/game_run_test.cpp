@@ -263,8 +263,8 @@ TEST_F(GameRunTest, APickRefusedWhilePausedLeavesTheHumanFreeToPlayLater) {
   EXPECT_TRUE(g.turn.GameState == before || before == PlayState::Paused);
 }
 
-// A whole hand played with the keys alone, never a button: each turn a digit
-// picks a card and Return plays the one highlighted; each capture's cards are
+// A whole hand played with the keys alone, never a button, one tap a frame:
+// each turn a digit picks a card and Return plays the one highlighted; each capture's cards are
 // reached with Tab and taken with Space, after a choice of one of them taken
 // back with Backspace where the capture needs more than one card.
 TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
@@ -273,9 +273,10 @@ TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
   Game& g = r.game;
   int played = 0;
   int captures = 0;
-  // A key pressed for a frame and let go for the next, as a hand would.
+  // A quick tap each frame, as a fast hand under a slow frame gives: every
+  // tap is one step, though the key reads down in frames in a row.
   const auto press = [&](int key) {
-    Frame({key});
+    pf.TapKey(key);
     Frame();
   };
   const auto humanActs = [&] {
@@ -288,7 +289,9 @@ TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
       const std::vector<int> capture = CapturesOfPlayedCard(g).front();
       const auto reach = [&](int entry) {
         for (int i = 0; i < 40 && HighlightedTablePosition(g, r.keyboard) != entry; ++i) {
+          const int before = HighlightedTablePosition(g, r.keyboard);
           press(kKeyTab);
+          ASSERT_NE(HighlightedTablePosition(g, r.keyboard), before) << "every tap is a step";
         }
         ASSERT_EQ(HighlightedTablePosition(g, r.keyboard), entry);
       };

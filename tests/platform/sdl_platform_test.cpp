@@ -215,21 +215,36 @@ TEST_F(SdlPlatformTest, ClickBetweenTwoPollsIsNotLost) {
   EXPECT_FALSE(platform.MouseButton(4));
 }
 
-TEST_F(SdlPlatformTest, KeyTappedBetweenTwoPollsReadsDownOnce) {
+// A tap between two polls reads down once and as a press; taps in polls in a
+// row are a press each (the keyboard play's steps); a held key's repeats are
+// not presses.
+TEST_F(SdlPlatformTest, KeyTapsBetweenPollsReadAsPresses) {
+  const auto key = [this](Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.keysym.scancode = scancode;
+    e.key.repeat = repeat;
+    Push(e);
+  };
   for (const auto& [scancode, code] :
        {std::pair{SDL_SCANCODE_ESCAPE, kKeyEscape}, std::pair{SDL_SCANCODE_P, kKeyP},
-        std::pair{SDL_SCANCODE_R, kKeyR}}) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.scancode = scancode;
-    Push(e);
-    e.type = SDL_KEYUP;
-    Push(e);
-    Poll();
-    EXPECT_TRUE(platform.KeyDown(code)) << code;
+        std::pair{SDL_SCANCODE_R, kKeyR}, std::pair{SDL_SCANCODE_TAB, kKeyTab}}) {
+    for (int tap = 0; tap < 2; ++tap) {
+      key(SDL_KEYDOWN, scancode);
+      key(SDL_KEYUP, scancode);
+      Poll();
+      EXPECT_TRUE(platform.KeyDown(code)) << code;
+      EXPECT_TRUE(platform.KeyPressed(code)) << code << " tap " << tap;
+    }
     Poll();
     EXPECT_FALSE(platform.KeyDown(code)) << code;
+    EXPECT_FALSE(platform.KeyPressed(code)) << code;
   }
+  key(SDL_KEYDOWN, SDL_SCANCODE_RIGHT, 1);
+  Poll();
+  EXPECT_FALSE(platform.KeyPressed(kKeyRight)) << "a repeat is no press";
+  EXPECT_FALSE(platform.KeyPressed(-1));
+  EXPECT_FALSE(platform.KeyPressed(256));
 }
 
 TEST_F(SdlPlatformTest, KeysAndCloseBox) {

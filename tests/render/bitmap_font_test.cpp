@@ -132,6 +132,7 @@ class NoPictures final : public Platform {
   void PollKeyboard() override {}
   void PollMouse() override {}
   bool KeyDown(int) const override { return false; }
+  bool KeyPressed(int) const override { return false; }
   bool MouseButton(int) const override { return false; }
   int MouseX() const override { return 0; }
   int MouseY() const override { return 0; }

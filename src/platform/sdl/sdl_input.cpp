@@ -9,6 +9,7 @@ void SdlInput::Reset() {
 void SdlInput::PollKeyboard(SdlDisplay& display) {
   presses_.StartFrame();
   keyTaps_.reset();
+  keyPresses_.reset();
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) TakeEvent(event, display);
   int count = 0;
@@ -16,8 +17,9 @@ void SdlInput::PollKeyboard(SdlDisplay& display) {
   display.ShowAgainIfStale();
   for (int code = 0; code < static_cast<int>(keys_.size()); ++code) {
     const SDL_Scancode key = ScanCodeFor(code);
-    keys_[code] =
-        key != SDL_SCANCODE_UNKNOWN && ((key < count && state[key] != 0) || keyTaps_[key]);
+    const bool known = key != SDL_SCANCODE_UNKNOWN;
+    keys_[code] = known && ((key < count && state[key] != 0) || keyTaps_[key]);
+    pressed_[code] = known && keyPresses_[key];
   }
 }
 
@@ -31,7 +33,10 @@ void SdlInput::TakeEvent(const SDL_Event& event, SdlDisplay& display) {
       if (LosesPicture(event.window.event)) display.MarkStale();
       break;
     case SDL_KEYDOWN:
-      if (event.key.keysym.scancode < SDL_NUM_SCANCODES) keyTaps_.set(event.key.keysym.scancode);
+      if (event.key.keysym.scancode < SDL_NUM_SCANCODES) {
+        keyTaps_.set(event.key.keysym.scancode);
+        if (event.key.repeat == 0) keyPresses_.set(event.key.keysym.scancode);
+      }
       if (IsDisplayToggle(event.key.keysym.sym, event.key.keysym.mod, event.key.repeat != 0)) {
         display.ToggleFullScreen();
       }
@@ -56,6 +61,10 @@ void SdlInput::PollMouse(const SdlDisplay& display) {
 
 bool SdlInput::KeyDown(int code) const {
   return code >= 0 && code < static_cast<int>(keys_.size()) && keys_[code];
+}
+
+bool SdlInput::KeyPressed(int code) const {
+  return code >= 0 && code < static_cast<int>(pressed_.size()) && pressed_[code];
 }
 
 bool SdlInput::MouseButton(int button) const {

@@ -24,6 +24,7 @@ class SdlInput {
   void PollMouse(const SdlDisplay& display);
 
   bool KeyDown(int code) const;
+  bool KeyPressed(int code) const;
   bool MouseButton(int button) const;
   int MouseX() const { return mouse_.X; }
   int MouseY() const { return mouse_.Y; }
@@ -33,10 +34,13 @@ class SdlInput {
   void TakeEvent(const SDL_Event& event, SdlDisplay& display);
 
   std::array<bool, 256> keys_{};
+  std::array<bool, 256> pressed_{};
   ButtonMemory presses_;
   // Keys pressed during this frame's events: a tap shorter than a frame still
   // reads as down once.
   std::bitset<SDL_NUM_SCANCODES> keyTaps_;
+  // The same, without the repeats of a key held down.
+  std::bitset<SDL_NUM_SCANCODES> keyPresses_;
   std::uint8_t buttons_ = 0;
   TablePoint mouse_{kTableWidth / 2, kTableHeight / 2};
   bool closeRequested_ = false;

@@ -65,6 +65,10 @@ bool SdlPlatform::KeyDown(int code) const {
   return input_.KeyDown(code);
 }
 
+bool SdlPlatform::KeyPressed(int code) const {
+  return input_.KeyPressed(code);
+}
+
 bool SdlPlatform::MouseButton(int button) const {
   return input_.MouseButton(button);
 }

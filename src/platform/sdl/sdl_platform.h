@@ -42,6 +42,7 @@ class SdlPlatform final : public Platform {
   void PollKeyboard() override;
   void PollMouse() override;
   bool KeyDown(int code) const override;
+  bool KeyPressed(int code) const override;
   bool MouseButton(int button) const override;
   int MouseX() const override;
   int MouseY() const override;
