@@ -15,7 +15,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/kept_match.sh"
 
 # The plan's cards as places in the keyboard's order of the table cards: left
-# to right, then top to bottom, counted from 0; ascending.
+# to right, then top to bottom, counted from 0; ascending. The places are
+# sorted as written and matched by their whole pixels, as the plan gives them:
+# awk's own printing would round 345.99997 up to the next pixel.
 capture_ranks() {  # PLAN
   local cards
   cards=$(awk '
@@ -24,7 +26,7 @@ capture_ranks() {  # PLAN
       for (i = 2; i <= NF; ++i) { split($i, r, "="); f[r[1]] = r[2] }
     }
     $1 == "table" { fields(); n = f["count"] + 0 }
-    $1 ~ /^on-table\./ && substr($1, 10) + 0 < n { fields(); print f["x"] + 0, f["y"] + 0 }
+    $1 ~ /^on-table\./ && substr($1, 10) + 0 < n { fields(); print f["x"], f["y"] }
     ' "$(match_file)" | sort -g -k1,1 -k2,2)
   while read -r w h x y px py; do
     awk -v x="$x" -v y="$y" 'int($1) == x && int($2) == y { print NR - 1; exit }' <<<"$cards"
@@ -68,8 +70,11 @@ for ((left = 8; left >= 0; --left)); do
   poll 600 card_left "$left" || fail "Return did not play the human's card $left"
   [ -n "$plan" ] || continue
   poll 600 choice_awaited || fail "the human's card $left was not given the choice of a capture"
+  ranks=$(capture_ranks "$plan")
+  [ "$(wc -w <<<"$ranks")" = "$(wc -l <<<"$plan")" ] ||
+    fail "the cards to take ($plan) are not all among the table cards of the match file"
   at=0
-  for rank in $(capture_ranks "$plan"); do
+  for rank in $ranks; do
     while ((at < rank)); do
       key_shows Tab "Tab to the next table card"
       at=$((at + 1))
