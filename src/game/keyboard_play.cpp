@@ -75,12 +75,18 @@ class KeyPresses {
   bool any_ = false;
 };
 
+// The highlight along `order` after this frame's Left and Right, which stop
+// at its ends; -1 stays -1 (nothing to highlight).
+int StepArrows(KeyPresses& keys, const std::vector<int>& order, int current) {
+  if (keys.Pressed(kKeyLeft) && current >= 0) current = Moved(order, current, -1, false);
+  if (keys.Pressed(kKeyRight) && current >= 0) current = Moved(order, current, 1, false);
+  return current;
+}
+
 void FollowHandKeys(Game& game, KeyPresses& keys, KeyboardPlay& play) {
   const std::vector<int> order = PlayableSlots(game);
   const bool wasUsed = play.Used;
-  int slot = Current(order, play.HandSlot);
-  if (keys.Pressed(kKeyLeft) && slot >= 0) slot = Moved(order, slot, -1, false);
-  if (keys.Pressed(kKeyRight) && slot >= 0) slot = Moved(order, slot, 1, false);
+  int slot = StepArrows(keys, order, Current(order, play.HandSlot));
   for (int n = 0; n < kDigitKeys; ++n) {
     if (keys.Pressed(DigitKey(n)) && n < static_cast<int>(order.size())) slot = order[n];
   }
@@ -95,9 +101,7 @@ void FollowHandKeys(Game& game, KeyPresses& keys, KeyboardPlay& play) {
 void FollowTableKeys(Game& game, KeyPresses& keys, KeyboardPlay& play) {
   const std::vector<int> order = ChoosableEntries(game);
   const bool wasUsed = play.Used;
-  int entry = Current(order, play.TablePosition);
-  if (keys.Pressed(kKeyLeft) && entry >= 0) entry = Moved(order, entry, -1, false);
-  if (keys.Pressed(kKeyRight) && entry >= 0) entry = Moved(order, entry, 1, false);
+  int entry = StepArrows(keys, order, Current(order, play.TablePosition));
   if (keys.Pressed(kKeyTab) && entry >= 0) entry = Moved(order, entry, 1, true);
   play.TablePosition = entry;
   const bool space = keys.Pressed(kKeySpace);
