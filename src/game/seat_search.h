@@ -38,6 +38,8 @@ class SeatSearch {
   bool Started() const { return started_; }
   bool IsFor(const engine::Position& position) const { return started_ && position == position_; }
   std::uint64_t Seed() const { return seed_; }
+  // A search is under way: started and not ended.
+  bool Running() const { return started_ && !done_.load(std::memory_order_acquire); }
 
   // The play, once the search has ended; nothing while it runs (a run that
   // waits at the turn waits for it here). Taking the play ends the search.

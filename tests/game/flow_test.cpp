@@ -402,10 +402,12 @@ TEST(ExpertSeats, SearchingOffTheStepsTheyPlayWhatTheyWouldChooseAtOnce) {
       GiveHand(g, 3, d.seat3);
       const int perHand = g.settings.Rules.CardsPerHand;
       ReadyForSeat(g, 1, 4 * perHand - 7);
-      ASSERT_TRUE(h->StepUntil([&] {
-        return g.piles.CardsPlayed == 4 * perHand - 4 && g.turn.WaitingForHuman &&
-               Idle(g, PlayState::NormalPlay);
-      }));
+      ASSERT_TRUE(h->StepUntil(
+          [&] {
+            return g.piles.CardsPlayed == 4 * perHand - 4 && g.turn.WaitingForHuman &&
+                   Idle(g, PlayState::NormalPlay);
+          },
+          20000, &search));
     }
     const Piles& a = atOnce.game.piles;
     const Piles& b = offSteps.game.piles;
