@@ -19,6 +19,11 @@ inline constexpr int kKeyP = 25;
 inline constexpr int kKeyM = 50;
 inline constexpr int kKeyH = 35;
 inline constexpr int kKeySpace = 57;
+inline constexpr int kKeyW = 17;  // W / N and T / L open our and their pile on the score page
+inline constexpr int kKeyT = 20;
+inline constexpr int kKeyN = 49;
+inline constexpr int kKeyL = 38;
+inline constexpr int kKeyReturn = 28;
 
 inline constexpr int kMouseLeft = 0;
 inline constexpr int kMouseRight = 1;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/screen.h"
+#include "render/pile_sheet.h"
 #include "render/resource_slots.h"
 #include "render/table_areas.h"
 #include "rules/legal_captures.h"
@@ -26,6 +27,8 @@ struct TableNotes {
   int LitHandSlot = -1;         // the hand card the expert would play
   int LastCaptureSides = 0;     // sides whose last capture is laid open: bit 0 WE, bit 1 THEY
   bool TableClickable = false;  // the player chooses a capture: the table cards take clicks
+  bool LastTableHeld = false;   // the hand is over, its table kept on show before the score page
+  PileSheet OpenPile = {};      // a side's pile laid open on the score page
   bool operator==(const TableNotes&) const = default;
 };
 
@@ -42,7 +45,7 @@ Rect MessageLineRect(const Game& game, const clsDXBitmapFont& font, std::string_
 Rect TurnMarkRect(const Game& game, int seat);
 
 // The mark, the last captures asked for and the message line; the score page
-// says its own line instead.
+// says its own line instead, and the last table kept on show says how to go on.
 void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& slots,
                     Screen& screen);
 

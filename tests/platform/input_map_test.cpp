@@ -22,7 +22,12 @@ TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
   EXPECT_EQ(ScanCodeFor(kKeyM), SDL_SCANCODE_M);
   EXPECT_EQ(ScanCodeFor(kKeyH), SDL_SCANCODE_H);
   EXPECT_EQ(ScanCodeFor(kKeySpace), SDL_SCANCODE_SPACE);
-  for (const int code : {-1, 0, 2, 18, 20, 24, 26, 34, 36, 49, 51, 56, 58, 255, 256, 100000}) {
+  EXPECT_EQ(ScanCodeFor(kKeyW), SDL_SCANCODE_W);
+  EXPECT_EQ(ScanCodeFor(kKeyT), SDL_SCANCODE_T);
+  EXPECT_EQ(ScanCodeFor(kKeyN), SDL_SCANCODE_N);
+  EXPECT_EQ(ScanCodeFor(kKeyL), SDL_SCANCODE_L);
+  EXPECT_EQ(ScanCodeFor(kKeyReturn), SDL_SCANCODE_RETURN);
+  for (const int code : {-1, 0, 2, 18, 21, 24, 26, 29, 34, 36, 48, 51, 56, 58, 255, 256, 100000}) {
     EXPECT_EQ(ScanCodeFor(code), SDL_SCANCODE_UNKNOWN) << code;
   }
 }

@@ -136,6 +136,24 @@ TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {
   EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "     11    0"}));
 }
 
+// A restarted page's first row holds the totals carried over and says so,
+// left of its numbers; once that row has scrolled off, nothing does.
+TEST(ScorePageRows, TheCarriedRowIsLabelledWhileItShows) {
+  Game game(Options{}, 1);
+  game.match.HistoryCount = 2;
+  game.match.OurHistory[0] = 17, game.match.TheirHistory[0] = 12;
+  game.match.FirstRowCarried = true;
+  std::vector<TextRow> rows = ScorePageRows(game);
+  ASSERT_EQ(rows.size(), 13u);
+  EXPECT_EQ(rows[6], (TextRow{6, 233, 311, "     17   12"}));
+  EXPECT_EQ(rows[8], (TextRow{6, 213, 311, "Carry:"}));
+  game.match.FirstRowCarried = false;
+  EXPECT_EQ(ScorePageRows(game).size(), 12u);
+  game.match.FirstRowCarried = true;
+  game.match.HistoryCount = 12;
+  EXPECT_EQ(ScorePageRows(game).size(), 15u);
+}
+
 TEST(ClockText, TwelveHourClockWithTwoDigitsAndTheDesignator) {
   const std::vector<std::pair<TimeOfDay, std::string>> cases = {
       {{21, 5}, "09:05 PM"},  {{0, 0}, "12:00 AM"},  {{12, 0}, "12:00 PM"},

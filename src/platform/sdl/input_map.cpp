@@ -21,6 +21,16 @@ SDL_Scancode ScanCodeFor(int code) {
       return SDL_SCANCODE_H;
     case kKeySpace:
       return SDL_SCANCODE_SPACE;
+    case kKeyW:
+      return SDL_SCANCODE_W;
+    case kKeyT:
+      return SDL_SCANCODE_T;
+    case kKeyN:
+      return SDL_SCANCODE_N;
+    case kKeyL:
+      return SDL_SCANCODE_L;
+    case kKeyReturn:
+      return SDL_SCANCODE_RETURN;
     default:
       return SDL_SCANCODE_UNKNOWN;
   }
