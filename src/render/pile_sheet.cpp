@@ -13,11 +13,11 @@ namespace verlano {
 
 namespace {
 
-constexpr int kFanStep = 44;   // each card's index shows beside the next card
-constexpr int kRowStep = 64;   // and its top above the next row
+constexpr int kFanGap = 4;     // between cards side by side, when a row leaves room
+constexpr int kRowStep = 64;   // each row's indices show above the next row
 constexpr int kMargin = 14;
 constexpr int kLineHeight = 30;  // a line of the message font and a little air
-constexpr int kPanelWidth = 540;
+constexpr int kPanelWidth = 500;  // clear of the piles' labels beside the page
 constexpr int kPanelTop = 56;
 constexpr int kPanelBorder = 2;
 constexpr int kMarkWidth = 3;
@@ -68,7 +68,7 @@ void DrawCards(const Game& game, const PileSheet& sheet, ResourceSlots& slots, S
     for (int k = 0; k < static_cast<int>(cards.size()); ++k) {
       const int card = cards[static_cast<std::size_t>(k)];
       if (card < 0 || card >= kCardImageEntries) continue;
-      const Rect at = PileSheetCardRect(game, row, k);
+      const Rect at = PileSheetCardRect(game, sheet, row, k);
       BltFastClip(screen, slots.CardImage[static_cast<std::size_t>(card)], back, Rect{}, at.Left,
                   at.Top, true);
       // Drawn with the card, so the next card covers its mark as it covers the card.
@@ -90,7 +90,7 @@ void DrawLegend(const Rect& panel, int y, clsDXBitmapFont& font, Screen& screen)
   int x = panel.Left + kMargin;
   const int swatchTop = y + (font.height - kSwatch) / 2;
   for (const auto& [colour, words] :
-       {std::pair{kMarkColour, P_("table", "7 and K of coins")},
+       {std::pair{kMarkColour, P_("table", "7/K of coins")},
         std::pair{kPrimieraColour, P_("table", "primiera")}}) {
     FillRect(screen, screen.BackBuffer, Rect{x, swatchTop, x + kSwatch, swatchTop + kSwatch},
              colour);
@@ -118,9 +118,15 @@ Rect PileSheetPanel(const Game& game) {
   return Rect{left, kPanelTop, left + kPanelWidth, kPanelTop + height};
 }
 
-Rect PileSheetCardRect(const Game& game, int row, int k) {
+// The longest row fills the panel's width, each card's index showing; shorter
+// sheets lie their cards side by side.
+Rect PileSheetCardRect(const Game& game, const PileSheet& sheet, int row, int k) {
   const Rect panel = PileSheetPanel(game);
-  const int left = panel.Left + kMargin + k * kFanStep;
+  std::size_t longest = 2;
+  for (const std::vector<int>& cards : sheet.Rows) longest = std::max(longest, cards.size());
+  const int room = panel.Right - panel.Left - 2 * kMargin - game.layout.CardWidth;
+  const int step = std::min(room / static_cast<int>(longest - 1), game.layout.CardWidth + kFanGap);
+  const int left = panel.Left + kMargin + k * step;
   const int top = panel.Top + kMargin + kLineHeight + row * kRowStep;
   return Rect{left, top, left + game.layout.CardWidth, top + kCardHeight};
 }
@@ -154,7 +160,7 @@ void DrawPileSheet(const Game& game, const PileSheet& sheet, ResourceSlots& slot
   const int x = panel.Left + kMargin;
   Text(font, screen, x, panel.Top + kMargin - kPanelBorder, TitleLine(game, sheet));
   DrawCards(game, sheet, slots, screen);
-  const int below = PileSheetCardRect(game, kSheetRows - 1, 0).Bottom;
+  const int below = PileSheetCardRect(game, sheet, kSheetRows - 1, 0).Bottom;
   Text(font, screen, x, below, PrimieraLine(game, sheet));
   DrawLegend(panel, below + kLineHeight, font, screen);
 }

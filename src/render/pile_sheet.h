@@ -38,7 +38,7 @@ Rect ScorePileRect(const Game& game, int side);
 Rect PileSheetPanel(const Game& game);
 
 // Where the k-th card of a sheet's row lies on the panel.
-Rect PileSheetCardRect(const Game& game, int row, int k);
+Rect PileSheetCardRect(const Game& game, const PileSheet& sheet, int row, int k);
 
 // Both sides' piles beside the page with their keys; the open one outlined.
 void DrawScorePiles(const Game& game, int openSide, ResourceSlots& slots, Screen& screen);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/clock_text.h"
+#include "render/table_areas.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -152,6 +153,27 @@ TEST(ScorePageRows, TheCarriedRowIsLabelledWhileItShows) {
   game.match.FirstRowCarried = true;
   game.match.HistoryCount = 12;
   EXPECT_EQ(ScorePageRows(game).size(), 15u);
+}
+
+// An open pile's panel lies over the page, clear of both piles beside it and
+// on the screen; a suit's ten cards fit its width, a few lie side by side.
+TEST(PileSheet, ThePanelHoldsTenCardsARowAndLeavesThePilesClear) {
+  for (const DeckChoice deck : {DeckChoice::Trevigiano, DeckChoice::Trentino, DeckChoice::Royal}) {
+    const Game game(Options{.deck = deck}, 1);
+    const Rect panel = PileSheetPanel(game);
+    EXPECT_TRUE(panel.Left >= 0 && panel.Top >= 0 && panel.Right <= 800 && panel.Bottom <= 600);
+    for (const int side : {0, 1}) EXPECT_FALSE(Overlap(panel, ScorePileRect(game, side)));
+    PileSheet sheet;
+    sheet.Side = 0;
+    for (int card = 0; card < 10; ++card) sheet.Rows[3].push_back(card);
+    const Rect last = PileSheetCardRect(game, sheet, 3, 9);
+    EXPECT_LE(last.Right, panel.Right);
+    EXPECT_LE(last.Bottom, panel.Bottom);
+    const Rect first = PileSheetCardRect(game, sheet, 0, 0);
+    EXPECT_GE(PileSheetCardRect(game, sheet, 0, 1).Left - first.Left, 26) << "an index shows";
+    sheet.Rows[3].resize(3);
+    EXPECT_GE(PileSheetCardRect(game, sheet, 0, 1).Left, first.Right) << "side by side";
+  }
 }
 
 TEST(ClockText, TwelveHourClockWithTwoDigitsAndTheDesignator) {
