@@ -17,8 +17,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }
 hand_over_kept() { still_playing && grep -q ' state=END_OF_MATCH ' "$(match_file)" 2>/dev/null; }
-# The page covers the cloth where the emptied hand lay.
-page_shown() { still_playing && shot page && ! baize page 300 480 40 20; }
+# The page's paper shows right of its columns (the cloth, or a screen not yet
+# drawn, elsewhere).
+paper() { [ "$1" -gt 180 ] && [ "$2" -gt 170 ] && [ "$3" -gt 130 ]; }
+page_shown() { still_playing && shot page && paper $(screen_colour page $(on_screen 590 300 30 20)); }
 # The open pile's panel, dark green, in its lower right corner beside the page.
 dark() { [ $(($1 + $2 + $3)) -lt 90 ] && [ "$2" -ge "$1" ]; }
 pile_open() { still_playing && shot pile && dark $(screen_colour pile $(on_screen 600 506 40 8)); }
@@ -75,7 +77,7 @@ mv "$file.edit" "$file"
 start "$scratch/game/verlano"
 xdotool key alt+c
 screen_area
-poll 1200 page_shown || fail "the continued match did not show its score page"
+poll 1200 page_shown || { cat "$out"; fail "the continued match did not show its score page"; }
 xdotool mousemove $(point 740 590)
 steady carried "$(table_rect)"
 keep_shot carried score_page_carried
