@@ -73,7 +73,8 @@ void BM_ComposeScorePageWithPile(benchmark::State& state) {
     if (table.game.cards.CardValue[card] == kOutOfPlayValue) continue;
     sheet.Rows[static_cast<std::size_t>(card % kSheetRows)].push_back(card);
   }
-  for (std::size_t row = 0; row < sheet.Rows.size(); ++row) sheet.Primiera[row] = sheet.Rows[row][6];
+  for (std::size_t row = 0; row < sheet.Rows.size(); ++row)
+    sheet.Primiera[row] = sheet.Rows[row][6];
   sheet.Coins = 10;
   sheet.PrimieraSum = 84;
   for (auto _ : state) {

@@ -3,10 +3,10 @@
 #include <chrono>
 
 #include "game/human_turn.h"
-#include "i18n/translate.h"
 #include "game/quiet_moment.h"
 #include "game/state_machine.h"
 #include "game/table_talk.h"
+#include "i18n/translate.h"
 #include "render/compose_frame.h"
 #include "render/mute_mark.h"
 

@@ -88,7 +88,8 @@ PileSheet PileSheetOf(const Game& game, int side) {
   for (int i = 0; i < std::clamp(pile.CardCount, 0, kSideCardEntries); ++i) {
     const int card = pile.Cards[static_cast<std::size_t>(i)];
     cards |= engine::Bit(card);
-    const auto row = std::ranges::find(kSheetSuits, game.cards.CardSuit[card]) - kSheetSuits.begin();
+    const auto row =
+        std::ranges::find(kSheetSuits, game.cards.CardSuit[card]) - kSheetSuits.begin();
     sheet.Rows[static_cast<std::size_t>(row)].push_back(card);
   }
   for (std::vector<int>& row : sheet.Rows) std::ranges::sort(row);

@@ -16,17 +16,17 @@ struct Game;
 struct HandEndInput {
   bool click = false;  // the left button is down
   int mouseX = 0, mouseY = 0;
-  bool release = false;  // Return
-  bool ourKey = false;   // W or N
+  bool release = false;   // Return
+  bool ourKey = false;    // W or N
   bool theirKey = false;  // T or L
 };
 
 struct HandEndView {
   bool TableHeld = false;
-  int OpenSide = -1;          // kSideWe or kSideThey; -1 for none
-  bool ClickHeld = false;     // a click the view took is still down
-  bool KeyHeld = false;       // a key the view took is still down
-  bool WasHandOver = false;   // the last frame's step ended at the hand's end
+  int OpenSide = -1;         // kSideWe or kSideThey; -1 for none
+  bool ClickHeld = false;    // a click the view took is still down
+  bool KeyHeld = false;      // a key the view took is still down
+  bool WasHandOver = false;  // the last frame's step ended at the hand's end
 };
 
 // Follows the frame's input while the hand is over, before the page's own

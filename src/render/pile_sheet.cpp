@@ -13,10 +13,10 @@ namespace verlano {
 
 namespace {
 
-constexpr int kFanGap = 4;     // between cards side by side, when a row leaves room
-constexpr int kRowStep = 64;   // each row's indices show above the next row
+constexpr int kFanGap = 4;    // between cards side by side, when a row leaves room
+constexpr int kRowStep = 64;  // each row's indices show above the next row
 constexpr int kMargin = 14;
-constexpr int kLineHeight = 30;  // a line of the message font and a little air
+constexpr int kLineHeight = 30;   // a line of the message font and a little air
 constexpr int kPanelWidth = 500;  // clear of the piles' labels beside the page
 constexpr int kPanelTop = 56;
 constexpr int kPanelBorder = 2;
@@ -25,7 +25,7 @@ constexpr int kStackStep = 4;  // the backs of a pile beside the page, stepped
 constexpr int kStackCards = 3;
 constexpr int kPileTop = 200;
 constexpr int kSwatch = 14;
-constexpr std::uint16_t kPanelColour = 0x0100;    // a dark green under the baize's
+constexpr std::uint16_t kPanelColour = 0x0100;     // a dark green under the baize's
 constexpr std::uint16_t kPrimieraColour = 0x551F;  // a light blue, apart from the gold
 
 void Text(clsDXBitmapFont& font, Screen& screen, int x, int y, const std::string& text) {
@@ -89,9 +89,8 @@ void DrawCards(const Game& game, const PileSheet& sheet, ResourceSlots& slots, S
 void DrawLegend(const Rect& panel, int y, clsDXBitmapFont& font, Screen& screen) {
   int x = panel.Left + kMargin;
   const int swatchTop = y + (font.height - kSwatch) / 2;
-  for (const auto& [colour, words] :
-       {std::pair{kMarkColour, P_("table", "7/K of coins")},
-        std::pair{kPrimieraColour, P_("table", "primiera")}}) {
+  for (const auto& [colour, words] : {std::pair{kMarkColour, P_("table", "7/K of coins")},
+                                      std::pair{kPrimieraColour, P_("table", "primiera")}}) {
     FillRect(screen, screen.BackBuffer, Rect{x, swatchTop, x + kSwatch, swatchTop + kSwatch},
              colour);
     x += kSwatch + font.width / 2;
@@ -147,14 +146,13 @@ void DrawScorePiles(const Game& game, int openSide, ResourceSlots& slots, Screen
   }
 }
 
-void DrawPileSheet(const Game& game, const PileSheet& sheet, ResourceSlots& slots,
-                   Screen& screen) {
+void DrawPileSheet(const Game& game, const PileSheet& sheet, ResourceSlots& slots, Screen& screen) {
   if (sheet.Side != kSideWe && sheet.Side != kSideThey) return;
   const Rect panel = PileSheetPanel(game);
   FillRect(screen, screen.BackBuffer, panel, kPanelColour);
   OutlineRect(screen, screen.BackBuffer,
-              Rect{panel.Left + kPanelBorder, panel.Top + kPanelBorder,
-                   panel.Right - kPanelBorder, panel.Bottom - kPanelBorder},
+              Rect{panel.Left + kPanelBorder, panel.Top + kPanelBorder, panel.Right - kPanelBorder,
+                   panel.Bottom - kPanelBorder},
               kPanelBorder, kMarkColour);
   clsDXBitmapFont& font = slots.DeluxeFont;
   const int x = panel.Left + kMargin;

@@ -19,11 +19,11 @@ struct Game;
 inline constexpr int kSheetRows = 4;
 
 struct PileSheet {
-  int Side = -1;                                 // kSideWe or kSideThey; -1 when none is open
+  int Side = -1;                                  // kSideWe or kSideThey; -1 when none is open
   std::array<std::vector<int>, kSheetRows> Rows;  // card indices: coins, then the other suits
   int Coins = 0;
   std::array<int, kSheetRows> Primiera{-1, -1, -1, -1};  // each row's primiera card, -1 for none
-  int PrimieraSum = 0;  // 0 when a suit is missing: no primiera
+  int PrimieraSum = 0;                                   // 0 when a suit is missing: no primiera
   bool operator==(const PileSheet&) const = default;
 };
 
@@ -44,7 +44,6 @@ Rect PileSheetCardRect(const Game& game, const PileSheet& sheet, int row, int k)
 void DrawScorePiles(const Game& game, int openSide, ResourceSlots& slots, Screen& screen);
 
 // The open pile on its panel; nothing when `sheet.Side` is -1.
-void DrawPileSheet(const Game& game, const PileSheet& sheet, ResourceSlots& slots,
-                   Screen& screen);
+void DrawPileSheet(const Game& game, const PileSheet& sheet, ResourceSlots& slots, Screen& screen);
 
 }  // namespace verlano

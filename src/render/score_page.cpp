@@ -47,7 +47,8 @@ Item ItemOf(const Game& game, ScoreRow row) {
               we.MostCards > 0, they.MostCards > 0};
     case ScoreRow::Coins:
       return {P_("score page", "Coins:"), we.Coins, they.Coins,
-              we.Coins > they.Coins && CoinsWon(we) > 0, they.Coins > we.Coins && CoinsWon(they) > 0};
+              we.Coins > they.Coins && CoinsWon(we) > 0,
+              they.Coins > we.Coins && CoinsWon(they) > 0};
     case ScoreRow::MostCoins:
       return {P_("score page", "MoreC:"), we.MostCoins, they.MostCoins, we.MostCoins > 0,
               they.MostCoins > 0};
@@ -192,8 +193,7 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   return rows;
 }
 
-void DrawScorePage(const Game& game, const PileSheet& open, ResourceSlots& slots,
-                   Screen& screen) {
+void DrawScorePage(const Game& game, const PileSheet& open, ResourceSlots& slots, Screen& screen) {
   const Layout& at = game.layout;
   Surface& back = screen.BackBuffer;
   const Rect whole{};

@@ -5,9 +5,9 @@
 // the rows are worked out first as plain (font row, position, text) records and then drawn, one
 // `HandFonts` instance per row. The number of the side that won an item is
 // underlined; a row of totals carried to a restarted page is labelled; the
-// sides' piles lie beside the page and one may be laid open over it. The texts are in the player's language, in the handwriting
-// font's characters; the columns no wider than the English, the lines of their own no wider
-// than the widest English line, the click hint.
+// sides' piles lie beside the page and one may be laid open over it. The texts are in the player's
+// language, in the handwriting font's characters; the columns no wider than the English, the lines
+// of their own no wider than the widest English line, the click hint.
 
 #include <string>
 #include <vector>
@@ -52,8 +52,8 @@ std::vector<TextRow> ScorePageRows(const Game& game);
 
 // A stroke under a side's number on an item row: the side won that item.
 struct ScoreMark {
-  int Row = 0;   // the page's row, 1 for the first item
-  int Side = 0;  // kSideWe or kSideThey
+  int Row = 0;                       // the page's row, 1 for the first item
+  int Side = 0;                      // kSideWe or kSideThey
   int FirstColumn = 0, Columns = 0;  // the number's characters in the row's text
   bool operator==(const ScoreMark&) const = default;
 };
@@ -64,7 +64,6 @@ std::vector<ScoreMark> ScorePageMarks(const Game& game);
 // The end-of-hand page over the whole table: background, page picture,
 // separator lines, the variant's text and marks, the sides' piles beside it
 // and the pile laid open, if any.
-void DrawScorePage(const Game& game, const PileSheet& open, ResourceSlots& slots,
-                   Screen& screen);
+void DrawScorePage(const Game& game, const PileSheet& open, ResourceSlots& slots, Screen& screen);
 
 }  // namespace verlano

@@ -2,9 +2,11 @@
 // What the table tells the player, beyond the cards: a quiet mark beside the
 // hand of the seat the game waits for, one message line, the hand card under
 // the pointer that a click would play, drawn lifted, the cards a hint lights,
-// and the sides' last captures laid open. The game's flow decides them
-// (game/table_talk.h); this draws them and says where, so that none of them
-// covers a card that can be clicked, a pile or a hand.
+// and the sides' last captures laid open; at a hand's end, whether its last
+// table stays on show and which pile lies open on the score page. The game's
+// flow decides them (game/table_talk.h, game/hand_end_view.h); this draws
+// them and says where, so that none of them covers a card that can be
+// clicked, a pile or a hand.
 
 #include <string>
 #include <string_view>

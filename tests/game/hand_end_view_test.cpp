@@ -155,8 +155,8 @@ INSTANTIATE_TEST_SUITE_P(EveryRuleSet, PileSheetAgreement, ::testing::ValuesIn(t
 TEST(ScoreMarks, UnderlineTheWinningNumbersDigits) {
   const std::unique_ptr<Game> game = test::DealtGame(Options{});
   test::GiveCards(*game, game->piles.Our, {"7D", "AD", "2D", "3D", "4D", "5D", "6D"});
-  test::GiveCards(*game, game->piles.Their, {"AC", "2C", "3C", "4C", "5C", "6C", "7C", "KC",
-                                             "AH", "2H", "AS"});
+  test::GiveCards(*game, game->piles.Their,
+                  {"AC", "2C", "3C", "4C", "5C", "6C", "7C", "KC", "AH", "2H", "AS"});
   ScoreHand(*game);
   const std::vector<ScoreMark> marks = ScorePageMarks(*game);
   // Cards 7 to 11, coins 7 to 0, the seven of coins ours: they, we, we.
