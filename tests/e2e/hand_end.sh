@@ -6,7 +6,7 @@
 # the match totals over, continued from a kept match, labels that row.
 #   hand_end.sh GAME
 # VERLANO_SHOTS=DIR keeps the held table, the page with each pile open and the
-# page with the carried row there.
+# page with the carried row there (in Italian under LANGUAGE=it).
 set -euo pipefail
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,6 +27,8 @@ pile_open() { still_playing && shot pile && dark $(screen_colour pile $(on_scree
 pile_closed() { still_playing && shot pile && ! dark $(screen_colour pile $(on_screen 600 506 40 8)); }
 
 game_copy "$scratch/game" yes
+# The catalogues too, so that a run under LANGUAGE=it shows the Italian words.
+if [ -d "$(dirname "$game")/locale" ]; then cp -r "$(dirname "$game")/locale" "$scratch/game/"; fi
 mkdir -p "$XDG_CONFIG_HOME/verlano"
 printf 'verlano-settings 1\noptions fast-animation=1 hold-last-table=1\nend\n' \
   >"$XDG_CONFIG_HOME/verlano/settings"
