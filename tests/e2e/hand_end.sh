@@ -55,7 +55,7 @@ xdotool mousemove $(point 740 590)
 steady pile "$(table_rect)"
 keep_shot pile score_page_pile
 xdotool key t
-poll 50 shot_differs theirs pile "$(table_rect)" || fail "T did not show their pile"
+poll 600 shot_differs theirs pile "$(table_rect)" || fail "T did not show their pile"
 steady theirs "$(table_rect)"
 keep_shot theirs score_page_pile_theirs
 xdotool key t
