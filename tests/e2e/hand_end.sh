@@ -24,6 +24,10 @@ page_shown() { still_playing && shot page && paper $(screen_colour page $(on_scr
 # The open pile's panel, dark green, in its lower right corner beside the page.
 dark() { [ $(($1 + $2 + $3)) -lt 90 ] && [ "$2" -ge "$1" ]; }
 pile_open() { still_playing && shot pile && dark $(screen_colour pile $(on_screen 600 506 40 8)); }
+# The open side's pile beside the page is outlined in gold (the Trevigiano
+# deck's piles: ours from x 28, theirs from 672, 100 wide).
+outlined() { gold $(screen_colour "$1" $(on_screen "$2" 250 2 60)); }  # SHOT X
+their_open() { pile_open && outlined pile 670 && ! outlined pile 26; }
 pile_closed() { still_playing && shot pile && ! dark $(screen_colour pile $(on_screen 600 506 40 8)); }
 
 game_copy "$scratch/game" yes
@@ -51,11 +55,12 @@ echo "ok: the hand's last table stays until a click, then the score page shows"
 # 2. Our pile opens with a click on it, theirs with T; T again closes it.
 xdotool mousemove $(point 78 280) click 1
 poll 600 pile_open || fail "a click on our pile did not lay it open"
+outlined pile 26 || fail "our pile, laid open, is not outlined"
 xdotool mousemove $(point 740 590)
 steady pile "$(table_rect)"
 keep_shot pile score_page_pile
 xdotool key t
-poll 600 shot_differs theirs pile "$(table_rect)" || fail "T did not show their pile"
+poll 600 their_open || fail "T did not show their pile"
 steady theirs "$(table_rect)"
 keep_shot theirs score_page_pile_theirs
 xdotool key t
