@@ -2,7 +2,8 @@
 // background and the whole table drawing with the game's real pictures, with
 // the turn mark, the longest message line and a lifted hand card; then the
 // same with every help drawn as well (each table card and a hand card lit,
-// both sides' last captures laid open). For scale, a plain copy of the same
+// both sides' last captures laid open), and the score page with a whole
+// pack's pile laid open over it. For scale, a plain copy of the same
 // 800x600x2 bytes and SDL's own colour-keyed blits of the same pictures onto
 // an RGB565 surface.
 #include <SDL.h>
@@ -18,6 +19,8 @@
 #include "render/cint.h"
 #include "render/clock_text.h"
 #include "render/draw_table.h"
+#include "render/score_page.h"
+#include "render/table_areas.h"
 #include "render/table_notes.h"
 
 namespace {
@@ -54,6 +57,34 @@ void BM_ComposeTableWithHelp(benchmark::State& state) {
   Compose(state, notes);
 }
 BENCHMARK(BM_ComposeTableWithHelp)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+
+// The open pile at its largest: all forty cards, ten a row, each row's
+// seventh card marked for the primiera.
+void BM_ComposeScorePageWithPile(benchmark::State& state) {
+  if (!Ready(state)) return;
+  BusyTable& table = Table();
+  ResourceSlots& slots = table.pictures->slots;
+  PileSheet sheet;
+  sheet.Side = kSideWe;
+  for (int card = 0; card < kCardIndexCount; ++card) {
+    if (table.game.cards.CardValue[card] == kOutOfPlayValue) continue;
+    sheet.Rows[static_cast<std::size_t>(card % kSheetRows)].push_back(card);
+  }
+  for (std::size_t row = 0; row < sheet.Rows.size(); ++row)
+    sheet.Primiera[row] = sheet.Rows[row][6];
+  sheet.Coins = 10;
+  sheet.PrimieraSum = 84;
+  for (auto _ : state) {
+    BltFastClip(table.screen, slots.Background, table.screen.BackBuffer, table.screen.BackRect, 0,
+                0, false);
+    DrawScorePage(table.game, sheet, slots, table.screen);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ComposeScorePageWithPile)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly();

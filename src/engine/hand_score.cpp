@@ -17,14 +17,11 @@ void CountCards(const ItemPoints& points, CardSet cards, int sweeps, SideScore& 
   score.KingOfCoins = Has(cards, kKingOfCoins) ? points.KingOfCoins : 0;
   score.Coins = Count(cards & facts.coins);
   score.CoinPoints = score.Coins * points.PerCoin;
-  std::array<int, 4> best{};
-  for (CardSet rest = cards; rest != 0; rest &= rest - 1) {
-    const int card = Lowest(rest);
-    int& suitBest = best[facts.suit[card]];
-    if (facts.primiera[card] > suitBest) suitBest = facts.primiera[card];
-  }
-  const bool allSuits = best[0] > 0 && best[1] > 0 && best[2] > 0 && best[3] > 0;
-  score.PrimieraSum = allSuits ? best[0] + best[1] + best[2] + best[3] : 0;
+  const std::array<int, 4> best = PrimieraCards(cards);
+  int sum = 0;
+  for (const int card : best) sum += card < 0 ? 0 : facts.primiera[card];
+  const bool allSuits = best[0] >= 0 && best[1] >= 0 && best[2] >= 0 && best[3] >= 0;
+  score.PrimieraSum = allSuits ? sum : 0;
 }
 
 // The item's points to the side with strictly more; none on a tie.
@@ -34,6 +31,17 @@ void AwardMore(int points, int ours, int theirs, int& ourPoint, int& theirPoint)
 }
 
 }  // namespace
+
+std::array<int, 4> PrimieraCards(CardSet cards) {
+  const CardFacts& facts = Facts();
+  std::array<int, 4> best{-1, -1, -1, -1};
+  for (CardSet rest = cards; rest != 0; rest &= rest - 1) {
+    const int card = Lowest(rest);
+    int& suitBest = best[facts.suit[card]];
+    if (suitBest < 0 || facts.primiera[card] > facts.primiera[suitBest]) suitBest = card;
+  }
+  return best;
+}
 
 HandScore ScoreSides(const EngineRules& rules, CardSet we, CardSet they, int weSweeps,
                      int theySweeps) {

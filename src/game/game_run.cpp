@@ -6,6 +6,7 @@
 #include "game/quiet_moment.h"
 #include "game/state_machine.h"
 #include "game/table_talk.h"
+#include "i18n/translate.h"
 #include "render/compose_frame.h"
 #include "render/mute_mark.h"
 
@@ -19,13 +20,21 @@ void RemoveFiles(GameRun& run) {
   if (run.folder.Remove) run.folder.Remove();
 }
 
+// The hand's end's views (game/hand_end_view.h) take their clicks first.
 void RouteClicks(GameRun& run) {
   Game& game = run.game;
   Platform& pf = run.platform;
   TurnState& turn = game.turn;
+  const HandEndInput handEnd{.click = pf.MouseButton(kMouseLeft),
+                             .mouseX = pf.MouseX(),
+                             .mouseY = pf.MouseY(),
+                             .release = pf.KeyDown(kKeyReturn),
+                             .ourKey = pf.KeyDown(kKeyW) || pf.KeyDown(kKeyN),
+                             .theirKey = pf.KeyDown(kKeyT) || pf.KeyDown(kKeyL)};
+  const bool viewTookClick = FollowHandEnd(run.handEnd, game, handEnd);
   if (pf.MouseButton(kMouseLeft)) {
     if (turn.GameState == PlayState::HandOver) {
-      DealHand(game);
+      if (!viewTookClick) DealHand(game);
     } else if (HumanChoosing(turn.GameState)) {
       if (MayClickTable(game)) ClickTableCard(game, 0, pf.MouseX(), pf.MouseY());
     } else if (turn.CurrentSeat == 0 && !turn.HumanPicked && !run.screen.Paused) {
@@ -71,6 +80,7 @@ void UpdateFrame(GameRun& run) {
   if (game.turn.PickedHandSlot >= 0) {
     PlayCardToTable(game, game.piles.Hand[0][game.turn.PickedHandSlot]);
   }
+  NoteHandEnd(run.handEnd, game);
 }
 
 // Tells the observer of each quiet moment once, as the match comes to it.
@@ -80,6 +90,15 @@ void NoteQuietMoment(GameRun& run) {
     run.start.Observer->QuietMoment(run.game);
   }
   run.WasQuiet = quiet;
+}
+
+// The table's notes with what the hand's end shows: the held table's line,
+// the pile laid open.
+TableNotes HandEndNotes(const GameRun& run, TableNotes notes) {
+  notes.LastTableHeld = run.handEnd.TableHeld;
+  if (notes.LastTableHeld) notes.Message = P_("table", "Hand over: click for scores");
+  notes.OpenPile = OpenPileSheet(run.handEnd, run.game);
+  return notes;
 }
 
 void ReleaseResources(GameRun& run) {
@@ -148,6 +167,7 @@ bool StartRun(GameRun& run) {
   }
   // A match resumed at a quiet moment is not told of it again.
   run.WasQuiet = IsQuietMoment(game);
+  run.handEnd.WasHandOver = game.turn.GameState == PlayState::HandOver;
   run.Running = true;
   pf.ShowSystemCursor(false);
   BltFastClip(run.screen, run.slots.Background, run.screen.BackBuffer, run.screen.BackRect, 0, 0,
@@ -188,7 +208,7 @@ void GameFrame(GameRun& run) {
                            .keyHandSlot = HighlightedHandSlot(run.game, run.keyboard),
                            .keyTableEntry = HighlightedTablePosition(run.game, run.keyboard)};
       ComposeFrame(run.game, run.slots, run.screen, pf.Now(), talk.mouseX, talk.mouseY,
-                   TableTalk(run.game, talk));
+                   HandEndNotes(run, TableTalk(run.game, talk)));
       if (run.sound.Muted()) DrawMuteMark(run.game, run.slots, run.screen);
     }
     pf.FlipScreen(run.screen.BackBuffer);

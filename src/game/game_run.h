@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "game/expert_hint.h"
+#include "game/hand_end_view.h"
 #include "game/keyboard_play.h"
 #include "game/seat_search.h"
 #include "platform/platform.h"
@@ -92,6 +93,7 @@ struct GameRun {
   bool FilesRemoved = false;
   RunStart start;
   bool WasQuiet = false;  // the last frame ended at a quiet moment
+  HandEndView handEnd;    // the last table held, a pile laid open on the score page
 };
 
 // The start of a run up to the first frame: match target, display, input,

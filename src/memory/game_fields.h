@@ -139,6 +139,8 @@ void VisitMatch(V& v, M& m) {
   v.Int("hands", m.HistoryCount, 0, static_cast<int>(m.OurHistory.size()));
   v.Ints("history-we", m.OurHistory, m.HistoryCount, 0, kFar);
   v.Ints("history-they", m.TheirHistory, m.HistoryCount, 0, kFar);
+  // Files written before the score page labelled it lack the flag: no label.
+  v.FlagIfPresent("carried-row", m.FirstRowCarried);
   v.Flag("over", m.MatchOver);
   // A tie above the target is this flag, as files have always kept it; a won
   // or lost result is a word of the "random" line (match_file.cpp).

@@ -62,6 +62,7 @@ void VisitOptions(V& v, O& o) {
   VisitPlayOptions(v, o);
   v.Flag("show-hints", o.showHints);
   v.Flag("take-only-capture", o.takeOnlyCapture);
+  v.FlagIfPresent("hold-last-table", o.holdLastTable);
 }
 
 // The word of a variant, as the statistics file and the dialog's offer name it.

@@ -79,6 +79,7 @@ Options OptionsToContinue(const KeptMatch& kept, const Options& players) {
   Options options = kept.options;
   options.showHints = players.showHints;
   options.takeOnlyCapture = players.takeOnlyCapture;
+  options.holdLastTable = players.holdLastTable;
   return options;
 }
 

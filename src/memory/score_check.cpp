@@ -34,6 +34,9 @@ void CheckHistory(const Game& game) {
   const int theirs = m.TheirMatchTotal - Sum(m.TheirHistory, m.HistoryCount);
   Require(ours == theirs && (ours == 0 || ours > m.MatchTarget),
           "its history does not add up to its totals");
+  // A carried row starts a page the totals carried over to, so the rows add up.
+  Require(!m.FirstRowCarried || (m.HistoryCount > 0 && ours == 0),
+          "its history carries a row it cannot hold");
 }
 
 void CheckOutcome(const Game& game) {

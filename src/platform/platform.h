@@ -28,6 +28,11 @@ inline constexpr int kKeyRight = 205;
 // The digit keys 1 to 9 are 2 to 10, and 0 is 11.
 inline constexpr int kKeyDigit1 = 2;
 inline constexpr int kKeyDigit0 = 11;
+// On the score page W (N) and T (L) open our and their pile.
+inline constexpr int kKeyW = 17;
+inline constexpr int kKeyT = 20;
+inline constexpr int kKeyN = 49;
+inline constexpr int kKeyL = 38;
 
 inline constexpr int kMouseLeft = 0;
 inline constexpr int kMouseRight = 1;

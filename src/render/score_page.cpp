@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "i18n/translate.h"
+#include "render/fill_rect.h"
+#include "render/table_areas.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -15,6 +17,9 @@ constexpr int kShortestPageItems = 5;
 constexpr int kPageTextX = 27;  // the hint, the widest row, just fits between rings and edge
 constexpr int kPageMargin = 14;
 constexpr int kRowHeight = 27;  // the hand font's cells
+constexpr int kMarkUnder = 24;  // a won item's stroke: just under its number's glyphs
+constexpr int kMarkStroke = 2;
+constexpr std::uint16_t kPenRed = 0xB8A2;
 
 // Every item's label is padded to this width, the English labels', so the
 // numbers stand in their columns whatever the language.
@@ -24,28 +29,42 @@ struct Item {
   std::string label;
   int we;
   int they;
+  bool weWon = false;  // the side took the item's points
+  bool theyWon = false;
 };
+
+// The coins won: most coins where that scores, else the coins' own points.
+int CoinsWon(const SideScore& side) {
+  return side.MostCoins + side.CoinPoints;
+}
 
 Item ItemOf(const Game& game, ScoreRow row) {
   const SideScore& we = game.score.We;
   const SideScore& they = game.score.They;
   switch (row) {
     case ScoreRow::Cards:
-      return {P_("score page", "Cards:"), game.piles.Our.CardCount, game.piles.Their.CardCount};
+      return {P_("score page", "Cards:"), game.piles.Our.CardCount, game.piles.Their.CardCount,
+              we.MostCards > 0, they.MostCards > 0};
     case ScoreRow::Coins:
-      return {P_("score page", "Coins:"), we.Coins, they.Coins};
+      return {P_("score page", "Coins:"), we.Coins, they.Coins,
+              we.Coins > they.Coins && CoinsWon(we) > 0,
+              they.Coins > we.Coins && CoinsWon(they) > 0};
     case ScoreRow::MostCoins:
-      return {P_("score page", "MoreC:"), we.MostCoins, they.MostCoins};
+      return {P_("score page", "MoreC:"), we.MostCoins, they.MostCoins, we.MostCoins > 0,
+              they.MostCoins > 0};
     case ScoreRow::Settebello:
-      return {P_("score page", "7coin:"), we.Settebello, they.Settebello};
+      return {P_("score page", "7coin:"), we.Settebello, they.Settebello, we.Settebello > 0,
+              they.Settebello > 0};
     case ScoreRow::KingOfCoins:
-      return {P_("score page", "Kcoin:"), we.KingOfCoins, they.KingOfCoins};
+      return {P_("score page", "Kcoin:"), we.KingOfCoins, they.KingOfCoins, we.KingOfCoins > 0,
+              they.KingOfCoins > 0};
     case ScoreRow::Primiera:
-      return {P_("score page", "Prime:"), we.PrimieraSum, they.PrimieraSum};
+      return {P_("score page", "Prime:"), we.PrimieraSum, they.PrimieraSum, we.PrimieraPoint > 0,
+              they.PrimieraPoint > 0};
     case ScoreRow::Sweeps:
       break;
   }
-  return {P_("score page", "Kevro:"), we.Sweeps, they.Sweeps};
+  return {P_("score page", "Kevro:"), we.Sweeps, they.Sweeps, we.Sweeps > 0, they.Sweeps > 0};
 }
 
 // Right-aligned in `columns` characters; a wider number simply runs longer.
@@ -64,6 +83,18 @@ void DrawRows(const std::vector<TextRow>& rows, ResourceSlots& slots, Screen& sc
     font.XPos = static_cast<float>(row.X);
     font.YPos = static_cast<float>(row.Y);
     font.DrawText(screen, screen.BackBuffer, row.Text, true);
+  }
+}
+
+// A red pen's stroke under each number whose side won the item.
+void DrawMarks(const Game& game, const clsDXBitmapFont& font, Screen& screen) {
+  const Layout& at = game.layout;
+  const int advance = font.width - 2;
+  for (const ScoreMark& mark : ScorePageMarks(game)) {
+    const int left = at.ScoreColX - 60 + advance * mark.FirstColumn;
+    const int right = left + advance * (mark.Columns - 1) + font.width;
+    const int top = at.ScoreTopY + at.ScoreRowStep * mark.Row + kMarkUnder;
+    FillRect(screen, screen.BackBuffer, Rect{left, top, right, top + kMarkStroke}, kPenRed);
   }
 }
 
@@ -104,6 +135,22 @@ std::string ScorePageHint(const MatchState& match) {
                          : P_("score page line", "Click to deal the next hand");
 }
 
+std::vector<ScoreMark> ScorePageMarks(const Game& game) {
+  std::vector<ScoreMark> marks;
+  int r = 1;
+  for (const ScoreRow row : game.settings.Rules.ScoreRows) {
+    const Item item = ItemOf(game, row);
+    const auto weDigits = static_cast<int>(std::to_string(item.we).size());
+    const auto theyDigits = static_cast<int>(std::to_string(item.they).size());
+    const int label = static_cast<int>(kLabelColumns);
+    const int theyFrom = label + std::max(2, weDigits) + std::max(0, 5 - theyDigits);
+    if (item.weWon) marks.push_back({r, kSideWe, label + std::max(0, 2 - weDigits), weDigits});
+    if (item.theyWon) marks.push_back({r, kSideThey, theyFrom, theyDigits});
+    ++r;
+  }
+  return marks;
+}
+
 std::vector<TextRow> ScorePageRows(const Game& game) {
   const Layout& at = game.layout;
   const MatchState& match = game.match;
@@ -130,6 +177,10 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
     rows.push_back({first + j, numberX, rowY(first + shown - 1 - j),
                     Pair(match.OurHistory[k], match.TheirHistory[k], 7)});
   }
+  // The totals a restarted page carries over say so, left of their numbers.
+  if (match.FirstRowCarried && oldest == 0 && shown > 0) {
+    rows.push_back({first, textX, rowY(first + shown - 1), P_("score page", "Carry:")});
+  }
   rows.push_back({kTotalsFontRow, at.ScoreTotalsX - 40, at.ScoreTotalsY,
                   Pair(match.OurMatchTotal, match.TheirMatchTotal, 7)});
   rows.push_back({kResultFontRow, at.ScoreResultX - 60, at.ScoreResultY, ResultLine(match)});
@@ -142,7 +193,7 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   return rows;
 }
 
-void DrawScorePage(const Game& game, ResourceSlots& slots, Screen& screen) {
+void DrawScorePage(const Game& game, const PileSheet& open, ResourceSlots& slots, Screen& screen) {
   const Layout& at = game.layout;
   Surface& back = screen.BackBuffer;
   const Rect whole{};
@@ -155,6 +206,9 @@ void DrawScorePage(const Game& game, ResourceSlots& slots, Screen& screen) {
   const auto itemRows = static_cast<int>(game.settings.Rules.ScoreRows.size());
   BltFastClip(screen, slots.HorzLine[2], back, whole, lineX, ScorePageLineY(at, itemRows), true);
   DrawRows(ScorePageRows(game), slots, screen);
+  DrawMarks(game, slots.HandFonts[0], screen);
+  DrawScorePiles(game, open.Side, slots, screen);
+  DrawPileSheet(game, open, slots, screen);
 }
 
 }  // namespace verlano

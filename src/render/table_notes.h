@@ -2,14 +2,17 @@
 // What the table tells the player, beyond the cards: a quiet mark beside the
 // hand of the seat the game waits for, one message line, the hand card under
 // the pointer that a click would play, drawn lifted, the cards a hint lights,
-// and the sides' last captures laid open. The game's flow decides them
-// (game/table_talk.h); this draws them and says where, so that none of them
-// covers a card that can be clicked, a pile or a hand.
+// and the sides' last captures laid open; at a hand's end, whether its last
+// table stays on show and which pile lies open on the score page. The game's
+// flow decides them (game/table_talk.h, game/hand_end_view.h); this draws
+// them and says where, so that none of them covers a card that can be
+// clicked, a pile or a hand.
 
 #include <string>
 #include <string_view>
 
 #include "platform/screen.h"
+#include "render/pile_sheet.h"
 #include "render/resource_slots.h"
 #include "render/table_areas.h"
 #include "rules/legal_captures.h"
@@ -27,6 +30,8 @@ struct TableNotes {
   int LastCaptureSides = 0;     // sides whose last capture is laid open: bit 0 WE, bit 1 THEY
   bool TableClickable = false;  // the player chooses a capture: the table cards take clicks
   int KeyTableEntry = -1;       // the table card the keyboard's highlight is on
+  bool LastTableHeld = false;   // the hand is over, its table kept on show before the score page
+  PileSheet OpenPile = {};      // a side's pile laid open on the score page
   bool operator==(const TableNotes&) const = default;
 };
 
@@ -43,7 +48,7 @@ Rect MessageLineRect(const Game& game, const clsDXBitmapFont& font, std::string_
 Rect TurnMarkRect(const Game& game, int seat);
 
 // The mark, the last captures asked for and the message line; the score page
-// says its own line instead.
+// says its own line instead, and the last table kept on show says how to go on.
 void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& slots,
                     Screen& screen);
 

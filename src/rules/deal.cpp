@@ -45,6 +45,7 @@ void RestartMatchIfDecided(Game& game) {
   if (m.MatchOver) {
     m.MatchOver = false;
     m.HistoryCount = 0;
+    m.FirstRowCarried = false;
     m.OurMatchTotal = 0;
     m.TheirMatchTotal = 0;
     // The same target as the first match of the run, whatever the variant.
@@ -53,6 +54,7 @@ void RestartMatchIfDecided(Game& game) {
   if (m.Result == MatchResult::TieOverTarget) {
     m.Result = MatchResult::None;
     m.HistoryCount = 0;
+    m.FirstRowCarried = false;
   }
 }
 

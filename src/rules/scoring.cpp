@@ -18,6 +18,7 @@ void RecordHandScore(Game& game) {
     m.OurHistory[0] = m.OurMatchTotal;
     m.TheirHistory[0] = m.TheirMatchTotal;
     m.HistoryCount = 1;
+    m.FirstRowCarried = true;
   }
   m.OurHistory[m.HistoryCount] = game.score.We.Total;
   m.TheirHistory[m.HistoryCount] = game.score.They.Total;

@@ -40,6 +40,8 @@ struct MatchState {
   std::array<int, 41> OurHistory{};
   std::array<int, 41> TheirHistory{};
   int HistoryCount = 0;
+  // The page restarted: its first row holds the totals carried over, not a hand.
+  bool FirstRowCarried = false;
   // A won or lost match's result stays until the next one's first hand ends;
   // a tie above the target lasts until the next deal.
   MatchResult Result = MatchResult::None;

@@ -31,6 +31,7 @@ struct Options {
   PlayerLevel partner = PlayerLevel::Classic;    // seat 2
   bool showHints = false;                        // "Show hints"
   bool takeOnlyCapture = false;                  // "Take the only capture automatically"
+  bool holdLastTable = false;                    // "Keep the last table until I click"
 };
 
 struct Settings {
@@ -48,6 +49,8 @@ struct Settings {
   // Help for a learner; off, the game plays and draws exactly as without them.
   bool ShowHints = false;
   bool TakeOnlyCapture = false;
+  // The hand's last table stays on show until a click before the score page.
+  bool HoldLastTable = false;
   VariantRules Rules = RulesFor(Variant::Nine, false);
 };
 

@@ -22,6 +22,7 @@ Options OptionsFromDialog(const DialogState& state) {
   options.partner = state.partnerRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
   options.showHints = state.hintsTicked;
   options.takeOnlyCapture = state.onlyCaptureTicked;
+  options.holdLastTable = state.holdTableTicked;
   return options;
 }
 
@@ -49,6 +50,7 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   state.partnerRow = options.partner == PlayerLevel::Expert ? 1 : 0;
   state.hintsTicked = options.showHints;
   state.onlyCaptureTicked = options.takeOnlyCapture;
+  state.holdTableTicked = options.holdLastTable;
   state.volume = volume;
   return state;
 }

@@ -84,6 +84,10 @@ inline constexpr std::string_view kHintsNote =
 inline constexpr std::string_view kOnlyCaptureCaption = N_("Take the only capture automatically");
 inline constexpr std::string_view kOnlyCaptureNote =
     N_("When your card can take only one set of cards, they are taken without clicks.");
+inline constexpr std::string_view kHoldTableCaption = N_("Keep the last table until I click");
+inline constexpr std::string_view kHoldTableNote =
+    N_("At the end of a hand the table stays as it was left until you click or press Return; "
+       "then the score page shows.");
 
 // What the dialog's controls hold: the row of the chosen deck and variant in
 // the tables above, the ticks and the players' levels.
@@ -98,6 +102,7 @@ struct DialogState {
   bool continueMatch = false;  // "Continue the match" rather than Play
   bool hintsTicked = false;
   bool onlyCaptureTicked = false;
+  bool holdTableTicked = false;
 };
 
 // The dialog's controls set as `options` ask, to open with the last ones played.

@@ -170,6 +170,8 @@ OptionsPage BuildOptionsPage() {
   AddNote(options.page, _(kHintsNote), kNoteIndent);
   options.onlyCapture = AddCheck(options.page, _(kOnlyCaptureCaption), 0);
   AddNote(options.page, _(kOnlyCaptureNote), kNoteIndent);
+  options.holdTable = AddCheck(options.page, _(kHoldTableCaption), 0);
+  AddNote(options.page, _(kHoldTableNote), kNoteIndent);
   return options;
 }
 

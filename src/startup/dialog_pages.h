@@ -30,6 +30,7 @@ struct OptionsPage {
   GtkWidget* volume = nullptr;                                // a slider, 0 to 100 percent
   GtkWidget* hints = nullptr;                                 // check box
   GtkWidget* onlyCapture = nullptr;                           // check box
+  GtkWidget* holdTable = nullptr;                             // check box
 };
 
 // `pak` holds the archive's directory, or nothing when it could not be read:

@@ -10,7 +10,7 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 8> kKeyHelp = {
+inline constexpr std::array<std::string_view, 9> kKeyHelp = {
     N_("Pressing the key P at any time pauses the game. Press again to resume."),
     N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
        "on the right."),
@@ -30,6 +30,9 @@ inline constexpr std::array<std::string_view, 8> kKeyHelp = {
        "and the cards it took. Pointing at a pile shows that side's alone."),
     N_("With \"Show hints\" ticked in the Options tab, hold H on your turn to see the card and "
        "the capture the Expert player would choose."),
+    N_("On the score page, click a side's pile beside the page, or press W for ours and T for "
+       "theirs (N and L do the same), to see every card it took, suit by suit, with its coins "
+       "counted and its primiera; a click elsewhere or the same key closes it."),
 };
 
 inline constexpr std::string_view kRulesText = N_(
@@ -75,7 +78,9 @@ The page has a column for We (you and your partner) and one for They. Its first 
 - Kcoin: 1 for the side that took the King of Coins, where it scores.
 - Prime: each side's primiera sum, the sum that decides the primiera point (the higher sum takes it; 0 for a side without a card of every suit).
 - Kevro: the side's sweeps, a point each.
-Under them, each hand's points, the newest first; then the match totals, the result once the match is decided, the click hint, and the target in the lower left corner.
+A number underlined in red is the side's that won the item.
+Under them, each hand's points, the newest first; then the match totals, the result once the match is decided, the click hint, and the target in the lower left corner. When a page is full the next one starts from the match totals, in a row marked "Carry:".
+The sides' piles lie beside the page: click one, or press W or T, to see its cards.
 
 THE COMPUTER PLAYERS
 The Options tab sets how your opponents and your partner play. Classic looks one play ahead: it weighs every card in its hand and every capture it allows with a fixed table of values (coins, the seven of coins, the prime, sweeps, what it leaves for the next player). Expert thinks further: it imagines many ways the cards it has not seen could be spread among the other players, plays each of its choices out to the end of the hand in every one of them, and picks the one that scores best for its side on average. It never looks at cards it could not see. Expert is the stronger: it wins most matches against Classic.)");

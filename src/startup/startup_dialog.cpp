@@ -102,6 +102,7 @@ void StartupDialog::Open(const DialogState& state) {
   tick(options_.partner[std::min(state.partnerRow, options_.partner.size() - 1)], true);
   tick(options_.hints, state.hintsTicked);
   tick(options_.onlyCapture, state.onlyCaptureTicked);
+  tick(options_.holdTable, state.holdTableTicked);
   gtk_range_set_value(GTK_RANGE(options_.volume), state.volume);
   ShowChosenPreview();
   ShowStatistics(statistics_, memory_.statistics, memory_.notes);
@@ -306,6 +307,8 @@ DialogState StartupDialog::Selected() const {
   state.hintsTicked = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.hints)) != FALSE;
   state.onlyCaptureTicked =
       gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.onlyCapture)) != FALSE;
+  state.holdTableTicked =
+      gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.holdTable)) != FALSE;
   return state;
 }
 

@@ -61,6 +61,8 @@ TEST_F(KeptPosition, AHistoryLongerThanTheScorePageIsRefused) {
                                     "3"),
                           "match", "history-they", "0"),
                 "does not add up");
+  ExpectRefused("a (carried row on an empty page)",
+                WithField(text_, "match", "carried-row", "1"), "carries a row it cannot hold");
 }
 
 TEST_F(KeptPosition, AHandOfTheWrongSizeIsRefused) {

@@ -41,6 +41,8 @@ struct KeyCounter {
   template <typename... A>
   void Flag(A&&...) { ++keys; }
   template <typename... A>
+  void FlagIfPresent(A&&...) { ++keys; }
+  template <typename... A>
   void Card(A&&...) { ++keys; }
   template <typename... A>
   void CardOrNone(A&&...) { ++keys; }

@@ -163,11 +163,14 @@ TEST(PlayerFiles, SettingsPassOverWhatTheyDoNotKnow) {
   EXPECT_EQ(read.options.deck, DeckChoice::Trevigiano);
   EXPECT_TRUE(read.muted);
   EXPECT_EQ(read.volume, kMaxVolume);
+  EXPECT_FALSE(read.options.holdLastTable) << "a file written before the option lacks it";
   PlayerSettings s;
   s.options.deck = DeckChoice::Royal;
   s.options.partner = PlayerLevel::Expert;
+  s.options.holdLastTable = true;
   s.volume = 35;
   const PlayerSettings back = ReadSettings(WriteSettings(s));
+  EXPECT_TRUE(back.options.holdLastTable);
   EXPECT_EQ(back.options.deck, DeckChoice::Royal);
   EXPECT_EQ(back.options.partner, PlayerLevel::Expert);
   EXPECT_EQ(back.volume, 35);
@@ -302,13 +305,16 @@ TEST(PlayerFiles, AContinuedMatchKeepsThePlayersHelps) {
   // The file keeps what decides the play, not the player's helps.
   EXPECT_EQ(kept->text.find("show-hints"), std::string::npos);
   EXPECT_EQ(kept->text.find("take-only-capture"), std::string::npos);
+  EXPECT_EQ(kept->text.find("hold-last-table"), std::string::npos);
   for (const bool on : {false, true}) {
     Options players;
     players.showHints = on;
     players.takeOnlyCapture = !on;
+    players.holdLastTable = on;
     const Options continued = OptionsToContinue(*kept, players);
     EXPECT_EQ(continued.showHints, on);
     EXPECT_EQ(continued.takeOnlyCapture, !on);
+    EXPECT_EQ(continued.holdLastTable, on);
     EXPECT_EQ(continued.variant, Variant::Napoletane);
     EXPECT_EQ(continued.opponents, PlayerLevel::Expert);
     EXPECT_EQ(continued.deck, DeckChoice::Royal);

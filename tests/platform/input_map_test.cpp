@@ -30,7 +30,11 @@ TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
   EXPECT_EQ(ScanCodeFor(kKeyDigit1), SDL_SCANCODE_1);
   EXPECT_EQ(ScanCodeFor(kKeyDigit1 + 8), SDL_SCANCODE_9);
   EXPECT_EQ(ScanCodeFor(kKeyDigit0), SDL_SCANCODE_0);
-  for (const int code : {-1, 0, 12, 13, 16, 18, 20, 24, 26, 27, 29, 34, 36, 49, 51, 56, 58, 202,
+  EXPECT_EQ(ScanCodeFor(kKeyW), SDL_SCANCODE_W);
+  EXPECT_EQ(ScanCodeFor(kKeyT), SDL_SCANCODE_T);
+  EXPECT_EQ(ScanCodeFor(kKeyN), SDL_SCANCODE_N);
+  EXPECT_EQ(ScanCodeFor(kKeyL), SDL_SCANCODE_L);
+  for (const int code : {-1, 0, 12, 13, 16, 18, 21, 24, 26, 27, 29, 34, 36, 48, 51, 56, 58, 202,
                          204, 206, 255, 256, 100000}) {
     EXPECT_EQ(ScanCodeFor(code), SDL_SCANCODE_UNKNOWN) << code;
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/clock_text.h"
+#include "render/table_areas.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -134,6 +135,45 @@ TEST(ScorePageRows, HistoryStaysAboveTheTotalsWhateverItsLength) {
   ASSERT_EQ(rows.size(), 15u);
   EXPECT_EQ(rows[6], (TextRow{6, 233, 404, "      7    0"}));
   EXPECT_EQ(rows[10], (TextRow{10, 233, 280, "     11    0"}));
+}
+
+// A restarted page's first row holds the totals carried over and says so,
+// left of its numbers; once that row has scrolled off, nothing does.
+TEST(ScorePageRows, TheCarriedRowIsLabelledWhileItShows) {
+  Game game(Options{}, 1);
+  game.match.HistoryCount = 2;
+  game.match.OurHistory[0] = 17, game.match.TheirHistory[0] = 12;
+  game.match.FirstRowCarried = true;
+  std::vector<TextRow> rows = ScorePageRows(game);
+  ASSERT_EQ(rows.size(), 13u);
+  EXPECT_EQ(rows[6], (TextRow{6, 233, 311, "     17   12"}));
+  EXPECT_EQ(rows[8], (TextRow{6, 213, 311, "Carry:"}));
+  game.match.FirstRowCarried = false;
+  EXPECT_EQ(ScorePageRows(game).size(), 12u);
+  game.match.FirstRowCarried = true;
+  game.match.HistoryCount = 12;
+  EXPECT_EQ(ScorePageRows(game).size(), 15u);
+}
+
+// An open pile's panel lies over the page, clear of both piles beside it and
+// on the screen; a suit's ten cards fit its width, a few lie side by side.
+TEST(PileSheet, ThePanelHoldsTenCardsARowAndLeavesThePilesClear) {
+  for (const DeckChoice deck : {DeckChoice::Trevigiano, DeckChoice::Trentino, DeckChoice::Royal}) {
+    const Game game(Options{.deck = deck}, 1);
+    const Rect panel = PileSheetPanel(game);
+    EXPECT_TRUE(panel.Left >= 0 && panel.Top >= 0 && panel.Right <= 800 && panel.Bottom <= 600);
+    for (const int side : {0, 1}) EXPECT_FALSE(Overlap(panel, ScorePileRect(game, side)));
+    PileSheet sheet;
+    sheet.Side = 0;
+    for (int card = 0; card < 10; ++card) sheet.Rows[3].push_back(card);
+    const Rect last = PileSheetCardRect(game, sheet, 3, 9);
+    EXPECT_LE(last.Right, panel.Right);
+    EXPECT_LE(last.Bottom, panel.Bottom);
+    const Rect first = PileSheetCardRect(game, sheet, 0, 0);
+    EXPECT_GE(PileSheetCardRect(game, sheet, 0, 1).Left - first.Left, 26) << "an index shows";
+    sheet.Rows[3].resize(3);
+    EXPECT_GE(PileSheetCardRect(game, sheet, 0, 1).Left, first.Right) << "side by side";
+  }
 }
 
 TEST(ClockText, TwelveHourClockWithTwoDigitsAndTheDesignator) {

@@ -122,6 +122,7 @@ TEST_F(MatchTest, NextDealAfterATieKeepsTheTotals) {
   DealHand(*game);
   EXPECT_EQ(Match().Result, MatchResult::None);
   ExpectMatch(22, 22, 0);
+  EXPECT_FALSE(Match().FirstRowCarried) << "a tie's new page carries no row";
   EXPECT_EQ(Match().MatchTarget, 20);
   sound.slots.clear();
   EndHand(2, 1);
@@ -149,8 +150,10 @@ TEST_P(HistoryPageTest, PageRestartsWhenItsRowsAreFull) {
     EXPECT_EQ(Match().HistoryCount, hand);
     EXPECT_EQ(Match().OurHistory[hand - 1], 1);
     EXPECT_EQ(Match().TheirHistory[hand - 1], 2);
+    EXPECT_FALSE(Match().FirstRowCarried);
   }
   EndHand(3, 0);
+  EXPECT_TRUE(Match().FirstRowCarried);
   ExpectMatch(rows + 3, 2 * rows, 2);
   EXPECT_EQ(Match().OurHistory[0], rows);
   EXPECT_EQ(Match().TheirHistory[0], 2 * rows);

@@ -96,7 +96,7 @@ TEST(DialogChoices, EachHelpTickReachesItsOwnSetting) {
 // The dialog opens with the options last played: every option survives the
 // way into the controls and back, the two help ticks and the levels included.
 TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
-  for (int bits = 0; bits < 1 << 6; ++bits) {
+  for (int bits = 0; bits < 1 << 7; ++bits) {
     Options o;
     o.variant = (bits & 1) != 0 ? Variant::Romane : Variant::UmbriaMarche;
     o.extraCoinPoints = (bits & 2) != 0 && o.variant == Variant::Romane;
@@ -104,6 +104,7 @@ TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
     o.opponents = (bits & 8) != 0 ? PlayerLevel::Expert : PlayerLevel::Classic;
     o.showHints = (bits & 16) != 0;
     o.takeOnlyCapture = (bits & 32) != 0;
+    o.holdLastTable = (bits & 64) != 0;
     o.partner = o.takeOnlyCapture ? PlayerLevel::Classic : PlayerLevel::Expert;
     o.animation = kAnimationChoices[bits % kAnimationChoices.size()].second;
     const DialogState state = DialogStateFrom(o, 40);
@@ -117,6 +118,7 @@ TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
     EXPECT_EQ(back.partner, o.partner) << bits;
     EXPECT_EQ(back.showHints, o.showHints) << bits;
     EXPECT_EQ(back.takeOnlyCapture, o.takeOnlyCapture) << bits;
+    EXPECT_EQ(back.holdLastTable, o.holdLastTable) << bits;
   }
 }
 

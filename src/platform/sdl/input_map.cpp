@@ -33,6 +33,14 @@ SDL_Scancode ScanCodeFor(int code) {
       return SDL_SCANCODE_RIGHT;
     case kKeyDigit0:
       return SDL_SCANCODE_0;
+    case kKeyW:
+      return SDL_SCANCODE_W;
+    case kKeyT:
+      return SDL_SCANCODE_T;
+    case kKeyN:
+      return SDL_SCANCODE_N;
+    case kKeyL:
+      return SDL_SCANCODE_L;
     default:
       // SDL numbers 1 to 9 in a row, as the game does.
       if (code >= kKeyDigit1 && code < kKeyDigit0) {

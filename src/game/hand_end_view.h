@@ -1,0 +1,47 @@
+#pragma once
+// What the player looks at once a hand is over, beyond the score page: the
+// last table kept on show until a click or Return (an option, off by
+// default), and a side's pile laid open on the score page (a click on the
+// pile beside the page, or W / N for ours, T / L for theirs; a click
+// elsewhere or the same key closes it). Both only look: they read the game
+// and change nothing, and a click no view takes deals as it always has.
+
+#include "render/pile_sheet.h"
+
+namespace verlano {
+
+struct Game;
+
+// The input of one frame as the hand's end reads it.
+struct HandEndInput {
+  bool click = false;  // the left button is down
+  int mouseX = 0, mouseY = 0;
+  bool release = false;   // Return
+  bool ourKey = false;    // W or N
+  bool theirKey = false;  // T or L
+};
+
+struct HandEndView {
+  bool TableHeld = false;
+  int OpenSide = -1;         // kSideWe or kSideThey; -1 for none
+  bool ClickHeld = false;    // a click the view took is still down
+  bool KeyHeld = false;      // a key the view took is still down
+  bool WasHandOver = false;  // the last frame's step ended at the hand's end
+};
+
+// Follows the frame's input while the hand is over, before the page's own
+// click is routed: true when the view took the click, so that it deals nothing.
+bool FollowHandEnd(HandEndView& view, const Game& game, const HandEndInput& in);
+
+// After the frame's step: a hand that has just ended keeps its table on show
+// when the options ask; a new deal closes everything.
+void NoteHandEnd(HandEndView& view, const Game& game);
+
+// A side's pile as the score counted it: its cards by suit, the coins and
+// the primiera cards and sum of the hand's score.
+PileSheet PileSheetOf(const Game& game, int side);
+
+// The pile to draw open: the view's, or none.
+PileSheet OpenPileSheet(const HandEndView& view, const Game& game);
+
+}  // namespace verlano

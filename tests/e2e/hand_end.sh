@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The hand's end on a private X server: with "Keep the last table until I
+# click" in the settings, a hand played out with the mouse ends on its table,
+# not the score page, until a click; on the page a click on our pile lays it
+# open and T shows theirs, T again closes it; a page whose first row carries
+# the match totals over, continued from a kept match, labels that row.
+#   hand_end.sh GAME
+# VERLANO_SHOTS=DIR keeps the held table, the page with each pile open and the
+# page with the carried row there (in Italian under LANGUAGE=it).
+set -euo pipefail
+game=$1
+here=$(cd "$(dirname "$0")" && pwd)
+
+. "$here/x_session.sh"
+. "$here/table_screen.sh"
+. "$here/kept_match.sh"
+
+keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }
+hand_over_kept() { still_playing && grep -q ' state=END_OF_MATCH ' "$(match_file)" 2>/dev/null; }
+# The page's paper shows right of its columns (the cloth, or a screen not yet
+# drawn, elsewhere).
+paper() { [ "$1" -gt 180 ] && [ "$2" -gt 170 ] && [ "$3" -gt 130 ]; }
+page_shown() { still_playing && shot page && paper $(screen_colour page $(on_screen 590 300 30 20)); }
+# The open pile's panel, dark green, in its lower right corner beside the page.
+dark() { [ $(($1 + $2 + $3)) -lt 90 ] && [ "$2" -ge "$1" ]; }
+pile_open() { still_playing && shot pile && dark $(screen_colour pile $(on_screen 600 506 40 8)); }
+# The open side's pile beside the page is outlined in gold (the Trevigiano
+# deck's piles: ours from x 28, theirs from 672, 100 wide).
+outlined() { gold $(screen_colour "$1" $(on_screen "$2" 250 2 60)); }  # SHOT X
+their_open() { pile_open && outlined pile 670 && ! outlined pile 26; }
+pile_closed() { still_playing && shot pile && ! dark $(screen_colour pile $(on_screen 600 506 40 8)); }
+
+game_copy "$scratch/game" yes
+# The catalogues too, so that a run under LANGUAGE=it shows the Italian words.
+if [ -d "$(dirname "$game")/locale" ]; then cp -r "$(dirname "$game")/locale" "$scratch/game/"; fi
+mkdir -p "$XDG_CONFIG_HOME/verlano"
+printf 'verlano-settings 1\noptions fast-animation=1 hold-last-table=1\nend\n' \
+  >"$XDG_CONFIG_HOME/verlano/settings"
+
+# 1. A hand played out ends on its table, kept until a click.
+start "$scratch/game/verlano"
+xdotool key Return
+screen_area
+poll 1200 table_drawn || fail "the game never showed its table"
+wait_for_hand 9
+play_out_hand 9
+poll 1800 hand_over_kept || fail "the hand never ended"
+steady held "$(table_rect)"
+baize held 300 480 40 20 || fail "the score page showed although the last table is held"
+keep_shot held hand_end_held
+xdotool mousemove $(point 400 300) click 1
+poll 600 page_shown || fail "a click on the held table did not show the score page"
+echo "ok: the hand's last table stays until a click, then the score page shows"
+
+# 2. Our pile opens with a click on it, theirs with T; T again closes it.
+xdotool mousemove $(point 78 280) click 1
+poll 600 pile_open || fail "a click on our pile did not lay it open"
+outlined pile 26 || fail "our pile, laid open, is not outlined"
+xdotool mousemove $(point 740 590)
+steady pile "$(table_rect)"
+keep_shot pile score_page_pile
+xdotool key t
+poll 600 their_open || fail "T did not show their pile"
+steady theirs "$(table_rect)"
+keep_shot theirs score_page_pile_theirs
+xdotool key t
+poll 600 pile_closed || fail "T again did not close their pile"
+page_shown || fail "closing the pile left the score page"
+echo "ok: a click lays our pile open, T theirs, and T again closes it on the score page"
+xdotool key Escape
+ends_with 0 "Escape on the score page"
+
+# 3. The kept page's first row made a carried one: the continued page labels it.
+file=$(match_file)
+awk '$1 == "match" {
+    for (i = 2; i <= NF; ++i) { split($i, kv, "="); f[kv[1]] = kv[2] }
+    we = f["target"] - f["we"] < 8 ? f["target"] - f["we"] : 8
+    they = f["target"] - f["they"] < 6 ? f["target"] - f["they"] : 6
+    $0 = sprintf("match we=%d they=%d target=%d hands=2 history-we=%d,%d history-they=%d,%d %s",
+                 we + f["we"], they + f["they"], f["target"], we, f["we"], they, f["they"],
+                 "carried-row=1 over=0 tie-over-target=0")
+  } { print }' "$file" >"$file.edit"
+mv "$file.edit" "$file"
+start "$scratch/game/verlano"
+xdotool key alt+c
+screen_area
+poll 1200 page_shown || { cat "$out"; fail "the continued match did not show its score page"; }
+xdotool mousemove $(point 740 590)
+steady carried "$(table_rect)"
+keep_shot carried score_page_carried
+echo "ok: a continued page with a carried row shows it"
+xdotool key Escape
+ends_with 0 "Escape on the continued score page"
