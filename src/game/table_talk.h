@@ -17,6 +17,7 @@ struct TalkInput {
   int mouseX = 0, mouseY = 0;
   bool lookBack = false;               // Space held: both sides' last captures
   const ExpertHint* expert = nullptr;  // H held with hints on: the expert's play
+  bool playLog = false;                // L shows the hand's story over the table
 };
 
 TableNotes TableTalk(const Game& game, const TalkInput& input);

@@ -26,6 +26,7 @@ struct TableNotes {
   int LitHandSlot = -1;         // the hand card the expert would play
   int LastCaptureSides = 0;     // sides whose last capture is laid open: bit 0 WE, bit 1 THEY
   bool TableClickable = false;  // the player chooses a capture: the table cards take clicks
+  bool PlayLogShown = false;    // the hand's story over the table's right side (L, 4:3 screen)
   bool operator==(const TableNotes&) const = default;
 };
 

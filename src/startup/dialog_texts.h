@@ -10,7 +10,7 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 7> kKeyHelp = {
+inline constexpr std::array<std::string_view, 8> kKeyHelp = {
     N_("Pressing the key P at any time pauses the game. Press again to resume."),
     N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
        "on the right."),
@@ -26,6 +26,9 @@ inline constexpr std::array<std::string_view, 7> kKeyHelp = {
        "and the cards it took. Pointing at a pile shows that side's alone."),
     N_("With \"Show hints\" ticked in the Options tab, hold H on your turn to see the card and "
        "the capture the Expert player would choose."),
+    N_("Press the L key to show or hide the story of the hand over the right side of the table: "
+       "who played which card and what it took, each kevro marked, the newest at the top. On a "
+       "screen wider than the table the story is always shown beside it."),
 };
 
 inline constexpr std::string_view kRulesText = N_(

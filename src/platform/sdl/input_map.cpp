@@ -21,6 +21,8 @@ SDL_Scancode ScanCodeFor(int code) {
       return SDL_SCANCODE_H;
     case kKeySpace:
       return SDL_SCANCODE_SPACE;
+    case kKeyL:
+      return SDL_SCANCODE_L;
     default:
       return SDL_SCANCODE_UNKNOWN;
   }
