@@ -12,15 +12,15 @@ namespace verlano {
 namespace {
 
 constexpr int kMargin = 4;
-constexpr int kHeadingHeight = 20;
-constexpr int kRowHeight = 36;
+constexpr int kHeadingHeight = 24;
+constexpr int kRowHeight = 38;
 // The corner of a card that shows its index and suit in every deck.
 constexpr int kCornerWidth = 24;
 constexpr int kCornerHeight = 33;
 constexpr int kPlayedX = 74;  // clear of the longest seat name
 constexpr int kTakenGap = 8;
 constexpr int kTakenStep = 14;  // wide enough for an index while the row has room
-constexpr int kSweepLine = 16;  // the sweep's word under the seat's name
+constexpr int kSweepLine = 18;  // the sweep's word under the seat's name
 
 Rect Shifted(const Rect& r, int dx) {
   return Rect{r.Left + dx, r.Top, r.Right + dx, r.Bottom};

@@ -16,7 +16,7 @@ inline constexpr int kSoundSlotCount = 10;
 inline constexpr int kHandFontRows = 11;
 // The small font's cells (the table's fonts have 19 x 27).
 inline constexpr int kSmallFontCellWidth = 10;
-inline constexpr int kSmallFontCellHeight = 15;
+inline constexpr int kSmallFontCellHeight = 18;
 
 struct ResourceSlots {
   Surface Background;                                    // slot 0, no colour key

@@ -10,7 +10,7 @@ namespace verlano {
 namespace {
 
 constexpr int kInset = 3;       // from the hand's or the pile's left edge
-constexpr int kBelowHand = 11;  // below a bottom hand, under its turn mark
+constexpr int kBelowHand = 9;   // below a bottom hand, under its turn mark
 constexpr int kBesideHand = 6;  // beside a top hand, above the table's top places
 constexpr int kAbovePile = 2;   // between the label and the pile
 constexpr int kClockGap = 4;    // the bottom right label ends before the clock

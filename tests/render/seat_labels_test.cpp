@@ -193,7 +193,7 @@ TEST(PlayLogView, ShowsTheNewestPlaysFirstEachCardInItsPlaceInsideTheColumn) {
     Screen panel = MakePlayLogPanel();
     ComposePlayLog(g, *slots, panel, 0);
     const int rows = PlayLogRows(g);
-    EXPECT_EQ(rows, std::min(plays, 16)) << plays;
+    EXPECT_EQ(rows, std::min(plays, 15)) << plays;
     for (int k = 0; k < rows; ++k) {
       const Rect row = PlayLogRowRect(k);
       EXPECT_TRUE(Inside(row, Rect{0, 0, kPlayLogWidth, kPlayLogHeight})) << k;

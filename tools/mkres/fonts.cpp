@@ -10,9 +10,6 @@ namespace verlano::mkres {
 
 namespace {
 
-// A glyph too wide for its cell is condensed, but never below this share of
-// its width: beyond that letters stop looking like the face.
-constexpr double kMaxSqueeze = 0.75;
 // Half a pixel of slack for anti-aliased edges that pass the ink box.
 constexpr double kInset = kGlyphMargin + 0.5;
 constexpr double kProbeSize = 100.0;  // metrics measured once here, then scaled
@@ -76,7 +73,7 @@ FaceFit FitFace(cairo_t* cr, const FontStyle& style, const std::string& face,
   // Scale from the probe size so the tallest pair of extremes and the widest
   // (condensed) glyph both fit, outline included.
   const double byHeight = (UsableHeight(style) - 2 * outline) / (above + below);
-  const double byWidth = (UsableWidth(style) / kMaxSqueeze - 2 * outline) / widest;
+  const double byWidth = (UsableWidth(style) / style.squeezeLimit - 2 * outline) / widest;
   const double scale = std::min(byHeight, byWidth);
   const double used = scale * (above + below) + 2 * outline;
   return {kProbeSize * scale, kInset + outline + scale * above + (UsableHeight(style) - used) / 2};
@@ -148,9 +145,12 @@ const FontStyle& DeluxeFontStyle() {
 
 const FontStyle& SmallFontStyle() {
   // Plain light ink, no rim: at this size an outline would fill the letters.
+  // The few wide letters (M, W) are condensed further, so that the others
+  // fill their narrow cells.
   static const FontStyle style{"fntSmall.bmp",     "DejaVu Sans Bold", "DejaVu Sans Mono Bold",
                                {0.98, 0.95, 0.80}, {0.92, 0.80, 0.50}, 0.0,
-                               {},                 10,                 15};
+                               {},                 10,                 18,
+                               0.6};
   return style;
 }
 

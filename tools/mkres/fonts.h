@@ -2,7 +2,7 @@
 // The game's bitmap fonts. Each picture is a grid of cells, 20 to a row,
 // holding the characters from the blank (code 32) to "~" (126) in code order:
 // five rows. The three table fonts have 19 x 27 cells, the small one for the
-// seat labels and the hand's story 10 x 15. Glyphs are scaled so that every
+// seat labels and the hand's story 10 x 18. Glyphs are scaled so that every
 // one sits inside its cell with a pixel to spare, on a common baseline, so a
 // text drawn cell by cell at an advance of the cell's width less 2 reads as
 // one line.
@@ -36,6 +36,9 @@ struct FontStyle {
   InkColour outline;
   int cellWidth = kGlyphWidth;
   int cellHeight = kGlyphHeight;
+  // A glyph too wide for its cell is condensed, but never below this share
+  // of its width: beyond that letters stop looking like the face.
+  double squeezeLimit = 0.75;
 };
 
 // Handwriting for the score sheet, seven-segment digits for the clock, and the
