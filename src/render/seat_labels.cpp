@@ -12,7 +12,6 @@ namespace {
 constexpr int kInset = 3;       // from the hand's or the pile's left edge
 constexpr int kBelowHand = 9;   // below a bottom hand, under its turn mark
 constexpr int kBesideHand = 6;  // beside a top hand, above the table's top places
-constexpr int kAbovePile = 2;   // between the label and the pile
 constexpr int kClockGap = 4;    // the bottom right label ends before the clock
 
 void DrawAt(clsDXBitmapFont& font, Screen& screen, const Rect& at, const std::string& text) {
@@ -63,12 +62,14 @@ Rect SeatLabelRect(const Game& game, const clsDXBitmapFont& font, int seat, std:
   return Rect{left, top, left + width, top + font.height};
 }
 
-Rect PileLabelRect(const Game& game, const clsDXBitmapFont& font, int side, std::string_view text) {
+Rect PileLabelRect(const Game& game, const clsDXBitmapFont& font, int side,
+                   std::string_view text) {
+  // Beside the pile's foot on its outer side: below the sweep marks standing
+  // over the pile, above the human's lifted hand card.
   const Rect pile = PileRect(game, side);
-  // At the pile's outer edge, away from the table's places.
   const int width = font.TextWidth(text);
-  const int left = side == kSideWe ? pile.Left + kInset : pile.Right - kInset - width;
-  const int top = pile.Top - kAbovePile - font.height;
+  const int left = side == kSideWe ? pile.Left - kInset - width : pile.Right + kInset;
+  const int top = HandRect(game, 0).Top - font.height;
   return Rect{left, top, left + width, top + font.height};
 }
 

@@ -1,6 +1,6 @@
 // Who sits where, and the hand's story drawn: the seat and pile labels of
-// both languages keep off every card place, pile, hand, mark, the message
-// band, the clock and each other; they name the computer seats' levels; they
+// both languages keep off every card place, pile, sweep mark, hand, mark,
+// the message band, the clock and each other; they name the computer seats' levels; they
 // draw inside their places only. The story's column shows the newest plays
 // first, each card corner where its row says, inside the column, a sweep
 // outlined, and over the table only while asked for, under the cursor.
@@ -94,8 +94,13 @@ TEST(SeatLabels, InBothLanguagesTheyLieWhereNoCardPileHandMarkBandOrClockDoes) {
         for (int place = 0; place < kTablePlaces; ++place) {
           kept.push_back(TablePlaceRect(g, place));
         }
-        // The clock: "12:00" in the digit font's cells.
+        // The clock: "12:00" in the digit font's cells; the sweep marks
+        // standing over each pile, up to 30 pixels aside and 60 above it.
         const Layout& l = g.layout;
+        for (const int x : {l.OurSweepMarkX, l.TheirSweepMarkX}) {
+          kept.push_back(Rect{x - 30, l.SweepMarkY - 60, x + 30 + l.CardWidth,
+                              l.SweepMarkY - 20 + kCardHeight});
+        }
         kept.push_back(
             Rect{l.ClockX, l.ClockY, l.ClockX + large.TextWidth("12:00"), l.ClockY + large.height});
         kept.push_back(MuteMarkRect(g, large));
