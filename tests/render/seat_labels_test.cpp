@@ -22,6 +22,7 @@
 #include "render/table_notes.h"
 #include "rules/game.h"
 #include "rules/level_names.h"
+#include "rect_checks.h"
 #include "test_pictures.h"
 
 namespace verlano {
@@ -31,15 +32,8 @@ constexpr DeckChoice kDecks[] = {DeckChoice::Trevigiano, DeckChoice::Royal, Deck
 constexpr Variant kVariants[] = {Variant::Nine, Variant::Romane, Variant::UmbriaMarche};
 constexpr std::uint16_t kFaceBase = 0x2000;
 
-std::string Where(const Rect& r) {
-  return "(" + std::to_string(r.Left) + "," + std::to_string(r.Top) + ")-(" +
-         std::to_string(r.Right) + "," + std::to_string(r.Bottom) + ")";
-}
-
-bool Inside(const Rect& inner, const Rect& outer) {
-  return outer.Left <= inner.Left && inner.Right <= outer.Right && outer.Top <= inner.Top &&
-         inner.Bottom <= outer.Bottom;
-}
+using test::Inside;
+using test::Where;
 
 // The labels' words in one language: English as written, or the catalogue's.
 struct Words {
