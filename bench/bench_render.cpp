@@ -2,8 +2,9 @@
 // background and the whole table drawing with the game's real pictures, with
 // the turn mark, the longest message line and a lifted hand card; then the
 // same with every help drawn as well (each table card and a hand card lit,
-// both sides' last captures laid open), and the score page with a whole
-// pack's pile laid open over it. For scale, a plain copy of the same
+// both sides' last captures laid open), with the seat labels and a whole
+// hand's story over the table's side besides, and the score page with a
+// whole pack's pile laid open over it. For scale, a plain copy of the same
 // 800x600x2 bytes and SDL's own colour-keyed blits of the same pictures onto
 // an RGB565 surface.
 #include <SDL.h>
@@ -19,7 +20,9 @@
 #include "render/cint.h"
 #include "render/clock_text.h"
 #include "render/draw_table.h"
+#include "render/play_log_view.h"
 #include "render/score_page.h"
+#include "render/seat_labels.h"
 #include "render/table_areas.h"
 #include "render/table_notes.h"
 
@@ -28,17 +31,23 @@ namespace {
 using namespace verlano;
 using namespace verlano::bench;
 
-void Compose(benchmark::State& state, const TableNotes& notes) {
+void Compose(benchmark::State& state, const TableNotes& notes, const Game& game) {
   if (!Ready(state)) return;
   BusyTable& table = Table();
   ResourceSlots& slots = table.pictures->slots;
   for (auto _ : state) {
     BltFastClip(table.screen, slots.Background, table.screen.BackBuffer, table.screen.BackRect, 0,
                 0, false);
-    DrawTable(table.game, slots, table.screen, kClock, notes);
-    DrawTableNotes(table.game, notes, slots, table.screen);
+    if (notes.PlayLogShown) DrawSeatLabels(game, slots, table.screen);
+    DrawTable(game, slots, table.screen, kClock, notes);
+    DrawTableNotes(game, notes, slots, table.screen);
+    if (notes.PlayLogShown) ComposePlayLog(game, slots, table.screen, kPlayLogOverTableX);
     benchmark::ClobberMemory();
   }
+}
+
+void Compose(benchmark::State& state, const TableNotes& notes) {
+  Compose(state, notes, Table().game);
 }
 
 const TableNotes kNotes{
@@ -85,6 +94,38 @@ void BM_ComposeScorePageWithPile(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComposeScorePageWithPile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+
+// The longest frame with the story shown: every help as above, the labels,
+// and the story over the table with as many rows as it shows, each play
+// having taken four cards (the most a row draws at full size and more).
+void BM_ComposeTableWithStory(benchmark::State& state) {
+  if (!Ready(state)) return;
+  TableNotes notes = kNotes;
+  notes.LitTable = (TableSet{1} << Table().game.piles.TableCount) - 1;
+  notes.LitHandSlot = 4;
+  notes.LastCaptureSides = 3;
+  notes.PlayLogShown = true;
+  Game& game = Table().game;
+  const PlayLog kept = game.playLog;
+  std::vector<int> pack;
+  for (int card = 0; card < kCardIndexCount; ++card) {
+    if (InPlay(game.cards, card)) pack.push_back(card);
+  }
+  const auto nth = [&](int n) { return pack[static_cast<std::size_t>(n) % pack.size()]; };
+  for (int n = 0; n < kLoggedPlays; ++n) {
+    LogPlay(game.playLog, n % 4, nth(n));
+    PlayLine* line = NewestPlay(game.playLog);
+    line->Cards.TakenCount = 4;
+    for (int t = 0; t < 4; ++t) line->Cards.Taken[static_cast<std::size_t>(t)] = nth(n + 1 + t);
+    line->Sweep = n % 5 == 0;
+  }
+  Compose(state, notes, game);
+  game.playLog = kept;
+}
+BENCHMARK(BM_ComposeTableWithStory)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly();

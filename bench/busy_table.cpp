@@ -28,13 +28,15 @@ class PictureLoader {
               Load("res\\bitmaps\\mouse.bmp", slots.Cursor, 2) &&
               Load("res\\Trevigiano\\S_cardback.bmp", slots.CardBack, 2) &&
               Load("res\\Trevigiano\\FrameBlue.bmp", slots.FrameBlue, 2) &&
-              Load("res\\fntFonts\\fntDigit.bmp", slots.DigitFont.dds, 2);
+              Load("res\\fntFonts\\fntDigit.bmp", slots.DigitFont.dds, 2) &&
+              Load("res\\fntFonts\\fntSmall.bmp", slots.SmallFont.dds, 2);
     for (int card = 0; ok && card < kCardIndexCount; ++card) {
       if (!InPlay(cards, card)) continue;
       ok = Load("res\\Trevigiano\\" + cards.CardFileName[static_cast<std::size_t>(card)],
                 slots.CardImage[static_cast<std::size_t>(card)], 2);
     }
     slots.DigitFont.SetGrid(19, 27, 20);
+    slots.SmallFont.SetGrid(kSmallFontCellWidth, kSmallFontCellHeight, 20);
   }
 
  private:

@@ -9,6 +9,7 @@
 #include "i18n/translate.h"
 #include "render/compose_frame.h"
 #include "render/mute_mark.h"
+#include "render/play_log_view.h"
 
 namespace verlano {
 
@@ -18,6 +19,13 @@ void RemoveFiles(GameRun& run) {
   if (run.FilesRemoved) return;
   run.FilesRemoved = true;
   if (run.folder.Remove) run.folder.Remove();
+}
+
+// A key that acts once a press: `act` runs when it goes down.
+template <typename Act>
+void OnPress(bool down, bool& latch, Act act) {
+  if (down && !latch) act();
+  latch = down;
 }
 
 // The hand's end's views (game/hand_end_view.h) take their clicks first.
@@ -53,23 +61,15 @@ void RouteClicks(GameRun& run) {
 void UpdateFrame(GameRun& run) {
   Game& game = run.game;
   Platform& pf = run.platform;
-  if (pf.KeyDown(kKeyP)) {
-    if (!run.keys.PLatch) {
-      TogglePause(run.screen);
-      run.keys.PLatch = true;
-    }
-  } else {
-    run.keys.PLatch = false;
-  }
-  if (pf.KeyDown(kKeyM)) {
-    if (!run.keys.MLatch) {
-      run.sound.SetMuted(!run.sound.Muted());
-      if (run.start.Observer != nullptr) run.start.Observer->MuteChanged(run.sound.Muted());
-      run.keys.MLatch = true;
-    }
-  } else {
-    run.keys.MLatch = false;
-  }
+  OnPress(pf.KeyDown(kKeyP), run.keys.PLatch, [&] { TogglePause(run.screen); });
+  OnPress(pf.KeyDown(kKeyM), run.keys.MLatch, [&] {
+    run.sound.SetMuted(!run.sound.Muted());
+    if (run.start.Observer != nullptr) run.start.Observer->MuteChanged(run.sound.Muted());
+  });
+  // At the hand's end L opens their pile (Loro) instead: the story is not drawn there.
+  OnPress(pf.KeyDown(kKeyL), run.keys.LLatch, [&] {
+    if (game.turn.GameState != PlayState::HandOver) run.LogShown = !run.LogShown;
+  });
   if (pf.KeyDown(kKeyR)) RequestHandSort(game);
   game.turn.PickedHandSlot = -1;
   RouteClicks(run);
@@ -125,6 +125,7 @@ GameRun::GameRun(const Options& options, std::uint64_t seed, Platform& pf, Resou
       game(options, seed, &sound),
       search(!pf.KeepsRealTime()),
       screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)),
+      logPanel(MakePlayLogPanel()),
       advice(!pf.KeepsRealTime()) {
   game.search = &search;
 }
@@ -200,16 +201,23 @@ void GameFrame(GameRun& run) {
   // on the frame P was pressed.
   if (!run.screen.Paused || !wasPaused) {
     if (pf.ShowsFrames()) {
+      // A screen wider than 4:3 shows the hand's story beside the table, always.
+      const bool margin = pf.HasSideMargin(kPlayLogWidth);
       const TalkInput talk{.paused = run.screen.Paused,
                            .mouseX = pf.MouseX(),
                            .mouseY = pf.MouseY(),
                            .lookBack = pf.KeyDown(kKeySpace),
                            .expert = hint,
                            .keyHandSlot = HighlightedHandSlot(run.game, run.keyboard),
-                           .keyTableEntry = HighlightedTablePosition(run.game, run.keyboard)};
+                           .keyTableEntry = HighlightedTablePosition(run.game, run.keyboard),
+                           .playLog = run.LogShown && !margin};
       ComposeFrame(run.game, run.slots, run.screen, pf.Now(), talk.mouseX, talk.mouseY,
                    HandEndNotes(run, TableTalk(run.game, talk)));
       if (run.sound.Muted()) DrawMuteMark(run.game, run.slots, run.screen);
+      if (margin) {
+        ComposePlayLog(run.game, run.slots, run.logPanel, 0);
+        pf.ShowSidePanel(run.logPanel.BackBuffer);
+      }
     }
     pf.FlipScreen(run.screen.BackBuffer);
   }

@@ -19,6 +19,7 @@ void PauseUnlessJustEnded(Game& game) {
 
 void PlayedCardLands(Game& game, CardSprite& s) {
   game.piles.CardsPlayed += 1;
+  LogPlay(game.playLog, game.turn.CurrentSeat, s.Card);
   PutOnTable(game, s);
   ParkPlayedSprite(game, s);
   s.Present = false;

@@ -56,6 +56,23 @@ class Loader {
     return true;
   }
 
+  // Archives made before the small font lack it: the table's font, shrunk
+  // to the small one's cells, stands in, and the game plays on.
+  void SmallFont(clsDXBitmapFont& font, const clsDXBitmapFont& big, const std::string& gamePath) {
+    const std::string path = run_.folder.Resolve(gamePath);
+    std::string error;
+    if (!font.CreateSpriteFromFile(run_.platform, path, kSmallFontCellWidth, kSmallFontCellHeight,
+                                   kFontColumns, run_.game.settings.UseVideoMemory, error)) {
+      font.SetGrid(kSmallFontCellWidth, kSmallFontCellHeight, kFontColumns);
+      font.ShrinkFrom(big);
+      const std::string origin = OriginOf(run_, path);
+      run_.platform.Warn(
+          Format(_("%s cannot be read; the small text is drawn with the large font made smaller"),
+                 (origin.empty() ? path : origin).c_str()));
+    }
+    font.SetTransColor(kMagentaKey);
+  }
+
  private:
   GameRun& run_;
 };
@@ -107,6 +124,7 @@ bool LoadGraphics(GameRun& run) {
   if (!load.Font(r.HandFont, hand)) return false;
   if (!load.Font(r.DigitFont, "res\\fntFonts\\fntDigit.bmp")) return false;
   if (!load.Font(r.DeluxeFont, "res\\fntFonts\\fntDeluxe.bmp")) return false;
+  load.SmallFont(r.SmallFont, r.DeluxeFont, "res\\fntFonts\\fntSmall.bmp");
   for (clsDXBitmapFont& row : r.HandFonts) {
     if (!load.Font(row, hand)) return false;
   }

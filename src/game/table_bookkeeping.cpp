@@ -174,6 +174,10 @@ void NoteLastCapture(Game& game) {
       last.Taken[last.TakenCount++] = p.TablePile[i].Card;
     }
   }
+  if (PlayLine* line = NewestPlay(game.playLog)) {
+    line->Cards = last;
+    line->Sweep = sweep;
+  }
 }
 
 void BookTakenCards(Game& game, void (*take)(Game&)) {

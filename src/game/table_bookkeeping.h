@@ -37,7 +37,8 @@ void TakeSweepTheirs(Game& game);
 void CompactTable(Game& game);
 
 // Keeps the capture whose cards are reaching a side's pile or sweep mark as
-// that side's last capture (before they are booked).
+// that side's last capture and as the hand's story's newest line (before
+// they are booked).
 void NoteLastCapture(Game& game);
 
 // The taken cards are booked with `take` (one of the four above) and the table

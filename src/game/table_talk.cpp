@@ -110,6 +110,7 @@ TableNotes TableTalk(const Game& game, const TalkInput& in) {
   const bool choosing = MayClickTable(game);
   const bool humansTurn = AwaitsHumanPick(turn);
   notes.TableClickable = choosing;
+  notes.PlayLogShown = in.playLog;
   if (humansTurn || choosing) {
     notes.MarkerSeat = 0;
   } else {

@@ -19,6 +19,7 @@ struct TalkInput {
   const ExpertHint* expert = nullptr;  // H held with hints on: the expert's play
   int keyHandSlot = -1;                // the keyboard's highlight, -1 for none
   int keyTableEntry = -1;
+  bool playLog = false;                // L shows the hand's story over the table
 };
 
 TableNotes TableTalk(const Game& game, const TalkInput& input);

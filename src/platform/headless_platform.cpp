@@ -54,6 +54,11 @@ void HeadlessPlatform::FlipScreen(const Surface&) {
   ++flips_;
 }
 
+void HeadlessPlatform::ShowSidePanel(const Surface& panel) {
+  ++sidePanels_;
+  if (keepPixels_) lastSidePanel_ = panel;
+}
+
 void HeadlessPlatform::PollMouse() {
   // The table's bounds, maxima included.
   mouseX_ = std::clamp(scriptedX_, 0, 800);

@@ -35,6 +35,8 @@ class HeadlessPlatform final : public Platform {
   void SkipFrames(std::uint64_t frames) { clock_ += frames * kFrameMs; }
   // No key and no button is scripted down.
   bool InputIdle() const { return scriptedDown_ == 0 && !tapped_; }
+  // A screen wider than 4:3 by `width` table pixels (0: a 4:3 screen).
+  void SetSideMargin(int width) { sideMargin_ = width; }
   // Makes `DirectX` fail, as with no display.
   void FailDisplay(std::string why) { displayFailure_ = std::move(why); }
   // Makes loading the sounds whose path contains `part` fail, as a damaged WAV.
@@ -45,6 +47,9 @@ class HeadlessPlatform final : public Platform {
   const std::vector<std::string>& SoundsLoaded() const { return loadedSounds_; }
   const std::vector<std::string>& Warnings() const { return warnings_; }
   int Flips() const { return flips_; }
+  // The side columns shown, and the last one (its pixels kept when asked for).
+  int SidePanelsShown() const { return sidePanels_; }
+  const Surface& LastSidePanel() const { return lastSidePanel_; }
   bool IsShutDown() const { return shutDown_; }
   const std::string& ShutDownMessage() const { return shutDownMessage_; }
 
@@ -52,6 +57,8 @@ class HeadlessPlatform final : public Platform {
   bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
                              std::string& error, int& errorNumber) override;
   void FlipScreen(const Surface& backBuffer) override;
+  bool HasSideMargin(int width) const override { return sideMargin_ >= width; }
+  void ShowSidePanel(const Surface& panel) override;
   bool DisplayAvailable() override { return true; }
   // Without pixels there is nothing to look at, so no frame is composed.
   bool ShowsFrames() const override { return keepPixels_; }
@@ -107,6 +114,9 @@ class HeadlessPlatform final : public Platform {
   std::vector<std::string> loadedSounds_;
   std::vector<SoundId> played_;
   int flips_ = 0;
+  int sideMargin_ = 0;
+  int sidePanels_ = 0;
+  Surface lastSidePanel_;
   int volume_ = 100;
   bool shutDown_ = false;
   std::string shutDownMessage_;

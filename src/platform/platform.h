@@ -60,6 +60,12 @@ class Platform {
                                      std::string& error, int& errorNumber) = 0;
   // Shows the back buffer.
   virtual void FlipScreen(const Surface& backBuffer) = 0;
+  // The screen has room beside the table for a column `width` pixels wide
+  // at the table's scale (it is that much wider than 4:3).
+  virtual bool HasSideMargin(int /*width*/) const { return false; }
+  // The column shown in that margin, right of the table, from the next flip
+  // on; a platform without the margin shows nothing of it.
+  virtual void ShowSidePanel(const Surface& /*panel*/) {}
   // False while the window cannot be drawn to (minimised, for one).
   virtual bool DisplayAvailable() = 0;
   // False when nobody looks at the frames (a headless run without pixels):

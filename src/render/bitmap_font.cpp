@@ -47,6 +47,26 @@ bool clsDXBitmapFont::SetGrid(int intWidth, int intHeight, int colums) {
   return true;
 }
 
+bool clsDXBitmapFont::ShrinkFrom(const clsDXBitmapFont& big) {
+  if (big.width < 1 || big.height < 1 || width < 1 || height < 1) return false;
+  Colums = big.Colums;
+  const int rows = big.dds.Height / big.height;
+  Surface small = MakeSurface(Colums * width, rows * height);
+  small.HasColorKey = big.dds.HasColorKey;
+  small.ColorKey = big.dds.ColorKey;
+  // A picture known only by its size (the headless run) stays so.
+  if (!big.dds.HasPixels()) small.Pixels.clear();
+  for (int y = 0; small.HasPixels() && y < small.Height; ++y) {
+    const int sourceY = (y / height) * big.height + (y % height) * big.height / height;
+    for (int x = 0; x < small.Width; ++x) {
+      const int sourceX = (x / width) * big.width + (x % width) * big.width / width;
+      small.Pixels[static_cast<std::size_t>(y) * small.Width + x] = big.dds.At(sourceX, sourceY);
+    }
+  }
+  dds = std::move(small);
+  return true;
+}
+
 void clsDXBitmapFont::SetTransColor(int color) {
   SetSurfaceColorKey(dds, color);
 }
@@ -58,6 +78,11 @@ void clsDXBitmapFont::DrawText(const Screen& screen, Surface& dstSurface, std::s
     const int glyph = static_cast<unsigned char>(sText[i]) - kFirstGlyphCode;
     DrawGlyph(screen, dstSurface, glyph, XPos + advance * static_cast<float>(i), colKey);
   }
+}
+
+int clsDXBitmapFont::TextWidth(std::string_view text) const {
+  const int n = static_cast<int>(text.size());
+  return n == 0 ? 0 : (width - 2) * (n - 1) + width;
 }
 
 void clsDXBitmapFont::DrawGlyph(const Screen& screen, Surface& destination, int glyph, float x,

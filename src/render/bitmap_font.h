@@ -28,12 +28,18 @@ class clsDXBitmapFont {
   // The cell size and the glyphs per picture row; false (and nothing changed)
   // for a grid without cells or columns.
   bool SetGrid(int intWidth, int intHeight, int colums);
+  // Takes `big`'s glyphs, each cell resampled to the nearest pixel at the
+  // size of this font's grid (set first), colour key and all: the small font
+  // of an archive made before there was one. False for a grid not set.
+  bool ShrinkFrom(const clsDXBitmapFont& big);
   // 1 black, 2 magenta; any other value leaves the key as it is.
   void SetTransColor(int color);
   // Draws `sText` at (XPos, YPos), characters `width` - 2 pixels apart, each
   // glyph cut to the screen's clip rectangle.
   void DrawText(const Screen& screen, Surface& dstSurface, std::string_view sText,
                 bool colKey) const;
+  // How wide `text` is drawn: its last cell whole.
+  int TextWidth(std::string_view text) const;
 
  private:
   void DrawGlyph(const Screen& screen, Surface& destination, int glyph, float x,

@@ -1,6 +1,8 @@
 #include "render/compose_frame.h"
 
 #include "render/draw_table.h"
+#include "render/play_log_view.h"
+#include "render/seat_labels.h"
 
 namespace verlano {
 
@@ -18,8 +20,10 @@ void ComposeFrame(const Game& game, ResourceSlots& slots, Screen& screen, const 
   BltFastClip(screen, slots.Background, screen.BackBuffer, screen.BackRect, 0, 0, false);
   BltFastClip(screen, slots.ScorePage, screen.BackBuffer, screen.BackRect, kScoreStripX,
               kScoreStripY, true);
+  DrawSeatLabels(game, slots, screen);
   DrawTable(game, slots, screen, now, notes);
   DrawTableNotes(game, notes, slots, screen);
+  if (notes.PlayLogShown) ComposePlayLog(game, slots, screen, kPlayLogOverTableX);
   BltFastClip(screen, slots.Cursor, screen.BackBuffer, Rect{0, 0, kCursorSize, kCursorSize},
               mouseX - kCursorHotSpot, mouseY - kCursorHotSpot, true);
 }

@@ -19,8 +19,7 @@ std::string MuteMarkText() {
 }
 
 Rect MuteMarkRect(const Game& game, const clsDXBitmapFont& font) {
-  const int n = static_cast<int>(MuteMarkText().size());
-  const int width = (font.width - 2) * (n - 1) + font.width;
+  const int width = font.TextWidth(MuteMarkText());
   const int screenWidth = game.settings.ScreenWidth;
   // Centred on the table, or in the margin beside the score page.
   const int from =

@@ -14,6 +14,9 @@ inline constexpr int kCardImageEntries = 53;  // slot 9: one picture per card in
 inline constexpr int kSoundSlotFirst = 18;    // slots 18..27 hold the ten sounds
 inline constexpr int kSoundSlotCount = 10;
 inline constexpr int kHandFontRows = 11;
+// The small font's cells (the table's fonts have 19 x 27).
+inline constexpr int kSmallFontCellWidth = 10;
+inline constexpr int kSmallFontCellHeight = 18;
 
 struct ResourceSlots {
   Surface Background;                                    // slot 0, no colour key
@@ -28,6 +31,7 @@ struct ResourceSlots {
   clsDXBitmapFont HandFont;                              // follows the mouse; draws no text
   clsDXBitmapFont DigitFont;                             // the clock
   clsDXBitmapFont DeluxeFont;                            // the table's message line
+  clsDXBitmapFont SmallFont;                             // seat labels, the hand's story
   std::array<clsDXBitmapFont, kHandFontRows> HandFonts;  // score-page rows
 };
 

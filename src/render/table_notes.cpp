@@ -29,8 +29,7 @@ Rect MessageBandRect(const Game& game) {
 
 Rect MessageLineRect(const Game& game, const clsDXBitmapFont& font, std::string_view text) {
   const Rect band = MessageBandRect(game);
-  const int n = static_cast<int>(text.size());
-  const int width = n == 0 ? 0 : (font.width - 2) * (n - 1) + font.width;
+  const int width = font.TextWidth(text);
   // Short lines stay centred on the table; a long one slides clear of the piles.
   const int centred = (game.settings.ScreenWidth - width) / 2;
   const int left = std::max(band.Left, std::min(centred, band.Right - width));

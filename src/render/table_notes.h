@@ -32,6 +32,7 @@ struct TableNotes {
   int KeyTableEntry = -1;       // the table card the keyboard's highlight is on
   bool LastTableHeld = false;   // the hand is over, its table kept on show before the score page
   PileSheet OpenPile = {};      // a side's pile laid open on the score page
+  bool PlayLogShown = false;    // the hand's story over the table's right side (L, 4:3 screen)
   bool operator==(const TableNotes&) const = default;
 };
 

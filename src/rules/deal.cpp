@@ -175,6 +175,7 @@ void ResetHandState(Game& game) {
   p.Their.SweepCount = 0;
   p.Our.Last = {};
   p.Their.Last = {};
+  game.playLog = {};
   p.HandCount.fill(0);
   p.TableCardCount = 0;
   std::fill(game.memory.PlayedByValue.begin() + 1, game.memory.PlayedByValue.begin() + 14, 0);

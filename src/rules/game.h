@@ -9,6 +9,7 @@
 #include "rules/cards.h"
 #include "rules/deal.h"
 #include "rules/piles.h"
+#include "rules/play_log.h"
 #include "rules/play_state.h"
 #include "rules/random.h"
 #include "rules/scoring.h"
@@ -39,6 +40,7 @@ struct Game {
   HandScore score;
   MatchState match;
   TurnState turn;
+  PlayLog playLog;  // the hand's story, for the player to read
   Random rng;
   // The expert player's searches draw their seeds from here, not from `rng`,
   // so the deal's random sequence is the same whoever plays.

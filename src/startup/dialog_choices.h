@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "i18n/translate.h"
+#include "rules/level_names.h"
 #include "rules/settings.h"
 
 namespace verlano {
@@ -67,8 +68,6 @@ inline constexpr std::array<std::pair<std::string_view, AnimationSpeed>, 3> kAni
     {N_("Fast"), AnimationSpeed::Fast},
 }};
 
-// The computer players' levels, in the order the dialog shows them.
-inline constexpr std::array<std::string_view, 2> kLevelCaptions = {N_("Classic"), N_("Expert")};
 inline constexpr std::string_view kOpponentsCaption = N_("Opponents:");
 inline constexpr std::string_view kPartnerCaption = N_("Partner:");
 inline constexpr std::string_view kVolumeCaption = N_("Volume:");

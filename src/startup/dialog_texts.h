@@ -10,7 +10,7 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 9> kKeyHelp = {
+inline constexpr std::array<std::string_view, 10> kKeyHelp = {
     N_("Pressing the key P at any time pauses the game. Press again to resume."),
     N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
        "on the right."),
@@ -33,6 +33,9 @@ inline constexpr std::array<std::string_view, 9> kKeyHelp = {
     N_("On the score page, click a side's pile beside the page, or press W for ours and T for "
        "theirs (N and L do the same), to see every card it took, suit by suit, with its coins "
        "counted and its primiera; a click elsewhere or the same key closes it."),
+    N_("Press the L key to show or hide the story of the hand over the right side of the table: "
+       "who played which card and what it took, each kevro marked, the newest at the top. On a "
+       "screen wider than the table the story is always shown beside it."),
 };
 
 inline constexpr std::string_view kRulesText = N_(

@@ -8,7 +8,8 @@
 #   2. F11 while paused gives an 800x600 window showing the very picture the
 #      paused screen showed, and F11 again (no window manager here) the whole
 #      screen showing it as before; resized (also with letterbox bars) the
-#      table follows and a click still plays the card under the pointer;
+#      table follows, with the hand's story beside it where the window is
+#      wide enough, and a click still plays the card under the pointer;
 #   3. "10 cards Romane" with the extra points and the Royal deck: ten cards
 #      in hand, none dealt to the table, the Royal deck's faces.
 #   play_table.sh GAME PAK_TOOL
@@ -108,15 +109,24 @@ poll 600 window_shows_paused ||
 # The keys go where the pointer is, when no window manager hands out the focus.
 xdotool mousemove $(point 400 390)
 xdotool key p
-for size in "1200 900" "1000 600"; do
+# 1000x600 is wide enough for the hand's story right of the table.
+story_column() {  # SHOT: the column's dark green, empty below the first plays
+  local r g b
+  read -r r g b < <(screen_colour "$1" $(on_screen 870 585 20 8))
+  [ "$r" -lt 30 ] && [ "$g" -gt 30 ] && [ "$g" -lt 60 ] && [ "$b" -lt 40 ]
+}
+window_shows_story() { window_shows_table "$@" && story_column "$1"; }  # SHOT WIDTH HEIGHT
+for size in "1200 900" "1000 600" "900 600"; do
   xdotool windowsize "$window" $size
-  poll 600 window_shows_table "window_${size% *}" $size ||
-    fail "the ${AREA_W}x$AREA_H window (asked $size) does not show the baize and the hand in place"
+  shows=window_shows_table what=
+  if [ "${size% *}" = 1000 ]; then shows=window_shows_story what=", the hand's story right of them"; fi
+  poll 600 $shows "window_${size% *}" $size ||
+    fail "the ${AREA_W}x$AREA_H window (asked $size) does not show the baize and the hand in place$what"
 done
-# 1000x600 shows the table at scale 1 between two bars of 100 pixels.
-black $(screen_colour window_1000 20 20 $((AREA_X + 40)) $((AREA_Y + 290))) ||
-  fail "no letterbox bar left of the table in the 1000x600 window"
-play_last_card 8 "a 1000x600 window"
+# 900x600 shows the table at scale 1 between two bars of 50 pixels.
+black $(screen_colour window_900 20 20 $((AREA_X + 15)) $((AREA_Y + 290))) ||
+  fail "no letterbox bar left of the table in the 900x600 window"
+play_last_card 8 "a 900x600 window"
 echo "ok: F11 while paused gives an 800x600 window showing the paused table, F11 again the whole screen as before; resized, the table follows and a click plays the card under the pointer"
 xdotool key Escape
 ends_with 0 "Escape in a window"

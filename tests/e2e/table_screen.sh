@@ -14,12 +14,15 @@ window_area() {  # WINDOW: false once it is gone
   read -r w h x y < <(geometry "$1") || return 1
   area "$x" "$y" "$w" "$h"
 }
-# The screen rectangle "W H X Y" of a table rectangle.
+# The screen rectangle "W H X Y" of a table rectangle. An area at least
+# 960/600 wide shows the hand's story, 160 table pixels, right of the table:
+# the two are letterboxed together.
 on_screen() {  # TX TY TW TH
   awk -v x="$1" -v y="$2" -v w="$3" -v h="$4" -v ax="$AREA_X" -v ay="$AREA_Y" \
     -v aw="$AREA_W" -v ah="$AREA_H" 'BEGIN {
-      s = aw / 800 < ah / 600 ? aw / 800 : ah / 600
-      ox = ax + int((aw - int(800 * s)) / 2); oy = ay + int((ah - int(600 * s)) / 2)
+      lw = aw * 600 >= ah * 960 ? 960 : 800
+      s = aw / lw < ah / 600 ? aw / lw : ah / 600
+      ox = ax + int((aw - int(lw * s)) / 2); oy = ay + int((ah - int(600 * s)) / 2)
       printf "%d %d %d %d\n", w * s, h * s, ox + x * s, oy + y * s }'
 }
 # The screen point of a table point, for xdotool.

@@ -3,7 +3,8 @@
 # waiting for its dialog, its table or its end, and photographs of the screen.
 # Every wait polls for what it waits for with a generous bound, so a loaded
 # machine makes a test slower, never wrong; no wait gates a check on time.
-# The sourcing script sets `game` (the built program) and `here` (its folder).
+# The sourcing script sets `game` (the built program) and `here` (its folder);
+# VERLANO_SCREEN (WIDTHxHEIGHT, 1280x1024 if unset) sizes the X screen.
 
 # A command that fails without a word still names itself and its line.
 set -E
@@ -81,7 +82,7 @@ x_answers() { [ -s "$scratch/display" ] && DISPLAY=:$(head -n1 "$scratch/display
 x_up_or_gone() { x_answers || gone "$xvfb_pid"; }
 for _ in 1 2 3; do
   : >"$scratch/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.err" &
+  Xvfb -displayfd 3 -screen 0 "${VERLANO_SCREEN:-1280x1024}x24" -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.err" &
   xvfb_pid=$!
   poll 600 x_up_or_gone
   x_answers && break

@@ -15,6 +15,7 @@
 #include "game/human_turn.h"
 #include "game/keyboard_play.h"
 #include "platform/headless_platform.h"
+#include "render/play_log_view.h"
 #include "rules/table_builder.h"
 
 namespace verlano {
@@ -323,6 +324,58 @@ TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
   }
   EXPECT_EQ(played, g.settings.Rules.CardsPerHand);
   EXPECT_GT(captures, 0);
+}
+
+// An archive made before the small font: the table's font shrunk stands in.
+TEST_F(GameRunTest, WithoutTheSmallFontTheLargeOneMadeSmallerStandsInAndTheGamePlaysOn) {
+  missing = "fntSmall";
+  GameRun& r = Start();
+  ASSERT_TRUE(started);
+  ASSERT_EQ(pf.Warnings().size(), 1u);
+  EXPECT_NE(pf.Warnings()[0].find("fntSmall.bmp\" cannot be read; the small text is drawn"),
+            std::string::npos)
+      << pf.Warnings()[0];
+  EXPECT_EQ(r.slots.SmallFont.width, kSmallFontCellWidth);
+  EXPECT_EQ(r.slots.SmallFont.height, kSmallFontCellHeight);
+  for (int i = 0; i < 30; ++i) Frame();
+  EXPECT_TRUE(r.Running);
+}
+
+// The hand's story: beside a table with a margin, always, and never over
+// it; on a 4:3 screen over the table's right side from one L to the next.
+TEST_F(GameRunTest, TheHandsStoryShowsInAWideMarginAndOverA43TableWhileLShowsIt) {
+  const int x = kPlayLogOverTableX + 2, y = kPlayLogHeight - 2;
+  pf = HeadlessPlatform(true);
+  GameRun& r = Start();
+  // The tiny background repaints nothing of the frame before: cleared here as
+  // the game's full picture would.
+  const auto overTable = [&] {
+    const bool shown = r.screen.BackBuffer.At(x, y) == kPlayLogColour;
+    ClearBackBuffer(r.screen);
+    return shown;
+  };
+  Frame();
+  EXPECT_FALSE(overTable());
+  Frame({kKeyL});
+  EXPECT_TRUE(overTable());
+  for (int i = 0; i < 5; ++i) Frame();
+  EXPECT_TRUE(overTable()) << "one press shows it until the next";
+  Frame({kKeyL});
+  EXPECT_FALSE(overTable());
+  EXPECT_EQ(pf.SidePanelsShown(), 0);
+
+  pf.SetSideMargin(kPlayLogWidth - 1);
+  Frame();
+  EXPECT_EQ(pf.SidePanelsShown(), 0) << "a margin too narrow for the column";
+  pf.SetSideMargin(kPlayLogWidth);
+  for (const bool l : {false, true}) {
+    const int shown = pf.SidePanelsShown();
+    if (l) Frame({kKeyL}); else Frame();
+    EXPECT_EQ(pf.SidePanelsShown(), shown + 1);
+    EXPECT_FALSE(overTable());
+    EXPECT_EQ(pf.LastSidePanel().Width, kPlayLogWidth);
+    EXPECT_EQ(pf.LastSidePanel().At(kPlayLogWidth - 2, y), kPlayLogColour);
+  }
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ struct GameMembers {
   HandScore score;        // "score-we", "score-they"
   MatchState match;       // "match" (a tie is its flag), and a result on the "random" line
   TurnState turn;         // "turn"
+  PlayLog playLog;        // not kept: a continued match's story starts where it was kept
   Random rng;             // "random": seed and draws
   std::uint64_t searchSeed;  // "random"
   SoundOut* sound;        // the run's own

@@ -22,6 +22,7 @@ std::set<std::string> FilesTheGameLoads() {
                                  "Bitmaps_line_horz.bmp",    "Bitmaps_line_vert.bmp",
                                  "Bitmaps_mouse.bmp",        "fntFonts_fntHandParker.bmp",
                                  "fntFonts_fntDigit.bmp",    "fntFonts_fntDeluxe.bmp",
+                                 "fntFonts_fntSmall.bmp",
                                  "Sounds_CARD_FLIP.WAV",     "Sounds_CARD_FLIP2.WAV",
                                  "Sounds_CARD_FLIP3.WAV",    "Sounds_SIGN1.WAV",
                                  "Sounds_SIGN2.WAV",         "Sounds_SIGN3.WAV",
@@ -67,7 +68,7 @@ TEST_F(Archive, HoldsExactlyTheFilesTheGameLoads) {
     if (!IsPlaceholder(e)) names.insert(e.name);
   }
   EXPECT_EQ(names, FilesTheGameLoads());
-  EXPECT_EQ(FilesTheGameLoads().size(), 8u + 10u + 3u * 42u);
+  EXPECT_EQ(FilesTheGameLoads().size(), 9u + 10u + 3u * 42u);
 }
 
 TEST_F(Archive, HasOnePlaceholderEntry) {

@@ -20,6 +20,7 @@
 #include "render/mute_mark.h"
 #include "render/score_page.h"
 #include "rules/game.h"
+#include "rect_checks.h"
 #include "test_pictures.h"
 
 namespace verlano {
@@ -31,15 +32,8 @@ constexpr std::uint16_t kMark = 0xFECA;
 constexpr DeckChoice kDecks[] = {DeckChoice::Trevigiano, DeckChoice::Royal};
 constexpr Variant kVariants[] = {Variant::Nine, Variant::Romane, Variant::UmbriaMarche};
 
-std::string Where(const Rect& r) {
-  return "(" + std::to_string(r.Left) + "," + std::to_string(r.Top) + ")-(" +
-         std::to_string(r.Right) + "," + std::to_string(r.Bottom) + ")";
-}
-
-bool Inside(const Rect& inner, const Rect& outer) {
-  return outer.Left <= inner.Left && inner.Right <= outer.Right && outer.Top <= inner.Top &&
-         inner.Bottom <= outer.Bottom;
-}
+using test::Inside;
+using test::Where;
 
 // The piles and the hands: what nothing the table says may ever cover.
 std::vector<Rect> PilesAndHands(const Game& g) {

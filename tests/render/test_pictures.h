@@ -28,15 +28,16 @@ inline std::uint16_t GlyphPixel(int g, int cx, int cy) {
   return static_cast<std::uint16_t>(((g << 10) | (cy << 5) | cx) + 1);
 }
 
-inline clsDXBitmapFont GlyphFont() {
+// The table's fonts' cells by default; the small font's with its cell size.
+inline clsDXBitmapFont GlyphFont(int cellWidth = kCellWidth, int cellHeight = kCellHeight) {
   clsDXBitmapFont font;
-  font.SetGrid(kCellWidth, kCellHeight, kFontColumns);
-  font.dds = MakeSurface(kCellWidth * kFontColumns, kCellHeight * kFontRows);
+  font.SetGrid(cellWidth, cellHeight, kFontColumns);
+  font.dds = MakeSurface(cellWidth * kFontColumns, cellHeight * kFontRows);
   for (int y = 0; y < font.dds.Height; ++y) {
     for (int x = 0; x < font.dds.Width; ++x) {
-      const int g = (y / kCellHeight) * kFontColumns + x / kCellWidth;
+      const int g = (y / cellHeight) * kFontColumns + x / cellWidth;
       font.dds.Pixels[static_cast<std::size_t>(y) * font.dds.Width + x] =
-          GlyphPixel(g, x % kCellWidth, y % kCellHeight);
+          GlyphPixel(g, x % cellWidth, y % cellHeight);
     }
   }
   return font;

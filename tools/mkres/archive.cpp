@@ -66,7 +66,7 @@ std::vector<NamedPicture> DrawTablePictures() {
 
 std::vector<NamedPicture> DrawFontPictures() {
   std::vector<NamedPicture> pictures;
-  for (const FontStyle* style : {&HandFontStyle(), &DigitFontStyle(), &DeluxeFontStyle()}) {
+  for (const FontStyle* style : FontStyles()) {
     pictures.push_back({style->fileName, RenderFont(*style)});
   }
   return pictures;

@@ -10,13 +10,8 @@ namespace verlano::mkres {
 
 namespace {
 
-// A glyph too wide for its cell is condensed, but never below this share of
-// its width: beyond that letters stop looking like the face.
-constexpr double kMaxSqueeze = 0.75;
 // Half a pixel of slack for anti-aliased edges that pass the ink box.
 constexpr double kInset = kGlyphMargin + 0.5;
-constexpr double kUsableWidth = kGlyphWidth - 2 * kInset;
-constexpr double kUsableHeight = kGlyphHeight - 2 * kInset;
 constexpr double kProbeSize = 100.0;  // metrics measured once here, then scaled
 
 struct GlyphBox {
@@ -55,7 +50,17 @@ struct FaceFit {
   double baseline = 0;  // from the top of the cell
 };
 
-FaceFit FitFace(cairo_t* cr, const std::string& face, const std::string& chars, double outline) {
+double UsableWidth(const FontStyle& style) {
+  return style.cellWidth - 2 * kInset;
+}
+
+double UsableHeight(const FontStyle& style) {
+  return style.cellHeight - 2 * kInset;
+}
+
+FaceFit FitFace(cairo_t* cr, const FontStyle& style, const std::string& face,
+                const std::string& chars) {
+  const double outline = style.outlineWidth;
   double widest = 0, above = 0, below = 0;
   for (char c : chars) {
     const GlyphBox box = Measure(LayoutText(cr, std::string(1, c), face, kProbeSize));
@@ -67,11 +72,11 @@ FaceFit FitFace(cairo_t* cr, const std::string& face, const std::string& chars, 
   if (widest <= 0) throw std::runtime_error("face \"" + face + "\" draws no visible glyph");
   // Scale from the probe size so the tallest pair of extremes and the widest
   // (condensed) glyph both fit, outline included.
-  const double byHeight = (kUsableHeight - 2 * outline) / (above + below);
-  const double byWidth = (kUsableWidth / kMaxSqueeze - 2 * outline) / widest;
+  const double byHeight = (UsableHeight(style) - 2 * outline) / (above + below);
+  const double byWidth = (UsableWidth(style) / style.squeezeLimit - 2 * outline) / widest;
   const double scale = std::min(byHeight, byWidth);
   const double used = scale * (above + below) + 2 * outline;
-  return {kProbeSize * scale, kInset + outline + scale * above + (kUsableHeight - used) / 2};
+  return {kProbeSize * scale, kInset + outline + scale * above + (UsableHeight(style) - used) / 2};
 }
 
 void DrawGlyph(cairo_t* cr, const FontStyle& style, const FaceFit& fit, char c, int cellX,
@@ -84,11 +89,12 @@ void DrawGlyph(cairo_t* cr, const FontStyle& style, const FaceFit& fit, char c, 
   }
   const GlyphBox box = Measure(layout);
   const double fullWidth = box.width + 2 * style.outlineWidth;
-  const double squeeze = fullWidth > kUsableWidth ? kUsableWidth / fullWidth : 1.0;
+  const double usable = UsableWidth(style);
+  const double squeeze = fullWidth > usable ? usable / fullWidth : 1.0;
   const double baseline =
       static_cast<double>(pango_layout_get_baseline(layout.get())) / PANGO_SCALE;
   cairo_save(cr);
-  cairo_translate(cr, cellX + kGlyphWidth / 2.0, cellY + fit.baseline);
+  cairo_translate(cr, cellX + style.cellWidth / 2.0, cellY + fit.baseline);
   cairo_scale(cr, squeeze, 1.0);
   cairo_move_to(cr, -(box.left + box.width / 2), -baseline);
   pango_cairo_layout_path(cr, layout.get());
@@ -137,6 +143,21 @@ const FontStyle& DeluxeFontStyle() {
   return style;
 }
 
+const FontStyle& SmallFontStyle() {
+  // Plain light ink, no rim: at this size an outline would fill the letters.
+  // The few wide letters (M, W) are condensed further, so that the others
+  // fill their narrow cells.
+  static const FontStyle style{"fntSmall.bmp",     "DejaVu Sans Bold", "DejaVu Sans Mono Bold",
+                               {0.98, 0.95, 0.80}, {0.92, 0.80, 0.50}, 0.0,
+                               {},                 10,                 18,
+                               0.6};
+  return style;
+}
+
+std::array<const FontStyle*, 4> FontStyles() {
+  return {&HandFontStyle(), &DigitFontStyle(), &DeluxeFontStyle(), &SmallFontStyle()};
+}
+
 const std::string& FaceForCharacter(const FontStyle& style, char c) {
   Scratch scratch;
   return HasGlyph(scratch.cr.get(), style.face, c) ? style.face : style.fallbackFace;
@@ -148,17 +169,17 @@ Surface RenderFont(const FontStyle& style) {
     const char c = static_cast<char>(code);
     charsByFace[FaceForCharacter(style, c)] += c;
   }
-  Surface picture = NewSurface(kFontColumns * kGlyphWidth, kFontRows * kGlyphHeight);
+  Surface picture = NewSurface(kFontColumns * style.cellWidth, kFontRows * style.cellHeight);
   Context cr = NewContext(picture);
   std::map<std::string, FaceFit> fits;
   for (const auto& [face, chars] : charsByFace) {
-    fits[face] = FitFace(cr.get(), face, chars, style.outlineWidth);
+    fits[face] = FitFace(cr.get(), style, face, chars);
   }
   for (int code = kFirstCode; code <= kLastCode; ++code) {
     const char c = static_cast<char>(code);
     const int g = code - kFirstCode;
     DrawGlyph(cr.get(), style, fits.at(FaceForCharacter(style, c)), c,
-              (g % kFontColumns) * kGlyphWidth, (g / kFontColumns) * kGlyphHeight);
+              (g % kFontColumns) * style.cellWidth, (g / kFontColumns) * style.cellHeight);
   }
   return picture;
 }

@@ -1,10 +1,13 @@
 #pragma once
-// The game's three bitmap fonts. Each picture is a grid of 19 x 27 cells, 20
-// to a row, holding the characters from the blank (code 32) to "~" (126) in
-// code order: five rows. Glyphs are scaled so that every one sits inside its
-// cell with a pixel to spare, on a common baseline, so a text drawn cell by
-// cell at a 17-pixel advance reads as one line.
+// The game's bitmap fonts. Each picture is a grid of cells, 20 to a row,
+// holding the characters from the blank (code 32) to "~" (126) in code order:
+// five rows. The three table fonts have 19 x 27 cells, the small one for the
+// seat labels and the hand's story 10 x 18. Glyphs are scaled so that every
+// one sits inside its cell with a pixel to spare, on a common baseline, so a
+// text drawn cell by cell at an advance of the cell's width less 2 reads as
+// one line.
 
+#include <array>
 #include <string>
 
 #include "picture.h"
@@ -31,6 +34,11 @@ struct FontStyle {
   InkColour inkBottom;       // ...shading to this at its foot
   double outlineWidth;       // 0 for none
   InkColour outline;
+  int cellWidth = kGlyphWidth;
+  int cellHeight = kGlyphHeight;
+  // A glyph too wide for its cell is condensed, but never below this share
+  // of its width: beyond that letters stop looking like the face.
+  double squeezeLimit = 0.75;
 };
 
 // Handwriting for the score sheet, seven-segment digits for the clock, and the
@@ -38,6 +46,10 @@ struct FontStyle {
 const FontStyle& HandFontStyle();
 const FontStyle& DigitFontStyle();
 const FontStyle& DeluxeFontStyle();
+// The small font after them: seat and pile labels, the hand's story.
+const FontStyle& SmallFontStyle();
+// All four, in the archive's order.
+std::array<const FontStyle*, 4> FontStyles();
 
 // The whole grid picture, transparent outside the glyphs. Throws
 // std::runtime_error naming the character if neither face has it.

@@ -12,8 +12,6 @@ namespace verlano::mkres {
 
 namespace {
 
-constexpr int kTextAdvance = kGlyphWidth - 2;  // the game's font steps 17 pixels a character
-
 // The picture as the game's colour key leaves it: each pixel either fully
 // there or gone, the same cut the BMP encoding makes.
 Surface AsGameSees(const Surface& source) {
@@ -54,15 +52,18 @@ void Blit(cairo_t* cr, const Surface& picture, double x, double y, double zoom =
   cairo_restore(cr);
 }
 
-// Text the way the game's bitmap font draws it: one cell per character.
-void FontText(cairo_t* cr, const Surface& font, int x, int y, const std::string& text) {
+// Text the way the game's bitmap font draws it: one cell per character, the
+// cell's width less 2 apart.
+void FontText(cairo_t* cr, const Surface& font, int x, int y, const std::string& text,
+              const FontStyle& style = DeluxeFontStyle()) {
+  const int w = style.cellWidth, h = style.cellHeight;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const int g = static_cast<unsigned char>(text[i]) - kFirstCode;
-    const int cellX = (g % kFontColumns) * kGlyphWidth;
-    const int cellY = (g / kFontColumns) * kGlyphHeight;
-    const int left = x + kTextAdvance * static_cast<int>(i);
+    const int cellX = (g % kFontColumns) * w;
+    const int cellY = (g / kFontColumns) * h;
+    const int left = x + (w - 2) * static_cast<int>(i);
     cairo_save(cr);
-    cairo_rectangle(cr, left, y, kGlyphWidth, kGlyphHeight);
+    cairo_rectangle(cr, left, y, w, h);
     cairo_clip(cr);
     cairo_set_source_surface(cr, font.get(), left - cellX, y - cellY);
     cairo_paint(cr);
@@ -104,11 +105,14 @@ Surface DeckSheet(DeckStyle style) {
 Surface FontSheet(const std::vector<NamedPicture>& fonts) {
   const int gridW = kFontColumns * kGlyphWidth * 2, gridH = kFontRows * kGlyphHeight * 2;
   const int bandH = gridH + 90;
-  Surface sheet = NewSurface(gridW + 40, 3 * bandH + 20);
+  Surface sheet = NewSurface(gridW + 40, static_cast<int>(fonts.size()) * bandH + 20);
   Context cr = NewContext(sheet);
   Fill(cr.get(), 0.25, 0.25, 0.27);
-  const char* samples[] = {"Cards: 24   16 We Won! Kevro:", "09:05 PM  12:47 am", "Verlano 1-2-3!"};
+  const char* samples[] = {"Cards: 24   16 We Won! Kevro:", "09:05 PM  12:47 am",
+                           "Verlano 1-2-3!", "Partner (Classic)  THEY  Kevro"};
   for (std::size_t i = 0; i < fonts.size(); ++i) {
+    const FontStyle& style = *FontStyles().at(i);
+    const int cellW = style.cellWidth * 2, cellH = style.cellHeight * 2;
     const int top = 10 + static_cast<int>(i) * bandH;
     const bool onPaper = i == 0;  // the handwriting lives on the score sheet
     cairo_rectangle(cr.get(), 20, top + 20, gridW, gridH + 60);
@@ -124,16 +128,16 @@ Surface FontSheet(const std::vector<NamedPicture>& fonts) {
     cairo_set_line_width(cr.get(), 1);
     cairo_set_source_rgba(cr.get(), 0.5, 0.5, 0.5, 0.5);
     for (int c = 0; c <= kFontColumns; ++c) {
-      cairo_move_to(cr.get(), 20 + c * kGlyphWidth * 2 + 0.5, top + 20);
-      cairo_rel_line_to(cr.get(), 0, gridH);
+      cairo_move_to(cr.get(), 20 + c * cellW + 0.5, top + 20);
+      cairo_rel_line_to(cr.get(), 0, kFontRows * cellH);
     }
     for (int r = 0; r <= kFontRows; ++r) {
-      cairo_move_to(cr.get(), 20, top + 20 + r * kGlyphHeight * 2 + 0.5);
-      cairo_rel_line_to(cr.get(), gridW, 0);
+      cairo_move_to(cr.get(), 20, top + 20 + r * cellH + 0.5);
+      cairo_rel_line_to(cr.get(), kFontColumns * cellW, 0);
     }
     cairo_stroke(cr.get());
     Blit(cr.get(), glyphs, 20, top + 20, 2.0);
-    FontText(cr.get(), glyphs, 30, top + 30 + gridH, samples[i]);
+    FontText(cr.get(), glyphs, 30, top + 30 + gridH, samples[i], style);
   }
   return sheet;
 }

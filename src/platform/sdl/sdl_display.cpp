@@ -93,7 +93,10 @@ bool SdlDisplay::MakeRenderer(std::string& error) {
 
 void SdlDisplay::Close() {
   shown_.clear();
+  panelShown_.clear();
   stale_ = false;
+  panel_.reset();
+  panelWidth_ = 0;
   texture_.reset();
   renderer_.reset();
   window_.reset();
@@ -118,16 +121,41 @@ void SdlDisplay::Flip(const Surface& backBuffer) {
   const bool fits = backBuffer.HasPixels() && backBuffer.Width == kTableWidth &&
                     backBuffer.Height == kTableHeight;
   if (fits && backBuffer.Pixels == shown_ && !stale_) return;
+  if (fits) Upload(texture_.get(), backBuffer, shown_);
+  Present();
+}
+
+void SdlDisplay::Upload(SDL_Texture* texture, const Surface& picture,
+                        std::vector<std::uint16_t>& shown) {
   void* pixels = nullptr;
   int pitch = 0;
-  if (fits && SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) == 0) {
-    SDL_ConvertPixels(kTableWidth, kTableHeight, SDL_PIXELFORMAT_RGB565, backBuffer.Pixels.data(),
-                      kTableWidth * static_cast<int>(sizeof(backBuffer.Pixels[0])), textureFormat_,
-                      pixels, pitch);
-    SDL_UnlockTexture(texture_.get());
-    shown_ = backBuffer.Pixels;
+  if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) != 0) return;
+  SDL_ConvertPixels(picture.Width, picture.Height, SDL_PIXELFORMAT_RGB565, picture.Pixels.data(),
+                    picture.Width * static_cast<int>(sizeof(picture.Pixels[0])), textureFormat_,
+                    pixels, pitch);
+  SDL_UnlockTexture(texture);
+  shown = picture.Pixels;
+}
+
+bool SdlDisplay::HasSideMargin(int width) const {
+  int w = 0, h = 0;
+  if (!renderer_ || SDL_GetRendererOutputSize(renderer_.get(), &w, &h) != 0) return false;
+  return static_cast<long long>(w) * kTableHeight >=
+         static_cast<long long>(h) * (kTableWidth + width);
+}
+
+void SdlDisplay::ShowSidePanel(const Surface& panel) {
+  if (!IsOpen() || !panel.HasPixels() || panel.Height != kTableHeight) return;
+  if (!panel_ || panelWidth_ != panel.Width) {
+    panelShown_.clear();
+    panelWidth_ = panel.Width;
+    panel_.reset(SDL_CreateTexture(renderer_.get(), textureFormat_, SDL_TEXTUREACCESS_STREAMING,
+                                   panel.Width, panel.Height));
   }
-  Present();
+  if (!panel_ || panel.Pixels == panelShown_) return;
+  Upload(panel_.get(), panel, panelShown_);
+  // Shown with the next flip, even when the table has not changed.
+  stale_ = true;
 }
 
 void SdlDisplay::ShowAgainIfStale() {
@@ -135,10 +163,22 @@ void SdlDisplay::ShowAgainIfStale() {
 }
 
 void SdlDisplay::Present() {
-  SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
-  SDL_RenderClear(renderer_.get());
-  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
-  SDL_RenderPresent(renderer_.get());
+  SDL_Renderer* renderer = renderer_.get();
+  // The column joins the logical area only where the window has room for it.
+  const bool side = panel_ && HasSideMargin(panelWidth_);
+  const int logicalWidth = side ? kTableWidth + panelWidth_ : kTableWidth;
+  int w = 0, h = 0;
+  SDL_RenderGetLogicalSize(renderer, &w, &h);
+  if (w != logicalWidth) SDL_RenderSetLogicalSize(renderer, logicalWidth, kTableHeight);
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+  SDL_RenderClear(renderer);
+  const SDL_Rect table{0, 0, kTableWidth, kTableHeight};
+  SDL_RenderCopy(renderer, texture_.get(), nullptr, &table);
+  if (side) {
+    const SDL_Rect column{kTableWidth, 0, panelWidth_, kTableHeight};
+    SDL_RenderCopy(renderer, panel_.get(), nullptr, &column);
+  }
+  SDL_RenderPresent(renderer);
   stale_ = false;
 }
 

@@ -5,6 +5,9 @@
 // uploaded to. A frame equal to the one on show is not shown again (the game redraws every frame,
 // mostly unchanged while it waits for the player); a window that was uncovered, resized or switched
 // shows the last frame again at the next poll, also while the game is paused and draws nothing.
+// A window wider than 4:3 by a side column's width shows the column the game hands over right
+// of the table: the renderer's logical size then takes in both, the table keeping its logical
+// x from 0 to 800, so the pointer maps onto it as before.
 
 #include <cstdint>
 #include <optional>
@@ -32,6 +35,10 @@ class SdlDisplay {
   bool Visible() const;
 
   void Flip(const Surface& backBuffer);
+  // The window is `width` table pixels or more wider than 4:3.
+  bool HasSideMargin(int width) const;
+  // Takes the column shown right of the table while the window has room for it.
+  void ShowSidePanel(const Surface& panel);
   // The window's picture was lost or resized: show the last frame again.
   void MarkStale() { stale_ = true; }
   void ShowAgainIfStale();
@@ -44,6 +51,8 @@ class SdlDisplay {
   bool MakeWindow(std::string& error);
   bool MakeRenderer(std::string& error);
   void Present();
+  // Converts `picture` into `texture` (of its size); `shown` keeps what it holds.
+  void Upload(SDL_Texture* texture, const Surface& picture, std::vector<std::uint16_t>& shown);
 
   // Declared in the order of making, so they are destroyed in reverse.
   std::optional<Subsystem> video_;
@@ -51,7 +60,10 @@ class SdlDisplay {
   RendererPtr renderer_;
   TexturePtr texture_;
   Uint32 textureFormat_ = SDL_PIXELFORMAT_UNKNOWN;
-  std::vector<std::uint16_t> shown_;  // the back buffer last uploaded
+  TexturePtr panel_;  // the side column, made at its first showing
+  int panelWidth_ = 0;
+  std::vector<std::uint16_t> shown_;       // the back buffer last uploaded
+  std::vector<std::uint16_t> panelShown_;  // the side column last uploaded
   bool stale_ = false;
   std::optional<WindowPlace> windowed_;  // the window's place before full screen
 };

@@ -31,6 +31,14 @@ void SdlPlatform::FlipScreen(const Surface& backBuffer) {
   display_.Flip(backBuffer);
 }
 
+bool SdlPlatform::HasSideMargin(int width) const {
+  return display_.HasSideMargin(width);
+}
+
+void SdlPlatform::ShowSidePanel(const Surface& panel) {
+  display_.ShowSidePanel(panel);
+}
+
 bool SdlPlatform::DisplayAvailable() {
   return display_.Visible();
 }

@@ -33,6 +33,8 @@ class SdlPlatform final : public Platform {
   bool CreateSurfaceFromFile(Surface& out, const std::string& path, bool useVideoMemory,
                              std::string& error, int& errorNumber) override;
   void FlipScreen(const Surface& backBuffer) override;
+  bool HasSideMargin(int width) const override;
+  void ShowSidePanel(const Surface& panel) override;
   bool DisplayAvailable() override;
   void ShowSystemCursor(bool show) override;
 

@@ -1,0 +1,40 @@
+#pragma once
+// The hand's story drawn as a column of its own: a heading, then one row a
+// play, newest at the top, each with the seat's name, the corner of the card
+// played (its index and suit, as in a fanned hand) and the corners of the
+// cards it took, a sweep named under the seat. The column is composed into
+// a picture of its own; a wide screen shows it in the margin beside the
+// table, a 4:3 one over the table's right side while L shows it. It changes
+// nothing.
+
+#include <cstdint>
+
+#include "platform/screen.h"
+#include "render/resource_slots.h"
+
+namespace verlano {
+
+struct Game;
+
+inline constexpr int kPlayLogWidth = 160;
+inline constexpr std::uint16_t kPlayLogColour =
+    0x1143;  // darker than the baize, lighter than the bars
+inline constexpr int kPlayLogHeight = 600;
+// Where the column lies over the 800x600 table when L shows it.
+inline constexpr int kPlayLogOverTableX = 800 - kPlayLogWidth;
+
+// A picture the column's size, clipped to itself, to compose it into.
+Screen MakePlayLogPanel();
+
+// How many plays the column shows: the newest, as many as fit.
+int PlayLogRows(const Game& game);
+// Where the k-th newest play's row lies in the column.
+Rect PlayLogRowRect(int k);
+// In that row, the card played (0) and the cards it took (1..), as drawn.
+Rect PlayLogCardRect(const Game& game, int k, int card);
+
+// Draws the column with its left edge at `left` of `screen`: 0 in a panel
+// of its own, kPlayLogOverTableX over the table.
+void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left);
+
+}  // namespace verlano
