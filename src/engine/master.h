@@ -16,9 +16,9 @@ namespace verlano::engine {
 
 struct MasterSettings {
   int maxCandidates = 12;  // plays tried in the first round, the classic player's best first
-  RoundSize first{.deals = 48, .minDeals = 8, .workBudget = 400000};
+  RoundSize first{.deals = 100, .minDeals = 8, .workBudget = 800000};
   int finalists = 3;  // plays carried into the second round
-  RoundSize second{.deals = 150, .minDeals = 16, .workBudget = 800000};
+  RoundSize second{.deals = 300, .minDeals = 16, .workBudget = 1600000};
 };
 
 class MasterPlayer {
