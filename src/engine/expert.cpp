@@ -12,9 +12,7 @@ ExpertPlayer::ExpertPlayer(ExpertSettings settings) : settings_(settings) {
 
 Move ExpertPlayer::Choose(const Position& position, std::uint64_t seed) {
   const Position seen = SeenBy(position);
-  RankedPlays(seen, candidates_);
-  const std::size_t tried =
-      std::min(candidates_.size(), static_cast<std::size_t>(settings_.maxCandidates));
+  const std::size_t tried = RankedPlays(seen, settings_.maxCandidates, candidates_);
   if (tried == 1) return candidates_.front().move;
   Random rng(seed);
   totals_.assign(tried, 0);

@@ -27,9 +27,9 @@ std::string_view NameOf(Level level);
 // The level a name gives, in any case; none for another word.
 std::optional<Level> LevelNamed(std::string_view name);
 
-// The strong player: the expert's search with a quarter of its deals over its
-// four likeliest plays.
-inline constexpr ExpertSettings kStrongSettings{.samples = 12, .maxCandidates = 4};
+// The strong player: the expert's search with half its deals over its six
+// likeliest plays.
+inline constexpr ExpertSettings kStrongSettings{.samples = 24, .maxCandidates = 6};
 
 class LevelPlayer {
  public:

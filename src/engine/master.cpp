@@ -29,9 +29,7 @@ void MasterPlayer::KeepFinalists() {
 
 Move MasterPlayer::Choose(const Position& position, std::uint64_t seed) {
   const Position seen = SeenBy(position);
-  RankedPlays(seen, plays_);
-  const std::size_t tried =
-      std::min(plays_.size(), static_cast<std::size_t>(settings_.maxCandidates));
+  const std::size_t tried = RankedPlays(seen, settings_.maxCandidates, plays_);
   if (tried == 1) return plays_.front().move;
   Random rng(seed);
   totals_.assign(tried, 0);

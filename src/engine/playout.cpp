@@ -15,10 +15,11 @@ Position SeenBy(const Position& position) {
   return seen;
 }
 
-void RankedPlays(const Position& seen, std::vector<ScoredMove>& out) {
+std::size_t RankedPlays(const Position& seen, int most, std::vector<ScoredMove>& out) {
   ClassicScores(seen, MemoryOf(seen), out);
   std::stable_sort(out.begin(), out.end(),
                    [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });
+  return std::min(out.size(), static_cast<std::size_t>(most));
 }
 
 Position SampleDeal(const Position& seen, Random& rng) {

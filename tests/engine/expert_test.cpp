@@ -78,12 +78,11 @@ TEST(Expert, SearchRoundAllocatesNothing) {
   Random rng(5);
   const Position seen = SeenBy(DealPosition(NineCards(), 2, rng));
   std::vector<ScoredMove> plays;
-  RankedPlays(seen, plays);
-  std::vector<long> totals(plays.size(), 0);
+  std::vector<long> totals(RankedPlays(seen, 6, plays), 0);
   const long before = g_allocations.load();
   SearchRound(seen, plays, {.deals = 20, .minDeals = 1, .workBudget = 1L << 40}, rng, totals);
   EXPECT_EQ(g_allocations.load(), before);
-  EXPECT_NE(totals, std::vector<long>(plays.size(), 0));
+  EXPECT_NE(totals, std::vector<long>(totals.size(), 0));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Every level of the ladder plays only what its seat has seen, always a legal
-// play, and the same play for the same seed; the names read in any case.
+// play, and the same play for the same seed; the beginner's faults are a
+// newcomer's; the names read in any case.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include "engine/captures.h"
 #include "engine/deal_position.h"
 #include "engine/level.h"
+#include "position_builder.h"
 #include "rules/random.h"
 #include "rules/variant_rules.h"
 
@@ -93,6 +95,28 @@ TEST(Levels, EachPlaysOnlyWhatItsSeatHasSeenAndTheSameForTheSameSeed) {
     // Most trials hid something to change (near a hand's end some have nothing left to swap).
     EXPECT_GT(hiddenChanged, asked * 2 / 3) << NameOf(level);
   }
+}
+
+TEST(Levels, BeginnerTakesWhatItSeesAndSometimesMissesALongSum) {
+  // The classic player lays the king down safely rather than leave the queen to be swept.
+  test::Spot greedy;
+  greedy.Hand({"5C", "KS"}).Table({"2D", "3H", "QS"});
+  ASSERT_EQ(greedy.Choice().move.count, 0);
+  // Three cards the queen (nine) sweeps: the classic player always takes them.
+  test::Spot sum;
+  sum.Hand({"QC", "KS"}).Table({"2D", "3H", "4S"});
+  ASSERT_EQ(sum.Choice().move.count, 3);
+  BeginnerPlayer beginner;
+  int swept = 0;
+  for (std::uint64_t seed = 0; seed < 60; ++seed) {
+    const Move taken = beginner.Choose(greedy.position(), seed);
+    EXPECT_EQ(taken.handIndex, 0) << seed;
+    EXPECT_EQ(test::Taken(taken), (std::vector<int>{0, 1})) << seed;
+    swept += beginner.Choose(sum.position(), seed).count == 3 ? 1 : 0;
+  }
+  // It misses the sum one time in three, so sixty seeds show both.
+  EXPECT_GT(swept, 30);
+  EXPECT_LT(swept, 55);
 }
 
 TEST(Levels, NamesInAnyCaseAndInOrder) {
