@@ -12,10 +12,10 @@ ExpertPlayer::ExpertPlayer(ExpertSettings settings) : settings_(settings) {
 
 Move ExpertPlayer::Choose(const Position& position, std::uint64_t seed) {
   const Position seen = SeenBy(position);
-  const std::size_t tried = RankedPlays(seen, settings_.maxCandidates, candidates_);
-  if (tried == 1) return candidates_.front().move;
+  if (!StartSearch(seen, settings_.maxCandidates, candidates_, totals_)) {
+    return candidates_.front().move;
+  }
   Random rng(seed);
-  totals_.assign(tried, 0);
   SearchRound(seen, candidates_,
               {.deals = settings_.samples,
                .minDeals = settings_.minSamples,

@@ -29,10 +29,8 @@ void MasterPlayer::KeepFinalists() {
 
 Move MasterPlayer::Choose(const Position& position, std::uint64_t seed) {
   const Position seen = SeenBy(position);
-  const std::size_t tried = RankedPlays(seen, settings_.maxCandidates, plays_);
-  if (tried == 1) return plays_.front().move;
+  if (!StartSearch(seen, settings_.maxCandidates, plays_, totals_)) return plays_.front().move;
   Random rng(seed);
-  totals_.assign(tried, 0);
   SearchRound(seen, plays_, settings_.first, rng, totals_);
   KeepFinalists();
   SearchRound(seen, finalPlays_, settings_.second, rng, finalTotals_);

@@ -15,11 +15,13 @@ Position SeenBy(const Position& position) {
   return seen;
 }
 
-std::size_t RankedPlays(const Position& seen, int most, std::vector<ScoredMove>& out) {
-  ClassicScores(seen, MemoryOf(seen), out);
-  std::stable_sort(out.begin(), out.end(),
+bool StartSearch(const Position& seen, int most, std::vector<ScoredMove>& plays,
+                 std::vector<long>& totals) {
+  ClassicScores(seen, MemoryOf(seen), plays);
+  std::stable_sort(plays.begin(), plays.end(),
                    [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });
-  return std::min(out.size(), static_cast<std::size_t>(most));
+  totals.assign(std::min(plays.size(), static_cast<std::size_t>(most)), 0);
+  return totals.size() > 1;
 }
 
 Position SampleDeal(const Position& seen, Random& rng) {

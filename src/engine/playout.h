@@ -4,7 +4,6 @@
 // and a hand played out to its end by the classic player. Both the expert
 // and the master search with these, so they deal and play out alike.
 
-#include <cstddef>
 #include <vector>
 
 #include "engine/classic_policy.h"
@@ -17,9 +16,11 @@ namespace verlano::engine {
 // their cards (their counts kept).
 Position SeenBy(const Position& position);
 
-// Every play of the seat to play into `out`, the classic player's own choice
-// first and ties as it breaks them; how many of them a search tries (`most` at most).
-std::size_t RankedPlays(const Position& seen, int most, std::vector<ScoredMove>& out);
+// Every play of the seat to play into `plays`, the classic player's own choice
+// first and ties as it breaks them, and a zero total for each of the first
+// `most` in `totals`, the plays a search tries; false when there is only one.
+bool StartSearch(const Position& seen, int most, std::vector<ScoredMove>& plays,
+                 std::vector<long>& totals);
 
 // The seen position with the unseen cards dealt at random to the other seats.
 Position SampleDeal(const Position& seen, Random& rng);

@@ -78,7 +78,8 @@ TEST(Expert, SearchRoundAllocatesNothing) {
   Random rng(5);
   const Position seen = SeenBy(DealPosition(NineCards(), 2, rng));
   std::vector<ScoredMove> plays;
-  std::vector<long> totals(RankedPlays(seen, 6, plays), 0);
+  std::vector<long> totals;
+  ASSERT_TRUE(StartSearch(seen, 6, plays, totals));
   const long before = g_allocations.load();
   SearchRound(seen, plays, {.deals = 20, .minDeals = 1, .workBudget = 1L << 40}, rng, totals);
   EXPECT_EQ(g_allocations.load(), before);
