@@ -52,7 +52,7 @@ void BM_FramesWithHintHeld(benchmark::State& state) {
       frameMs.push_back(
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
               .count());
-      const bool over = run.game.turn.GameState == PlayState::EndOfMatch;
+      const bool over = run.game.turn.GameState == PlayState::HandOver;
       if (over && !handOver) ++hands;
       handOver = over;
     }

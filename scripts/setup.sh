@@ -18,6 +18,8 @@ packages=(
   time
   # python3: scripts/hostile/archives.sh patches damaged archives with it
   python3
+  # gdb: scripts/call_walk.sh follows frames through the calls with it
+  gdb
 )
 
 missing=()

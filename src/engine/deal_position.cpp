@@ -6,11 +6,9 @@ namespace verlano::engine {
 
 namespace {
 
-constexpr int kPackCards = 40;
-
-std::array<std::int8_t, kPackCards> Shuffle(Random& rng) {
+Pack Shuffle(Random& rng) {
   const CardFacts& facts = Facts();
-  std::array<std::int8_t, kPackCards> deck{};
+  Pack deck{};
   CardSet drawn = 0;
   for (int n = 0; n < kPackCards;) {
     const int card = rng.Below(kCardIndexCount);
@@ -24,7 +22,10 @@ std::array<std::int8_t, kPackCards> Shuffle(Random& rng) {
 }  // namespace
 
 Position DealPosition(const EngineRules& rules, int leader, Random& rng) {
-  const auto deck = Shuffle(rng);
+  return DealFrom(rules, leader, Shuffle(rng));
+}
+
+Position DealFrom(const EngineRules& rules, int leader, const Pack& deck) {
   Position p;
   p.rules = rules;
   p.toPlay = static_cast<std::int8_t>(leader);

@@ -75,16 +75,17 @@ void ApplyMove(Position& p, const Move& move) {
   if (move.count == 0 || p.tableCount == 0) {
     p.table[p.tableCount++] = static_cast<std::int8_t>(card);
   } else {
+    const int before = p.tableCount;
     p.taken[side] |= TakeFromTable(p, move) | Bit(card);
     p.lastCapturer = static_cast<std::int8_t>(seat);
-    if (p.tableCount == 0 && !last) {
+    if (SweepsTable(before - p.tableCount, before, last)) {
       ++p.sweeps[side];
       p.sweepCards |= Bit(card);
     }
   }
   p.toPlay = static_cast<std::int8_t>((seat + 1) % kSeats);
   if (last) {
-    p.taken[SideOf(p.lastCapturer)] |= p.TableSet();
+    p.taken[RemainderSide(p.lastCapturer)] |= p.TableSet();
     p.tableCount = 0;
   }
 }

@@ -9,18 +9,13 @@
 
 #include "engine/card_set.h"
 #include "engine/engine_rules.h"
+#include "engine/play_rules.h"
 
 namespace verlano::engine {
 
-inline constexpr int kSeats = 4;
 inline constexpr int kMaxHand = 10;
 inline constexpr int kMaxTable = 40;
 inline constexpr int kMaxTaken = 4;  // the game takes one equal card or a set of two to four
-
-// Side 0 is WE (seats 0 and 2), side 1 THEY (seats 1 and 3).
-inline constexpr int SideOf(int seat) {
-  return seat & 1;
-}
 
 // A play: the hand position of the card and the table positions it takes
 // (none: the card is laid on the table).
@@ -49,7 +44,7 @@ struct Position {
   CardSet HandSet(int seat) const;
   // Every card that has reached the table this hand: on it or taken.
   CardSet PlayedSet() const { return TableSet() | taken[0] | taken[1]; }
-  bool HandOver() const { return cardsPlayed == kSeats * rules.cardsPerHand; }
+  bool HandOver() const { return LastPlayOfHand(cardsPlayed, rules.cardsPerHand); }
 };
 
 // The same hand in play: every card where it is and the same turn, whatever

@@ -112,18 +112,25 @@ void ScoreHand(Game& game) {
                              CardsOf(game.piles.Their), score.We.Sweeps, score.They.Sweeps);
 }
 
-int FirstCaptureSize(const Game& game) {
+std::vector<std::vector<int>> CapturesOfPlayedCard(const Game& game) {
   const Piles& piles = game.piles;
   const int before = piles.TableCount - 1;
-  if (before < 0) return 0;
+  std::vector<std::vector<int>> captures;
+  if (before < 0) return captures;
   std::array<std::int8_t, engine::kMaxTable> table{};
   for (int i = 0; i < before; ++i) table[i] = static_cast<std::int8_t>(piles.TablePile[i].Card);
-  int size = -1;
   engine::ForEachCaptureOf(piles.TablePile[before].Card, 0, table.data(), before,
-                           [&size](const engine::Move& move) {
-                             if (size < 0) size = move.count;
+                           [&captures](const engine::Move& move) {
+                             if (move.count == 0) return;
+                             captures.emplace_back(move.positions.begin(),
+                                                   move.positions.begin() + move.count);
                            });
-  return size;
+  return captures;
+}
+
+int FirstCaptureSize(const Game& game) {
+  const std::vector<std::vector<int>> captures = CapturesOfPlayedCard(game);
+  return captures.empty() ? 0 : static_cast<int>(captures.front().size());
 }
 
 }  // namespace verlano

@@ -4,6 +4,8 @@
 // rules the engine decides (what a card may take, the classic player, the
 // hand score) reach the game only through here.
 
+#include <vector>
+
 #include "engine/position.h"
 #include "rules/capture.h"
 
@@ -35,6 +37,10 @@ engine::Move MoveOf(const ComputerPlay& play);
 // each item worth the variant's points. A side's sweep counts once each time
 // the hand is scored while its flag is set, as the sweeps add up over a hand.
 void ScoreHand(Game& game);
+
+// Every legal capture of the card just played (the last table entry), as
+// table positions, in the engine's order; none when the card is laid down.
+std::vector<std::vector<int>> CapturesOfPlayedCard(const Game& game);
 
 // How many table cards the first legal capture of the card just played (the
 // last table entry) takes, in the engine's order; 0 when it takes nothing.

@@ -13,25 +13,10 @@ namespace verlano {
 
 namespace {
 
-bool HoldsFullHand(const Game& game) {
-  return game.piles.HandCount[0] >= game.settings.Rules.CardsPerHand;
-}
-
 void RemoveFiles(GameRun& run) {
   if (run.FilesRemoved) return;
   run.FilesRemoved = true;
   if (run.folder.Remove) run.folder.Remove();
-}
-
-void HandleSortKey(GameRun& run) {
-  Game& game = run.game;
-  TurnState& turn = game.turn;
-  if (turn.GameState != PlayState::NormalPlay || !HoldsFullHand(game) || turn.CurrentSeat != 0 ||
-      AnyCardMoving(game.piles)) {
-    return;
-  }
-  turn.StateBeforeSort = turn.GameState;
-  turn.GameState = PlayState::GatherAroundFirstCard;
 }
 
 void RouteClicks(GameRun& run) {
@@ -39,7 +24,7 @@ void RouteClicks(GameRun& run) {
   Platform& pf = run.platform;
   TurnState& turn = game.turn;
   if (pf.MouseButton(kMouseLeft)) {
-    if (turn.GameState == PlayState::EndOfMatch) {
+    if (turn.GameState == PlayState::HandOver) {
       DealHand(game);
     } else if (HumanChoosing(turn.GameState)) {
       if (MayClickTable(game)) ClickTableCard(game, 0, pf.MouseX(), pf.MouseY());
@@ -76,7 +61,7 @@ void UpdateFrame(GameRun& run) {
   } else {
     run.keys.MLatch = false;
   }
-  if (pf.KeyDown(kKeyR)) HandleSortKey(run);
+  if (pf.KeyDown(kKeyR)) RequestHandSort(game);
   game.turn.PickedHandSlot = -1;
   RouteClicks(run);
   if (run.screen.Paused) return;

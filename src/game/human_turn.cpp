@@ -15,8 +15,8 @@ bool Inside(float left, float top, int width, int height, int x, int y) {
 }  // namespace
 
 bool AwaitsHumanPick(const TurnState& turn) {
-  const bool sorting = turn.GameState == PlayState::GatherAroundFirstCard ||
-                       turn.GameState == PlayState::SpreadAheadFirstCard;
+  const bool sorting = turn.GameState == PlayState::SortGatherHand ||
+                       turn.GameState == PlayState::SortSpreadHand;
   return (turn.GameState == PlayState::NormalPlay || sorting) && turn.WaitingForHuman &&
          turn.CurrentSeat == 0 && !turn.HumanPicked;
 }
@@ -50,7 +50,7 @@ int PickHandCard(Game& game, int x, int y) {
 }
 
 bool HumanChoosing(PlayState state) {
-  return state == PlayState::WeGettingCardsGathering || state == PlayState::WeGettingDrevGathering;
+  return state == PlayState::WeGatherCapture || state == PlayState::WeGatherSweep;
 }
 
 bool MayClickTable(const Game& game) {

@@ -2,6 +2,7 @@
 
 #include "game/engine_view.h"
 #include "game/hand_sort.h"
+#include "game/play_outcome.h"
 #include "game/table_bookkeeping.h"
 #include "game/turn_pause.h"
 #include "rules/game.h"
@@ -10,10 +11,8 @@ namespace verlano {
 
 namespace {
 
-constexpr std::uint32_t kLandingPauseMs = 700;
-
 void PauseUnlessJustEnded(Game& game) {
-  if (!game.turn.PauseJustEnded) StartPause(game, kLandingPauseMs);
+  if (!game.turn.PauseJustEnded) StartPause(game, static_cast<std::uint32_t>(game.layout.PauseMs));
 }
 
 }  // namespace
@@ -34,11 +33,11 @@ void DealtCardLands(Game& game, CardSprite& s) {
   ParkDeckSprite(s);
   const int dealt = game.deal.CardsDealtToHands;
   if (TableBreakAfter(game.settings.Rules, dealt)) {
-    game.turn.GameState = PlayState::Deal2;
+    EnterState(game.turn, PlayState::DealingToTable);
   }
   if (dealt == 4 * game.settings.Rules.CardsPerHand) {
-    game.turn.GameState =
-        game.settings.Rules.TableCardsAtDeal > 0 ? PlayState::RevealDeal : PlayState::NormalPlay;
+    EnterState(game.turn, game.settings.Rules.TableCardsAtDeal > 0 ? PlayState::RevealingTable
+                                                                  : PlayState::NormalPlay);
     game.turn.CurrentSeat = (game.turn.CurrentSeat + 3) % 4;
   }
   LayOutDeckStack(game);
@@ -50,39 +49,37 @@ void TableDealtCardLands(Game& game, CardSprite& s) {
   game.deal.TableDealCount += 1;
   if (game.deal.TableDealCount == TableCardsPerBreak(game.settings.Rules)) {
     game.deal.TableDealCount = 0;
-    game.turn.GameState = PlayState::DealingCards;
+    EnterState(game.turn, PlayState::DealingCards);
   }
 }
 
 void HumanGatherLands(Game& game) {
   StopTableMoves(game);
-  game.turn.GameState = PlayState::WeGettingCards;
-  if (CommitHumanCapture(game) && game.turn.CurrentSeat == 0) {
-    game.turn.GameState = PlayState::WeGettingDrev;
-  }
+  const bool sweep = CommitHumanCapture(game) && game.turn.CurrentSeat == 0;
+  EnterState(game.turn, sweep ? PlayState::WeTakeSweep : PlayState::WeTakeCapture);
 }
 
 void GatherLands(Game& game, PlayState next) {
   StopTableMoves(game);
-  game.turn.GameState = next;
+  EnterState(game.turn, next);
 }
 
 void TakenCardsLand(Game& game, void (*take)(Game&)) {
   NoteLastCapture(game);
   BookTakenCards(game, take);
-  game.turn.GameState = PlayState::NormalPlay;
+  EnterState(game.turn, PlayState::NormalPlay);
   CheckHandEnd(game);
 }
 
 void SortGatherLands(Game& game) {
   StopHandSprites(game);
   SortHand(game);
-  game.turn.GameState = PlayState::SpreadAheadFirstCard;
+  EnterState(game.turn, PlayState::SortSpreadHand);
 }
 
 void SortSpreadLands(Game& game) {
   StopHandSprites(game);
-  game.turn.GameState = game.turn.StateBeforeSort;
+  EnterState(game.turn, game.turn.StateBeforeSort);
 }
 
 }  // namespace verlano

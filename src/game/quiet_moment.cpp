@@ -6,7 +6,7 @@ namespace verlano {
 
 bool IsQuietMoment(const Game& game) {
   const TurnState& turn = game.turn;
-  if (turn.GameState == PlayState::EndOfMatch) return true;
+  if (turn.GameState == PlayState::HandOver) return true;
   return turn.GameState == PlayState::NormalPlay && turn.CurrentSeat == 0 && turn.WaitingForHuman &&
          !turn.HumanPicked && !AnyCardMoving(game.piles);
 }

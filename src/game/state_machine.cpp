@@ -17,8 +17,6 @@ namespace verlano {
 
 namespace {
 
-constexpr std::uint32_t kRevealPauseMs = 700;
-
 void RunLanding(Game& game, CardSprite& sprite);
 
 // A driver's arrived card lands as the state the machine is in says.
@@ -58,10 +56,10 @@ void StepReveal(Game& game) {
   turn.RevealCount += 1;
   if (turn.RevealCount >= game.settings.Rules.TableCardsAtDeal) {
     turn.RevealCount = 0;
-    turn.GameState = PlayState::NormalPlay;
+    EnterState(turn, PlayState::NormalPlay);
   } else {
     turn.PauseJustEnded = false;
-    StartPause(game, kRevealPauseMs);
+    StartPause(game, static_cast<std::uint32_t>(game.layout.PauseMs));
   }
 }
 
@@ -69,7 +67,7 @@ void StepPause(Game& game) {
   TurnState& turn = game.turn;
   // An unsigned difference of clock readings: right at any uptime.
   if (turn.TickNow - turn.PauseStart > turn.PauseLength) {
-    turn.GameState = turn.ResumeState;
+    EnterState(turn, turn.ResumeState);
     turn.PauseJustEnded = true;
   }
 }
@@ -182,43 +180,45 @@ void StepSort(Game& game, bool moving, bool gathering) {
 void LandsNothing(Game&, CardSprite&) {}
 
 // One row a state: its step and its landing. Indexed by the state's value.
+// The states each one may lead to are listed, and every change is checked,
+// with the states themselves (rules/play_state.cpp).
 struct PlayStateRow {
   PlayState state;
   void (*step)(Game& game, bool moving);
   void (*land)(Game& game, CardSprite& sprite);
 };
 
-constexpr std::array<PlayStateRow, 18> kPlayStates = {{
+constexpr std::array<PlayStateRow, kPlayStateCount> kPlayStates = {{
     {PlayState::DealingCards, StepDeal, DealtCardLands},
-    {PlayState::Deal2, StepTableDeal, TableDealtCardLands},
-    {PlayState::RevealDeal, [](Game& g, bool) { StepReveal(g); }, LandsNothing},
+    {PlayState::DealingToTable, StepTableDeal, TableDealtCardLands},
+    {PlayState::RevealingTable, [](Game& g, bool) { StepReveal(g); }, LandsNothing},
     {PlayState::Paused, [](Game& g, bool) { StepPause(g); }, LandsNothing},
     {PlayState::NormalPlay, StepNormalPlay, PlayedCardLands},
-    {PlayState::WeGettingCardsGathering, [](Game& g, bool m) { StepGathering(g, m, true); },
+    {PlayState::WeGatherCapture, [](Game& g, bool m) { StepGathering(g, m, true); },
      [](Game& g, CardSprite&) { HumanGatherLands(g); }},
-    {PlayState::TheyGettingCardsGathering, [](Game& g, bool m) { StepGathering(g, m, false); },
-     [](Game& g, CardSprite&) { GatherLands(g, PlayState::TheyGettingCards); }},
-    {PlayState::WeGettingDrevGathering, [](Game& g, bool m) { StepGathering(g, m, true); },
-     [](Game& g, CardSprite&) { GatherLands(g, PlayState::WeGettingDrev); }},
-    {PlayState::TheyGettingDrevGathering, [](Game& g, bool m) { StepGathering(g, m, false); },
-     [](Game& g, CardSprite&) { GatherLands(g, PlayState::TheyGettingDrev); }},
-    {PlayState::WeGettingCards, [](Game& g, bool m) { StepToSide(g, m, true); },
+    {PlayState::TheyGatherCapture, [](Game& g, bool m) { StepGathering(g, m, false); },
+     [](Game& g, CardSprite&) { GatherLands(g, PlayState::TheyTakeCapture); }},
+    {PlayState::WeGatherSweep, [](Game& g, bool m) { StepGathering(g, m, true); },
+     [](Game& g, CardSprite&) { GatherLands(g, PlayState::WeTakeSweep); }},
+    {PlayState::TheyGatherSweep, [](Game& g, bool m) { StepGathering(g, m, false); },
+     [](Game& g, CardSprite&) { GatherLands(g, PlayState::TheyTakeSweep); }},
+    {PlayState::WeTakeCapture, [](Game& g, bool m) { StepToSide(g, m, true); },
      [](Game& g, CardSprite&) { TakenCardsLand(g, TakeCardsOurs); }},
-    {PlayState::TheyGettingCards, [](Game& g, bool m) { StepToSide(g, m, false); },
+    {PlayState::TheyTakeCapture, [](Game& g, bool m) { StepToSide(g, m, false); },
      [](Game& g, CardSprite&) { TakenCardsLand(g, TakeCardsTheirs); }},
-    {PlayState::WeGettingDrev, [](Game& g, bool m) { StepSweep(g, m, true); },
+    {PlayState::WeTakeSweep, [](Game& g, bool m) { StepSweep(g, m, true); },
      [](Game& g, CardSprite&) { TakenCardsLand(g, TakeSweepOurs); }},
-    {PlayState::TheyGettingDrev, [](Game& g, bool m) { StepSweep(g, m, false); },
+    {PlayState::TheyTakeSweep, [](Game& g, bool m) { StepSweep(g, m, false); },
      [](Game& g, CardSprite&) { TakenCardsLand(g, TakeSweepTheirs); }},
-    {PlayState::OurRemainders, [](Game& g, bool m) { StepRemainder(g, m, true); },
+    {PlayState::WeTakeRemainder, [](Game& g, bool m) { StepRemainder(g, m, true); },
      [](Game& g, CardSprite&) { EndHandWithRemainder(g, TakeCardsOurs); }},
-    {PlayState::TheirRemainders, [](Game& g, bool m) { StepRemainder(g, m, false); },
+    {PlayState::TheyTakeRemainder, [](Game& g, bool m) { StepRemainder(g, m, false); },
      [](Game& g, CardSprite&) { EndHandWithRemainder(g, TakeCardsTheirs); }},
-    {PlayState::GatherAroundFirstCard, [](Game& g, bool m) { StepSort(g, m, true); },
+    {PlayState::SortGatherHand, [](Game& g, bool m) { StepSort(g, m, true); },
      [](Game& g, CardSprite&) { SortGatherLands(g); }},
-    {PlayState::SpreadAheadFirstCard, [](Game& g, bool m) { StepSort(g, m, false); },
+    {PlayState::SortSpreadHand, [](Game& g, bool m) { StepSort(g, m, false); },
      [](Game& g, CardSprite&) { SortSpreadLands(g); }},
-    {PlayState::EndOfMatch, [](Game&, bool) {}, LandsNothing},
+    {PlayState::HandOver, [](Game&, bool) {}, LandsNothing},
 }};
 
 constexpr bool RowsInStateOrder() {
@@ -238,6 +238,17 @@ void RunLanding(Game& game, CardSprite& sprite) {
 }
 
 }  // namespace
+
+void RequestHandSort(Game& game) {
+  TurnState& turn = game.turn;
+  const bool wholeHand = game.piles.HandCount[0] >= game.settings.Rules.CardsPerHand;
+  if (turn.GameState != PlayState::NormalPlay || !wholeHand || turn.CurrentSeat != 0 ||
+      AnyCardMoving(game.piles)) {
+    return;
+  }
+  turn.StateBeforeSort = turn.GameState;
+  EnterState(turn, PlayState::SortGatherHand);
+}
 
 void StepGameState(Game& game, std::uint64_t tickNow) {
   game.turn.TickNow = tickNow;

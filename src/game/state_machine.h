@@ -16,6 +16,10 @@ struct CardSprite;
 // One step of the machine; `tickNow` is the frame's clock in milliseconds.
 void StepGameState(Game& game, std::uint64_t tickNow);
 
+// The R key's request: the hand gathers, sorts and spreads again, when the
+// human holds a whole hand, it is their turn and nothing moves; else nothing.
+void RequestHandSort(Game& game);
+
 // True when a moving sprite has come within the arrival tolerance of its
 // target; it then stops where it is and the landing of the current state runs.
 bool CardArrived(Game& game, CardSprite& sprite);

@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "engine/play_rules.h"
 #include "game/engine_view.h"
+#include "game/play_outcome.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -160,8 +162,8 @@ void CompactTable(Game& game) {
 void NoteLastCapture(Game& game) {
   const Piles& p = game.piles;
   const PlayState state = game.turn.GameState;
-  const bool sweep = state == PlayState::WeGettingDrev || state == PlayState::TheyGettingDrev;
-  const bool ours = state == PlayState::WeGettingCards || state == PlayState::WeGettingDrev;
+  const bool sweep = state == PlayState::WeTakeSweep || state == PlayState::TheyTakeSweep;
+  const bool ours = state == PlayState::WeTakeCapture || state == PlayState::WeTakeSweep;
   // A sweep's flight swapped the card that took onto the sweep mark's entry.
   const int taker = sweep ? p.SweepCardIndex : p.TableCount - 1;
   if (taker < 0 || taker >= p.TableCount) return;
@@ -182,15 +184,15 @@ void BookTakenCards(Game& game, void (*take)(Game&)) {
 
 void EndHandWithRemainder(Game& game, void (*take)(Game&)) {
   BookTakenCards(game, take);
-  game.turn.GameState = PlayState::EndOfMatch;
+  EnterState(game.turn, PlayState::HandOver);
   RecordHandScore(game);
 }
 
 void CheckHandEnd(Game& game) {
   if (!IsLastPlay(game)) return;
   const int last = game.capture.LastCapturer;
-  game.turn.GameState =
-      (last == 1 || last == 3) ? PlayState::TheirRemainders : PlayState::OurRemainders;
+  EnterState(game.turn, engine::RemainderSide(last) == 1 ? PlayState::TheyTakeRemainder
+                                                         : PlayState::WeTakeRemainder);
 }
 
 int SlotOfNthCard(const Game& game, int n, int seat) {

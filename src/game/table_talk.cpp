@@ -92,7 +92,7 @@ bool Inside(const Rect& r, int x, int y) {
 // Space lays open both sides' last captures, the pointer on a pile its side's.
 int LastCapturesAsked(const Game& game, const TalkInput& in) {
   // The score page covers the piles.
-  if (game.turn.GameState == PlayState::EndOfMatch) return 0;
+  if (game.turn.GameState == PlayState::HandOver) return 0;
   int sides = 0;
   for (const int side : {kSideWe, kSideThey}) {
     const SidePiles& pile = side == kSideWe ? game.piles.Our : game.piles.Their;
@@ -120,7 +120,7 @@ TableNotes TableTalk(const Game& game, const TalkInput& in) {
     return notes;
   }
   const bool hints = game.settings.ShowHints;
-  if (turn.GameState == PlayState::EndOfMatch) {
+  if (turn.GameState == PlayState::HandOver) {
     notes.Message = ScorePageHint(game.match);
   } else if (choosing) {
     notes.Message = ChoosingMessage(game);

@@ -7,7 +7,7 @@ namespace verlano {
 void StartPause(Game& game, std::uint32_t milliseconds) {
   TurnState& turn = game.turn;
   turn.ResumeState = turn.GameState;
-  turn.GameState = PlayState::Paused;
+  EnterState(turn, PlayState::Paused);
   turn.PauseStart = turn.TickNow;
   turn.PauseLength = milliseconds;
 }

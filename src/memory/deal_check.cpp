@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "engine/deal_position.h"
 #include "memory/match_check.h"
 #include "rules/game.h"
 
@@ -15,7 +16,6 @@ namespace verlano {
 
 namespace {
 
-constexpr int kPackCards = 40;
 
 std::uint64_t Bit(int card) {
   return std::uint64_t{1} << card;
@@ -25,31 +25,22 @@ std::string Seat(int seat) {
   return "seat " + std::to_string(seat);
 }
 
-// The cards the shuffle gave each seat and the table, dealt as the deal
-// steps do: packets seat after seat, table cards at each break.
+// The cards the kept shuffle gave each seat and the table, dealt again as
+// the engine deals a hand.
 struct Dealt {
   std::array<std::uint64_t, 4> seats{};
   std::uint64_t table = 0;
 };
 
 Dealt Redeal(const Game& game) {
-  const VariantRules& rules = game.settings.Rules;
-  const DealState& d = game.deal;
-  Dealt dealt;
-  int next = 0;
-  int turn = 0;
-  int packet = 0;
-  for (int toHands = 1; toHands <= 4 * rules.CardsPerHand; ++toHands) {
-    dealt.seats[d.DealOrder[turn]] |= Bit(d.ShuffledCards[next++]);
-    if (++packet == rules.DealPacketSize) {
-      packet = 0;
-      turn = (turn + 1) % 4;
-    }
-    if (!TableBreakAfter(rules, toHands)) continue;
-    for (int t = 0; t < TableCardsPerBreak(rules); ++t) {
-      dealt.table |= Bit(d.ShuffledCards[next++]);
-    }
+  engine::Pack pack{};
+  for (int i = 0; i < engine::kPackCards; ++i) {
+    pack[i] = static_cast<std::int8_t>(game.deal.ShuffledCards[i]);
   }
+  const engine::Position p =
+      engine::DealFrom(engine::RulesOf(game.settings.Rules), game.deal.DealOrder[0], pack);
+  Dealt dealt{.table = p.TableSet()};
+  for (int seat = 0; seat < 4; ++seat) dealt.seats[seat] = p.HandSet(seat);
   return dealt;
 }
 
@@ -60,7 +51,7 @@ void CheckShuffle(const Game& game) {
   std::uint64_t seen = 0;
   for (int i = 0; i < kDeckEntries; ++i) {
     const int card = d.ShuffledCards[i];
-    if (i >= kPackCards) {
+    if (i >= engine::kPackCards) {
       Require(card == -1, "its shuffle lists more than the pack");
       continue;
     }
@@ -75,7 +66,7 @@ void CheckShuffle(const Game& game) {
     Require(d.DealOrder[k] == (leader + k) % 4, "its deal order is not the seats in turn");
   }
   Require(d.DealOrder[4] == 0, "its deal order has a fifth seat");
-  Require(p.DeckTop == kPackCards && d.CardsDealtToHands == 4 * rules.CardsPerHand &&
+  Require(p.DeckTop == engine::kPackCards && d.CardsDealtToHands == 4 * rules.CardsPerHand &&
               d.DealTurn == 0 && d.PacketCount == 0 && d.TableDealCount == 0 && d.DeckTaken == 0 &&
               d.FirstDealDone && d.DealSeat == d.DealOrder[3],
           "its deal is not the whole deal of " + std::to_string(rules.CardsPerHand) +
@@ -88,7 +79,7 @@ void CheckHands(const Game& game) {
   const Piles& p = game.piles;
   const int perHand = game.settings.Rules.CardsPerHand;
   const int leader = game.deal.DealOrder[0];
-  const bool handOver = game.turn.GameState == PlayState::EndOfMatch;
+  const bool handOver = game.turn.GameState == PlayState::HandOver;
   const int played = p.CardsPlayed;
   Require(handOver ? played == 4 * perHand : played < 4 * perHand && (leader + played) % 4 == 0,
           "its " + std::to_string(played) + " cards played do not bring the turn to " +
@@ -122,7 +113,7 @@ void CheckTurn(const Game& game) {
   Require(t.StateBeforeSort == PlayState::NormalPlay && t.RevealCount == 0 &&
               t.PickedHandSlot == -1 && !t.SeatThinking,
           "its turn is not one of a quiet moment");
-  if (t.GameState == PlayState::EndOfMatch) {
+  if (t.GameState == PlayState::HandOver) {
     Require(t.CurrentSeat == (game.deal.DealOrder[0] + 3) % 4,
             "its hand ends at another seat than the last to play");
   } else {

@@ -70,6 +70,14 @@ void FieldReader::Int(const char* key, int& value, int low, int high) {
   value = v;
 }
 
+void FieldReader::IntIfPresent(const char* key, int& value, int low, int high) {
+  if (fields_.contains(key)) Int(key, value, low, high);
+}
+
+void FieldReader::FlagIfPresent(const char* key, bool& value) {
+  if (fields_.contains(key)) Flag(key, value);
+}
+
 void FieldReader::Real(const char* key, float& value) {
   const std::string* text = Take(key);
   if (text == nullptr) return;
@@ -106,7 +114,7 @@ void FieldReader::CardOrNone(const char* key, int& card) {
 void FieldReader::State(const char* key, PlayState& state) {
   const std::string* text = Take(key);
   if (text == nullptr) return;
-  for (int i = 0; i <= static_cast<int>(PlayState::EndOfMatch); ++i) {
+  for (int i = 0; i <= static_cast<int>(PlayState::HandOver); ++i) {
     if (StateWord(static_cast<PlayState>(i)) == *text) {
       state = static_cast<PlayState>(i);
       return;

@@ -36,11 +36,13 @@ class FieldWriter {
   const std::string& Text() const { return text_; }
 
   void Int(const char* key, int value, int, int) { Put(key, std::to_string(value)); }
+  void IntIfPresent(const char* key, int value, int low, int high) { Int(key, value, low, high); }
   template <typename U>
   requires std::is_unsigned_v<U>
   void Unsigned(const char* key, U value) { Put(key, std::to_string(value)); }
   void Real(const char* key, float value);
   void Flag(const char* key, bool value) { Put(key, value ? "1" : "0"); }
+  void FlagIfPresent(const char* key, bool value) { Flag(key, value); }
   void Card(const char* key, int card) { Put(key, CardWord(cards_, card)); }
   void CardOrNone(const char* key, int card) { Put(key, CardWord(cards_, card)); }
   void State(const char* key, PlayState state) { Put(key, StateWord(state)); }
@@ -86,6 +88,8 @@ class FieldReader {
       : fields_(fields), line_(std::move(line)), cards_(cards), required_(required) {}
 
   void Int(const char* key, int& value, int low, int high);
+  // The same for a key that older files lack: left out, the value stays.
+  void IntIfPresent(const char* key, int& value, int low, int high);
   template <typename U>
   requires std::is_unsigned_v<U>
   void Unsigned(const char* key, U& value) {
@@ -95,6 +99,7 @@ class FieldReader {
   }
   void Real(const char* key, float& value);
   void Flag(const char* key, bool& value);
+  void FlagIfPresent(const char* key, bool& value);
   void Card(const char* key, int& card);
   // A card, or "-" for none (-1).
   void CardOrNone(const char* key, int& card);

@@ -114,7 +114,7 @@ Options OptionsOf(const Settings& s) {
     ApplyOptions(probe, applied, layout);
     if (applied.DeckName == s.DeckName) o.deck = deck;
   }
-  o.slowAnimation = s.SlowAnimation;
+  o.animation = s.Animation;
   o.opponents = s.OpponentsLevel;
   o.partner = s.PartnerLevel;
   return o;
@@ -122,7 +122,7 @@ Options OptionsOf(const Settings& s) {
 
 bool SameOptions(const Options& a, const Options& b) {
   return a.variant == b.variant && a.extraCoinPoints == b.extraCoinPoints && a.deck == b.deck &&
-         a.slowAnimation == b.slowAnimation && a.opponents == b.opponents && a.partner == b.partner;
+         a.animation == b.animation && a.opponents == b.opponents && a.partner == b.partner;
 }
 
 }  // namespace

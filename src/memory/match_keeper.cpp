@@ -12,7 +12,7 @@ MatchKeeper::MatchKeeper(PlayerFiles files, Options options, PlayerSettings sett
       say_(std::move(say)) {}
 
 void MatchKeeper::QuietMoment(const Game& game) {
-  const bool handEnded = game.turn.GameState == PlayState::EndOfMatch;
+  const bool handEnded = game.turn.GameState == PlayState::HandOver;
   const bool decided = handEnded && game.match.MatchOver;
   // The match goes first: a run stopped between the two writes may miss a
   // hand in the statistics, but never counts one twice.
@@ -22,7 +22,8 @@ void MatchKeeper::QuietMoment(const Game& game) {
   UpdateStatistics(
       files_.data,
       [&](Statistics& stats) {
-        CountHand(stats, options_, game.score.We.Sweeps);
+        CountHand(stats, options_, game.score.We.Sweeps, game.score.We.Total,
+                  game.score.They.Total);
         if (decided) CountMatch(stats, options_, game.match.Result == MatchResult::Won);
       },
       [this](const std::string& problem) { Say(problem); });

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "rules/settings.h"
@@ -30,13 +31,26 @@ inline constexpr std::array<std::pair<std::string_view, PlayerLevel>, 2> kLevelW
     {"expert", PlayerLevel::Expert},
 }};
 
+// The animation speed as two flags: "slow-animation", which every file has,
+// and "fast-animation", which files written before Fast lack (read as 0).
+template <typename V, typename O>
+void VisitAnimation(V& v, O& o) {
+  bool slow = o.animation == AnimationSpeed::Slow;
+  bool fast = o.animation == AnimationSpeed::Fast;
+  v.Flag("slow-animation", slow);
+  v.FlagIfPresent("fast-animation", fast);
+  if constexpr (!std::is_const_v<O>) {
+    o.animation = fast ? AnimationSpeed::Fast : slow ? AnimationSpeed::Slow : AnimationSpeed::Normal;
+  }
+}
+
 // The options that decide the play, all a match file writes.
 template <typename V, typename O>
 void VisitPlayOptions(V& v, O& o) {
   v.Choice("variant", o.variant, kVariantWords);
   v.Flag("extra-coin-points", o.extraCoinPoints);
   v.Choice("deck", o.deck, kDeckWords);
-  v.Flag("slow-animation", o.slowAnimation);
+  VisitAnimation(v, o);
   v.Choice("opponents", o.opponents, kLevelWords);
   v.Choice("partner", o.partner, kLevelWords);
 }

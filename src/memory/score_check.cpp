@@ -38,7 +38,7 @@ void CheckHistory(const Game& game) {
 
 void CheckOutcome(const Game& game) {
   const MatchState& m = game.match;
-  const bool handOver = game.turn.GameState == PlayState::EndOfMatch;
+  const bool handOver = game.turn.GameState == PlayState::HandOver;
   const bool decided = Decided(m);
   Require(m.MatchTarget == game.settings.Rules.MatchTarget,
           "its target is not the variant's " + std::to_string(game.settings.Rules.MatchTarget));

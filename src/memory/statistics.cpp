@@ -24,6 +24,8 @@ void VisitRow(V& v, R& r) {
   v.Int("sweeps", r.sweeps, 0, kMost);
   v.Int("best-streak", r.bestStreak, 0, kMost);
   v.Int("streak", r.streak, 0, kMost);
+  v.IntIfPresent("points-for", r.pointsFor, 0, kMost);
+  v.IntIfPresent("points-against", r.pointsAgainst, 0, kMost);
 }
 
 std::string VariantKey(Variant variant, bool extra) {
@@ -66,10 +68,18 @@ bool KnownStatisticsKey(std::string_view key) {
   return keys.contains(key);
 }
 
-void CountHand(Statistics& stats, const Options& options, int sweeps) {
+void CountHand(Statistics& stats, const Options& options, int sweeps, int pointsFor,
+               int pointsAgainst) {
   StatisticsRow& row = RowFor(stats, options);
   AddUpTo(row.hands, 1);
   AddUpTo(row.sweeps, sweeps);
+  AddUpTo(row.pointsFor, pointsFor);
+  AddUpTo(row.pointsAgainst, pointsAgainst);
+}
+
+int WinPercent(const StatisticsRow& row) {
+  if (row.played <= 0) return -1;
+  return static_cast<int>((200LL * row.won + row.played) / (2LL * row.played));
 }
 
 void CountMatch(Statistics& stats, const Options& options, bool won) {

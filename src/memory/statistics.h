@@ -1,7 +1,8 @@
 #pragma once
 // The player's record, per variant and opponents' level ("nine.classic",
 // "romane-extra.expert"): matches played, won and lost, hands, sweeps of the
-// player's side, and the best and current winning streaks. A match given up
+// player's side, the points each side scored, and the best and current
+// winning streaks. A match given up
 // for a new one counts as played, neither won nor lost, and ends the streak.
 
 #include <map>
@@ -19,6 +20,8 @@ struct StatisticsRow {
   int played = 0, won = 0, lost = 0;
   int hands = 0, sweeps = 0;
   int bestStreak = 0, streak = 0;
+  // Counted since this version of the game: an older file's rows read as 0.
+  int pointsFor = 0, pointsAgainst = 0;
   bool operator==(const StatisticsRow&) const = default;
 };
 
@@ -33,9 +36,15 @@ std::string StatisticsKey(const Options& options);
 // Every row name the game can count.
 bool KnownStatisticsKey(std::string_view key);
 
-void CountHand(Statistics& stats, const Options& options, int sweeps);
+// A hand at its end: our side's sweeps, and the points each side scored.
+void CountHand(Statistics& stats, const Options& options, int sweeps, int pointsFor,
+               int pointsAgainst);
 void CountMatch(Statistics& stats, const Options& options, bool won);
 void CountGivenUp(Statistics& stats, const Options& options);
+
+// The share of the matches played that were won, in whole percent rounded to
+// the nearest; -1 before any match.
+int WinPercent(const StatisticsRow& row);
 
 std::string WriteStatistics(const Statistics& stats);
 // A RecordError when a row is unknown, a number is out of range or the

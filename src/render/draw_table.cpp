@@ -136,7 +136,7 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   }
   paint.Hand(piles.Hand[0], true, notes.LiftedHandSlot, notes.LitHandSlot);
   paint.DeckStack(piles);
-  if (game.turn.GameState == PlayState::EndOfMatch) DrawEndOfMatchPage(game, slots, screen);
+  if (game.turn.GameState == PlayState::HandOver) DrawScorePage(game, slots, screen);
 
   clsDXBitmapFont& clock = slots.DigitFont;
   clock.XPos = static_cast<float>(game.layout.ClockX);

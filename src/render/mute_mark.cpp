@@ -24,7 +24,7 @@ Rect MuteMarkRect(const Game& game, const clsDXBitmapFont& font) {
   const int screenWidth = game.settings.ScreenWidth;
   // Centred on the table, or in the margin beside the score page.
   const int from =
-      game.turn.GameState == PlayState::EndOfMatch ? ScorePageRect(game.layout).Right : 0;
+      game.turn.GameState == PlayState::HandOver ? ScorePageRect(game.layout).Right : 0;
   const int left = from + (screenWidth - from - width) / 2;
   return Rect{left, kTop, left + width, kTop + font.height};
 }

@@ -142,7 +142,7 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   return rows;
 }
 
-void DrawEndOfMatchPage(const Game& game, ResourceSlots& slots, Screen& screen) {
+void DrawScorePage(const Game& game, ResourceSlots& slots, Screen& screen) {
   const Layout& at = game.layout;
   Surface& back = screen.BackBuffer;
   const Rect whole{};

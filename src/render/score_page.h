@@ -49,6 +49,6 @@ std::vector<TextRow> ScorePageRows(const Game& game);
 
 // The end-of-hand page over the whole table: background, page picture,
 // separator lines and the variant's text.
-void DrawEndOfMatchPage(const Game& game, ResourceSlots& slots, Screen& screen);
+void DrawScorePage(const Game& game, ResourceSlots& slots, Screen& screen);
 
 }  // namespace verlano

@@ -50,7 +50,7 @@ void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& sl
     FillRect(screen, screen.BackBuffer, TurnMarkRect(game, notes.MarkerSeat), kMarkColour);
   }
   if (!notes.TableClickable) DrawLastCaptures(game, notes.LastCaptureSides, false, slots, screen);
-  if (notes.Message.empty() || game.turn.GameState == PlayState::EndOfMatch) return;
+  if (notes.Message.empty() || game.turn.GameState == PlayState::HandOver) return;
   clsDXBitmapFont& font = slots.DeluxeFont;
   const Rect line = MessageLineRect(game, font, notes.Message);
   font.XPos = static_cast<float>(line.Left);

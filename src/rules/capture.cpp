@@ -16,47 +16,6 @@ int ValueAt(const Game& game, int position) {
 
 }  // namespace
 
-bool IsLastPlay(const Game& game) {
-  return game.piles.CardsPlayed == 4 * game.settings.Rules.CardsPerHand;
-}
-
-void DecideCapture(Game& game, int humanCapture) {
-  if (game.piles.TableCardCount == 1) return;
-  const int seat = game.turn.CurrentSeat;
-  const int result = seat == 0 ? humanCapture : CommitComputerCapture(game);
-  game.capture.CaptureResult = result;
-  if (result <= 0) return;
-  game.capture.LastCapturer = seat;
-  const bool we = IsWeSeat(seat);
-  game.turn.GameState =
-      we ? PlayState::WeGettingCardsGathering : PlayState::TheyGettingCardsGathering;
-  if (IsLastPlay(game)) {
-    game.capture.WeSweep = false;
-    game.capture.TheySweep = false;
-    return;
-  }
-  if (!we && game.capture.TheySweep) game.turn.GameState = PlayState::TheyGettingDrevGathering;
-  if (we && game.capture.WeSweep) game.turn.GameState = PlayState::WeGettingDrevGathering;
-}
-
-int CommitComputerCapture(Game& game) {
-  Piles& piles = game.piles;
-  const CaptureChoice& choice = game.capture.Choice;
-  const int n = choice.Count;
-  if (n <= 0) return 0;
-  for (int k = 0; k < n && k < kTableEntries; ++k) {
-    const int position = choice.Positions[k];
-    if (position >= 0 && position < piles.TableCount - 1) {
-      piles.TablePile[position].ToCapture = true;
-    }
-  }
-  if (piles.TableCount == n + 1) {
-    (IsWeSeat(game.turn.CurrentSeat) ? game.capture.WeSweep : game.capture.TheySweep) = true;
-  }
-  piles.TablePile[piles.TableCardCount - 1].ToCapture = true;
-  return n;
-}
-
 bool CheckSelection(const Game& game) {
   int chosen = 0;
   int sum = 0;
@@ -90,15 +49,6 @@ void StoreSelection(Game& game) {
     choice.Positions[choice.Count++] = i;
     card.ToCapture = true;
   }
-}
-
-bool CommitHumanCapture(Game& game) {
-  Piles& piles = game.piles;
-  const int n = game.capture.Choice.Count;
-  if (n == piles.TableCount - 1 && !IsLastPlay(game)) game.capture.WeSweep = true;
-  if (n > 0) piles.TablePile[piles.TableCardCount - 1].ToCapture = true;
-  game.capture.CaptureResult = n;
-  return game.capture.WeSweep;
 }
 
 void ClearSweepFlags(Game& game) {

@@ -1,8 +1,9 @@
 #pragma once
-// What a played card captures: one table card of equal value, or else a set of
-// table cards adding up to its value. The computer player fills `CaptureChoice`
-// before it plays; the human's clicks fill it through `StoreSelection`. Sweeps
-// are flagged here and counted by the hand scoring.
+// The capture under way and the human's choice of it: which table cards the
+// clicks chose, whether they make a whole capture for the card played (one
+// equal card, or else cards adding up to its value), and storing it. The
+// computer player fills `CaptureChoice` before it plays. What the capture then
+// does to the hand (sweeps, the last play) is decided in game/play_outcome.
 
 #include <array>
 
@@ -32,18 +33,6 @@ struct CaptureState {
   int LastCapturer = 0;
 };
 
-// The card just played is the last play of the hand.
-bool IsLastPlay(const Game& game);
-
-// Called when the played card comes to rest on the table in "NORMAL PLAY".
-// `humanCapture` is what the human's card must take, as the engine's legal
-// captures say (the size of the first, 0 for none); the computer seats'
-// `CaptureChoice` is committed instead.
-void DecideCapture(Game& game, int humanCapture);
-
-// Commits the computer seat's `CaptureChoice`; returns the number of cards taken.
-int CommitComputerCapture(Game& game);
-
 // The human's chosen table cards form a complete capture for the played card.
 bool CheckSelection(const Game& game);
 
@@ -53,9 +42,6 @@ bool HasEqualCard(const Game& game);
 // A complete selection: every chosen position, in table order, becomes the
 // capture; the cards are marked to capture and unchosen; `CaptureReady` is set.
 void StoreSelection(Game& game);
-
-// Called when a WE capture's gathering ends; true when it sweeps the table.
-bool CommitHumanCapture(Game& game);
 
 void ClearSweepFlags(Game& game);
 

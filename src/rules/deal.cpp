@@ -119,7 +119,7 @@ void DealHand(Game& game) {
   turn.CurrentSeat = ChooseLeader(game);
   game.deal.DealTurn = 0;
   BuildDealOrder(game);
-  turn.GameState = PlayState::DealingCards;
+  EnterState(turn, PlayState::DealingCards);
   game.sound->PlaySound(kShuffleSound);
   game.deal.CardsDealtToHands = 0;
   turn.HumanPicked = false;

@@ -14,7 +14,9 @@ int CardWidthOf(const std::string& deckName) {
 }
 
 void SetUpLayout(const Settings& settings, Layout& l) {
-  const int frames = settings.SlowAnimation ? 40 : 20;
+  const AnimationSpeed speed = settings.Animation;
+  const int frames = speed == AnimationSpeed::Slow ? 40 : speed == AnimationSpeed::Fast ? 10 : 20;
+  l.PauseMs = speed == AnimationSpeed::Fast ? 300 : 700;
   l.OurPileX = 45;
   l.OurPileY = 240;
   l.TheirPileX = 635;
@@ -89,7 +91,7 @@ void ApplyOptions(const Options& options, Settings& s, Layout& layout) {
   s.DeckName = DeckNameOf(options.deck);
   s.ScreenModeName = "800x600";
   s.Rules = RulesFor(options.variant, options.extraCoinPoints);
-  if (options.slowAnimation) s.SlowAnimation = true;
+  s.Animation = options.animation;
   s.OpponentsLevel = options.opponents;
   s.PartnerLevel = options.partner;
   s.ShowHints = options.showHints;

@@ -16,12 +16,17 @@ enum class DeckChoice { Trevigiano, Royal, Trentino };
 // of weights, or the expert, which searches sampled deals of the unseen cards.
 enum class PlayerLevel { Classic, Expert };
 
+// How fast the cards fly and the table pauses: Slow doubles the frames of a
+// flight; Fast halves them and shortens the 700 ms pauses to 300, so that a
+// hand takes half the frames or fewer.
+enum class AnimationSpeed { Normal, Slow, Fast };
+
 // What the options dialog hands over when play is pressed.
 struct Options {
   DeckChoice deck = DeckChoice::Trevigiano;
   Variant variant = Variant::Nine;
   bool extraCoinPoints = false;                  // "Punti per piu Dinari e Rebello"
-  bool slowAnimation = false;                    // "Slow animation"
+  AnimationSpeed animation = AnimationSpeed::Normal;
   PlayerLevel opponents = PlayerLevel::Classic;  // seats 1 and 3
   PlayerLevel partner = PlayerLevel::Classic;    // seat 2
   bool showHints = false;                        // "Show hints"
@@ -37,7 +42,7 @@ struct Settings {
   int ScreenHeight = 600;
   bool UseVideoMemory = false;
   bool FullScreen = true;
-  bool SlowAnimation = false;
+  AnimationSpeed Animation = AnimationSpeed::Normal;
   PlayerLevel OpponentsLevel = PlayerLevel::Classic;
   PlayerLevel PartnerLevel = PlayerLevel::Classic;
   // Help for a learner; off, the game plays and draws exactly as without them.
@@ -63,6 +68,7 @@ struct Layout {
   int GatherJitterX = 0, GatherJitterY = 0;
   int GatherFrames = 0;
   int DealFrames = 0;
+  int PauseMs = 0;  // the pause after a landing and between the table's reveals
   int TableJitterX = 0, TableJitterY = 0;
   int PlaceJitterX = 0, PlaceJitterY = 0;
   int Hand0X = 0, Hand0Step = 0, Hand0Y = 0;

@@ -14,7 +14,10 @@ Options OptionsFromDialog(const DialogState& state) {
   options.deck = kDeckOptions[deckRow].deck;
   options.variant = kVariantOptions[variantRow].variant;
   options.extraCoinPoints = state.extraPointsTicked && ExtraPointsAllowed(variantRow);
-  options.slowAnimation = state.slowTicked;
+  options.animation = kAnimationChoices[state.animationRow < kAnimationChoices.size()
+                                            ? state.animationRow
+                                            : 0]
+                          .second;
   options.opponents = state.opponentsRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
   options.partner = state.partnerRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
   options.showHints = state.hintsTicked;
@@ -40,7 +43,8 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   state.variantRow =
       RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
   state.extraPointsTicked = options.extraCoinPoints && ExtraPointsAllowed(state.variantRow);
-  state.slowTicked = options.slowAnimation;
+  state.animationRow = RowOf(kAnimationChoices, options.animation,
+                             [](const auto& choice) { return choice.second; });
   state.opponentsRow = options.opponents == PlayerLevel::Expert ? 1 : 0;
   state.partnerRow = options.partner == PlayerLevel::Expert ? 1 : 0;
   state.hintsTicked = options.showHints;

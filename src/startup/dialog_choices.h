@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "i18n/translate.h"
 #include "rules/settings.h"
@@ -58,14 +59,22 @@ inline constexpr std::string_view kExtraPointsCaption = N_("Punti per piu Dinari
 inline constexpr std::string_view kExtraPointsNote =
     N_("Village variant with extra points for the King of Coins and the most of Coins (for a "
        "total of 15 points).");
-inline constexpr std::string_view kSlowCaption = N_("Slow animation");
+inline constexpr std::string_view kAnimationCaption = N_("Animation:");
+// The animation speeds, in the order the dialog shows them.
+inline constexpr std::array<std::pair<std::string_view, AnimationSpeed>, 3> kAnimationChoices = {{
+    {N_("Normal"), AnimationSpeed::Normal},
+    {N_("Slow"), AnimationSpeed::Slow},
+    {N_("Fast"), AnimationSpeed::Fast},
+}};
 
 // The computer players' levels, in the order the dialog shows them.
 inline constexpr std::array<std::string_view, 2> kLevelCaptions = {N_("Classic"), N_("Expert")};
 inline constexpr std::string_view kOpponentsCaption = N_("Opponents:");
 inline constexpr std::string_view kPartnerCaption = N_("Partner:");
 inline constexpr std::string_view kVolumeCaption = N_("Volume:");
-inline constexpr std::string_view kSlowNote = N_("Click for slower and finer card animation.");
+inline constexpr std::string_view kAnimationNote =
+    N_("Slow: slower and finer card animation. Fast: the cards fly and the table pauses in half "
+       "the time.");
 
 // Help for a learner, both off unless ticked.
 inline constexpr std::string_view kHintsCaption = N_("Show hints");
@@ -82,7 +91,7 @@ struct DialogState {
   std::size_t deckRow = 0;
   std::size_t variantRow = 0;
   bool extraPointsTicked = false;
-  bool slowTicked = false;
+  std::size_t animationRow = 0;  // in kAnimationChoices
   std::size_t opponentsRow = 0;  // in kLevelCaptions
   std::size_t partnerRow = 0;
   int volume = 100;            // the Options tab's slider, percent

@@ -53,15 +53,17 @@ GtkWidget* AddCheck(GtkWidget* box, std::string_view caption, int indent) {
   return check;
 }
 
-// "Opponents:  (o) Classic  ( ) Expert" on one line, Classic chosen.
+// "Opponents:  (o) Classic  ( ) Expert" on one line, the first chosen.
 template <std::size_t N>
-void AddLevelRow(GtkWidget* box, std::string_view caption, std::array<GtkWidget*, N>& buttons) {
+void AddChoiceRow(GtkWidget* box, std::string_view caption,
+                  const std::array<std::string_view, N>& captions,
+                  std::array<GtkWidget*, N>& buttons) {
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
   GtkWidget* label = gtk_label_new(_(caption).c_str());
   gtk_widget_set_size_request(label, 90, -1);
   gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
   gtk_box_pack_start(GTK_BOX(row), label, FALSE, FALSE, 0);
-  for (std::size_t i = 0; i < N; ++i) buttons[i] = AddRadio(row, buttons[0], _(kLevelCaptions[i]));
+  for (std::size_t i = 0; i < N; ++i) buttons[i] = AddRadio(row, buttons[0], _(captions[i]));
   gtk_box_pack_start(GTK_BOX(box), row, FALSE, FALSE, 0);
 }
 
@@ -156,10 +158,12 @@ OptionsPage BuildOptionsPage() {
   // The extra points belong to Romane, the last variant: indented under it.
   options.extraPoints = AddCheck(options.page, _(kExtraPointsCaption), kNoteIndent);
   options.extraPointsNote = AddNote(options.page, _(kExtraPointsNote), 2 * kNoteIndent);
-  options.slow = AddCheck(options.page, _(kSlowCaption), 0);
-  AddNote(options.page, _(kSlowNote), kNoteIndent);
-  AddLevelRow(options.page, kOpponentsCaption, options.opponents);
-  AddLevelRow(options.page, kPartnerCaption, options.partner);
+  std::array<std::string_view, kAnimationChoices.size()> speeds{};
+  for (std::size_t i = 0; i < speeds.size(); ++i) speeds[i] = kAnimationChoices[i].first;
+  AddChoiceRow(options.page, kAnimationCaption, speeds, options.animation);
+  AddNote(options.page, _(kAnimationNote), kNoteIndent);
+  AddChoiceRow(options.page, kOpponentsCaption, kLevelCaptions, options.opponents);
+  AddChoiceRow(options.page, kPartnerCaption, kLevelCaptions, options.partner);
   options.volume = AddVolumeRow(options.page);
   // Below the rows above, so their places in the page stay as they were.
   options.hints = AddCheck(options.page, _(kHintsCaption), 0);

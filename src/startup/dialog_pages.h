@@ -24,7 +24,7 @@ struct OptionsPage {
   std::array<GtkWidget*, kVariantOptions.size()> variants{};  // radio buttons, one group
   GtkWidget* extraPoints = nullptr;                           // check box, usable only under Romane
   GtkWidget* extraPointsNote = nullptr;                       // greyed out with it
-  GtkWidget* slow = nullptr;                                  // check box
+  std::array<GtkWidget*, kAnimationChoices.size()> animation{};  // radio buttons, one group
   std::array<GtkWidget*, kLevelCaptions.size()> opponents{};  // radio buttons, one group
   std::array<GtkWidget*, kLevelCaptions.size()> partner{};    // radio buttons, one group
   GtkWidget* volume = nullptr;                                // a slider, 0 to 100 percent

@@ -63,7 +63,8 @@ StartupDialog::StartupDialog(const std::string& archivePath, DialogMemory memory
   deck_ = BuildDeckPage(pak_);
   options_ = BuildOptionsPage();
   GtkWidget* notebook = gtk_notebook_new();
-  gtk_widget_set_size_request(notebook, 600, 370);
+  // Wide enough for the footer's line beside the buttons and the statistics' nine columns.
+  gtk_widget_set_size_request(notebook, 620, 370);
   AddTab(notebook, deck_.page, _("Deck"));
   AddTab(notebook, BuildKeysPage(), _("Keys"));
   AddTab(notebook, BuildTextPage(_(kRulesText)), _("Rules"));
@@ -96,7 +97,7 @@ void StartupDialog::Open(const DialogState& state) {
   tick(options_.variants[std::min(state.variantRow, options_.variants.size() - 1)], true);
   UpdateExtraPoints();
   tick(options_.extraPoints, state.extraPointsTicked);
-  tick(options_.slow, state.slowTicked);
+  tick(options_.animation[std::min(state.animationRow, options_.animation.size() - 1)], true);
   tick(options_.opponents[std::min(state.opponentsRow, options_.opponents.size() - 1)], true);
   tick(options_.partner[std::min(state.partnerRow, options_.partner.size() - 1)], true);
   tick(options_.hints, state.hintsTicked);
@@ -297,7 +298,7 @@ DialogState StartupDialog::Selected() const {
   state.variantRow = ActiveRow(options_.variants);
   state.extraPointsTicked =
       gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.extraPoints)) != FALSE;
-  state.slowTicked = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.slow)) != FALSE;
+  state.animationRow = ActiveRow(options_.animation);
   state.opponentsRow = ActiveRow(options_.opponents);
   state.partnerRow = ActiveRow(options_.partner);
   state.volume = static_cast<int>(gtk_range_get_value(GTK_RANGE(options_.volume)));

@@ -9,9 +9,11 @@ namespace verlano {
 
 namespace {
 
-constexpr std::array<const char*, 8> kHeadings = {
-    N_("Variant, opponents"), N_("Played"), N_("Won"), N_("Lost"), N_("Hands"), N_("Sweeps"),
-    N_("Best streak"),        N_("Now")};
+// The win rate stands beside the matches won ("3 (75%)") and the points as
+// ours to theirs ("124-98"), so that the page keeps the dialog's width.
+constexpr std::array<const char*, 9> kHeadings = {
+    N_("Variant, opponents"), N_("Played"), N_("Won"),         N_("Lost"), N_("Hands"),
+    N_("Sweeps"),             N_("Points"), N_("Best streak"), N_("Now")};
 
 GtkWidget* Cell(const std::string& text, bool heading) {
   GtkWidget* label = gtk_label_new(nullptr);
@@ -23,6 +25,11 @@ GtkWidget* Cell(const std::string& text, bool heading) {
     gtk_label_set_text(GTK_LABEL(label), text.c_str());
   }
   gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+  gtk_label_set_yalign(GTK_LABEL(label), 0.0f);
+  // Headings and the rows' names break between words, so that nine columns
+  // fit the dialog's width in either language.
+  gtk_label_set_line_wrap(GTK_LABEL(label), TRUE);
+  gtk_label_set_max_width_chars(GTK_LABEL(label), heading ? 8 : 16);
   return label;
 }
 
@@ -76,14 +83,17 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
         const StatisticsRow& r = it->second;
         const std::string name =
             _(variant.caption) + (extra ? _(" extra") : "") + ", " + _(kLevelCaptions[level]);
-        const std::array<std::string, 8> cells = {name,
-                                                  std::to_string(r.played),
-                                                  std::to_string(r.won),
-                                                  std::to_string(r.lost),
-                                                  std::to_string(r.hands),
-                                                  std::to_string(r.sweeps),
-                                                  std::to_string(r.bestStreak),
-                                                  std::to_string(r.streak)};
+        const int percent = WinPercent(r);
+        const std::array<std::string, kHeadings.size()> cells = {
+            name,
+            std::to_string(r.played),
+            std::to_string(r.won) + (percent < 0 ? "" : " (" + std::to_string(percent) + "%)"),
+            std::to_string(r.lost),
+            std::to_string(r.hands),
+            std::to_string(r.sweeps),
+            std::to_string(r.pointsFor) + "-" + std::to_string(r.pointsAgainst),
+            std::to_string(r.bestStreak),
+            std::to_string(r.streak)};
         for (std::size_t c = 0; c < cells.size(); ++c) {
           gtk_grid_attach(GTK_GRID(page.table), Cell(cells[c], false), static_cast<int>(c), row, 1,
                           1);

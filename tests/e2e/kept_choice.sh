@@ -108,7 +108,8 @@ question "Play, to give up"
 answer 3
 screen_area
 wait_for_hand 9
-grep -qx 'nine.classic played=4 won=3 lost=0 hands=25 sweeps=2 best-streak=3 streak=0' "$statistics" ||
+# The file was written before the points were counted: they read, and are kept, as 0.
+grep -qx 'nine.classic played=4 won=3 lost=0 hands=25 sweeps=2 best-streak=3 streak=0 points-for=0 points-against=0' "$statistics" ||
   fail "the match given up is counted as: $(cat "$statistics")"
 ! cmp -s "$(match_file)" "$scratch/kept" || fail "the match given up is still kept"
 xdotool key Escape

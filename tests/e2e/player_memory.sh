@@ -23,7 +23,7 @@ keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$V
 
 game_copy "$scratch/game" yes
 mkdir -p "$XDG_DATA_HOME/verlano"
-printf 'verlano-statistics 1\nnine.classic played=7 won=4 lost=3 hands=68 sweeps=9 best-streak=3 streak=1\nromane.expert played=2 won=0 lost=2 hands=9 sweeps=1 best-streak=0 streak=0\nend\n' \
+printf 'verlano-statistics 1\nnine.classic played=7 won=4 lost=3 hands=68 sweeps=9 best-streak=3 streak=1 points-for=150 points-against=120\nromane.expert played=2 won=0 lost=2 hands=9 sweeps=1 best-streak=0 streak=0 points-for=20 points-against=31\nend\n' \
   >"$XDG_DATA_HOME/verlano/statistics"
 
 # 1. A new match, left with Escape at the human's first turn.
@@ -85,7 +85,8 @@ done
 row nine.classic | awk -v hands=$((68 + hands_played)) '
   { for (i = 2; i <= NF; ++i) { split($i, kv, "="); f[kv[1]] = kv[2] } }
   END { exit !(f["played"] == 8 && f["won"] == 5 && f["lost"] == 3 && f["hands"] == hands &&
-               f["sweeps"] >= 9 && f["best-streak"] == 3 && f["streak"] == 2) }' ||
+               f["sweeps"] >= 9 && f["best-streak"] == 3 && f["streak"] == 2 &&
+               f["points-for"] > 150 && f["points-against"] >= 120) }' ||
   fail "the won match is counted as: $(row nine.classic)"
 [ "$(row romane.expert)" = "$other_row" ] || fail "another row changed: $(row romane.expert)"
 [ ! -e "$(match_file)" ] || fail "the decided match is still kept"

@@ -93,7 +93,7 @@ TEST_P(DealShape, DealsPacketsRevealsTheTableAndHandsTheLeadToTheFirstSeatServed
     for (int i = static_cast<int>(revealedAt.size()); i < h.game.piles.TableCount && t[i].FaceUp;
          ++i) {
       if (h.game.turn.GameState != PlayState::DealingCards &&
-          h.game.turn.GameState != PlayState::Deal2) {
+          h.game.turn.GameState != PlayState::DealingToTable) {
         revealedAt.push_back(h.clock);
       }
     }
@@ -115,8 +115,8 @@ TEST_P(DealShape, DealsPacketsRevealsTheTableAndHandsTheLeadToTheFirstSeatServed
 }
 
 const PlayState kNineCourse[] = {
-    PlayState::DealingCards, PlayState::Deal2,      PlayState::DealingCards, PlayState::Deal2,
-    PlayState::DealingCards, PlayState::RevealDeal, PlayState::NormalPlay};
+    PlayState::DealingCards, PlayState::DealingToTable,      PlayState::DealingCards, PlayState::DealingToTable,
+    PlayState::DealingCards, PlayState::RevealingTable, PlayState::NormalPlay};
 
 INSTANTIATE_TEST_SUITE_P(
     Variants, DealShape,
@@ -139,11 +139,11 @@ TEST(Pause, EndsAfterItsLengthAtAnyClockReading) {
   };
   for (const auto& r : rows) {
     Game g(Options{}, 1);
-    g.turn.GameState = PlayState::RevealDeal;
+    g.turn.GameState = PlayState::RevealingTable;
     g.turn.TickNow = r.start;
     StartPause(g, 700);
     StepGameState(g, r.now);
-    EXPECT_EQ(g.turn.GameState == PlayState::RevealDeal, r.ended) << r.start << " " << r.now;
+    EXPECT_EQ(g.turn.GameState == PlayState::RevealingTable, r.ended) << r.start << " " << r.now;
     EXPECT_EQ(g.turn.PauseJustEnded, r.ended);
   }
 }
@@ -162,7 +162,7 @@ TEST(Pause, TheQuietFramesCountedAheadAreExactlyThoseBeforeItsEnd) {
   };
   for (const auto& r : rows) {
     Game g(Options{}, 1);
-    g.turn.GameState = PlayState::RevealDeal;
+    g.turn.GameState = PlayState::RevealingTable;
     g.turn.TickNow = r.start;
     StartPause(g, 700);
     EXPECT_EQ(QuietPauseFrames(g, r.next, 16), r.quiet) << r.start << " " << r.next;
@@ -206,14 +206,14 @@ TEST(OpponentCapture, LandsPausesGathersFliesToTheirPileAndPlayGoesOnAtOnce) {
   std::uint64_t pausedAt = 0, gatheringAt = 0;
   ASSERT_TRUE(h.StepUntil([&] {
     if (g.turn.GameState == PlayState::Paused && pausedAt == 0) pausedAt = h.clock;
-    if (g.turn.GameState == PlayState::TheyGettingCardsGathering && gatheringAt == 0) {
+    if (g.turn.GameState == PlayState::TheyGatherCapture && gatheringAt == 0) {
       gatheringAt = h.clock;
     }
     return g.piles.Their.PileCount > 0;
   }));
   const std::vector<PlayState> course = {PlayState::NormalPlay, PlayState::Paused,
-                                         PlayState::TheyGettingCardsGathering,
-                                         PlayState::TheyGettingCards, PlayState::NormalPlay};
+                                         PlayState::TheyGatherCapture,
+                                         PlayState::TheyTakeCapture, PlayState::NormalPlay};
   EXPECT_EQ(h.states, course);
   EXPECT_GE(gatheringAt - pausedAt, 700u);
   EXPECT_EQ(g.piles.Their.PileCount, 2);
@@ -283,6 +283,7 @@ TEST(LastCapture, EachSideKeepsItsLatestCaptureUntilTheNextDeal) {
       h.StepUntil([&] { return g.piles.Their.SweepCount > 0 && Idle(g, PlayState::NormalPlay); }));
   EXPECT_EQ(LastCaptureOf(g.piles.Our), cards({"KC", "KS"}));
   EXPECT_EQ(LastCaptureOf(g.piles.Their), cards({"5S", "3C", "2S"})) << "a sweep";
+  g.turn.GameState = PlayState::HandOver;  // the next deal starts from the score page
   DealHand(g);
   EXPECT_EQ(g.piles.Our.Last.Taker, -1);
   EXPECT_EQ(g.piles.Their.Last.Taker, -1);
@@ -292,10 +293,10 @@ TEST(HandEnd, TheRemainderGoesToTheSideThatCapturedLast) {
   const struct {
     int lastCapturer;
     PlayState remainder;
-  } rows[] = {{0, PlayState::OurRemainders},
-              {1, PlayState::TheirRemainders},
-              {2, PlayState::OurRemainders},
-              {3, PlayState::TheirRemainders}};
+  } rows[] = {{0, PlayState::WeTakeRemainder},
+              {1, PlayState::TheyTakeRemainder},
+              {2, PlayState::WeTakeRemainder},
+              {3, PlayState::TheyTakeRemainder}};
   for (const auto& r : rows) {
     FlowHarness h(test::VariantOptions(Variant::Romane));
     Game& g = h.game;
@@ -303,11 +304,11 @@ TEST(HandEnd, TheRemainderGoesToTheSideThatCapturedLast) {
     GiveHand(g, 3, {"2C"});
     ReadyForSeat(g, 3, 39);
     g.capture.LastCapturer = r.lastCapturer;
-    ASSERT_TRUE(h.StepUntil([&] { return g.turn.GameState == PlayState::EndOfMatch; }));
+    ASSERT_TRUE(h.StepUntil([&] { return g.turn.GameState == PlayState::HandOver; }));
     const std::vector<PlayState> course = {PlayState::NormalPlay, PlayState::Paused, r.remainder,
-                                           PlayState::EndOfMatch};
+                                           PlayState::HandOver};
     EXPECT_EQ(h.states, course) << r.lastCapturer;
-    const bool ours = r.remainder == PlayState::OurRemainders;
+    const bool ours = r.remainder == PlayState::WeTakeRemainder;
     EXPECT_EQ((ours ? g.piles.Our : g.piles.Their).CardCount, 3);
     EXPECT_EQ(g.piles.TableCount, 0);
     EXPECT_EQ(g.match.HistoryCount, 1);  // the hand's score went to the match
@@ -319,10 +320,10 @@ TEST(HandEnd, TheRemainderGoesToTheSideThatCapturedLast) {
 
 TEST(HandEnd, AnEmptyTableEndsTheHandInTheSameStep) {
   Game g(test::VariantOptions(Variant::Romane), 1);
-  g.turn.GameState = PlayState::OurRemainders;
+  g.turn.GameState = PlayState::WeTakeRemainder;
   g.piles.TableCount = g.piles.TableCardCount = 0;
   StepGameState(g, 5000);
-  EXPECT_EQ(g.turn.GameState, PlayState::EndOfMatch);
+  EXPECT_EQ(g.turn.GameState, PlayState::HandOver);
   EXPECT_EQ(g.match.HistoryCount, 1);
 }
 
@@ -354,11 +355,11 @@ TEST(HandSort, SortsKingToAceAndPutsTheCardsBackWhereTheyWere) {
     before[i][1] = g.piles.Hand[0][i].Y;
   }
   g.turn.StateBeforeSort = PlayState::NormalPlay;
-  g.turn.GameState = PlayState::GatherAroundFirstCard;
+  g.turn.GameState = PlayState::SortGatherHand;
   h.states.clear();
   ASSERT_TRUE(h.StepUntil([&] { return Idle(g, PlayState::NormalPlay); }));
-  const std::vector<PlayState> course = {PlayState::GatherAroundFirstCard,
-                                         PlayState::SpreadAheadFirstCard, PlayState::NormalPlay};
+  const std::vector<PlayState> course = {PlayState::SortGatherHand,
+                                         PlayState::SortSpreadHand, PlayState::NormalPlay};
   EXPECT_EQ(h.states, course);
   const auto& hand = g.piles.Hand[0];
   EXPECT_EQ(hand[0].X, before[0][0]);

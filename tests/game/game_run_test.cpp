@@ -182,12 +182,12 @@ TEST_F(GameRunTest, PHeldTogglesThePauseOnceAndNothingMovesOrIsDrawnUntilTheNext
 
 TEST_F(GameRunTest, AClickHeldOnTheScorePageDealsOneHand) {
   GameRun& r = Start();
-  r.game.turn.GameState = PlayState::EndOfMatch;
+  r.game.turn.GameState = PlayState::HandOver;
   pf.SetButton(kMouseLeft, true);
   for (int i = 0; i < 5; ++i) GameFrame(r);
   pf.SetButton(kMouseLeft, false);
   EXPECT_EQ(ShufflesPlayed(), 2);
-  EXPECT_NE(r.game.turn.GameState, PlayState::EndOfMatch);
+  EXPECT_NE(r.game.turn.GameState, PlayState::HandOver);
 }
 
 TEST_F(GameRunTest, TheOnlyCaptureIsTakenWithoutAClickOnlyWhenTheOptionsAsk) {
@@ -197,12 +197,12 @@ TEST_F(GameRunTest, TheOnlyCaptureIsTakenWithoutAClickOnlyWhenTheOptionsAsk) {
     Game& g = StartWith(options).game;
     // The human's five has landed: two and three are its one capture.
     test::LayTable(g, {"2C", "3S", "6D"}, "5C", 0);
-    g.turn.GameState = PlayState::WeGettingCardsGathering;
+    g.turn.GameState = PlayState::WeGatherCapture;
     for (int i = 0; i < 3; ++i) Frame();
     const Piles& p = g.piles;
     EXPECT_EQ(p.TablePile[0].ToCapture && p.TablePile[1].ToCapture, take) << take;
     EXPECT_FALSE(p.TablePile[2].ToCapture) << take;
-    EXPECT_EQ(g.turn.GameState == PlayState::WeGettingCardsGathering && !AnyCardMoving(p), !take);
+    EXPECT_EQ(g.turn.GameState == PlayState::WeGatherCapture && !AnyCardMoving(p), !take);
   }
 }
 
@@ -232,7 +232,7 @@ TEST_F(GameRunTest, APickRefusedWhilePausedLeavesTheHumanFreeToPlayLater) {
   // The human's first turn, hand full.
   for (int hand = 0; hand < 4 && !g.turn.WaitingForHuman; ++hand) {
     FramesUntil(
-        [&] { return g.turn.WaitingForHuman || g.turn.GameState == PlayState::EndOfMatch; });
+        [&] { return g.turn.WaitingForHuman || g.turn.GameState == PlayState::HandOver; });
     if (!g.turn.WaitingForHuman) Frame({}, {kMouseLeft});
   }
   ASSERT_TRUE(g.turn.WaitingForHuman);
@@ -245,7 +245,7 @@ TEST_F(GameRunTest, APickRefusedWhilePausedLeavesTheHumanFreeToPlayLater) {
   Frame({kKeyP});
   // R with a full hand starts the sort; a click during the sort is refused too.
   Frame({kKeyR});
-  EXPECT_EQ(g.turn.GameState, PlayState::GatherAroundFirstCard);
+  EXPECT_EQ(g.turn.GameState, PlayState::SortGatherHand);
   Frame({}, {kMouseLeft});
   EXPECT_FALSE(g.turn.HumanPicked);
   FramesUntil([&] { return !AnyCardMoving(g.piles) && g.turn.GameState == PlayState::NormalPlay; });
@@ -256,7 +256,7 @@ TEST_F(GameRunTest, APickRefusedWhilePausedLeavesTheHumanFreeToPlayLater) {
   FramesUntil([&] { return g.piles.CardsPlayed > 0 && !AnyCardMoving(g.piles); });
   const PlayState before = g.turn.GameState;
   Frame({kKeyR});
-  EXPECT_NE(g.turn.GameState, PlayState::GatherAroundFirstCard);
+  EXPECT_NE(g.turn.GameState, PlayState::SortGatherHand);
   EXPECT_TRUE(g.turn.GameState == before || before == PlayState::Paused);
 }
 

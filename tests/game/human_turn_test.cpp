@@ -54,7 +54,7 @@ TEST(PickHandCard, IsRefusedWhenTheCardCouldNotBePlayedAtOnce) {
   // A refused pick must leave the human free to pick again later.
   const std::vector<std::pair<const char*, void (*)(Game&)>> blockers = {
       {"paused", [](Game& g) { g.turn.GameState = PlayState::Paused; }},
-      {"sorting", [](Game& g) { g.turn.GameState = PlayState::GatherAroundFirstCard; }},
+      {"sorting", [](Game& g) { g.turn.GameState = PlayState::SortGatherHand; }},
       {"not the human's turn", [](Game& g) { g.turn.WaitingForHuman = false; }},
       {"a card in flight", [](Game& g) { g.piles.Hand[2][0].Moving = true; }},
   };
@@ -77,7 +77,7 @@ void SpreadTable(Game& g, test::Codes table, std::string_view played) {
     s.Width = 92;
     s.Height = 153;
   }
-  g.turn.GameState = PlayState::WeGettingCardsGathering;
+  g.turn.GameState = PlayState::WeGatherCapture;
 }
 
 int Click(Game& g, int button, int position) {

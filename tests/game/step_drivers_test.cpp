@@ -15,7 +15,7 @@ class StepDriversTest : public ::testing::Test {
  protected:
   Game game{Options{}, 7};
   // A state whose landings do nothing beyond stopping the card.
-  void SetUp() override { game.turn.GameState = PlayState::EndOfMatch; }
+  void SetUp() override { game.turn.GameState = PlayState::HandOver; }
 
   CardSprite& TableCard(int i) { return game.piles.TablePile[i]; }
 
@@ -79,7 +79,7 @@ TEST_F(StepDriversTest, SpriteAtRestNeverArrives) {
 
 TEST_F(StepDriversTest, SlowAnimationDoublesTheFramesOfADealFlight) {
   Options slow;
-  slow.slowAnimation = true;
+  slow.animation = AnimationSpeed::Slow;
   Game slowGame(slow, 7);
   CardSprite s;
   s.X = 13;

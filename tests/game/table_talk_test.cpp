@@ -38,7 +38,7 @@ Situation Takes(std::vector<std::string_view> table, std::string_view played,
   return [=](Game& g) {
     test::LayTable(g, table, played, seat);
     for (const int i : chosen) g.piles.TablePile[i].Chosen = true;
-    g.turn.GameState = PlayState::WeGettingCardsGathering;
+    g.turn.GameState = PlayState::WeGatherCapture;
   };
 }
 
@@ -65,14 +65,14 @@ TEST(TableTalk, MarkAndMessageOfEachSituation) {
   } rows[] = {
       {"the human to pick", HumanToPick, false, 0, "Your turn"},
       {"the human sorting the hand",
-       Then(HumanToPick, [](Game& g) { g.turn.GameState = PlayState::GatherAroundFirstCard; }),
+       Then(HumanToPick, [](Game& g) { g.turn.GameState = PlayState::SortGatherHand; }),
        false, 0, "Your turn"},
       {"the human's card in flight",
        Then(HumanToPick, [](Game& g) { g.turn.HumanPicked = g.piles.Hand[0][3].Moving = true; }),
        false, -1, ""},
       {"the pause before seat 2 plays", PauseAfter(1, PlayState::NormalPlay), false, 2, ""},
       {"the pause before the human's turn", PauseAfter(3, PlayState::NormalPlay), false, -1, ""},
-      {"the pause before seat 1's capture", PauseAfter(1, PlayState::TheyGettingCardsGathering),
+      {"the pause before seat 1's capture", PauseAfter(1, PlayState::TheyGatherCapture),
        false, -1, ""},
       {"seat 3's card in flight",
        [](Game& g) { g.turn.CurrentSeat = 3, g.piles.Hand[3][2].Moving = true; }, false, 3, ""},
@@ -88,10 +88,10 @@ TEST(TableTalk, MarkAndMessageOfEachSituation) {
        Then(Takes({"3S", "4D"}, "7C", {}), [](Game& g) { g.capture.CaptureReady = true; }), false,
        -1, ""},
       {"the partner's capture", Takes({"3S", "4D"}, "7C", {}, 2), false, -1, ""},
-      {"a hand's score page", [](Game& g) { g.turn.GameState = PlayState::EndOfMatch; }, false, -1,
+      {"a hand's score page", [](Game& g) { g.turn.GameState = PlayState::HandOver; }, false, -1,
        "Click to deal the next hand"},
       {"the match's last score page",
-       [](Game& g) { g.turn.GameState = PlayState::EndOfMatch, g.match.MatchOver = true; }, false,
+       [](Game& g) { g.turn.GameState = PlayState::HandOver, g.match.MatchOver = true; }, false,
        -1, "Click to start a new match"},
       {"P at the human's turn", HumanToPick, true, 0, "Paused: P to go on"},
       {"the human to pick with hints on",
@@ -155,7 +155,7 @@ TEST(TableTalk, SpaceOrThePointerOnAPileLaysOpenTheLastCaptures) {
       {"the pointer on WE's pile", true, false, ours, PlayState::Paused, 1},
       {"the pointer on an empty pile", false, false, ours, PlayState::NormalPlay, 0},
       {"nothing asked", true, false, {}, PlayState::NormalPlay, 0},
-      {"the score page", true, true, theirs, PlayState::EndOfMatch, 0},
+      {"the score page", true, true, theirs, PlayState::HandOver, 0},
   };
   for (const auto& r : rows) {
     g->piles.Our.Last.Taker = r.ourCapture ? test::CardOf(*g, "5C") : -1;

@@ -132,7 +132,7 @@ TEST(MatchRoundTrip, AGameComesBackMemberForMember) {
     EXPECT_EQ(back.settings.Rules.Choice, kept.settings.Rules.Choice);
     EXPECT_EQ(back.settings.PartnerLevel, kept.settings.PartnerLevel);
     EXPECT_EQ(back.settings.OpponentsLevel, kept.settings.OpponentsLevel);
-    EXPECT_EQ(back.settings.SlowAnimation, kept.settings.SlowAnimation);
+    EXPECT_EQ(back.settings.Animation, kept.settings.Animation);
     EXPECT_EQ(std::memcmp(&back.layout, &kept.layout, sizeof(Layout)), 0);
     EXPECT_EQ(back.rng.Seed(), kept.rng.Seed());
     EXPECT_EQ(back.rng.Draws(), kept.rng.Draws());

@@ -10,6 +10,7 @@
 #include "memory/match_keeper.h"
 #include "memory/player_memory.h"
 #include "memory/quiet_game.h"
+#include "memory/records.h"
 #include "memory/temp_folder.h"
 
 namespace verlano {
@@ -180,11 +181,30 @@ TEST(PlayerFiles, StatisticsCountStreaksAndGivenUpMatches) {
   romaneExtra.opponents = PlayerLevel::Expert;
   Statistics s;
   for (const bool won : {true, true, false, true}) CountMatch(s, nine, won);
-  CountHand(s, nine, 2);
+  CountHand(s, nine, 2, 5, 3);
+  CountHand(s, nine, 0, 1, 6);
   CountGivenUp(s, romaneExtra);
-  EXPECT_EQ(s.rows["nine.classic"], (StatisticsRow{4, 3, 1, 1, 2, 2, 1}));
+  EXPECT_EQ(s.rows["nine.classic"], (StatisticsRow{4, 3, 1, 2, 2, 2, 1, 6, 9}));
   EXPECT_EQ(s.rows["romane-extra.expert"], (StatisticsRow{1, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(ReadStatistics(WriteStatistics(s)), s);
+  // The win rate counts a given-up match as played and not won.
+  EXPECT_EQ(WinPercent(s.rows["nine.classic"]), 75);
+  EXPECT_EQ(WinPercent(s.rows["romane-extra.expert"]), 0);
+  EXPECT_EQ(WinPercent(StatisticsRow{}), -1) << "no match played yet";
+  EXPECT_EQ(WinPercent(StatisticsRow{3, 2, 1}), 67) << "rounded to the nearest";
+  EXPECT_EQ(WinPercent(StatisticsRow{1'000'000'000, 999'999'999}), 100) << "no overflow";
+}
+
+// A file written before the points were counted reads with none; a points
+// count out of range is refused like any other.
+TEST(PlayerFiles, StatisticsWithoutPointsReadAsNone) {
+  const Statistics old = ReadStatistics(
+      "verlano-statistics 1\nnine.classic played=2 won=1 lost=1 hands=9 sweeps=3 "
+      "best-streak=1 streak=0\nend\n");
+  EXPECT_EQ(old.rows.at("nine.classic"), (StatisticsRow{2, 1, 1, 9, 3, 1, 0, 0, 0}));
+  EXPECT_THROW(ReadStatistics("verlano-statistics 1\nnine.classic played=0 won=0 lost=0 hands=0 "
+                              "sweeps=0 best-streak=0 streak=0 points-for=-1\nend\n"),
+               RecordError);
 }
 
 // Counts stop at the loader's limit, so that whatever the game writes it
@@ -193,14 +213,14 @@ TEST(PlayerFiles, StatisticsAtTheirLimitStillReadBack) {
   constexpr int kLimit = 1'000'000'000;
   const Options nine;
   for (const StatisticsRow start :
-       {StatisticsRow{kLimit, kLimit, 0, kLimit, kLimit, kLimit, kLimit},
+       {StatisticsRow{kLimit, kLimit, 0, kLimit, kLimit, kLimit, kLimit, kLimit, kLimit - 1},
         StatisticsRow{kLimit, 0, kLimit, kLimit - 1, kLimit - 3, 0, 0},
         StatisticsRow{kLimit - 1, kLimit - 2, 0, 5, 0, kLimit - 2, kLimit - 2}}) {
     Statistics s;
     s.rows["nine.classic"] = start;
     ASSERT_NO_THROW(ReadStatistics(WriteStatistics(s)));
     for (int i = 0; i < 3; ++i) {
-      CountHand(s, nine, 7);
+      CountHand(s, nine, 7, kLimit, 1);
       CountMatch(s, nine, i != 1);
       CountMatch(s, nine, true);
       CountGivenUp(s, nine);
@@ -227,7 +247,7 @@ TEST(PlayerFiles, TwoCopiesCountingAtOnceLoseNothing) {
         // Each copy updates in a tight loop, far more often than a game
         // does, so the wait is long: it only stops a hang.
         UpdateStatistics(
-            folder, [](Statistics& s) { CountHand(s, Options{}, 1); },
+            folder, [](Statistics& s) { CountHand(s, Options{}, 1, 2, 0); },
             [&](const std::string&) { ++problems; }, std::chrono::seconds(60));
       }
       _exit(problems == 0 && folder.Usable() ? 0 : 1);
@@ -315,14 +335,16 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   ASSERT_TRUE(kept) << note;
   EXPECT_EQ(kept->text, WriteMatch(game));
 
-  game.turn.GameState = PlayState::EndOfMatch;
+  game.turn.GameState = PlayState::HandOver;
   game.score.We.Sweeps = 3;
+  game.score.We.Total = 4;
+  game.score.They.Total = 7;
   game.match.MatchOver = true;
   game.match.Result = MatchResult::Won;
   keeper.QuietMoment(game);
   EXPECT_FALSE(std::filesystem::exists(files.state.PathOf(kMatchFile)));
   EXPECT_EQ(LoadStatistics(files.data, note).rows["nine.classic"],
-            (StatisticsRow{1, 1, 0, 1, 3, 1, 1}));
+            (StatisticsRow{1, 1, 0, 1, 3, 1, 1, 4, 7}));
   keeper.MuteChanged(true);
   EXPECT_TRUE(LoadSettings(files.config, note).muted);
   EXPECT_TRUE(said.empty());

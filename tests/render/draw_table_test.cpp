@@ -183,7 +183,7 @@ TEST_F(TableFixture, EndOfMatchShowsThePageAndTheClockInsteadOfTheTable) {
   EXPECT_EQ(Draw(400, 300), Face(3));
   EXPECT_EQ(screen.BackBuffer.At(700, 572), test::GlyphPixel('0' - 32, 0, 0));
 
-  game.turn.GameState = PlayState::EndOfMatch;
+  game.turn.GameState = PlayState::HandOver;
   EXPECT_EQ(Draw(400, 300), kBackground);
   EXPECT_EQ(screen.BackBuffer.At(5, 420), kBackground);
   EXPECT_EQ(screen.BackBuffer.At(160, 4), kScorePage);

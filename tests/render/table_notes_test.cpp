@@ -129,7 +129,7 @@ TEST(TableNotes, EveryTableTextOfBothLanguagesFitsTheMessageBand) {
 TEST(TableNotes, TheMutedMarkStaysOffTheScorePage) {
   const clsDXBitmapFont font = test::GlyphFont();
   Game g(Options{}, 1);
-  g.turn.GameState = PlayState::EndOfMatch;
+  g.turn.GameState = PlayState::HandOver;
   const Rect mark = MuteMarkRect(g, font);
   EXPECT_FALSE(Overlap(mark, ScorePageBannerRect(g.layout))) << Where(mark);
   EXPECT_FALSE(Overlap(mark, ScorePageRect(g.layout))) << Where(mark);

@@ -102,7 +102,7 @@ TEST(DealHandTest, ClearsEverythingThePreviousHandLeft) {
   g.turn.HumanPicked = true;
   g.turn.WaitingForHuman = true;
   g.turn.RevealCount = 4;
-  g.turn.GameState = PlayState::EndOfMatch;
+  g.turn.GameState = PlayState::HandOver;
 
   DealHand(g);
 

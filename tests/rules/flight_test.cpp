@@ -108,7 +108,7 @@ TEST_F(FlightTest, SeparateFrameCountsPerAxis) {
 
 TEST_F(FlightTest, SlowAnimationDealsInTwiceTheFrames) {
   Settings slow;
-  slow.SlowAnimation = true;
+  slow.Animation = AnimationSpeed::Slow;
   Layout slowLayout;
   SetUpLayout(slow, slowLayout);
   CardSprite s = At(13, 240);

@@ -30,7 +30,7 @@ TEST(SettingsTest, PlayWithoutTouchingAnythingGivesTheDefaults) {
   EXPECT_FALSE(a.settings.Rules.ExtraCoinPoints);
   EXPECT_EQ(a.settings.Rules.CardsPerHand, 9);
   EXPECT_EQ(a.settings.Rules.DealPacketSize, 3);
-  EXPECT_FALSE(a.settings.SlowAnimation);
+  EXPECT_EQ(a.settings.Animation, AnimationSpeed::Normal);
   EXPECT_TRUE(a.settings.FullScreen);
   EXPECT_FALSE(a.settings.UseVideoMemory);
   EXPECT_EQ(a.settings.ScreenModeName, "800x600");
@@ -87,15 +87,24 @@ TEST(SettingsTest, FlightLengthsAtNormalSpeed) {
   EXPECT_EQ(a.layout.DealFrames, 10);
 }
 
-TEST(SettingsTest, SlowAnimationDoublesEveryFlightLength) {
-  Options options;
-  options.slowAnimation = true;
-  const Applied a = Apply(options);
-  EXPECT_TRUE(a.settings.SlowAnimation);
-  EXPECT_EQ(a.layout.GatherFrames, 40);
-  EXPECT_EQ(a.layout.SweepFlightFramesX, 40);
-  EXPECT_EQ(a.layout.SweepFlightFramesY, 40);
-  EXPECT_EQ(a.layout.DealFrames, 20);
+TEST(SettingsTest, SlowDoublesEveryFlightAndFastHalvesTheFlightsAndThePauses) {
+  const struct {
+    AnimationSpeed speed;
+    int frames, dealFrames, pauseMs;
+  } rows[] = {{AnimationSpeed::Normal, 20, 10, 700},
+              {AnimationSpeed::Slow, 40, 20, 700},
+              {AnimationSpeed::Fast, 10, 5, 300}};
+  for (const auto& r : rows) {
+    Options options;
+    options.animation = r.speed;
+    const Applied a = Apply(options);
+    EXPECT_EQ(a.settings.Animation, r.speed);
+    EXPECT_EQ(a.layout.GatherFrames, r.frames);
+    EXPECT_EQ(a.layout.SweepFlightFramesX, r.frames);
+    EXPECT_EQ(a.layout.SweepFlightFramesY, r.frames);
+    EXPECT_EQ(a.layout.DealFrames, r.dealFrames);
+    EXPECT_EQ(a.layout.PauseMs, r.pauseMs);
+  }
 }
 
 TEST(ScaleDesignTest, RoundsToNearestWithTiesToEven) {

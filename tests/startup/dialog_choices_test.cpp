@@ -17,26 +17,30 @@ struct Row {
 TEST(DialogChoices, EveryDeckAndVariantRowMapsToItsOption) {
   using enum DeckChoice;
   using enum Variant;
+  using enum AnimationSpeed;
   const Row rows[] = {
       // Nothing touched: the defaults.
-      {{0, 0, false, false}, {Trevigiano, Nine, false, false}},
+      {{0, 0, false, 0}, {Trevigiano, Nine, false, Normal}},
       // Decks in the order shown: Trevigiano, Trent, Royal.
-      {{1, 0, false, false}, {Trentino, Nine, false, false}},
-      {{2, 0, false, false}, {Royal, Nine, false, false}},
+      {{1, 0, false, 0}, {Trentino, Nine, false, Normal}},
+      {{2, 0, false, 0}, {Royal, Nine, false, Normal}},
       // Variants in the order shown, which is not the order of their flags.
-      {{0, 1, false, false}, {Trevigiano, Napoletane, false, false}},
-      {{0, 2, false, false}, {Trevigiano, UmbriaMarche, false, false}},
-      {{0, 3, false, false}, {Trevigiano, Romane, false, false}},
-      {{0, 3, true, false}, {Trevigiano, Romane, true, false}},
-      {{2, 3, true, true}, {Royal, Romane, true, true}},
-      {{1, 1, false, true}, {Trentino, Napoletane, false, true}},
+      {{0, 1, false, 0}, {Trevigiano, Napoletane, false, Normal}},
+      {{0, 2, false, 0}, {Trevigiano, UmbriaMarche, false, Normal}},
+      {{0, 3, false, 0}, {Trevigiano, Romane, false, Normal}},
+      {{0, 3, true, 0}, {Trevigiano, Romane, true, Normal}},
+      {{2, 3, true, 1}, {Royal, Romane, true, Slow}},
+      {{1, 1, false, 1}, {Trentino, Napoletane, false, Slow}},
       // A tick left over from Romane counts under no other variant.
-      {{0, 0, true, false}, {Trevigiano, Nine, false, false}},
-      {{1, 1, true, false}, {Trentino, Napoletane, false, false}},
-      {{2, 2, true, true}, {Royal, UmbriaMarche, false, true}},
+      {{0, 0, true, 0}, {Trevigiano, Nine, false, Normal}},
+      {{1, 1, true, 0}, {Trentino, Napoletane, false, Normal}},
+      {{2, 2, true, 1}, {Royal, UmbriaMarche, false, Slow}},
+      // The animation's speeds in the order shown: Normal, Slow, Fast.
+      {{0, 0, false, 2}, {Trevigiano, Nine, false, Fast}},
       // Rows past the tables fall back to the first row, never past the end.
-      {{3, 4, true, false}, {Trevigiano, Nine, false, false}},
-      {{99, 3, true, false}, {Trevigiano, Romane, true, false}},
+      {{3, 4, true, 0}, {Trevigiano, Nine, false, Normal}},
+      {{99, 3, true, 0}, {Trevigiano, Romane, true, Normal}},
+      {{0, 0, false, 7}, {Trevigiano, Nine, false, Normal}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(::testing::Message()
@@ -46,7 +50,7 @@ TEST(DialogChoices, EveryDeckAndVariantRowMapsToItsOption) {
     EXPECT_EQ(got.deck, row.expected.deck);
     EXPECT_EQ(got.variant, row.expected.variant);
     EXPECT_EQ(got.extraCoinPoints, row.expected.extraCoinPoints);
-    EXPECT_EQ(got.slowAnimation, row.expected.slowAnimation);
+    EXPECT_EQ(got.animation, row.expected.animation);
   }
 }
 
@@ -67,7 +71,7 @@ TEST(DialogChoices, PlayWithNothingTouchedGivesTheDefaultSettings) {
   EXPECT_EQ(settings.Rules.Choice, Variant::Nine);
   EXPECT_EQ(settings.Rules.CardsPerHand, 9);
   EXPECT_FALSE(settings.Rules.ExtraCoinPoints);
-  EXPECT_FALSE(settings.SlowAnimation);
+  EXPECT_EQ(settings.Animation, AnimationSpeed::Normal);
   EXPECT_EQ(settings.OpponentsLevel, PlayerLevel::Classic);
   EXPECT_EQ(settings.PartnerLevel, PlayerLevel::Classic);
   EXPECT_FALSE(settings.ShowHints);
@@ -101,14 +105,14 @@ TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
     o.showHints = (bits & 16) != 0;
     o.takeOnlyCapture = (bits & 32) != 0;
     o.partner = o.takeOnlyCapture ? PlayerLevel::Classic : PlayerLevel::Expert;
-    o.slowAnimation = o.showHints;
+    o.animation = kAnimationChoices[bits % kAnimationChoices.size()].second;
     const DialogState state = DialogStateFrom(o, 40);
     const Options back = OptionsFromDialog(state);
     EXPECT_EQ(state.volume, 40);
     EXPECT_EQ(back.variant, o.variant) << bits;
     EXPECT_EQ(back.extraCoinPoints, o.extraCoinPoints) << bits;
     EXPECT_EQ(back.deck, o.deck) << bits;
-    EXPECT_EQ(back.slowAnimation, o.slowAnimation) << bits;
+    EXPECT_EQ(back.animation, o.animation) << bits;
     EXPECT_EQ(back.opponents, o.opponents) << bits;
     EXPECT_EQ(back.partner, o.partner) << bits;
     EXPECT_EQ(back.showHints, o.showHints) << bits;

@@ -56,7 +56,7 @@ TEST(KeptMatch, EveryMatchKeptAtAnyQuietMomentLoads) {
     config.options.variant = r.variant;
     config.options.extraCoinPoints = r.extra;
     config.options.deck = r.deck;
-    config.options.slowAnimation = r.slow;
+    config.options.animation = r.slow ? AnimationSpeed::Slow : AnimationSpeed::Normal;
     config.options.opponents = r.opponents;
     config.options.partner = r.partner;
     config.sortKey = r.sortKey;

@@ -60,11 +60,11 @@ std::vector<MatchEnd> PlayMatches(const Options& options, int matches, int keptM
     GameFrame(run);
     const Game& game = run.game;
     const PlayState now = game.turn.GameState;
-    if (now == PlayState::EndOfMatch && last != PlayState::EndOfMatch && game.match.MatchOver) {
+    if (now == PlayState::HandOver && last != PlayState::HandOver && game.match.MatchOver) {
       const std::vector<TextRow> rows = ScorePageRows(game);
       ends.push_back({game.match.MatchTarget, rows.back().Text});
     }
-    if (!kept && static_cast<int>(ends.size()) == keptMatch && now != PlayState::EndOfMatch &&
+    if (!kept && static_cast<int>(ends.size()) == keptMatch && now != PlayState::HandOver &&
         IsQuietMoment(game)) {
       kept = true;
       try {

@@ -135,6 +135,25 @@ TEST(SimPlay, TraceNamesTheStatesAndSlowAnimationTakesMoreFrames) {
             1.3 * framesPerHand(RunSim(args, "").output));
 }
 
+// The fast animation plays the very same cards, hands and matches in every
+// variant, with expert seats too; only the frames differ, at most half as many.
+TEST(SimPlay, FastAnimationPlaysTheSameCardsInHalfTheFrames) {
+  const auto framesPerHand = [](const std::string& out) {
+    return std::stod(out.substr(out.find("frames/hand ") + 12));
+  };
+  const auto played = [](const std::string& out) { return out.substr(0, out.find(" frames ")); };
+  for (const char* run : {"nine", "romane", "romane-extra", "napoletane", "umbria",
+                          "nine --opponents expert --partner expert"}) {
+    const std::string args = std::string("play --matches 2 --seed 6 --variant ") + run;
+    const RunResult normal = RunSim(args, "");
+    const RunResult fast = RunSim(args + " --fast", "");
+    ASSERT_EQ(normal.exitCode, 0) << run;
+    ASSERT_EQ(fast.exitCode, 0) << run;
+    EXPECT_EQ(played(fast.output), played(normal.output)) << run;
+    EXPECT_LE(2 * framesPerHand(fast.output), framesPerHand(normal.output)) << run;
+  }
+}
+
 TEST(SimPlay, HelpAfterTheCommandIsAnsweredNotRefused) {
   for (const char* args : {"play --help", "choose --help"}) {
     const RunResult help = RunSim(args, "");
@@ -145,7 +164,7 @@ TEST(SimPlay, HelpAfterTheCommandIsAnsweredNotRefused) {
 
 TEST(SimPlay, AWrongCommandLineExitsTwo) {
   for (const char* args : {"play", "play --variant nine --matches 0", "play --variant seven",
-                           "play --variant nine --deck paper", "play --variant nine --fast",
+                           "play --variant nine --deck paper", "play --variant nine --faster",
                            "play --variant nine --seed", "play --variant nine --seed 1",
                            "play --variant nine --matches 1"}) {
     EXPECT_EQ(RunSim(args, "").exitCode, 2) << args;

@@ -39,7 +39,7 @@ void Lattice(cairo_t* cr, const DeckLook& look) {
       cairo_arc(cr, m * kHalfStep, n * kHalfStep, 1.6, 0, kTurn);
     }
   }
-  SetColour(cr, look.robe[static_cast<int>(Suit::Hearts)]);
+  SetColour(cr, look.wine);
   cairo_fill(cr);
 }
 

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "card_body.h"
+#include "card_figure_parts.h"
 #include "card_figures.h"
 
 namespace verlano::mkres {
@@ -13,9 +14,7 @@ namespace {
 constexpr double kPanelInset = 6.5;
 constexpr double kFigureWidth = 64;    // figure units, x -32..32
 constexpr double kFigureHeight = 132;  // figure units, y 0..132
-// The Royal half figure shows head and chest: figure units 2..62.
-constexpr double kBustTop = 2;
-constexpr double kBustHeight = 60;
+constexpr double kBustHeight = kBustBottom - kBustTop;
 constexpr double kTabWidth = 17;
 constexpr double kTabHeight = 37;
 

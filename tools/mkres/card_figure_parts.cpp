@@ -56,7 +56,7 @@ void Face(cairo_t* cr, const FigurePen& pen, const HeadShape& h) {
   cairo_move_to(cr, h.x - r * 0.22, h.y + r * 0.52);
   cairo_curve_to(cr, h.x - r * 0.1, h.y + r * 0.6, h.x + r * 0.1, h.y + r * 0.6, h.x + r * 0.22,
                  h.y + r * 0.52);
-  SetColour(cr, Shade(pen.look.robe[static_cast<int>(Suit::Hearts)], 0.1));
+  SetColour(cr, Shade(pen.look.wine, 0.1));
   cairo_set_line_width(cr, pen.line * 0.9);
   cairo_stroke(cr);
 }
@@ -99,10 +99,10 @@ void Crown(cairo_t* cr, const FigurePen& pen, const HeadShape& h, int points, do
   FillShadedAndOutline(cr, pen.look.gold, pen.look.ink, pen.line, base - height, base);
   for (int k = 0; k < points; ++k) {
     Circle(cr, left + width * k / (points - 1.0), base - height, r * 0.13);
-    FillAndOutline(cr, pen.look.robe[static_cast<int>(Suit::Hearts)], pen.look.ink, pen.line * 0.5);
+    FillAndOutline(cr, pen.look.wine, pen.look.ink, pen.line * 0.5);
   }
   Circle(cr, h.x, base - height * 0.25, r * 0.12);
-  FillAndOutline(cr, pen.look.robe[static_cast<int>(Suit::Spades)], pen.look.ink, pen.line * 0.5);
+  FillAndOutline(cr, pen.look.jewel, pen.look.ink, pen.line * 0.5);
 }
 
 // A soft beret tilted over one ear with a feather.

@@ -10,11 +10,16 @@
 
 namespace verlano::mkres {
 
-// What one figure is drawn with: its deck, its suit and the garment colour.
+// The Royal deck's half figures show head and chest: figure units 2..62.
+inline constexpr double kBustTop = 2;
+inline constexpr double kBustBottom = 62;
+
+// What one figure is drawn with: its deck, its suit and its suit's garments.
 struct FigurePen {
   const DeckLook& look;
   Suit suit;
   Rgb robe;
+  Rgb trim;
   double line;  // outline width in figure units
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // The court figures: a standing page, a knight on his horse, a queen and a
-// crowned king, each in the garment colour of its suit and holding its suit's
-// symbol. They draw in figure units (see card_figure_parts.h); the court face
-// decides how they are framed on the card.
+// crowned king, each in its suit's garments, holding its suit's symbol and
+// wearing it large on a shield (card_emblem.h). They draw in figure units (see
+// card_figure_parts.h); the court face decides how they are framed on the card.
 
 #include <cairo.h>
 

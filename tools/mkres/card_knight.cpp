@@ -1,3 +1,4 @@
+#include "card_emblem.h"
 #include "card_figures.h"
 
 namespace verlano::mkres {
@@ -58,7 +59,7 @@ void DrawHorse(cairo_t* cr, const FigurePen& pen) {
   // Bridle from the muzzle to the rider's hand.
   cairo_move_to(cr, -34, 66);
   cairo_line_to(cr, -6, 70);
-  SetColour(cr, Shade(look.trim, -0.3));
+  SetColour(cr, Shade(look.accent, -0.3));
   cairo_set_line_width(cr, 0.9);
   cairo_stroke(cr);
   // Saddle cloth in the suit's colour with a gold hem.
@@ -73,7 +74,7 @@ void DrawHorse(cairo_t* cr, const FigurePen& pen) {
 
 void DrawRider(cairo_t* cr, const FigurePen& pen) {
   const DeckLook& look = pen.look;
-  DrawLimb(cr, pen, look.trim, 5, 3, 80, 6, 100);
+  DrawLimb(cr, pen, pen.trim, 5, 3, 80, 6, 100);
   Ellipse(cr, 6, 102, 4.5, 2.5);
   FillAndOutline(cr, Shade(look.ink, 0.2), look.ink, pen.line);
   DrawGarment(cr, pen, pen.robe,
@@ -91,6 +92,8 @@ void DrawRider(cairo_t* cr, const FigurePen& pen) {
 void DrawKnight(cairo_t* cr, const FigurePen& pen) {
   DrawHorse(cr, pen);
   DrawRider(cr, pen);
+  // Carried on his left arm, over the horse's shoulder.
+  DrawEmblem(cr, pen, -8, 60, 27);
 }
 
 }  // namespace verlano::mkres

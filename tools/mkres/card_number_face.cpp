@@ -54,7 +54,7 @@ void AceFlourish(cairo_t* cr, const DeckLook& look, Suit suit, double reach) {
 // and sprigs above and below.
 void CoinAceHalo(cairo_t* cr, const DeckLook& look, double radius) {
   constexpr int kRays = 24;
-  const Rgb red = look.robe[static_cast<int>(Suit::Hearts)];
+  const Rgb red = look.wine;
   for (int k = 0; k < kRays; ++k) {
     SavedState saved(cr);
     cairo_rotate(cr, k * kTurn / kRays);

@@ -50,7 +50,7 @@ void RosetteFace(cairo_t* cr, const PipPen& pen) {
     SavedState saved(cr);
     cairo_rotate(cr, k * kTurn / 6);
     Ellipse(cr, 0, -0.16, 0.07, 0.13);
-    FillAndOutline(cr, pen.look.robe[static_cast<int>(Suit::Hearts)], ring, pen.line * 0.6);
+    FillAndOutline(cr, pen.look.wine, ring, pen.line * 0.6);
   }
   Circle(cr, 0, 0, 0.07);
   FillAndOutline(cr, pen.look.gold, ring, pen.line * 0.6);
@@ -74,7 +74,7 @@ void SunFace(cairo_t* cr, const PipPen& pen) {
   cairo_set_line_width(cr, 0.035);
   cairo_stroke(cr);
   Circle(cr, 0, 0, 0.15);
-  FillAndOutline(cr, pen.look.trim, pen.look.ink, pen.line);
+  FillAndOutline(cr, pen.look.accent, pen.look.ink, pen.line);
   Circle(cr, 0, 0, 0.05);
   SetColour(cr, pen.look.gold);
   cairo_fill(cr);
@@ -89,7 +89,7 @@ void GobletBowlPath(cairo_t* cr) {
 }
 
 void GobletCup(cairo_t* cr, const PipPen& pen) {
-  const Rgb wine = pen.look.robe[static_cast<int>(Suit::Hearts)];
+  const Rgb wine = pen.look.wine;
   cairo_move_to(cr, -0.05, 0.29);
   cairo_curve_to(cr, -0.10, 0.36, -0.26, 0.40, -0.27, 0.47);
   cairo_line_to(cr, 0.27, 0.47);
@@ -130,11 +130,11 @@ void LiddedChalice(cairo_t* cr, const PipPen& pen) {
   cairo_curve_to(cr, -0.40, 0.08, -0.18, 0.15, 0, 0.15);
   cairo_curve_to(cr, 0.18, 0.15, 0.40, 0.08, 0.40, -0.16);
   cairo_close_path(cr);
-  FillShadedAndOutline(cr, pen.look.trim, pen.look.ink, pen.line, -0.16, 0.15);
+  FillShadedAndOutline(cr, pen.look.accent, pen.look.ink, pen.line, -0.16, 0.15);
   cairo_move_to(cr, -0.34, -0.22);
   cairo_curve_to(cr, -0.30, -0.44, 0.30, -0.44, 0.34, -0.22);
   cairo_close_path(cr);
-  FillShadedAndOutline(cr, pen.look.trim, pen.look.ink, pen.line, -0.4, -0.22);
+  FillShadedAndOutline(cr, pen.look.accent, pen.look.ink, pen.line, -0.4, -0.22);
   cairo_rectangle(cr, -0.42, -0.23, 0.84, 0.08);
   FillGold(cr, pen, -0.23, -0.15);
   Circle(cr, 0, -0.41, 0.065);
@@ -157,18 +157,18 @@ void KnottyCudgel(cairo_t* cr, const PipPen& pen) {
     FillAndOutline(cr, Shade(wood, -0.3), pen.look.ink, pen.line * 0.7);
   }
   cairo_rectangle(cr, -0.065, 0.33, 0.13, 0.05);
-  FillAndOutline(cr, pen.look.robe[static_cast<int>(Suit::Hearts)], pen.look.ink, pen.line * 0.7);
+  FillAndOutline(cr, pen.look.wine, pen.look.ink, pen.line * 0.7);
 }
 
 // A straight staff in bands with gold knobs at both ends.
 void BandedStaff(cairo_t* cr, const PipPen& pen) {
-  const Rgb wood = pen.look.robe[static_cast<int>(Suit::Clubs)];
+  const Rgb wood = pen.look.wood;
   cairo_rotate(cr, 0.3);
   RoundedRectPath(cr, -0.1, -0.41, 0.2, 0.82, 0.08);
   FillShadedAndOutline(cr, wood, pen.look.ink, pen.line, -0.42, 0.42);
   for (double y : {-0.22, 0.0, 0.22}) {
     cairo_rectangle(cr, -0.1, y - 0.035, 0.2, 0.07);
-    FillAndOutline(cr, pen.look.trim, pen.look.ink, pen.line * 0.7);
+    FillAndOutline(cr, pen.look.accent, pen.look.ink, pen.line * 0.7);
   }
   for (double y : {-0.42, 0.42}) {
     Circle(cr, 0, y, 0.1);
@@ -209,7 +209,7 @@ void CurvedSabre(cairo_t* cr, const PipPen& pen) {
   cairo_close_path(cr);
   FillShadedAndOutline(cr, Shade(pen.look.suitInk[static_cast<int>(Suit::Spades)], 0.6),
                        pen.look.ink, pen.line, -0.5, 0.14);
-  SwordHilt(cr, pen, pen.look.trim);
+  SwordHilt(cr, pen, pen.look.accent);
 }
 
 }  // namespace

@@ -24,9 +24,15 @@ DeckLook TrevigianoLook() {
   look.panel = {0.99, 0.95, 0.84};
   look.suitInk = {Rgb{0.10, 0.42, 0.16}, Rgb{0.62, 0.40, 0.02}, Rgb{0.72, 0.08, 0.10},
                   Rgb{0.10, 0.22, 0.62}};
-  look.robe = {Rgb{0.16, 0.52, 0.24}, Rgb{0.80, 0.16, 0.14}, Rgb{0.78, 0.12, 0.16},
-               Rgb{0.16, 0.30, 0.72}};
-  look.trim = {0.93, 0.72, 0.18};
+  look.wine = {0.78, 0.12, 0.16};
+  look.wood = {0.16, 0.52, 0.24};
+  look.accent = {0.93, 0.72, 0.18};
+  look.jewel = {0.16, 0.30, 0.72};
+  // Each suit dressed in its index colour: green batons, ochre coins, red cups, blue swords.
+  look.garments = {Garments{{0.16, 0.52, 0.24}, {0.80, 0.86, 0.52}},
+                   Garments{{0.86, 0.50, 0.06}, {0.46, 0.26, 0.10}},
+                   Garments{{0.78, 0.12, 0.16}, {0.98, 0.80, 0.84}},
+                   Garments{{0.16, 0.30, 0.72}, {0.64, 0.70, 0.80}}};
   look.skin = {0.99, 0.86, 0.72};
   look.hair = {0.45, 0.26, 0.10};
   look.horseCoat = {0.96, 0.94, 0.90};
@@ -55,9 +61,14 @@ DeckLook TrentLook() {
   look.panel = {0.93, 0.89, 0.74};
   look.suitInk = {Rgb{0.18, 0.38, 0.10}, Rgb{0.70, 0.36, 0.02}, Rgb{0.64, 0.14, 0.08},
                   Rgb{0.12, 0.28, 0.40}};
-  look.robe = {Rgb{0.30, 0.52, 0.18}, Rgb{0.86, 0.52, 0.10}, Rgb{0.68, 0.18, 0.10},
-               Rgb{0.20, 0.42, 0.56}};
-  look.trim = {0.62, 0.16, 0.10};
+  look.wine = {0.68, 0.18, 0.10};
+  look.wood = {0.30, 0.52, 0.18};
+  look.accent = {0.62, 0.16, 0.10};
+  look.jewel = {0.20, 0.42, 0.56};
+  look.garments = {Garments{{0.30, 0.52, 0.18}, {0.78, 0.80, 0.50}},
+                   Garments{{0.82, 0.46, 0.10}, {0.42, 0.24, 0.10}},
+                   Garments{{0.68, 0.16, 0.10}, {0.96, 0.90, 0.80}},
+                   Garments{{0.20, 0.42, 0.56}, {0.66, 0.74, 0.78}}};
   look.skin = {0.97, 0.80, 0.62};
   look.hair = {0.20, 0.12, 0.06};
   look.horseCoat = {0.56, 0.34, 0.16};
@@ -87,9 +98,14 @@ DeckLook RoyalLook() {
   look.gold = {0.96, 0.76, 0.14};
   look.panel = {0.99, 0.95, 0.84};
   look.suitInk = {black, red, red, black};
-  look.robe = {Rgb{0.14, 0.28, 0.66}, Rgb{0.80, 0.08, 0.12}, Rgb{0.80, 0.08, 0.12},
-               Rgb{0.14, 0.28, 0.66}};
-  look.trim = {0.96, 0.76, 0.14};
+  look.wine = {0.80, 0.08, 0.12};
+  look.jewel = {0.14, 0.28, 0.66};
+  // Four colours for two inks, so the two red suits and the two black ones
+  // part at a glance: green clubs, orange diamonds, red hearts, blue spades.
+  look.garments = {Garments{{0.10, 0.46, 0.26}, {0.74, 0.88, 0.66}},
+                   Garments{{0.94, 0.54, 0.08}, {0.50, 0.30, 0.10}},
+                   Garments{{0.64, 0.04, 0.18}, {0.98, 0.76, 0.80}},
+                   Garments{{0.14, 0.28, 0.66}, {0.66, 0.68, 0.86}}};
   look.skin = {1.0, 0.88, 0.76};
   look.hair = {0.62, 0.40, 0.16};
   look.horseCoat = {0.96, 0.94, 0.90};

@@ -34,6 +34,13 @@ enum class Framing {
 
 enum class BackPattern { Lattice, Medallion, Rings };
 
+// What a court figure of one suit wears. Every suit of a deck has its own, so
+// that a figure's suit shows in its clothes before its sign is read.
+struct Garments {
+  Rgb robe;  // tunic, gown or robe; sleeves, cap and mantle are shades of it
+  Rgb trim;  // hose and the tunic's front band
+};
+
 struct DeckLook {
   int width = 0;
   PipFamily pips = PipFamily::LatinOrnate;
@@ -51,10 +58,13 @@ struct DeckLook {
   double borderOuterWidth = 0;  // 0 leaves the line out
   double borderInnerWidth = 0;
   Rgb gold;
-  Rgb panel;                   // behind the court figures
-  std::array<Rgb, 4> suitInk;  // index colour per suit
-  std::array<Rgb, 4> robe;     // a court figure's main garment per suit
-  Rgb trim;                    // second garment colour
+  Rgb panel;                         // behind the court figures
+  std::array<Rgb, 4> suitInk;        // index colour per suit
+  Rgb wine;                          // the cups' wine, the coins' petals, lips, the back's red
+  Rgb wood;                          // the batons' wood
+  Rgb accent;                        // the pips' bands, bosses and hilts
+  Rgb jewel;                         // the crowns' middle stone
+  std::array<Garments, 4> garments;  // a court figure's clothes per suit
   Rgb skin;
   Rgb hair;
   Rgb horseCoat;

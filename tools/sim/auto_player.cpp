@@ -66,31 +66,7 @@ std::optional<Point> TableCardPoint(const Game& game, int position) {
   return VisiblePoint(rectOf, position, p.TableCount - 2, above);
 }
 
-// Every legal selection for the card just played, the computer player's first:
-// one equal card when there is one, else any set adding up to its value.
-std::vector<std::vector<int>> LegalSelections(const Game& game) {
-  const Piles& p = game.piles;
-  const int n = p.TableCount - 1;
-  const int v = game.cards.CardValue[p.TablePile[n].Card];
-  std::vector<std::vector<int>> result;
-  for (int i = 0; i < n; ++i) {
-    if (game.cards.CardValue[p.TablePile[i].Card] == v) result.push_back({i});
-  }
-  if (!result.empty() || n > 20) return result;
-  for (unsigned mask = 1; mask < (1u << n); ++mask) {
-    int sum = 0;
-    std::vector<int> set;
-    for (int i = 0; i < n; ++i) {
-      if (mask & (1u << i)) {
-        sum += game.cards.CardValue[p.TablePile[i].Card];
-        set.push_back(i);
-      }
-    }
-    if (sum == v) result.push_back(set);
-  }
-  return result;
-}
-
+// Every card of the selection can be clicked where it shows.
 bool Reachable(const Game& game, const std::vector<int>& selection) {
   for (int position : selection) {
     if (!TableCardPoint(game, position)) return false;
@@ -110,8 +86,8 @@ bool AutoPlayer::Prepare(Game& game, HeadlessPlatform& platform) {
     return true;
   }
   const TurnState& turn = game.turn;
-  if (turn.GameState != PlayState::EndOfMatch) sawEnd_ = false;
-  if (turn.GameState == PlayState::EndOfMatch && !sawEnd_) {
+  if (turn.GameState != PlayState::HandOver) sawEnd_ = false;
+  if (turn.GameState == PlayState::HandOver && !sawEnd_) {
     sawEnd_ = true;
     ++handNumber_;
     platform.SetMouse(400, 300);
@@ -119,8 +95,8 @@ bool AutoPlayer::Prepare(Game& game, HeadlessPlatform& platform) {
     released_ = false;
     return true;
   }
-  const bool choosing = turn.GameState == PlayState::WeGettingCardsGathering ||
-                        turn.GameState == PlayState::WeGettingDrevGathering;
+  const bool choosing = turn.GameState == PlayState::WeGatherCapture ||
+                        turn.GameState == PlayState::WeGatherSweep;
   if (choosing && turn.CurrentSeat == 0 && !game.capture.CaptureReady &&
       !AnyCardMoving(game.piles)) {
     return PlanCapture(game, platform);
@@ -163,11 +139,11 @@ bool AutoPlayer::PlanCapture(Game& game, HeadlessPlatform& platform) {
   bool planOk = !wanted.empty() && Reachable(game, wanted);
   if (planOk) {
     planOk = false;
-    for (const auto& legal : LegalSelections(game)) planOk = planOk || legal == wanted;
+    for (const auto& legal : CapturesOfPlayedCard(game)) planOk = planOk || legal == wanted;
   }
   if (!planOk) {
     wanted.clear();
-    for (const auto& legal : LegalSelections(game)) {
+    for (const auto& legal : CapturesOfPlayedCard(game)) {
       if (Reachable(game, legal)) {
         wanted = legal;
         break;

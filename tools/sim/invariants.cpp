@@ -132,7 +132,7 @@ struct CardSet {
   static_assert(kCardIndexCount <= 64);
   const Piles& p = game.piles;
   bool doubt =
-      static_cast<unsigned>(game.turn.GameState) > static_cast<unsigned>(PlayState::EndOfMatch);
+      static_cast<unsigned>(game.turn.GameState) > static_cast<unsigned>(PlayState::HandOver);
   CardSet placed;
   for (int i = p.DeckTop; i < kCardsInPlay; ++i) placed.Add(p.Deck[i].Card);
   if (p.DeckTop > 0 && p.Deck[p.DeckTop - 1].Moving) placed.Add(p.Deck[p.DeckTop - 1].Card);
@@ -191,7 +191,7 @@ std::string CheckFrame(const Game& game) {
 
 std::string CheckFrameInFull(const Game& game) {
   const int state = static_cast<int>(game.turn.GameState);
-  if (state < 0 || state > static_cast<int>(PlayState::EndOfMatch)) return "unknown play state";
+  if (state < 0 || state > static_cast<int>(PlayState::HandOver)) return "unknown play state";
   Census census(game);
   VisitPlacedCards(game.piles, [&](int card, const char* where) { census.Count(card, where); });
   std::string problem = census.Result();

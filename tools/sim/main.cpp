@@ -32,7 +32,7 @@ namespace {
 constexpr verlano::ProgramHelp kHelp{
     "verlano-sim",
     "verlano-sim choose|score < lines\n"
-    "       verlano-sim play --variant V --matches N --seed S [--slow] [--deck D]\n"
+    "       verlano-sim play --variant V --matches N --seed S [--slow|--fast] [--deck D]\n"
     "                        [--trace] [--quiet] [--sort-key] [--every-frame]\n"
     "                        [--opponents classic|expert] [--partner classic|expert]\n"
     "                        [--save-every K]\n"

@@ -41,7 +41,7 @@ class Runner {
     PlayState last = run_.game.turn.GameState;
     long handFrames = 0;
     // A kept match may stand on the score page of its deciding hand.
-    if (config_.resumed && last == PlayState::EndOfMatch && run_.game.match.MatchOver) {
+    if (config_.resumed && last == PlayState::HandOver && run_.game.match.MatchOver) {
       CountMatch();
     }
     while (matches_ < config_.matches) {
@@ -60,7 +60,7 @@ class Runner {
       const PlayState now = run_.game.turn.GameState;
       if (config_.trace && now != last) Trace(now);
       if (std::string problem = CheckFrame(run_.game); !problem.empty()) return Broken(problem);
-      if (now == PlayState::EndOfMatch && last != PlayState::EndOfMatch) {
+      if (now == PlayState::HandOver && last != PlayState::HandOver) {
         if (int status = HandEnded(); status != 0) return status;
         handFrames = 0;
       }

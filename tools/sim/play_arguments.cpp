@@ -46,12 +46,14 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
   bool haveMatches = false;
   bool haveSeed = false;
   DeckChoice deck = DeckChoice::Trevigiano;
-  bool slow = false;
+  AnimationSpeed speed = AnimationSpeed::Normal;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
     if (a == "--slow")
-      slow = true;
+      speed = AnimationSpeed::Slow;
+    else if (a == "--fast")
+      speed = AnimationSpeed::Fast;
     else if (a == "--trace")
       config.trace = true;
     else if (a == "--quiet")
@@ -112,7 +114,7 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
     return std::nullopt;
   }
   config.options.deck = deck;
-  config.options.slowAnimation = slow;
+  config.options.animation = speed;
   return config;
 }
 

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "game/play_outcome.h"
 #include "rules/table_builder.h"
 
 namespace verlano {
@@ -93,7 +94,7 @@ TEST_F(CaptureTest, CardOnAnEmptyTableCapturesNothing) {
 TEST_F(CaptureTest, HumanCaptureStartsOurGatheringAndWaitsForTheSelection) {
   g.capture.LastCapturer = 3;
   PlayOnto({"5C", "2H"}, "5D", 0, {0});
-  ExpectDecision(1, 0, PlayState::WeGettingCardsGathering);
+  ExpectDecision(1, 0, PlayState::WeGatherCapture);
   EXPECT_GT(g.capture.CaptureResult, 0);
   EXPECT_STREQ(StateName(g.turn.GameState), "WE ARE GETTING CARDS - GOTHERING");
   EXPECT_TRUE(MarkedPositions().empty());
@@ -108,8 +109,8 @@ TEST_F(CaptureTest, HumanCardThatTakesNothingStaysOnTheTable) {
 
 TEST_F(CaptureTest, ComputerCaptureMarksItsChoiceAndPicksTheSidesGathering) {
   const PlayState gathering[4] = {
-      PlayState::WeGettingCardsGathering, PlayState::TheyGettingCardsGathering,
-      PlayState::WeGettingCardsGathering, PlayState::TheyGettingCardsGathering};
+      PlayState::WeGatherCapture, PlayState::TheyGatherCapture,
+      PlayState::WeGatherCapture, PlayState::TheyGatherCapture};
   for (int seat = 1; seat < 4; ++seat) {
     PlayOnto({"2C", "5C", "3H"}, "5D", seat, {1});
     ExpectDecision(1, seat, gathering[seat]);
@@ -118,14 +119,14 @@ TEST_F(CaptureTest, ComputerCaptureMarksItsChoiceAndPicksTheSidesGathering) {
     EXPECT_FALSE(g.capture.WeSweep);
     EXPECT_FALSE(g.capture.TheySweep);
   }
-  EXPECT_STREQ(StateName(PlayState::TheyGettingCardsGathering),
+  EXPECT_STREQ(StateName(PlayState::TheyGatherCapture),
                "THEY ARE GETTING CARDS - GOTHERING");
 }
 
 TEST_F(CaptureTest, ComputerSweepFlagsItsSideAndPicksTheDrevGathering) {
-  const PlayState drev[4] = {PlayState::WeGettingDrevGathering, PlayState::TheyGettingDrevGathering,
-                             PlayState::WeGettingDrevGathering,
-                             PlayState::TheyGettingDrevGathering};
+  const PlayState drev[4] = {PlayState::WeGatherSweep, PlayState::TheyGatherSweep,
+                             PlayState::WeGatherSweep,
+                             PlayState::TheyGatherSweep};
   for (int seat = 1; seat < 4; ++seat) {
     ClearSweepFlags(g);
     PlayOnto({"2C", "3H"}, "5D", seat, {0, 1});
@@ -135,8 +136,8 @@ TEST_F(CaptureTest, ComputerSweepFlagsItsSideAndPicksTheDrevGathering) {
     EXPECT_EQ(MarkedPositions(), (std::vector<int>{0, 1}));
     EXPECT_TRUE(Played().ToCapture);
   }
-  EXPECT_STREQ(StateName(PlayState::WeGettingDrevGathering), "WE ARE GETTING DREV - GOTHERING");
-  EXPECT_STREQ(StateName(PlayState::TheyGettingDrevGathering), "THEY ARE GETTING DREV - GOTHERING");
+  EXPECT_STREQ(StateName(PlayState::WeGatherSweep), "WE ARE GETTING DREV - GOTHERING");
+  EXPECT_STREQ(StateName(PlayState::TheyGatherSweep), "THEY ARE GETTING DREV - GOTHERING");
 }
 
 // Only the capturing side's own sweep flag turns its gathering into a DREV one.
@@ -145,8 +146,8 @@ TEST_F(CaptureTest, OtherSidesSweepFlagMakesNoDrev) {
     g.capture.WeSweep = !IsWeSeat(seat);
     g.capture.TheySweep = IsWeSeat(seat);
     PlayOnto({"2C", "5C", "3H"}, "5D", seat, {1});
-    EXPECT_EQ(g.turn.GameState, IsWeSeat(seat) ? PlayState::WeGettingCardsGathering
-                                               : PlayState::TheyGettingCardsGathering);
+    EXPECT_EQ(g.turn.GameState, IsWeSeat(seat) ? PlayState::WeGatherCapture
+                                               : PlayState::TheyGatherCapture);
   }
 }
 
@@ -156,8 +157,8 @@ TEST_F(CaptureTest, ClearingTheTableOnTheLastPlayIsNoSweep) {
     MakeLastPlay();
     ChooseForComputer({0, 1});
     DecideCapture(g, 0);
-    EXPECT_EQ(g.turn.GameState, IsWeSeat(seat) ? PlayState::WeGettingCardsGathering
-                                               : PlayState::TheyGettingCardsGathering);
+    EXPECT_EQ(g.turn.GameState, IsWeSeat(seat) ? PlayState::WeGatherCapture
+                                               : PlayState::TheyGatherCapture);
     EXPECT_FALSE(g.capture.WeSweep);
     EXPECT_FALSE(g.capture.TheySweep);
     EXPECT_EQ(g.capture.LastCapturer, seat);
@@ -224,7 +225,7 @@ TEST_F(CaptureTest, StoredSelectionKeepsTableOrderAndMarksOnlyTheChosen) {
 // Four aces and three twos make a king's ten: seven cards, all of them kept.
 TEST_F(CaptureTest, SevenCardSelectionIsStoredAndCommittedWhole) {
   PlayOnto({"AC", "AD", "AH", "AS", "2C", "2D", "2H", "5S"}, "KD", 0, {0, 4, 5, 7});
-  ASSERT_EQ(g.turn.GameState, PlayState::WeGettingCardsGathering) << "an ace, two twos and a five";
+  ASSERT_EQ(g.turn.GameState, PlayState::WeGatherCapture) << "an ace, two twos and a five";
   Choose(g, {0, 1, 2, 3, 4, 5, 6});
   ASSERT_TRUE(CheckSelection(g));
   StoreSelection(g);
