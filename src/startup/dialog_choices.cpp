@@ -1,6 +1,20 @@
 #include "startup/dialog_choices.h"
 
+#include "rules/level_ratings.h"
+
 namespace verlano {
+
+namespace {
+
+PlayerLevel LevelInRow(std::size_t row) {
+  return row < kLevelOptions.size() ? kLevelOptions[row].level : PlayerLevel::Classic;
+}
+
+Variant VariantInRow(std::size_t row) {
+  return kVariantOptions[row < kVariantOptions.size() ? row : 0].variant;
+}
+
+}  // namespace
 
 bool ExtraPointsAllowed(std::size_t variantRow) {
   return variantRow < kVariantOptions.size() &&
@@ -18,8 +32,9 @@ Options OptionsFromDialog(const DialogState& state) {
                                             ? state.animationRow
                                             : 0]
                           .second;
-  options.opponents = state.opponentsRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
-  options.partner = state.partnerRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
+  options.opponents = LevelInRow(state.opponentsRow);
+  options.matchMyLevel = state.opponentsRow == kMatchMyLevelRow;
+  options.partner = LevelInRow(state.partnerRow);
   options.showHints = state.hintsTicked;
   options.takeOnlyCapture = state.onlyCaptureTicked;
   return options;
@@ -45,12 +60,19 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   state.extraPointsTicked = options.extraCoinPoints && ExtraPointsAllowed(state.variantRow);
   state.animationRow = RowOf(kAnimationChoices, options.animation,
                              [](const auto& choice) { return choice.second; });
-  state.opponentsRow = options.opponents == PlayerLevel::Expert ? 1 : 0;
-  state.partnerRow = options.partner == PlayerLevel::Expert ? 1 : 0;
+  const auto levelOf = [](const LevelOption& o) { return o.level; };
+  state.opponentsRow = options.matchMyLevel ? kMatchMyLevelRow
+                                            : RowOf(kLevelOptions, options.opponents, levelOf);
+  state.partnerRow = RowOf(kLevelOptions, options.partner, levelOf);
   state.hintsTicked = options.showHints;
   state.onlyCaptureTicked = options.takeOnlyCapture;
   state.volume = volume;
   return state;
+}
+
+std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extraPointsTicked) {
+  return std::to_string(LevelRating(level, VariantInRow(variantRow),
+                                    extraPointsTicked && ExtraPointsAllowed(variantRow)));
 }
 
 std::string ContinueCaption(const Options& options, int we, int they) {

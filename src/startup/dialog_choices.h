@@ -67,8 +67,29 @@ inline constexpr std::array<std::pair<std::string_view, AnimationSpeed>, 3> kAni
     {N_("Fast"), AnimationSpeed::Fast},
 }};
 
-// The computer players' levels, in the order the dialog shows them.
-inline constexpr std::array<std::string_view, 2> kLevelCaptions = {N_("Classic"), N_("Expert")};
+// The computer players' levels, weakest first as the dialog shows them, each
+// with a line on how it plays (its rating stands beside it: rules/level_ratings.h).
+struct LevelOption {
+  std::string_view caption;
+  std::string_view note;
+  PlayerLevel level;
+};
+
+inline constexpr std::array<LevelOption, 5> kLevelOptions = {{
+    {N_("Beginner"), N_("Forgets cards, overlooks longer sums, grabs what it can."),
+     PlayerLevel::Beginner},
+    {N_("Classic"), N_("Weighs each card and capture one play ahead."), PlayerLevel::Classic},
+    {N_("Strong"), N_("Plays its likeliest cards out in a few imagined deals."),
+     PlayerLevel::Strong},
+    {N_("Expert"), N_("Plays a dozen choices out in many imagined deals."), PlayerLevel::Expert},
+    {N_("Master"), N_("The Expert's search, then hundreds of deals on its best three."),
+     PlayerLevel::Master},
+}};
+// The Opponents column has one row more, after the levels.
+inline constexpr std::size_t kMatchMyLevelRow = kLevelOptions.size();
+inline constexpr std::string_view kMatchMyLevelCaption = N_("Match my level");
+inline constexpr std::string_view kMatchMyLevelNote =
+    N_("Each new match, the level nearest your rating.");
 inline constexpr std::string_view kOpponentsCaption = N_("Opponents:");
 inline constexpr std::string_view kPartnerCaption = N_("Partner:");
 inline constexpr std::string_view kVolumeCaption = N_("Volume:");
@@ -92,8 +113,8 @@ struct DialogState {
   std::size_t variantRow = 0;
   bool extraPointsTicked = false;
   std::size_t animationRow = 0;  // in kAnimationChoices
-  std::size_t opponentsRow = 0;  // in kLevelCaptions
-  std::size_t partnerRow = 0;
+  std::size_t opponentsRow = 1;  // in kLevelOptions, or kMatchMyLevelRow
+  std::size_t partnerRow = 1;    // in kLevelOptions
   int volume = 100;            // the Options tab's slider, percent
   bool continueMatch = false;  // "Continue the match" rather than Play
   bool hintsTicked = false;
@@ -107,11 +128,16 @@ DialogState DialogStateFrom(const Options& options, int volume);
 // 12 to 8" (the variant's caption, our total, theirs).
 std::string ContinueCaption(const Options& options, int we, int they);
 
+// A level's rating in the chosen variant as the dialog shows it: "1500".
+std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extraPointsTicked);
+
 // The extra coin points belong to the Romane variant only.
 bool ExtraPointsAllowed(std::size_t variantRow);
 
 // The options Play hands over. A row outside its table counts as the first
-// row, and the extra-points tick counts only where it is allowed.
+// row (Classic for the levels), and the extra-points tick counts only where
+// it is allowed. "Match my level" hands over Classic opponents with the
+// choice marked: the player's rating decides them when the match starts.
 Options OptionsFromDialog(const DialogState& state);
 
 }  // namespace verlano

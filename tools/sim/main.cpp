@@ -34,7 +34,7 @@ constexpr verlano::ProgramHelp kHelp{
     "verlano-sim choose|score < lines\n"
     "       verlano-sim play --variant V --matches N --seed S [--slow|--fast] [--deck D]\n"
     "                        [--trace] [--quiet] [--sort-key] [--every-frame]\n"
-    "                        [--opponents classic|expert] [--partner classic|expert]\n"
+    "                        [--opponents LEVEL] [--partner LEVEL]\n"
     "                        [--save-every K]\n"
     "       verlano-sim resume MATCH-FILE [--trace] [--quiet]\n"
     "       verlano-sim duel --variant V --matches N --seed S --us LEVEL --them LEVEL\n"
