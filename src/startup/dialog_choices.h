@@ -76,14 +76,11 @@ struct LevelOption {
 };
 
 inline constexpr std::array<LevelOption, 5> kLevelOptions = {{
-    {N_("Beginner"), N_("Forgets cards, overlooks longer sums, grabs what it can."),
-     PlayerLevel::Beginner},
+    {N_("Beginner"), N_("Forgets cards, misses sums, takes greedily."), PlayerLevel::Beginner},
     {N_("Classic"), N_("Weighs each card and capture one play ahead."), PlayerLevel::Classic},
-    {N_("Strong"), N_("Plays its likeliest cards out in a few imagined deals."),
-     PlayerLevel::Strong},
-    {N_("Expert"), N_("Plays a dozen choices out in many imagined deals."), PlayerLevel::Expert},
-    {N_("Master"), N_("The Expert's search, then hundreds of deals on its best three."),
-     PlayerLevel::Master},
+    {N_("Strong"), N_("Tries its best few plays in imagined deals."), PlayerLevel::Strong},
+    {N_("Expert"), N_("Tries a dozen plays in many imagined deals."), PlayerLevel::Expert},
+    {N_("Master"), N_("As Expert, then many more deals on its best."), PlayerLevel::Master},
 }};
 // The Opponents column has one row more, after the levels.
 inline constexpr std::size_t kMatchMyLevelRow = kLevelOptions.size();

@@ -69,7 +69,7 @@ void AddChoiceRow(GtkWidget* box, std::string_view caption,
 
 GtkWidget* DimLabel(std::string_view text) {
   GtkWidget* label = TextLabel(text, 0);
-  gtk_label_set_max_width_chars(GTK_LABEL(label), 34);
+  gtk_label_set_max_width_chars(GTK_LABEL(label), 42);
   gtk_style_context_add_class(gtk_widget_get_style_context(label), GTK_STYLE_CLASS_DIM_LABEL);
   return label;
 }

@@ -124,8 +124,10 @@ TEST(PlayerRating, MatchMyLevelPicksTheNearestLevel) {
     EXPECT_EQ(LevelNearPlayer(s, o), PlayerLevel::Beginner);
     s.ratings[RatingKey(o)] = PlayerRating{kHighestRating, 3};
     EXPECT_EQ(LevelNearPlayer(s, o), PlayerLevel::Master);
-    o.extraCoinPoints = variant == Variant::Romane;
-    if (o.extraCoinPoints) EXPECT_EQ(LevelNearPlayer(s, o), PlayerLevel::Classic);
+    if (variant == Variant::Romane) {
+      o.extraCoinPoints = true;
+      EXPECT_EQ(LevelNearPlayer(s, o), PlayerLevel::Classic) << "the extra points' own rating";
+    }
   }
 }
 
