@@ -38,8 +38,10 @@ GtkWidget* Cell(const std::string& text, bool heading) {
 // for each variant with a finished match.
 void ShowRatings(StatisticsPage& page, const Statistics& stats) {
   std::string lines;
-  for (const VariantOption& variant : kVariantOptions) {
+  for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
+    const VariantOption& variant = kVariantOptions[row];
     for (const bool extra : {false, true}) {
+      if (extra && !ExtraPointsAllowed(row)) continue;
       Options options;
       options.variant = variant.variant;
       options.extraCoinPoints = extra;
