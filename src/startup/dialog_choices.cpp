@@ -7,18 +7,18 @@ namespace verlano {
 namespace {
 
 PlayerLevel LevelInRow(std::size_t row) {
-  return row < kLevelOptions.size() ? kLevelOptions[row].level : PlayerLevel::Classic;
+  return row < kLevelOptions.size() ? kLevelOptions[row].value : PlayerLevel::Classic;
 }
 
 Variant VariantInRow(std::size_t row) {
-  return kVariantOptions[row < kVariantOptions.size() ? row : 0].variant;
+  return kVariantOptions[row < kVariantOptions.size() ? row : 0].value;
 }
 
 }  // namespace
 
 bool ExtraPointsAllowed(std::size_t variantRow) {
   return variantRow < kVariantOptions.size() &&
-         kVariantOptions[variantRow].variant == Variant::Romane;
+         kVariantOptions[variantRow].value == Variant::Romane;
 }
 
 Options OptionsFromDialog(const DialogState& state) {
@@ -26,7 +26,7 @@ Options OptionsFromDialog(const DialogState& state) {
   const std::size_t variantRow = state.variantRow < kVariantOptions.size() ? state.variantRow : 0;
   Options options;
   options.deck = kDeckOptions[deckRow].deck;
-  options.variant = kVariantOptions[variantRow].variant;
+  options.variant = kVariantOptions[variantRow].value;
   options.extraCoinPoints = state.extraPointsTicked && ExtraPointsAllowed(variantRow);
   options.animation = kAnimationChoices[state.animationRow < kAnimationChoices.size()
                                             ? state.animationRow
@@ -56,11 +56,11 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   DialogState state;
   state.deckRow = RowOf(kDeckOptions, options.deck, [](const DeckOption& o) { return o.deck; });
   state.variantRow =
-      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
+      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.value; });
   state.extraPointsTicked = options.extraCoinPoints && ExtraPointsAllowed(state.variantRow);
   state.animationRow = RowOf(kAnimationChoices, options.animation,
                              [](const auto& choice) { return choice.second; });
-  const auto levelOf = [](const LevelOption& o) { return o.level; };
+  const auto levelOf = [](const LevelOption& o) { return o.value; };
   state.opponentsRow = options.matchMyLevel ? kMatchMyLevelRow
                                             : RowOf(kLevelOptions, options.opponents, levelOf);
   state.partnerRow = RowOf(kLevelOptions, options.partner, levelOf);
@@ -77,7 +77,7 @@ std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extr
 
 std::string ContinueCaption(const Options& options, int we, int they) {
   const std::size_t row =
-      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
+      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.value; });
   const std::string caption = _(kVariantOptions[row].caption);
   return Format(options.extraCoinPoints ? _("_Continue the match\n%s with extra points, %d to %d")
                                         : _("_Continue the match\n%s, %d to %d"),

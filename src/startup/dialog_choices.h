@@ -39,11 +39,15 @@ inline constexpr std::array<DeckOption, 3> kDeckOptions = {{
      DeckChoice::Royal, "Royal_KD.BMP"},
 }};
 
-struct VariantOption {
+// A choice with its caption and the line that explains it.
+template <typename Value>
+struct NotedChoice {
   std::string_view caption;
   std::string_view note;
-  Variant variant;
+  Value value;
 };
+
+using VariantOption = NotedChoice<Variant>;
 
 inline constexpr std::array<VariantOption, 4> kVariantOptions = {{
     {N_("Verlano 9 cards"), N_("4 cards open in initial layout, 9 to each player."), Variant::Nine},
@@ -69,11 +73,7 @@ inline constexpr std::array<std::pair<std::string_view, AnimationSpeed>, 3> kAni
 
 // The computer players' levels, weakest first as the dialog shows them, each
 // with a line on how it plays (its rating stands beside it: rules/level_ratings.h).
-struct LevelOption {
-  std::string_view caption;
-  std::string_view note;
-  PlayerLevel level;
-};
+using LevelOption = NotedChoice<PlayerLevel>;
 
 inline constexpr std::array<LevelOption, 5> kLevelOptions = {{
     {N_("Beginner"), N_("Forgets cards, misses sums, takes greedily."), PlayerLevel::Beginner},

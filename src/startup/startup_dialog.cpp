@@ -304,7 +304,7 @@ void StartupDialog::ShowLevelRatings() {
   const bool extra = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.extraPoints)) != FALSE;
   for (std::size_t i = 0; i < kLevelOptions.size(); ++i) {
     gtk_label_set_text(GTK_LABEL(options_.ratings[i]),
-                       LevelRatingText(kLevelOptions[i].level, variantRow, extra).c_str());
+                       LevelRatingText(kLevelOptions[i].value, variantRow, extra).c_str());
   }
 }
 

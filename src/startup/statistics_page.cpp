@@ -43,7 +43,7 @@ void ShowRatings(StatisticsPage& page, const Statistics& stats) {
     for (const bool extra : {false, true}) {
       if (extra && !ExtraPointsAllowed(row)) continue;
       Options options;
-      options.variant = variant.variant;
+      options.variant = variant.value;
       options.extraCoinPoints = extra;
       const std::optional<PlayerRating> rating = RatingOf(stats, options);
       if (!rating) continue;
@@ -102,9 +102,9 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
       }
       for (const LevelOption& level : kLevelOptions) {
         Options options;
-        options.variant = variant.variant;
+        options.variant = variant.value;
         options.extraCoinPoints = extra;
-        options.opponents = level.level;
+        options.opponents = level.value;
         const auto it = stats.rows.find(StatisticsKey(options));
         if (it == stats.rows.end()) continue;
         const StatisticsRow& r = it->second;

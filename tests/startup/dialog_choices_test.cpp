@@ -103,12 +103,12 @@ TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
     o.variant = (bits & 1) != 0 ? Variant::Romane : Variant::UmbriaMarche;
     o.extraCoinPoints = (bits & 2) != 0 && o.variant == Variant::Romane;
     o.deck = (bits & 4) != 0 ? DeckChoice::Royal : DeckChoice::Trentino;
-    o.opponents = kLevelOptions[bits % kLevelOptions.size()].level;
+    o.opponents = kLevelOptions[bits % kLevelOptions.size()].value;
     o.matchMyLevel = (bits & 64) != 0;
     if (o.matchMyLevel) o.opponents = PlayerLevel::Classic;  // what the row hands over
     o.showHints = (bits & 16) != 0;
     o.takeOnlyCapture = (bits & 32) != 0;
-    o.partner = kLevelOptions[(bits / 3) % kLevelOptions.size()].level;
+    o.partner = kLevelOptions[(bits / 3) % kLevelOptions.size()].value;
     o.animation = kAnimationChoices[bits % kAnimationChoices.size()].second;
     const DialogState state = DialogStateFrom(o, 40);
     const Options back = OptionsFromDialog(state);
@@ -158,8 +158,8 @@ TEST(DialogChoices, TheLevelsRatingsFollowTheVariant) {
     for (const bool ticked : {false, true}) {
       for (const LevelOption& level : kLevelOptions) {
         const bool extra = ticked && ExtraPointsAllowed(row);
-        EXPECT_EQ(LevelRatingText(level.level, row, ticked),
-                  std::to_string(LevelRating(level.level, kVariantOptions[row].variant, extra)));
+        EXPECT_EQ(LevelRatingText(level.value, row, ticked),
+                  std::to_string(LevelRating(level.value, kVariantOptions[row].value, extra)));
       }
     }
   }
