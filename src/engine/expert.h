@@ -40,8 +40,4 @@ class ExpertPlayer {
   std::vector<long> totals_;
 };
 
-// The position as the seat to play sees it: the other seats' hands emptied of
-// their cards (their counts kept).
-Position SeenBy(const Position& position);
-
 }  // namespace verlano::engine

@@ -17,24 +17,28 @@ std::uint64_t MixSeed(std::uint64_t z) {
 
 MatchOutcome PlayMatch(const EngineRules& rules, std::uint64_t seed,
                        const std::array<Level, 2>& levelBySide, const ExpertSettings& settings,
-                       std::vector<double>* decisionMs) {
+                       DecisionTimes* decisionMs) {
   Random rng(seed);
-  ExpertPlayer expert(settings);
+  std::array<LevelPlayer, 2> players = {LevelPlayer(levelBySide[0], settings),
+                                        LevelPlayer(levelBySide[1], settings)};
   std::uint64_t decision = MixSeed(seed);
   MatchOutcome outcome;
   int leader = rng.Below(kSeats);
   while (true) {
     Position p = DealPosition(rules, leader, rng);
     while (!p.HandOver()) {
-      if (levelBySide[SideOf(p.toPlay)] == Level::Classic) {
+      const int side = SideOf(p.toPlay);
+      LevelPlayer& player = players[static_cast<std::size_t>(side)];
+      if (!player.Searches()) {
         ApplyMove(p, ClassicMove(p).move);
         continue;
       }
       const auto start = std::chrono::steady_clock::now();
-      const Move move = expert.Choose(p, decision = MixSeed(decision));
+      const Move move = player.Choose(p, decision = MixSeed(decision));
       const std::chrono::duration<double, std::milli> spent =
           std::chrono::steady_clock::now() - start;
-      if (decisionMs != nullptr) decisionMs->push_back(spent.count());
+      if (decisionMs != nullptr)
+        (*decisionMs)[static_cast<std::size_t>(side)].push_back(spent.count());
       ApplyMove(p, move);
     }
     const HandScore score = ScorePosition(p);

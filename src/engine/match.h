@@ -1,7 +1,7 @@
 #pragma once
 // A whole match on the engine: hands dealt as the game deals them (the first
-// leader at random, then the next seat each hand), each side played by the
-// classic or the expert player, until a side passes the target with more
+// leader at random, then the next seat each hand), each side played by a
+// level of the ladder, until a side passes the target with more
 // points than the other (a tie above the target plays on, as in the game).
 
 #include <array>
@@ -10,10 +10,9 @@
 
 #include "engine/engine_rules.h"
 #include "engine/expert.h"
+#include "engine/level.h"
 
 namespace verlano::engine {
-
-enum class Level { Classic, Expert };
 
 struct MatchOutcome {
   int winnerSide = 0;  // 0 WE (seats 0 and 2), 1 THEY
@@ -21,10 +20,13 @@ struct MatchOutcome {
   std::array<int, 2> points{};  // hand points summed over the match, by side
 };
 
-// `decisionMs`, when given, gets the time of each expert decision in milliseconds.
+// The time of each decision of a searching level, in milliseconds, by side.
+using DecisionTimes = std::array<std::vector<double>, 2>;
+
+// `expert` is the Expert level's search; `decisionMs`, when given, gets the times.
 MatchOutcome PlayMatch(const EngineRules& rules, std::uint64_t seed,
                        const std::array<Level, 2>& levelBySide, const ExpertSettings& expert,
-                       std::vector<double>* decisionMs = nullptr);
+                       DecisionTimes* decisionMs = nullptr);
 
 // A well-mixed 64-bit number from another (SplitMix64's finaliser): seeds of
 // neighbouring matches and decisions share nothing.

@@ -1,6 +1,5 @@
 #include "game/computer_turn.h"
 
-#include "engine/expert.h"
 #include "engine/match.h"
 #include "game/engine_view.h"
 #include "game/seat_search.h"
@@ -20,17 +19,23 @@ PlayerLevel LevelOf(const Game& game, int seat) {
   return seat == 2 ? game.settings.PartnerLevel : game.settings.OpponentsLevel;
 }
 
-std::optional<ComputerPlay> ExpertPlay(Game& game, int seat) {
+// Every level but Classic makes a seeded choice, on the worker where there is one.
+bool Searches(PlayerLevel level) {
+  return level != PlayerLevel::Classic;
+}
+
+std::optional<ComputerPlay> SearchedPlay(Game& game, int seat) {
   const engine::Position position = PositionOf(game, seat);
+  const engine::Level level = EngineLevel(LevelOf(game, seat));
   SeatSearch* search = game.search;
   if (search == nullptr) {
-    engine::ExpertPlayer expert;
-    return PlayOf(expert.Choose(position, NextSearchSeed(game)));
+    engine::LevelPlayer player(level, engine::ExpertSettings{});
+    return PlayOf(player.Choose(position, NextSearchSeed(game)));
   }
-  if (!search->IsFor(position)) {
+  if (!search->IsFor(position, level)) {
     // A search started ahead for another position keeps its seed, so the
     // play is the one a search started now would find.
-    search->Start(position, search->Started() ? search->Seed() : NextSearchSeed(game));
+    search->Start(position, level, search->Started() ? search->Seed() : NextSearchSeed(game));
   }
   const std::optional<engine::Move> move = search->TakePlay();
   if (!move) return std::nullopt;
@@ -40,20 +45,20 @@ std::optional<ComputerPlay> ExpertPlay(Game& game, int seat) {
 }  // namespace
 
 std::optional<ComputerPlay> ChooseForSeat(Game& game, int seat) {
-  if (LevelOf(game, seat) == PlayerLevel::Expert) return ExpertPlay(game, seat);
+  if (Searches(LevelOf(game, seat))) return SearchedPlay(game, seat);
   return ClassicPlay(game, seat);
 }
 
 void SearchAhead(Game& game, int seat, const ComputerPlay& play) {
   const int next = seat + 1;
   if (game.search == nullptr || next >= engine::kSeats ||
-      LevelOf(game, next) != PlayerLevel::Expert) {
+      !Searches(LevelOf(game, next))) {
     return;
   }
   engine::Position position = PositionOf(game, seat);
   engine::ApplyMove(position, MoveOf(play));
   if (position.HandOver()) return;
-  game.search->Start(position, NextSearchSeed(game));
+  game.search->Start(position, EngineLevel(LevelOf(game, next)), NextSearchSeed(game));
 }
 
 }  // namespace verlano

@@ -86,6 +86,11 @@ ComputerPlay ClassicPlay(const Game& game, int seat) {
   return play;
 }
 
+engine::Level EngineLevel(PlayerLevel level) {
+  // Both ladders run weakest first, so a level's place names it in either.
+  return engine::kLevels[static_cast<std::size_t>(level)];
+}
+
 ComputerPlay PlayOf(const engine::Move& move) {
   ComputerPlay play;
   play.HandPosition = move.handIndex;

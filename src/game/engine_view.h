@@ -6,8 +6,10 @@
 
 #include <vector>
 
+#include "engine/level.h"
 #include "engine/position.h"
 #include "rules/capture.h"
+#include "rules/settings.h"
 
 namespace verlano {
 
@@ -28,6 +30,9 @@ engine::Position PositionOf(const Game& game, int seat);
 // the card memory the game keeps; it writes nothing, and returns its decision
 // for the caller to apply.
 ComputerPlay ClassicPlay(const Game& game, int seat);
+
+// The engine's player for a level the options name.
+engine::Level EngineLevel(PlayerLevel level);
 
 // An engine move as the game's decision, and back.
 ComputerPlay PlayOf(const engine::Move& move);

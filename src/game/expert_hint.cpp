@@ -40,7 +40,7 @@ const ExpertHint* ExpertAdvice::Follow(const Game& game, bool asked) {
   if (!hint_) {
     searched_ = PositionOf(game, 0);
     searchedTurn_ = turn_;
-    search_.Start(searched_, engine::MixSeed(game.searchSeed ^ kHintStream));
+    search_.Start(searched_, engine::Level::Expert, engine::MixSeed(game.searchSeed ^ kHintStream));
     ++searches_;
     const std::optional<engine::Move> move = search_.TakePlay();
     if (!move) return nullptr;

@@ -1,6 +1,5 @@
 #include "game/seat_search.h"
 
-#include "engine/expert.h"
 
 namespace verlano {
 
@@ -12,17 +11,19 @@ void SeatSearch::Join() {
   if (worker_.joinable()) worker_.join();
 }
 
-void SeatSearch::Start(const engine::Position& position, std::uint64_t seed) {
+void SeatSearch::Start(const engine::Position& position, engine::Level level,
+                       std::uint64_t seed) {
   Join();
   if (started_) ++restarts_;
   ++searches_;
   started_ = true;
   position_ = position;
+  level_ = level;
   seed_ = seed;
   done_.store(false, std::memory_order_relaxed);
-  worker_ = std::thread([this, position, seed] {
-    engine::ExpertPlayer expert;
-    play_ = expert.Choose(position, seed);
+  worker_ = std::thread([this, position, level, seed] {
+    engine::LevelPlayer player(level, engine::ExpertSettings{});
+    play_ = player.Choose(position, seed);
     done_.store(true, std::memory_order_release);
   });
 }

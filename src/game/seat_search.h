@@ -1,5 +1,7 @@
 #pragma once
-// The expert's search off the frame loop. One search runs at a time, on a
+// A computer seat's search off the frame loop, at any level but Classic (the
+// Beginner's choice takes microseconds, but it too is seeded, and one path
+// for every seeded level keeps the turn the same). One search runs at a time, on a
 // worker thread, started as soon as its seat's position is known: often at
 // the previous seat's play, so it runs while that card flies, lands and
 // pauses. The seat takes the play at its turn; until the search has ended the
@@ -12,6 +14,7 @@
 #include <optional>
 #include <thread>
 
+#include "engine/level.h"
 #include "engine/position.h"
 
 namespace verlano {
@@ -23,9 +26,9 @@ class SeatSearch {
   SeatSearch(const SeatSearch&) = delete;
   SeatSearch& operator=(const SeatSearch&) = delete;
 
-  // Searches `position` with `seed` for its seat to play, once any search
-  // under way has ended.
-  void Start(const engine::Position& position, std::uint64_t seed);
+  // Searches `position` with `seed` for its seat to play at `level`, once
+  // any search under way has ended.
+  void Start(const engine::Position& position, engine::Level level, std::uint64_t seed);
   // How many searches were started again before their play was taken: a
   // search started ahead on a position the seat did not meet.
   int Restarts() const { return restarts_; }
@@ -34,9 +37,11 @@ class SeatSearch {
   int Searches() const { return searches_; }
 
   // Whether a search was started whose play has not been taken yet, and for
-  // which position and seed.
+  // which position, level and seed.
   bool Started() const { return started_; }
-  bool IsFor(const engine::Position& position) const { return started_ && position == position_; }
+  bool IsFor(const engine::Position& position, engine::Level level) const {
+    return started_ && position == position_ && level == level_;
+  }
   std::uint64_t Seed() const { return seed_; }
   // A search is under way: started and not ended.
   bool Running() const { return started_ && !done_.load(std::memory_order_acquire); }
@@ -53,6 +58,7 @@ class SeatSearch {
   int restarts_ = 0;
   int searches_ = 0;
   engine::Position position_;
+  engine::Level level_ = engine::Level::Classic;
   std::uint64_t seed_ = 0;
   std::thread worker_;
   std::atomic<bool> done_{false};

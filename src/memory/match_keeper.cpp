@@ -1,6 +1,7 @@
 #include "memory/match_keeper.h"
 
 #include "memory/match_file.h"
+#include "memory/player_rating.h"
 
 namespace verlano {
 
@@ -24,7 +25,10 @@ void MatchKeeper::QuietMoment(const Game& game) {
       [&](Statistics& stats) {
         CountHand(stats, options_, game.score.We.Sweeps, game.score.We.Total,
                   game.score.They.Total);
-        if (decided) CountMatch(stats, options_, game.match.Result == MatchResult::Won);
+        if (!decided) return;
+        const bool won = game.match.Result == MatchResult::Won;
+        CountMatch(stats, options_, won);
+        RateMatch(stats, options_, won);
       },
       [this](const std::string& problem) { Say(problem); });
 }

@@ -26,9 +26,14 @@ inline constexpr std::array<std::pair<std::string_view, DeckChoice>, 3> kDeckWor
     {"royal", DeckChoice::Royal},
 }};
 
-inline constexpr std::array<std::pair<std::string_view, PlayerLevel>, 2> kLevelWords = {{
+// Weakest first, the words the simulator's levels have; files written when
+// only classic and expert were offered read as they did.
+inline constexpr std::array<std::pair<std::string_view, PlayerLevel>, 5> kLevelWords = {{
+    {"beginner", PlayerLevel::Beginner},
     {"classic", PlayerLevel::Classic},
+    {"strong", PlayerLevel::Strong},
     {"expert", PlayerLevel::Expert},
+    {"master", PlayerLevel::Master},
 }};
 
 // The animation speed as two flags: "slow-animation", which every file has,
@@ -60,6 +65,7 @@ void VisitPlayOptions(V& v, O& o) {
 template <typename V, typename O>
 void VisitOptions(V& v, O& o) {
   VisitPlayOptions(v, o);
+  v.FlagIfPresent("match-my-level", o.matchMyLevel);
   v.Flag("show-hints", o.showHints);
   v.Flag("take-only-capture", o.takeOnlyCapture);
   v.FlagIfPresent("hold-last-table", o.holdLastTable);

@@ -8,9 +8,8 @@ namespace verlano {
 
 namespace {
 
-constexpr int kMost = 1'000'000'000;
+constexpr int kMost = kMostCounted;
 
-// Counts stop at the loader's limit, so that what is written reads back.
 void AddUpTo(int& count, int more) {
   count = more > kMost - count ? kMost : count + more;
 }
@@ -26,6 +25,12 @@ void VisitRow(V& v, R& r) {
   v.Int("streak", r.streak, 0, kMost);
   v.IntIfPresent("points-for", r.pointsFor, 0, kMost);
   v.IntIfPresent("points-against", r.pointsAgainst, 0, kMost);
+}
+
+template <typename V, typename R>
+void VisitRating(V& v, R& r) {
+  v.Int("rating", r.rating, kLowestRating, kHighestRating);
+  v.Int("matches", r.matches, 1, kMost);
 }
 
 std::string VariantKey(Variant variant, bool extra) {
@@ -49,22 +54,39 @@ std::string StatisticsKey(const Options& options) {
   return VariantKey(options.variant, options.extraCoinPoints);
 }
 
-bool KnownStatisticsKey(std::string_view key) {
-  static const std::set<std::string, std::less<>> keys = [] {
-    std::set<std::string, std::less<>> all;
-    for (const auto& [variantWord, variant] : kVariantWords) {
-      for (const bool extra : {false, true}) {
-        for (const auto& [levelWord, level] : kLevelWords) {
-          Options o;
-          o.variant = variant;
-          o.extraCoinPoints = extra;
-          o.opponents = level;
-          all.insert(StatisticsKey(o));
-        }
+std::string RatingKey(const Options& options) {
+  return VariantKey(options.variant, options.extraCoinPoints) + ".rating";
+}
+
+namespace {
+
+// Every name of `of` over the variants and, for the rows, the levels.
+template <typename Of>
+std::set<std::string, std::less<>> EveryKey(Of of) {
+  std::set<std::string, std::less<>> all;
+  for (const auto& [variantWord, variant] : kVariantWords) {
+    for (const bool extra : {false, true}) {
+      for (const auto& [levelWord, level] : kLevelWords) {
+        Options o;
+        o.variant = variant;
+        o.extraCoinPoints = extra;
+        o.opponents = level;
+        all.insert(of(o));
       }
     }
-    return all;
-  }();
+  }
+  return all;
+}
+
+bool KnownRatingKey(std::string_view key) {
+  static const std::set<std::string, std::less<>> keys = EveryKey(RatingKey);
+  return keys.contains(key);
+}
+
+}  // namespace
+
+bool KnownStatisticsKey(std::string_view key) {
+  static const std::set<std::string, std::less<>> keys = EveryKey(StatisticsKey);
   return keys.contains(key);
 }
 
@@ -107,6 +129,11 @@ std::string WriteStatistics(const Statistics& stats) {
     VisitRow(v, row);
     out.Line(key, v.Text());
   }
+  for (const auto& [key, rating] : stats.ratings) {
+    FieldWriter v(noCards);
+    VisitRating(v, rating);
+    out.Line(key, v.Text());
+  }
   return out.Finish();
 }
 
@@ -115,6 +142,14 @@ Statistics ReadStatistics(std::string_view text) {
   Statistics stats;
   CardTables noCards;
   for (const auto& [key, fields] : records.lines) {
+    if (KnownRatingKey(key)) {
+      PlayerRating rating;
+      FieldReader v(fields, key, noCards, true);
+      VisitRating(v, rating);
+      v.Done();
+      stats.ratings[key] = rating;
+      continue;
+    }
     if (!KnownStatisticsKey(key)) {
       throw RecordError("it counts an unknown variant and level '" + Shown(key, 30) + "'");
     }

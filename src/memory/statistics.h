@@ -4,6 +4,8 @@
 // player's side, the points each side scored, and the best and current
 // winning streaks. A match given up
 // for a new one counts as played, neither won nor lost, and ends the streak.
+// Beside the rows, the player's rating in each variant played to its end
+// ("nine.rating"; memory/player_rating.h reckons it).
 
 #include <map>
 #include <set>
@@ -25,13 +27,32 @@ struct StatisticsRow {
   bool operator==(const StatisticsRow&) const = default;
 };
 
+// The player's Elo-style rating and the finished matches it rests on.
+struct PlayerRating {
+  int rating = 0;
+  int matches = 0;
+  bool operator==(const PlayerRating&) const = default;
+};
+
+// Counts stop here, the loader's limit, so that what is written reads back.
+inline constexpr int kMostCounted = 1'000'000'000;
+
+// The ratings a file may hold, and so the bounds of an estimate.
+inline constexpr int kLowestRating = 0;
+inline constexpr int kHighestRating = 4000;
+
 struct Statistics {
   std::map<std::string, StatisticsRow, std::less<>> rows;
+  std::map<std::string, PlayerRating, std::less<>> ratings;  // by RatingKey
   bool operator==(const Statistics&) const = default;
 };
 
 // The row's name for a match of these options.
 std::string StatisticsKey(const Options& options);
+
+// The name of the player's rating in these options' variant ("nine.rating",
+// "romane-extra.rating"): the levels' strengths differ between variants.
+std::string RatingKey(const Options& options);
 
 // Every row name the game can count.
 bool KnownStatisticsKey(std::string_view key);

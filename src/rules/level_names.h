@@ -12,7 +12,9 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 2> kLevelCaptions = {N_("Classic"), N_("Expert")};
+// In the order of `PlayerLevel`, weakest first.
+inline constexpr std::array<std::string_view, 5> kLevelCaptions = {
+    N_("Beginner"), N_("Classic"), N_("Strong"), N_("Expert"), N_("Master")};
 
 // The untranslated name of a level.
 constexpr std::string_view LevelCaption(PlayerLevel level) {

@@ -12,9 +12,11 @@ namespace verlano {
 
 enum class DeckChoice { Trevigiano, Royal, Trentino };
 
-// Who plays a computer seat: the classic player, one play ahead with its table
-// of weights, or the expert, which searches sampled deals of the unseen cards.
-enum class PlayerLevel { Classic, Expert };
+// Who plays a computer seat, weakest first: the classic player (one play
+// ahead with its table of weights) is the default; Strong, Expert and Master
+// search sampled deals of the unseen cards, each more than the last, and the
+// Beginner plays like the classic player with a newcomer's faults.
+enum class PlayerLevel { Beginner, Classic, Strong, Expert, Master };
 
 // How fast the cards fly and the table pauses: Slow doubles the frames of a
 // flight; Fast halves them and shortens the 700 ms pauses to 300, so that a
@@ -29,6 +31,9 @@ struct Options {
   AnimationSpeed animation = AnimationSpeed::Normal;
   PlayerLevel opponents = PlayerLevel::Classic;  // seats 1 and 3
   PlayerLevel partner = PlayerLevel::Classic;    // seat 2
+  // "Match my level": each new match's opponents are the level whose rating
+  // is nearest the player's, chosen when the match starts.
+  bool matchMyLevel = false;
   bool showHints = false;                        // "Show hints"
   bool takeOnlyCapture = false;                  // "Take the only capture automatically"
   bool holdLastTable = false;                    // "Keep the last table until I click"

@@ -1,10 +1,24 @@
 #include "startup/dialog_choices.h"
 
+#include "rules/level_ratings.h"
+
 namespace verlano {
+
+namespace {
+
+PlayerLevel LevelInRow(std::size_t row) {
+  return row < kLevelOptions.size() ? kLevelOptions[row].value : PlayerLevel::Classic;
+}
+
+Variant VariantInRow(std::size_t row) {
+  return kVariantOptions[row < kVariantOptions.size() ? row : 0].value;
+}
+
+}  // namespace
 
 bool ExtraPointsAllowed(std::size_t variantRow) {
   return variantRow < kVariantOptions.size() &&
-         kVariantOptions[variantRow].variant == Variant::Romane;
+         kVariantOptions[variantRow].value == Variant::Romane;
 }
 
 Options OptionsFromDialog(const DialogState& state) {
@@ -12,14 +26,15 @@ Options OptionsFromDialog(const DialogState& state) {
   const std::size_t variantRow = state.variantRow < kVariantOptions.size() ? state.variantRow : 0;
   Options options;
   options.deck = kDeckOptions[deckRow].deck;
-  options.variant = kVariantOptions[variantRow].variant;
+  options.variant = kVariantOptions[variantRow].value;
   options.extraCoinPoints = state.extraPointsTicked && ExtraPointsAllowed(variantRow);
   options.animation = kAnimationChoices[state.animationRow < kAnimationChoices.size()
                                             ? state.animationRow
                                             : 0]
                           .second;
-  options.opponents = state.opponentsRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
-  options.partner = state.partnerRow == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
+  options.opponents = LevelInRow(state.opponentsRow);
+  options.matchMyLevel = state.opponentsRow == kMatchMyLevelRow;
+  options.partner = LevelInRow(state.partnerRow);
   options.showHints = state.hintsTicked;
   options.takeOnlyCapture = state.onlyCaptureTicked;
   options.holdLastTable = state.holdTableTicked;
@@ -42,12 +57,14 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   DialogState state;
   state.deckRow = RowOf(kDeckOptions, options.deck, [](const DeckOption& o) { return o.deck; });
   state.variantRow =
-      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
+      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.value; });
   state.extraPointsTicked = options.extraCoinPoints && ExtraPointsAllowed(state.variantRow);
   state.animationRow = RowOf(kAnimationChoices, options.animation,
                              [](const auto& choice) { return choice.second; });
-  state.opponentsRow = options.opponents == PlayerLevel::Expert ? 1 : 0;
-  state.partnerRow = options.partner == PlayerLevel::Expert ? 1 : 0;
+  const auto levelOf = [](const LevelOption& o) { return o.value; };
+  state.opponentsRow = options.matchMyLevel ? kMatchMyLevelRow
+                                            : RowOf(kLevelOptions, options.opponents, levelOf);
+  state.partnerRow = RowOf(kLevelOptions, options.partner, levelOf);
   state.hintsTicked = options.showHints;
   state.onlyCaptureTicked = options.takeOnlyCapture;
   state.holdTableTicked = options.holdLastTable;
@@ -55,9 +72,14 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   return state;
 }
 
+std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extraPointsTicked) {
+  return std::to_string(LevelRating(level, VariantInRow(variantRow),
+                                    extraPointsTicked && ExtraPointsAllowed(variantRow)));
+}
+
 std::string ContinueCaption(const Options& options, int we, int they) {
   const std::size_t row =
-      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.variant; });
+      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.value; });
   const std::string caption = _(kVariantOptions[row].caption);
   return Format(options.extraCoinPoints ? _("_Continue the match\n%s with extra points, %d to %d")
                                         : _("_Continue the match\n%s, %d to %d"),

@@ -40,11 +40,15 @@ inline constexpr std::array<DeckOption, 3> kDeckOptions = {{
      DeckChoice::Royal, "Royal_KD.BMP"},
 }};
 
-struct VariantOption {
+// A choice with its caption and the line that explains it.
+template <typename Value>
+struct NotedChoice {
   std::string_view caption;
   std::string_view note;
-  Variant variant;
+  Value value;
 };
+
+using VariantOption = NotedChoice<Variant>;
 
 inline constexpr std::array<VariantOption, 4> kVariantOptions = {{
     {N_("Verlano 9 cards"), N_("4 cards open in initial layout, 9 to each player."), Variant::Nine},
@@ -68,6 +72,27 @@ inline constexpr std::array<std::pair<std::string_view, AnimationSpeed>, 3> kAni
     {N_("Fast"), AnimationSpeed::Fast},
 }};
 
+// The computer players' levels, weakest first as the dialog shows them, each
+// with a line on how it plays (its rating stands beside it: rules/level_ratings.h).
+using LevelOption = NotedChoice<PlayerLevel>;
+
+inline constexpr std::array<LevelOption, 5> kLevelOptions = {{
+    {LevelCaption(PlayerLevel::Beginner), N_("Forgets cards, misses sums, takes greedily."),
+     PlayerLevel::Beginner},
+    {LevelCaption(PlayerLevel::Classic), N_("Weighs each card and capture one play ahead."),
+     PlayerLevel::Classic},
+    {LevelCaption(PlayerLevel::Strong), N_("Tries its best few plays in imagined deals."),
+     PlayerLevel::Strong},
+    {LevelCaption(PlayerLevel::Expert), N_("Tries a dozen plays in many imagined deals."),
+     PlayerLevel::Expert},
+    {LevelCaption(PlayerLevel::Master), N_("As Expert, then many more deals on its best."),
+     PlayerLevel::Master},
+}};
+// The Opponents column has one row more, after the levels.
+inline constexpr std::size_t kMatchMyLevelRow = kLevelOptions.size();
+inline constexpr std::string_view kMatchMyLevelCaption = N_("Match my level");
+inline constexpr std::string_view kMatchMyLevelNote =
+    N_("Each new match, the level nearest your rating.");
 inline constexpr std::string_view kOpponentsCaption = N_("Opponents:");
 inline constexpr std::string_view kPartnerCaption = N_("Partner:");
 inline constexpr std::string_view kVolumeCaption = N_("Volume:");
@@ -95,8 +120,8 @@ struct DialogState {
   std::size_t variantRow = 0;
   bool extraPointsTicked = false;
   std::size_t animationRow = 0;  // in kAnimationChoices
-  std::size_t opponentsRow = 0;  // in kLevelCaptions
-  std::size_t partnerRow = 0;
+  std::size_t opponentsRow = 1;  // in kLevelOptions, or kMatchMyLevelRow
+  std::size_t partnerRow = 1;    // in kLevelOptions
   int volume = 100;            // the Options tab's slider, percent
   bool continueMatch = false;  // "Continue the match" rather than Play
   bool hintsTicked = false;
@@ -111,11 +136,16 @@ DialogState DialogStateFrom(const Options& options, int volume);
 // 12 to 8" (the variant's caption, our total, theirs).
 std::string ContinueCaption(const Options& options, int we, int they);
 
+// A level's rating in the chosen variant as the dialog shows it: "1500".
+std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extraPointsTicked);
+
 // The extra coin points belong to the Romane variant only.
 bool ExtraPointsAllowed(std::size_t variantRow);
 
 // The options Play hands over. A row outside its table counts as the first
-// row, and the extra-points tick counts only where it is allowed.
+// row (Classic for the levels), and the extra-points tick counts only where
+// it is allowed. "Match my level" hands over Classic opponents with the
+// choice marked: the player's rating decides them when the match starts.
 Options OptionsFromDialog(const DialogState& state);
 
 }  // namespace verlano

@@ -53,7 +53,7 @@ GtkWidget* AddCheck(GtkWidget* box, std::string_view caption, int indent) {
   return check;
 }
 
-// "Opponents:  (o) Classic  ( ) Expert" on one line, the first chosen.
+// "Animation:  (o) Normal  ( ) Slow  ( ) Fast" on one line, the first chosen.
 template <std::size_t N>
 void AddChoiceRow(GtkWidget* box, std::string_view caption,
                   const std::array<std::string_view, N>& captions,
@@ -65,6 +65,48 @@ void AddChoiceRow(GtkWidget* box, std::string_view caption,
   gtk_box_pack_start(GTK_BOX(row), label, FALSE, FALSE, 0);
   for (std::size_t i = 0; i < N; ++i) buttons[i] = AddRadio(row, buttons[0], _(captions[i]));
   gtk_box_pack_start(GTK_BOX(box), row, FALSE, FALSE, 0);
+}
+
+GtkWidget* DimLabel(std::string_view text) {
+  GtkWidget* label = TextLabel(text, 0);
+  gtk_label_set_max_width_chars(GTK_LABEL(label), 42);
+  gtk_style_context_add_class(gtk_widget_get_style_context(label), GTK_STYLE_CLASS_DIM_LABEL);
+  return label;
+}
+
+GtkWidget* GridRadio(GtkWidget* grid, GtkWidget* groupMember, int column, int row) {
+  GtkWidget* button = gtk_radio_button_new_from_widget(
+      groupMember != nullptr ? GTK_RADIO_BUTTON(groupMember) : nullptr);
+  gtk_widget_set_halign(button, GTK_ALIGN_CENTER);
+  gtk_grid_attach(GTK_GRID(grid), button, column, row, 1, 1);
+  return button;
+}
+
+// The levels as a table: a column of radio buttons for the opponents and one
+// for the partner, then each level's name, its rating and how it plays;
+// "Match my level" under them, for the opponents alone.
+void AddLevelTable(GtkWidget* box, OptionsPage& options) {
+  GtkWidget* grid = gtk_grid_new();
+  gtk_grid_set_column_spacing(GTK_GRID(grid), 10);
+  gtk_grid_set_row_spacing(GTK_GRID(grid), 2);
+  gtk_grid_attach(GTK_GRID(grid), TextLabel(_(kOpponentsCaption), 0), 0, 0, 1, 1);
+  gtk_grid_attach(GTK_GRID(grid), TextLabel(_(kPartnerCaption), 0), 1, 0, 1, 1);
+  gtk_grid_attach(GTK_GRID(grid), TextLabel(_("Rating"), 0), 3, 0, 1, 1);
+  for (std::size_t i = 0; i <= kLevelOptions.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    options.opponents[i] = GridRadio(grid, options.opponents[0], 0, row);
+    const bool level = i < kLevelOptions.size();
+    gtk_grid_attach(GTK_GRID(grid),
+                    TextLabel(_(level ? kLevelOptions[i].caption : kMatchMyLevelCaption), 0), 2,
+                    row, level ? 1 : 2, 1);
+    gtk_grid_attach(GTK_GRID(grid),
+                    DimLabel(_(level ? kLevelOptions[i].note : kMatchMyLevelNote)), 4, row, 1, 1);
+    if (!level) continue;
+    options.partner[i] = GridRadio(grid, options.partner[0], 1, row);
+    options.ratings[i] = TextLabel("", 0);
+    gtk_grid_attach(GTK_GRID(grid), options.ratings[i], 3, row, 1, 1);
+  }
+  gtk_box_pack_start(GTK_BOX(box), grid, FALSE, FALSE, 4);
 }
 
 // The wheel over the slider scrolls the page, as over any other line of it;
@@ -162,8 +204,7 @@ OptionsPage BuildOptionsPage() {
   for (std::size_t i = 0; i < speeds.size(); ++i) speeds[i] = kAnimationChoices[i].first;
   AddChoiceRow(options.page, kAnimationCaption, speeds, options.animation);
   AddNote(options.page, _(kAnimationNote), kNoteIndent);
-  AddChoiceRow(options.page, kOpponentsCaption, kLevelCaptions, options.opponents);
-  AddChoiceRow(options.page, kPartnerCaption, kLevelCaptions, options.partner);
+  AddLevelTable(options.page, options);
   options.volume = AddVolumeRow(options.page);
   // Below the rows above, so their places in the page stay as they were.
   options.hints = AddCheck(options.page, _(kHintsCaption), 0);

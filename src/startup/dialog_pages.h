@@ -25,9 +25,11 @@ struct OptionsPage {
   GtkWidget* extraPoints = nullptr;                           // check box, usable only under Romane
   GtkWidget* extraPointsNote = nullptr;                       // greyed out with it
   std::array<GtkWidget*, kAnimationChoices.size()> animation{};  // radio buttons, one group
-  std::array<GtkWidget*, kLevelCaptions.size()> opponents{};  // radio buttons, one group
-  std::array<GtkWidget*, kLevelCaptions.size()> partner{};    // radio buttons, one group
-  GtkWidget* volume = nullptr;                                // a slider, 0 to 100 percent
+  // Radio buttons, one group a column; the opponents' last is "Match my level".
+  std::array<GtkWidget*, kLevelOptions.size() + 1> opponents{};
+  std::array<GtkWidget*, kLevelOptions.size()> partner{};
+  std::array<GtkWidget*, kLevelOptions.size()> ratings{};  // labels, for the chosen variant
+  GtkWidget* volume = nullptr;                             // a slider, 0 to 100 percent
   GtkWidget* hints = nullptr;                                 // check box
   GtkWidget* onlyCapture = nullptr;                           // check box
   GtkWidget* holdTable = nullptr;                             // check box

@@ -8,6 +8,7 @@
 #include "i18n/translate.h"
 #include "memory/match_file.h"
 #include "memory/match_keeper.h"
+#include "memory/player_rating.h"
 #include "startup/play_button.h"
 
 namespace verlano {
@@ -79,12 +80,15 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
   if (chosen.continueMatch && start.kept) {
     options = OptionsToContinue(*start.kept, start.settings.options);
     run.Resume = [text = start.kept->text](Game& game) { ReadMatch(text, game); };
-  } else if (start.kept) {
-    // Play over a kept match gives it up: it counts as played, and ends the streak.
-    UpdateStatistics(
-        start.files.data, [&](Statistics& stats) { CountGivenUp(stats, start.kept->options); },
-        Say);
-    Say(ForgetFile(start.files.state, kMatchFile));
+  } else {
+    if (start.kept) {
+      // Play over a kept match gives it up: it counts as played, and ends the streak.
+      UpdateStatistics(
+          start.files.data, [&](Statistics& stats) { CountGivenUp(stats, start.kept->options); },
+          Say);
+      Say(ForgetFile(start.files.state, kMatchFile));
+    }
+    if (options.matchMyLevel) options.opponents = LevelNearPlayer(start.memory.statistics, options);
   }
   MatchKeeper keeper(start.files, options, start.settings, Say);
   run.Observer = &keeper;

@@ -86,6 +86,7 @@ StartupDialog::StartupDialog(const std::string& archivePath, DialogMemory memory
   for (GtkWidget* button : options_.variants) {
     g_signal_connect(button, "toggled", G_CALLBACK(OnVariantToggled), this);
   }
+  g_signal_connect(options_.extraPoints, "toggled", G_CALLBACK(OnExtraPointsToggled), this);
   Open(memory_.opening);
 }
 
@@ -97,6 +98,7 @@ void StartupDialog::Open(const DialogState& state) {
   tick(options_.variants[std::min(state.variantRow, options_.variants.size() - 1)], true);
   UpdateExtraPoints();
   tick(options_.extraPoints, state.extraPointsTicked);
+  ShowLevelRatings();
   tick(options_.animation[std::min(state.animationRow, options_.animation.size() - 1)], true);
   tick(options_.opponents[std::min(state.opponentsRow, options_.opponents.size() - 1)], true);
   tick(options_.partner[std::min(state.partnerRow, options_.partner.size() - 1)], true);
@@ -273,6 +275,11 @@ void StartupDialog::OnDeckToggled(GtkWidget*, gpointer self) {
 
 void StartupDialog::OnVariantToggled(GtkWidget*, gpointer self) {
   static_cast<StartupDialog*>(self)->UpdateExtraPoints();
+  static_cast<StartupDialog*>(self)->ShowLevelRatings();
+}
+
+void StartupDialog::OnExtraPointsToggled(GtkWidget*, gpointer self) {
+  static_cast<StartupDialog*>(self)->ShowLevelRatings();
 }
 
 void StartupDialog::Finish(bool play) {
@@ -291,6 +298,15 @@ void StartupDialog::UpdateExtraPoints() {
   if (!allowed) gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(options_.extraPoints), FALSE);
   gtk_widget_set_sensitive(options_.extraPoints, allowed);
   gtk_widget_set_sensitive(options_.extraPointsNote, allowed);
+}
+
+void StartupDialog::ShowLevelRatings() {
+  const std::size_t variantRow = ActiveRow(options_.variants);
+  const bool extra = gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.extraPoints)) != FALSE;
+  for (std::size_t i = 0; i < kLevelOptions.size(); ++i) {
+    gtk_label_set_text(GTK_LABEL(options_.ratings[i]),
+                       LevelRatingText(kLevelOptions[i].value, variantRow, extra).c_str());
+  }
 }
 
 DialogState StartupDialog::Selected() const {

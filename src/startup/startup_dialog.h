@@ -70,12 +70,15 @@ class StartupDialog {
   static gboolean OnLockWatch(gpointer self);
   static void OnDeckToggled(GtkWidget*, gpointer self);
   static void OnVariantToggled(GtkWidget*, gpointer self);
+  static void OnExtraPointsToggled(GtkWidget*, gpointer self);
 
   void Finish(bool play);
   // Asks before Play gives the kept match up: true to go ahead.
   bool GiveUpKeptMatch();
   void ShowChosenPreview();
   void UpdateExtraPoints();
+  // The levels' ratings of the variant chosen.
+  void ShowLevelRatings();
   DialogState Selected() const;
   void Open(const DialogState& state);
   GtkWidget* BuildButtonRow();

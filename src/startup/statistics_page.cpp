@@ -3,6 +3,7 @@
 #include <array>
 
 #include "i18n/translate.h"
+#include "memory/player_rating.h"
 #include "startup/dialog_choices.h"
 
 namespace verlano {
@@ -33,6 +34,29 @@ GtkWidget* Cell(const std::string& text, bool heading) {
   return label;
 }
 
+// "Your rating in 10 cards Romane: 1620; matches it rests on: 12", a line
+// for each variant with a finished match.
+void ShowRatings(StatisticsPage& page, const Statistics& stats) {
+  std::string lines;
+  for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
+    const VariantOption& variant = kVariantOptions[row];
+    for (const bool extra : {false, true}) {
+      if (extra && !ExtraPointsAllowed(row)) continue;
+      Options options;
+      options.variant = variant.value;
+      options.extraCoinPoints = extra;
+      const std::optional<PlayerRating> rating = RatingOf(stats, options);
+      if (!rating) continue;
+      const std::string name = _(variant.caption) + (extra ? _(" extra") : "");
+      lines += (lines.empty() ? "" : "\n") +
+               Format(_("Your rating in %s: %d; matches it rests on: %d"), name.c_str(),
+                      rating->rating, rating->matches);
+    }
+  }
+  gtk_label_set_text(GTK_LABEL(page.ratings), lines.c_str());
+  gtk_widget_set_visible(page.ratings, !lines.empty());
+}
+
 }  // namespace
 
 StatisticsPage BuildStatisticsPage() {
@@ -46,6 +70,9 @@ StatisticsPage BuildStatisticsPage() {
   gtk_label_set_max_width_chars(GTK_LABEL(page.note), 58);
   gtk_label_set_xalign(GTK_LABEL(page.note), 0.0f);
   gtk_box_pack_start(GTK_BOX(page.page), page.note, FALSE, FALSE, 0);
+  page.ratings = gtk_label_new(nullptr);
+  gtk_label_set_xalign(GTK_LABEL(page.ratings), 0.0f);
+  gtk_box_pack_start(GTK_BOX(page.page), page.ratings, FALSE, FALSE, 0);
   page.table = gtk_grid_new();
   gtk_grid_set_column_spacing(GTK_GRID(page.table), 10);
   gtk_grid_set_row_spacing(GTK_GRID(page.table), 4);
@@ -73,16 +100,16 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
           !ExtraPointsAllowed(static_cast<std::size_t>(&variant - kVariantOptions.data()))) {
         continue;
       }
-      for (std::size_t level = 0; level < kLevelCaptions.size(); ++level) {
+      for (const LevelOption& level : kLevelOptions) {
         Options options;
-        options.variant = variant.variant;
+        options.variant = variant.value;
         options.extraCoinPoints = extra;
-        options.opponents = level == 1 ? PlayerLevel::Expert : PlayerLevel::Classic;
+        options.opponents = level.value;
         const auto it = stats.rows.find(StatisticsKey(options));
         if (it == stats.rows.end()) continue;
         const StatisticsRow& r = it->second;
         const std::string name =
-            _(variant.caption) + (extra ? _(" extra") : "") + ", " + _(kLevelCaptions[level]);
+            _(variant.caption) + (extra ? _(" extra") : "") + ", " + _(level.caption);
         const int percent = WinPercent(r);
         const std::array<std::string, kHeadings.size()> cells = {
             name,
@@ -102,6 +129,7 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
       }
     }
   }
+  ShowRatings(page, stats);
   std::string shown = note;
   if (row == 1) shown += std::string(shown.empty() ? "" : "\n") + _("No hand counted yet.");
   gtk_label_set_text(GTK_LABEL(page.note), shown.c_str());

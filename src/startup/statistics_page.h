@@ -1,7 +1,8 @@
 #pragma once
-// The dialog's sixth tab, "Statistics": the player's record as a table, one
-// row per variant and opponents' level played, a line for a damaged file, and
-// Reset, which the dialog asks about before it clears anything.
+// The dialog's sixth tab, "Statistics": the player's rating in each variant
+// played to a match's end, the player's record as a table, one row per
+// variant and opponents' level played, a line for a damaged file, and Reset,
+// which the dialog asks about before it clears anything.
 
 #include <gtk/gtk.h>
 
@@ -15,6 +16,7 @@ struct StatisticsPage {
   GtkWidget* page = nullptr;
   GtkWidget* table = nullptr;  // a grid, refilled by ShowStatistics
   GtkWidget* note = nullptr;
+  GtkWidget* ratings = nullptr;  // a line a rated variant, hidden while none is
   GtkWidget* reset = nullptr;
 };
 

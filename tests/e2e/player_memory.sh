@@ -4,7 +4,8 @@
 # brings back the same hand on the same table; M mutes (the mark is drawn and
 # the settings remember it); the Statistics tab shows a kept record; the same
 # match, brought to its deciding hand and played out with the mouse, counts in
-# the statistics and leaves no kept match behind.
+# the statistics, moves the player's rating there and leaves no kept match
+# behind.
 #   player_memory.sh GAME
 # VERLANO_SHOTS=DIR keeps the dialog's offer, the Statistics tab before and
 # after the match, and the score page that ends it there.
@@ -23,7 +24,7 @@ keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$V
 
 game_copy "$scratch/game" yes
 mkdir -p "$XDG_DATA_HOME/verlano"
-printf 'verlano-statistics 1\nnine.classic played=7 won=4 lost=3 hands=68 sweeps=9 best-streak=3 streak=1 points-for=150 points-against=120\nromane.expert played=2 won=0 lost=2 hands=9 sweeps=1 best-streak=0 streak=0 points-for=20 points-against=31\nend\n' \
+printf 'verlano-statistics 1\nnine.classic played=7 won=4 lost=3 hands=68 sweeps=9 best-streak=3 streak=1 points-for=150 points-against=120\nromane.expert played=2 won=0 lost=2 hands=9 sweeps=1 best-streak=0 streak=0 points-for=20 points-against=31\nnine.rating rating=1587 matches=7\nromane.rating rating=1461 matches=2\nend\n' \
   >"$XDG_DATA_HOME/verlano/statistics"
 
 # 1. A new match, left with Escape at the human's first turn.
@@ -95,10 +96,18 @@ result=$(row nine.classic | awk -v hands=$((68 + hands_played)) '
   }') || true
 [ -n "$result" ] || fail "the decided match is counted as: $(row nine.classic)"
 [ "$(row romane.expert)" = "$other_row" ] || fail "another row changed: $(row romane.expert)"
+# The result moves the player's nine-card rating (up for a win, down for a
+# loss), resting on one match more.
+row nine.rating | awk -v won="$([ "$result" = won ] && echo 1 || echo 0)" '
+  { rating = substr($2, 8) + 0 }
+  END { exit !($3 == "matches=8" && (won ? rating > 1587 : rating < 1587)) }' ||
+  fail "the $result match rated as: $(row nine.rating)"
+[ "$(row romane.rating)" = "romane.rating rating=1461 matches=2" ] ||
+  fail "another variant's rating changed: $(row romane.rating)"
 [ ! -e "$(match_file)" ] || fail "the decided match is still kept"
 table_settles
 keep_shot settled score_match_over
-echo "ok: the match played to its end at the table ($hands_played hand(s), $captures_chosen captures chosen in the last) is counted as $result, and no longer kept"
+echo "ok: the match played to its end at the table ($hands_played hand(s), $captures_chosen captures chosen in the last) is counted as $result, rated, and no longer kept"
 counts=$(cat "$statistics")
 xdotool key Escape
 ends_with 0 "Escape on the last score page"

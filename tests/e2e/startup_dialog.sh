@@ -4,7 +4,8 @@
 #                                             Options page, a missing archive,
 #                                             Play, a read-only installed copy
 #   startup_dialog.sh GAME BUILD_DIR table    Play opens the table
-# VERLANO_SHOTS=DIR keeps a picture of each of the dialog's five tabs there.
+# VERLANO_SHOTS=DIR keeps a picture of each of the dialog's five tabs there,
+# and of the Options tab scrolled down to the levels.
 set -euo pipefail
 game=$1 build=$2 mode=${3:-dialog}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -56,6 +57,15 @@ if [ "$mode" = dialog ]; then
   ends_with 0 "Escape in the dialog"
   untouched "$scratch/game" "Escape in the dialog"
   echo "ok: Escape in the dialog ends with 0"
+
+  if [ -n "${VERLANO_SHOTS:-}" ]; then  # the Options page scrolled down to the levels
+    start "$scratch/game/verlano"
+    click "${tab_x[4]}" "$tab_y"
+    wheel_down 300 250 6 "the wheel did not scroll the Options page"
+    convert "$scratch/wheeled.ppm" "$VERLANO_SHOTS/dialog_options_levels.png"
+    xdotool key Escape
+    ends_with 0 "Escape in the dialog"
+  fi
 
   # The wheel scrolls the Options page, also while the Volume slider passes
   # under the pointer, and Play keeps the volume; the slider takes the wheel

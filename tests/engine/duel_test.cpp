@@ -28,7 +28,8 @@ TEST(Duel, SameSeedSameResultOnAnyNumberOfThreads) {
   EXPECT_EQ(one.hands, three.hands);
   EXPECT_EQ(one.usPoints, three.usPoints);
   EXPECT_EQ(one.themPoints, three.themPoints);
-  EXPECT_EQ(one.decisionMs.size(), three.decisionMs.size());
+  EXPECT_EQ(one.decisionMs[0].size(), three.decisionMs[0].size());
+  EXPECT_EQ(one.decisionMs[1].size(), three.decisionMs[1].size());
 }
 
 TEST(Duel, WilsonIntervalAndCommandLine) {
@@ -40,8 +41,9 @@ TEST(Duel, WilsonIntervalAndCommandLine) {
        "classic"},
       {"duel", "--variant", "ten", "--matches", "1", "--seed", "1", "--us", "classic", "--them",
        "classic"},
-      {"duel", "--variant", "nine", "--matches", "1", "--seed", "1", "--us", "master", "--them",
-       "classic"},
+      {"duel", "--variant", "nine", "--matches", "1", "--seed", "1", "--us", "grandmaster",
+       "--them", "classic"},
+      {"ladder", "--variant", "nine", "--matches", "1", "--seed", "1", "--us", "classic"},
       {"duel", "--variant", "nine", "--matches", "1", "--seed", "1", "--us", "classic"},
       {"agree", "--positions", "5", "--seed"},
   };
@@ -53,11 +55,12 @@ TEST(Duel, WilsonIntervalAndCommandLine) {
   }
   std::ostringstream out, err;
   ASSERT_EQ(RunEngineCommand({"duel", "--variant", "nine", "--matches", "2", "--seed", "1", "--us",
-                              "classic", "--them", "classic"},
+                              "Beginner", "--them", "classic"},
                              out, err),
             0);
-  EXPECT_EQ(out.str().rfind("duel variant nine us classic them classic matches 2 won ", 0), 0u)
+  EXPECT_EQ(out.str().rfind("duel variant nine us beginner them classic matches 2 won ", 0), 0u)
       << out.str();
+  EXPECT_NE(out.str().find(" beginner decisions "), std::string::npos) << out.str();
 }
 
 }  // namespace

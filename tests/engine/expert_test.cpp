@@ -1,5 +1,6 @@
 // The expert player sees only what its seat has seen, and its playouts use
-// no heap: the sanitizers' allocation hook watches a whole playout.
+// no heap: the sanitizers' allocation hook watches a whole playout and a
+// whole round of the searching players' deals.
 
 #include "engine/expert.h"
 
@@ -7,10 +8,11 @@
 
 #include <atomic>
 #include <cstddef>
+#include <vector>
 
 #include "engine/classic_policy.h"
 #include "engine/deal_position.h"
-#include "engine/expert.h"
+#include "engine/playout.h"
 #include "rules/random.h"
 #include "rules/variant_rules.h"
 
@@ -68,6 +70,20 @@ TEST(Expert, PlayoutAllocatesNothing) {
   const long before = g_allocations.load();
   while (!p.HandOver()) ApplyMove(p, ClassicMove(p).move);
   EXPECT_EQ(g_allocations.load(), before);
+}
+
+TEST(Expert, SearchRoundAllocatesNothing) {
+  if (__sanitizer_install_malloc_and_free_hooks == nullptr) GTEST_SKIP() << "needs the sanitizers";
+  __sanitizer_install_malloc_and_free_hooks(CountAllocation, IgnoreFree);
+  Random rng(5);
+  const Position seen = SeenBy(DealPosition(NineCards(), 2, rng));
+  std::vector<ScoredMove> plays;
+  std::vector<long> totals;
+  ASSERT_TRUE(StartSearch(seen, 6, plays, totals));
+  const long before = g_allocations.load();
+  SearchRound(seen, plays, {.deals = 20, .minDeals = 1, .workBudget = 1L << 40}, rng, totals);
+  EXPECT_EQ(g_allocations.load(), before);
+  EXPECT_NE(totals, std::vector<long>(totals.size(), 0));
 }
 
 }  // namespace

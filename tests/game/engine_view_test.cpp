@@ -1,7 +1,8 @@
 // The game as the engine sees it: the classic player's decision at the table
 // (returned, the game untouched; nothing from an empty hand; the card memory
 // read from the game's own piles, not from a sweep mark) and what the card
-// just played must take.
+// just played must take; each level of the options played by the engine's
+// level of that name.
 
 #include "game/engine_view.h"
 
@@ -90,6 +91,15 @@ TEST_F(EngineViewTest, FirstCaptureSizeOfTheCardJustPlayed) {
   EXPECT_EQ(FirstCaptureSize(game), 1) << "the equal king rules out the sums";
   test::LayTable(game, {"AC", "AD", "2H", "3S", "3C"}, "KC", 0);
   EXPECT_EQ(FirstCaptureSize(game), 0) << "five cards would be needed";
+}
+
+TEST(EngineLevel, EachLevelOfTheOptionsIsTheEnginesOfItsName) {
+  const std::pair<PlayerLevel, std::string_view> named[] = {{PlayerLevel::Beginner, "beginner"},
+                                                            {PlayerLevel::Classic, "classic"},
+                                                            {PlayerLevel::Strong, "strong"},
+                                                            {PlayerLevel::Expert, "expert"},
+                                                            {PlayerLevel::Master, "master"}};
+  for (const auto& [level, name] : named) EXPECT_EQ(engine::NameOf(EngineLevel(level)), name);
 }
 
 }  // namespace

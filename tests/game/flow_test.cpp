@@ -373,23 +373,31 @@ TEST(HandSort, SortsKingToAceAndPutsTheCardsBackWhereTheyWere) {
   }
 }
 
-// The last two rounds of a hand, seat 1 to play: expert seats searching on a
-// worker thread while the steps go on (and the next seat's search started at
-// the play before it) play exactly what they play when each search runs at
+// The last two rounds of a hand, seat 1 to play: seats of every level but
+// Classic deciding on a worker thread while the steps go on (and the next
+// seat's search started at the play before it, also where the next seat's
+// level is another) play exactly what they play when each search runs at
 // once, in the step that asks.
-TEST(ExpertSeats, SearchingOffTheStepsTheyPlayWhatTheyWouldChooseAtOnce) {
+TEST(SearchingSeats, OffTheStepsTheyPlayWhatTheyWouldChooseAtOnce) {
   struct Deal {
     test::Codes table, seat0, seat1, seat2, seat3;
     std::uint64_t seed;
+    PlayerLevel opponents, partner;
   };
   const Deal deals[] = {
-      {{"5D", "KS", "3C"}, {"2S"}, {"2C", "7D"}, {"QD", "4S"}, {"6C", "AD"}, 3},
-      {{"7C"}, {"6S"}, {"4D", "3S"}, {"7S", "KD"}, {"QC", "JS"}, 8},
-      {{"AS", "2D", "4C", "6D"}, {"KC"}, {"6S", "JD"}, {"5C", "QS"}, {"7D", "3D"}, 21},
+      {{"5D", "KS", "3C"}, {"2S"}, {"2C", "7D"}, {"QD", "4S"}, {"6C", "AD"}, 3,
+       PlayerLevel::Expert, PlayerLevel::Expert},
+      {{"7C"}, {"6S"}, {"4D", "3S"}, {"7S", "KD"}, {"QC", "JS"}, 8, PlayerLevel::Beginner,
+       PlayerLevel::Master},
+      {{"AS", "2D", "4C", "6D"}, {"KC"}, {"6S", "JD"}, {"5C", "QS"}, {"7D", "3D"}, 21,
+       PlayerLevel::Master, PlayerLevel::Strong},
+      {{"AS", "2D", "4C", "6D"}, {"KC"}, {"6S", "JD"}, {"5C", "QS"}, {"7D", "3D"}, 5,
+       PlayerLevel::Strong, PlayerLevel::Beginner},
   };
   for (const Deal& d : deals) {
     Options options = test::VariantOptions(Variant::Romane);
-    options.opponents = options.partner = PlayerLevel::Expert;
+    options.opponents = d.opponents;
+    options.partner = d.partner;
     FlowHarness atOnce(options, d.seed), offSteps(options, d.seed);
     SeatSearch search(false);
     offSteps.game.search = &search;

@@ -8,6 +8,7 @@
 
 #include "memory/match_file.h"
 #include "memory/match_keeper.h"
+#include "memory/option_words.h"
 #include "memory/player_memory.h"
 #include "memory/quiet_game.h"
 #include "memory/records.h"
@@ -174,6 +175,39 @@ TEST(PlayerFiles, SettingsPassOverWhatTheyDoNotKnow) {
   EXPECT_EQ(back.options.deck, DeckChoice::Royal);
   EXPECT_EQ(back.options.partner, PlayerLevel::Expert);
   EXPECT_EQ(back.volume, 35);
+}
+
+// Every level and "Match my level" read back; a file from before the five
+// levels (classic or expert, no match-my-level) reads as it did; a level
+// word the game does not know is refused like any other value.
+TEST(PlayerFiles, SettingsKeepEveryLevelAndMatchMyLevel) {
+  for (const auto& [word, level] : kLevelWords) {
+    for (const bool match : {false, true}) {
+      PlayerSettings s;
+      s.options.opponents = level;
+      s.options.partner = level;
+      s.options.matchMyLevel = match;
+      const PlayerSettings back = ReadSettings(WriteSettings(s));
+      EXPECT_EQ(back.options.opponents, level) << word;
+      EXPECT_EQ(back.options.partner, level) << word;
+      EXPECT_EQ(back.options.matchMyLevel, match) << word;
+    }
+  }
+  const PlayerSettings old = ReadSettings(
+      "verlano-settings 1\noptions variant=romane extra-coin-points=0 deck=trent "
+      "slow-animation=0 opponents=expert partner=classic show-hints=0 take-only-capture=1\n"
+      "sound volume=60 muted=0\nend\n");
+  EXPECT_EQ(old.options.opponents, PlayerLevel::Expert);
+  EXPECT_EQ(old.options.partner, PlayerLevel::Classic);
+  EXPECT_FALSE(old.options.matchMyLevel);
+  EXPECT_TRUE(old.options.takeOnlyCapture);
+  try {
+    ReadSettings("verlano-settings 1\noptions opponents=grandmaster\nend\n");
+    ADD_FAILURE() << "an unknown level was read";
+  } catch (const RecordError& e) {
+    EXPECT_NE(std::string(e.what()).find("grandmaster"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(ReadSettings("verlano-settings 1\noptions match-my-level=2\nend\n"), RecordError);
 }
 
 TEST(PlayerFiles, StatisticsCountStreaksAndGivenUpMatches) {
@@ -349,8 +383,10 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   game.match.Result = MatchResult::Won;
   keeper.QuietMoment(game);
   EXPECT_FALSE(std::filesystem::exists(files.state.PathOf(kMatchFile)));
-  EXPECT_EQ(LoadStatistics(files.data, note).rows["nine.classic"],
-            (StatisticsRow{1, 1, 0, 1, 3, 1, 1, 4, 7}));
+  const Statistics counted = LoadStatistics(files.data, note);
+  EXPECT_EQ(counted.rows.at("nine.classic"), (StatisticsRow{1, 1, 0, 1, 3, 1, 1, 4, 7}));
+  // A won match between even sides: the first estimate, 1500 + 64 x 0.5.
+  EXPECT_EQ(counted.ratings.at("nine.rating"), (PlayerRating{1532, 1}));
   keeper.MuteChanged(true);
   EXPECT_TRUE(LoadSettings(files.config, note).muted);
   EXPECT_TRUE(said.empty());

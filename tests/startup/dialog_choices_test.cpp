@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "rules/level_ratings.h"
+
 namespace verlano {
 namespace {
 
@@ -96,16 +98,18 @@ TEST(DialogChoices, EachHelpTickReachesItsOwnSetting) {
 // The dialog opens with the options last played: every option survives the
 // way into the controls and back, the two help ticks and the levels included.
 TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
-  for (int bits = 0; bits < 1 << 7; ++bits) {
+  for (int bits = 0; bits < 1 << 8; ++bits) {
     Options o;
     o.variant = (bits & 1) != 0 ? Variant::Romane : Variant::UmbriaMarche;
     o.extraCoinPoints = (bits & 2) != 0 && o.variant == Variant::Romane;
     o.deck = (bits & 4) != 0 ? DeckChoice::Royal : DeckChoice::Trentino;
-    o.opponents = (bits & 8) != 0 ? PlayerLevel::Expert : PlayerLevel::Classic;
+    o.opponents = kLevelOptions[bits % kLevelOptions.size()].value;
+    o.matchMyLevel = (bits & 64) != 0;
+    if (o.matchMyLevel) o.opponents = PlayerLevel::Classic;  // what the row hands over
     o.showHints = (bits & 16) != 0;
     o.takeOnlyCapture = (bits & 32) != 0;
-    o.holdLastTable = (bits & 64) != 0;
-    o.partner = o.takeOnlyCapture ? PlayerLevel::Classic : PlayerLevel::Expert;
+    o.holdLastTable = (bits & 128) != 0;
+    o.partner = kLevelOptions[(bits / 3) % kLevelOptions.size()].value;
     o.animation = kAnimationChoices[bits % kAnimationChoices.size()].second;
     const DialogState state = DialogStateFrom(o, 40);
     const Options back = OptionsFromDialog(state);
@@ -115,6 +119,7 @@ TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
     EXPECT_EQ(back.deck, o.deck) << bits;
     EXPECT_EQ(back.animation, o.animation) << bits;
     EXPECT_EQ(back.opponents, o.opponents) << bits;
+    EXPECT_EQ(back.matchMyLevel, o.matchMyLevel) << bits;
     EXPECT_EQ(back.partner, o.partner) << bits;
     EXPECT_EQ(back.showHints, o.showHints) << bits;
     EXPECT_EQ(back.takeOnlyCapture, o.takeOnlyCapture) << bits;
@@ -122,26 +127,45 @@ TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
   }
 }
 
+// The levels' rows run weakest first; the opponents' column has "Match my
+// level" after them, and a row past either table counts as Classic.
 TEST(DialogChoices, EachSeatGroupGetsTheLevelOfItsOwnRow) {
-  const struct {
-    std::size_t opponentsRow, partnerRow;
-    PlayerLevel opponents, partner;
-  } cases[] = {
-      {0, 0, PlayerLevel::Classic, PlayerLevel::Classic},
-      {1, 0, PlayerLevel::Expert, PlayerLevel::Classic},
-      {0, 1, PlayerLevel::Classic, PlayerLevel::Expert},
-      {1, 1, PlayerLevel::Expert, PlayerLevel::Expert},
-  };
-  for (const auto& c : cases) {
-    DialogState state;
-    state.opponentsRow = c.opponentsRow;
-    state.partnerRow = c.partnerRow;
-    Settings settings;
-    Layout layout;
-    ApplyOptions(OptionsFromDialog(state), settings, layout);
-    EXPECT_EQ(settings.OpponentsLevel, c.opponents) << c.opponentsRow << c.partnerRow;
-    EXPECT_EQ(settings.PartnerLevel, c.partner) << c.opponentsRow << c.partnerRow;
+  const PlayerLevel weakestFirst[] = {PlayerLevel::Beginner, PlayerLevel::Classic,
+                                      PlayerLevel::Strong, PlayerLevel::Expert,
+                                      PlayerLevel::Master};
+  ASSERT_EQ(std::size(weakestFirst), kLevelOptions.size());
+  for (std::size_t opponentsRow = 0; opponentsRow <= kMatchMyLevelRow + 1; ++opponentsRow) {
+    for (std::size_t partnerRow = 0; partnerRow <= kLevelOptions.size(); ++partnerRow) {
+      DialogState state;
+      state.opponentsRow = opponentsRow;
+      state.partnerRow = partnerRow;
+      const Options options = OptionsFromDialog(state);
+      Settings settings;
+      Layout layout;
+      ApplyOptions(options, settings, layout);
+      const auto levelIn = [&](std::size_t row) {
+        return row < kLevelOptions.size() ? weakestFirst[row] : PlayerLevel::Classic;
+      };
+      EXPECT_EQ(settings.OpponentsLevel, levelIn(opponentsRow)) << opponentsRow << partnerRow;
+      EXPECT_EQ(settings.PartnerLevel, levelIn(partnerRow)) << opponentsRow << partnerRow;
+      EXPECT_EQ(options.matchMyLevel, opponentsRow == kMatchMyLevelRow) << opponentsRow;
+    }
   }
+}
+
+// The ratings shown beside the levels are the chosen variant's, the extra
+// points' own only while they may be ticked.
+TEST(DialogChoices, TheLevelsRatingsFollowTheVariant) {
+  for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
+    for (const bool ticked : {false, true}) {
+      for (const LevelOption& level : kLevelOptions) {
+        const bool extra = ticked && ExtraPointsAllowed(row);
+        EXPECT_EQ(LevelRatingText(level.value, row, ticked),
+                  std::to_string(LevelRating(level.value, kVariantOptions[row].value, extra)));
+      }
+    }
+  }
+  EXPECT_EQ(LevelRatingText(PlayerLevel::Classic, kVariantOptions.size(), true), "1500");
 }
 
 TEST(DialogChoices, EachDeckPreviewComesFromItsOwnDeckFolder) {

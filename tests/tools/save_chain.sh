@@ -3,8 +3,9 @@
 # at every K-th quiet moment and plays on from the file in a fresh game; its
 # output, trace included, must be the straight run's byte for byte (but the
 # speed figure of the summary line). Every variant, for each pair of levels
-# given ("expert classic": expert opponents, a classic partner). With an
-# expert seat, the reloaded matches must still search on the run's worker.
+# given ("expert classic": expert opponents, a classic partner). With a seat
+# of any level but classic, the reloaded matches must still search on the
+# run's worker.
 # usage: save_chain.sh VERLANO_SIM MATCHES SEED K "OPPONENTS PARTNER"...
 set -euo pipefail
 sim=$1 matches=$2 seed=$3 every=$4
@@ -25,9 +26,9 @@ for variant in nine romane romane-extra napoletane umbria; do
     "$sim" "${run[@]}" --save-every "$every" 2>"$work/err" | sed 's/ hands\/s [0-9]*$//' >"$work/chain"
     searches=$(sed -n 's/^verlano-sim: \([0-9]*\) searches on the worker after the first reload$/\1/p' "$work/err")
     worker=""
-    [[ " $levels " != *" expert "* ]] || worker="; ${searches:-0} searches on the worker after the first reload"
+    [ "$levels" = "classic classic" ] || worker="; ${searches:-0} searches on the worker after the first reload"
     if [[ -n "$worker" && "${searches:-0}" -eq 0 ]]; then
-      echo "NO WORKER: $variant opponents $1 partner $2: no expert search on the worker after a reload"
+      echo "NO WORKER: $variant opponents $1 partner $2: no search on the worker after a reload"
       cat "$work/err"
       failed=1
     elif cmp -s "$work/straight" "$work/chain"; then

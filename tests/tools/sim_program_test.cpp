@@ -136,14 +136,16 @@ TEST(SimPlay, TraceNamesTheStatesAndSlowAnimationTakesMoreFrames) {
 }
 
 // The fast animation plays the very same cards, hands and matches in every
-// variant, with expert seats too; only the frames differ, at most half as many.
+// variant, with seats of other levels too; only the frames differ, at most
+// half as many.
 TEST(SimPlay, FastAnimationPlaysTheSameCardsInHalfTheFrames) {
   const auto framesPerHand = [](const std::string& out) {
     return std::stod(out.substr(out.find("frames/hand ") + 12));
   };
   const auto played = [](const std::string& out) { return out.substr(0, out.find(" frames ")); };
   for (const char* run : {"nine", "romane", "romane-extra", "napoletane", "umbria",
-                          "nine --opponents expert --partner expert"}) {
+                          "nine --opponents expert --partner expert",
+                          "umbria --opponents beginner --partner strong"}) {
     const std::string args = std::string("play --matches 2 --seed 6 --variant ") + run;
     const RunResult normal = RunSim(args, "");
     const RunResult fast = RunSim(args + " --fast", "");

@@ -3,8 +3,9 @@
 // levels of player, the --us level at seats 0 and 2 in even matches and at
 // seats 1 and 3 in odd ones, spread over threads. Every match is seeded from
 // the run's seed and its number alone, so the totals do not depend on the
-// threads. The expert's decision times are kept to report their spread.
+// threads. The searching levels' decision times are kept to report their spread.
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -33,14 +34,21 @@ struct DuelResult {
   long usPoints = 0;
   long themPoints = 0;
   double seconds = 0;
-  std::vector<double> decisionMs;  // each expert decision, in milliseconds
+  // Each decision of a searching level in milliseconds: the --us level's, then the --them level's.
+  std::array<std::vector<double>, 2> decisionMs;
 };
 
 DuelResult RunDuel(const DuelConfig& config);
 
-// The summary line, then a line of hands played, hands a second and (when an
-// expert played) its decision times.
+// "duel variant V us L them L matches N won W lost L rate R% ci LO-HI% points U/T matches/s X".
+std::string DuelSummary(const DuelConfig& config, const DuelResult& result);
+
+// The summary line, then a line of hands played, hands a second and the
+// decision times of each level that searches.
 void PrintDuel(const DuelConfig& config, const DuelResult& result, std::ostream& out);
+
+// " LEVEL decisions N mean ... median ... p99 ... worst ..." of non-empty sorted times.
+std::string DecisionSpread(engine::Level level, const std::vector<double>& sorted);
 
 // The 95% Wilson interval of `won` out of `total`, as fractions.
 std::pair<double, double> WilsonInterval(long won, long total);

@@ -11,6 +11,7 @@
 #include "rules/game.h"
 #include "sim/agreement.h"
 #include "sim/duel.h"
+#include "sim/ladder.h"
 #include "sim/line_fields.h"
 
 namespace verlano::sim {
@@ -55,17 +56,17 @@ Number NumberOf(const std::map<std::string, std::string>& pairs, const std::stri
   return value;
 }
 
+constexpr const char* kLevelWords = "beginner, classic, strong, expert or master";
+
 engine::Level LevelOf(const std::map<std::string, std::string>& pairs, const std::string& key) {
   const auto found = pairs.find(key);
-  if (found == pairs.end()) throw UsageError{"--" + key + " is required (classic or expert)"};
-  if (found->second == "classic") return engine::Level::Classic;
-  if (found->second == "expert") return engine::Level::Expert;
-  throw UsageError{"bad --" + key + " '" + found->second + "' (classic or expert)"};
+  if (found == pairs.end()) throw UsageError{"--" + key + " is required (" + kLevelWords + ")"};
+  if (const auto level = engine::LevelNamed(found->second)) return *level;
+  throw UsageError{"bad --" + key + " '" + found->second + "' (" + kLevelWords + ")"};
 }
 
-int Duel(const std::vector<std::string>& args, std::ostream& out) {
-  const auto pairs =
-      ReadPairs(args, {"variant", "matches", "seed", "us", "them", "samples", "threads"});
+// What a duel and a ladder share: the variant, the matches, the seed, the threads.
+DuelConfig CommonOf(const std::map<std::string, std::string>& pairs) {
   DuelConfig config;
   const auto variant = pairs.find("variant");
   if (variant == pairs.end()) {
@@ -80,12 +81,25 @@ int Duel(const std::vector<std::string>& args, std::ostream& out) {
   }
   config.matches = NumberOf<long>(pairs, "matches", 1);
   config.seed = NumberOf<std::uint64_t>(pairs, "seed", 0);
+  config.threads = NumberOf<int>(pairs, "threads", 1, std::optional<int>(0));
+  return config;
+}
+
+int Duel(const std::vector<std::string>& args, std::ostream& out) {
+  const auto pairs =
+      ReadPairs(args, {"variant", "matches", "seed", "us", "them", "samples", "threads"});
+  DuelConfig config = CommonOf(pairs);
   config.us = LevelOf(pairs, "us");
   config.them = LevelOf(pairs, "them");
   config.expert.samples =
       NumberOf<int>(pairs, "samples", 1, std::optional<int>(config.expert.samples));
-  config.threads = NumberOf<int>(pairs, "threads", 1, std::optional<int>(0));
   PrintDuel(config, RunDuel(config), out);
+  return 0;
+}
+
+int Ladder(const std::vector<std::string>& args, std::ostream& out) {
+  const auto pairs = ReadPairs(args, {"variant", "matches", "seed", "threads"});
+  PrintLadder(RunLadder(CommonOf(pairs)), out);
   return 0;
 }
 
@@ -117,6 +131,7 @@ int Agree(const std::vector<std::string>& args, std::ostream& out) {
 int RunEngineCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   try {
     if (args.at(0) == "duel") return Duel(args, out);
+    if (args.at(0) == "ladder") return Ladder(args, out);
     return Agree(args, out);
   } catch (const UsageError& e) {
     err << "verlano-sim " << args[0] << ": " << e.text << '\n';

@@ -1,6 +1,7 @@
 #pragma once
 // The simulator's commands on the compact engine:
 //   duel --variant V --matches N --seed S --us LEVEL --them LEVEL [--samples K] [--threads T]
+//   ladder --variant V --matches N --seed S [--threads T]
 //   agree --positions N --seed S
 // `agree` runs the three agreement checks against the game's own code and
 // prints one line each; it exits 1 when any position disagreed.

@@ -3,7 +3,8 @@
 //   verlano-sim score    the hand score of two sides' taken cards
 //   verlano-sim play     whole matches through the game's frame loop
 //   verlano-sim resume   a kept match played on to its end
-//   verlano-sim duel     whole matches on the compact engine, classic or expert
+//   verlano-sim duel     whole matches on the compact engine between two levels
+//   verlano-sim ladder   every pair of levels in duels, and a rating for each
 //   verlano-sim agree    the engine checked against the game's own rules code
 // choose and score answer one line per input line; an empty input line gives
 // an empty output line. Exits 1 when any line was malformed, 2 on a bad
@@ -33,11 +34,13 @@ constexpr verlano::ProgramHelp kHelp{
     "verlano-sim choose|score < lines\n"
     "       verlano-sim play --variant V --matches N --seed S [--slow|--fast] [--deck D]\n"
     "                        [--trace] [--quiet] [--sort-key] [--every-frame]\n"
-    "                        [--opponents classic|expert] [--partner classic|expert]\n"
+    "                        [--opponents LEVEL] [--partner LEVEL]\n"
     "                        [--save-every K]\n"
     "       verlano-sim resume MATCH-FILE [--trace] [--quiet]\n"
     "       verlano-sim duel --variant V --matches N --seed S --us LEVEL --them LEVEL\n"
     "                        [--samples K] [--threads T]\n"
+    "         LEVEL: beginner, classic, strong, expert or master\n"
+    "       verlano-sim ladder --variant V --matches N --seed S [--threads T]\n"
     "       verlano-sim agree --positions N --seed S",
     "The game without a display: answers rules questions one position a line\n"
     "(choose, score), plays whole matches through the game's frame loop (play) and\n"
@@ -97,10 +100,11 @@ int Run(int argc, char** argv) {
   }
   if (argc >= 2 && std::string_view(argv[1]) == "play") return Play(argc, argv);
   if (argc >= 2 && std::string_view(argv[1]) == "resume") {
-    return verlano::sim::RunResume(std::vector<std::string>(argv + 2, argv + argc),
-                                   ProgramFolder(), std::cout, std::cerr);
+    return verlano::sim::RunResume(std::vector<std::string>(argv + 2, argv + argc), ProgramFolder(),
+                                   std::cout, std::cerr);
   }
-  if (argc >= 2 && (std::string_view(argv[1]) == "duel" || std::string_view(argv[1]) == "agree")) {
+  if (argc >= 2 && (std::string_view(argv[1]) == "duel" || std::string_view(argv[1]) == "ladder" ||
+                    std::string_view(argv[1]) == "agree")) {
     const int status =
         verlano::sim::RunEngineCommand({argv + 1, argv + argc}, std::cout, std::cerr);
     return status == 2 ? Usage() : status;

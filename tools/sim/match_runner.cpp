@@ -72,9 +72,9 @@ class Runner {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     Summary(seconds);
-    if (reloads_ > 0 && (run_.game.settings.OpponentsLevel == PlayerLevel::Expert ||
-                         run_.game.settings.PartnerLevel == PlayerLevel::Expert)) {
-      // For the save chain's test: the expert seats kept their worker.
+    if (reloads_ > 0 && (run_.game.settings.OpponentsLevel != PlayerLevel::Classic ||
+                         run_.game.settings.PartnerLevel != PlayerLevel::Classic)) {
+      // For the save chain's test: the searching seats kept their worker.
       std::fprintf(stderr, "verlano-sim: %d searches on the worker after the first reload\n",
                    run_.search.Searches() - searchesAtFirstReload_);
     }
@@ -95,7 +95,7 @@ class Runner {
       if (!problem.empty()) return Broken(problem);
     }
     if (run_.search.Restarts() > 0) {
-      return Broken("an expert search started ahead was for a position its seat did not meet");
+      return Broken("a search started ahead was for a position its seat did not meet");
     }
     const Piles& p = game.piles;
     const MatchState& m = game.match;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "memory/option_words.h"
 #include "sim/line_fields.h"
 
 namespace verlano::sim {
@@ -16,13 +17,13 @@ bool ReadNumber(const std::string& text, Number low, Number& out) {
 }
 
 bool ReadLevel(const std::string& text, PlayerLevel& level) {
-  if (text == "classic")
-    level = PlayerLevel::Classic;
-  else if (text == "expert")
-    level = PlayerLevel::Expert;
-  else
-    return false;
-  return true;
+  for (const auto& [word, named] : kLevelWords) {
+    if (text == word) {
+      level = named;
+      return true;
+    }
+  }
+  return false;
 }
 
 bool ReadDeck(const std::string& text, DeckChoice& deck) {
@@ -90,7 +91,7 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
     } else if ((a == "--opponents" || a == "--partner") && hasValue) {
       PlayerLevel& level = a == "--opponents" ? config.options.opponents : config.options.partner;
       if (!ReadLevel(args[++i], level)) {
-        error = "bad " + a + " '" + args[i] + "' (classic or expert)";
+        error = "bad " + a + " '" + args[i] + "' (beginner, classic, strong, expert or master)";
         return std::nullopt;
       }
     } else if (a == "--deck" && hasValue) {

@@ -1,0 +1,46 @@
+#pragma once
+// What the searching players share: the plays worth trying in the classic
+// player's order of preference, the unseen cards dealt to the other seats,
+// and a hand played out to its end by the classic player. Both the expert
+// and the master search with these, so they deal and play out alike.
+
+#include <vector>
+
+#include "engine/classic_policy.h"
+#include "engine/position.h"
+#include "rules/random.h"
+
+namespace verlano::engine {
+
+// The position as the seat to play sees it: the other seats' hands emptied of
+// their cards (their counts kept).
+Position SeenBy(const Position& position);
+
+// Every play of the seat to play into `plays`, the classic player's own choice
+// first and ties as it breaks them, and a zero total for each of the first
+// `most` in `totals`, the plays a search tries; false when there is only one.
+bool StartSearch(const Position& seen, int most, std::vector<ScoredMove>& plays,
+                 std::vector<long>& totals);
+
+// The seen position with the unseen cards dealt at random to the other seats.
+Position SampleDeal(const Position& seen, Random& rng);
+
+// Plays `first`, then the hand to its end with the classic player at every
+// seat; `side`'s points minus the other side's. `work` grows by the plays weighed.
+int PlayOut(Position position, const Move& first, int side, long& work);
+
+// How many deals a round of search may spend: at most `deals`, and no more
+// once its playouts have weighed `workBudget` plays after `minDeals` deals.
+struct RoundSize {
+  int deals = 0;
+  int minDeals = 0;
+  long workBudget = 0;
+};
+
+// Deals the unseen cards anew for each deal of the round and plays each of the
+// first `totals.size()` plays out in it, adding each margin to its total:
+// every play meets the same deals, so their comparison is not blurred by luck.
+void SearchRound(const Position& seen, const std::vector<ScoredMove>& plays, RoundSize size,
+                 Random& rng, std::vector<long>& totals);
+
+}  // namespace verlano::engine
