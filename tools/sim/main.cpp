@@ -5,6 +5,7 @@
 //   verlano-sim resume   a kept match played on to its end
 //   verlano-sim duel     whole matches on the compact engine, classic or expert
 //   verlano-sim agree    the engine checked against the game's own rules code
+//   verlano-sim replay   recorded matches played again, every play checked
 // choose and score answer one line per input line; an empty input line gives
 // an empty output line. Exits 1 when any line was malformed, 2 on a bad
 // command line; play and resume exit 2 when a check breaks, resume 1 when
@@ -23,6 +24,7 @@
 #include "sim/answers.h"
 #include "sim/engine_commands.h"
 #include "sim/play_arguments.h"
+#include "sim/replay.h"
 #include "sim/resume.h"
 #include "startup/program_args.h"
 
@@ -38,7 +40,8 @@ constexpr verlano::ProgramHelp kHelp{
     "       verlano-sim resume MATCH-FILE [--trace] [--quiet]\n"
     "       verlano-sim duel --variant V --matches N --seed S --us LEVEL --them LEVEL\n"
     "                        [--samples K] [--threads T]\n"
-    "       verlano-sim agree --positions N --seed S",
+    "       verlano-sim agree --positions N --seed S\n"
+    "       verlano-sim replay RECORD...",
     "The game without a display: answers rules questions one position a line\n"
     "(choose, score), plays whole matches through the game's frame loop (play) and\n"
     "plays a kept match file on to the match's end (resume: exit 1 with the reason\n"
@@ -99,6 +102,10 @@ int Run(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "resume") {
     return verlano::sim::RunResume(std::vector<std::string>(argv + 2, argv + argc),
                                    ProgramFolder(), std::cout, std::cerr);
+  }
+  if (argc >= 2 && std::string_view(argv[1]) == "replay") {
+    const int status = verlano::sim::RunReplay({argv + 2, argv + argc}, std::cout, std::cerr);
+    return status == 2 ? Usage() : status;
   }
   if (argc >= 2 && (std::string_view(argv[1]) == "duel" || std::string_view(argv[1]) == "agree")) {
     const int status =
