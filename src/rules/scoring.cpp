@@ -25,23 +25,17 @@ void RecordHandScore(Game& game) {
   m.HistoryCount += 1;
   m.OurMatchTotal += game.score.We.Total;
   m.TheirMatchTotal += game.score.They.Total;
-  m.Result = MatchResult::None;
-  if (m.OurMatchTotal > m.MatchTarget && m.TheirMatchTotal < m.OurMatchTotal) {
-    m.Result = MatchResult::Won;
-    game.sound->PlaySound(kMatchWonSound);
-    m.MatchOver = true;
-  } else if (m.TheirMatchTotal > m.MatchTarget) {
-    if (m.OurMatchTotal < m.TheirMatchTotal) {
-      m.Result = MatchResult::Lost;
-      game.sound->PlaySound(kMatchLostSound);
-      m.MatchOver = true;
-    } else {
-      game.sound->PlaySound(kHandEndSound);
-      m.Result = MatchResult::TieOverTarget;
-    }
-  } else {
-    game.sound->PlaySound(kHandEndSound);
-  }
+  m.Result = MatchResultOf(m.OurMatchTotal, m.TheirMatchTotal, m.MatchTarget);
+  if (m.Result == MatchResult::Won || m.Result == MatchResult::Lost) m.MatchOver = true;
+  game.sound->PlaySound(m.Result == MatchResult::Won    ? kMatchWonSound
+                        : m.Result == MatchResult::Lost ? kMatchLostSound
+                                                        : kHandEndSound);
+}
+
+MatchResult MatchResultOf(int ourTotal, int theirTotal, int target) {
+  if (ourTotal > target && theirTotal < ourTotal) return MatchResult::Won;
+  if (theirTotal <= target) return MatchResult::None;
+  return ourTotal < theirTotal ? MatchResult::Lost : MatchResult::TieOverTarget;
 }
 
 void SetMatchTarget(Game& game) {

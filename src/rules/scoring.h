@@ -49,6 +49,11 @@ struct MatchState {
 };
 
 void RecordHandScore(Game& game);
+
+// The match's result once a hand's points are in the totals: won when ours
+// pass the target above theirs, lost when theirs do above ours, a tie above
+// the target playing on.
+MatchResult MatchResultOf(int ourTotal, int theirTotal, int target);
 void SetMatchTarget(Game& game);
 
 // Score-page rows before the history restarts: 3, 4 or 5 by variant.

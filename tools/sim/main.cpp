@@ -6,6 +6,7 @@
 //   verlano-sim duel     whole matches on the compact engine between two levels
 //   verlano-sim ladder   every pair of levels in duels, and a rating for each
 //   verlano-sim agree    the engine checked against the game's own rules code
+//   verlano-sim replay   recorded matches played again, every play checked
 // choose and score answer one line per input line; an empty input line gives
 // an empty output line. Exits 1 when any line was malformed, 2 on a bad
 // command line; play and resume exit 2 when a check breaks, resume 1 when
@@ -24,6 +25,7 @@
 #include "sim/answers.h"
 #include "sim/engine_commands.h"
 #include "sim/play_arguments.h"
+#include "sim/replay.h"
 #include "sim/resume.h"
 #include "startup/program_args.h"
 
@@ -41,7 +43,8 @@ constexpr verlano::ProgramHelp kHelp{
     "                        [--samples K] [--threads T]\n"
     "         LEVEL: beginner, classic, strong, expert or master\n"
     "       verlano-sim ladder --variant V --matches N --seed S [--threads T]\n"
-    "       verlano-sim agree --positions N --seed S",
+    "       verlano-sim agree --positions N --seed S\n"
+    "       verlano-sim replay RECORD...",
     "The game without a display: answers rules questions one position a line\n"
     "(choose, score), plays whole matches through the game's frame loop (play) and\n"
     "plays a kept match file on to the match's end (resume: exit 1 with the reason\n"
@@ -102,6 +105,10 @@ int Run(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "resume") {
     return verlano::sim::RunResume(std::vector<std::string>(argv + 2, argv + argc), ProgramFolder(),
                                    std::cout, std::cerr);
+  }
+  if (argc >= 2 && std::string_view(argv[1]) == "replay") {
+    const int status = verlano::sim::RunReplay({argv + 2, argv + argc}, std::cout, std::cerr);
+    return status == 2 ? Usage() : status;
   }
   if (argc >= 2 && (std::string_view(argv[1]) == "duel" || std::string_view(argv[1]) == "ladder" ||
                     std::string_view(argv[1]) == "agree")) {

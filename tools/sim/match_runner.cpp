@@ -15,6 +15,7 @@
 #include "sim/invariants.h"
 #include "sim/kept_reload.h"
 #include "sim/private_resources.h"
+#include "sim/result_lines.h"
 
 namespace verlano::sim {
 
@@ -100,11 +101,13 @@ class Runner {
     const Piles& p = game.piles;
     const MatchState& m = game.match;
     if (!config_.quiet) {
-      out_ << "match " << matches_ + 1 << " hand " << handsInMatch_ << " we " << game.score.We.Total
-           << " they " << game.score.They.Total << " cards " << p.Our.CardCount << "/"
-           << p.Their.CardCount << " sweeps " << game.score.We.Sweeps << "/"
-           << game.score.They.Sweeps << " totals " << m.OurMatchTotal << "/" << m.TheirMatchTotal
-           << "\n";
+      PrintHandLine(out_, {.match = matches_ + 1,
+                           .hand = handsInMatch_,
+                           .score = game.score,
+                           .ourCards = p.Our.CardCount,
+                           .theirCards = p.Their.CardCount,
+                           .ourTotal = m.OurMatchTotal,
+                           .theirTotal = m.TheirMatchTotal});
     }
     if (m.MatchOver) CountMatch();
     return 0;
@@ -116,8 +119,7 @@ class Runner {
     (won ? won_ : lost_) += 1;
     ++matches_;
     if (!config_.quiet) {
-      out_ << "match " << matches_ << " " << (won ? "won" : "lost") << " hands " << handsInMatch_
-           << " totals " << m.OurMatchTotal << "/" << m.TheirMatchTotal << "\n";
+      PrintMatchLine(out_, matches_, won, handsInMatch_, m.OurMatchTotal, m.TheirMatchTotal);
     }
     handsInMatch_ = 0;
   }

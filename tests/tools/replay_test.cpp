@@ -1,0 +1,226 @@
+// Match records and their replay: random legal matches in every variant,
+// written and read back whole and replayed hand for hand; every kind of
+// damage refused with a reason that names where it is.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/captures.h"
+#include "engine/deal_position.h"
+#include "engine/hand_score.h"
+#include "memory/match_record.h"
+#include "memory/records.h"
+#include "sim/replay.h"
+
+namespace verlano::sim {
+namespace {
+
+struct Played {
+  MatchRecord record;
+  std::vector<HandScore> scores;
+  MatchResult result = MatchResult::None;
+};
+
+CardTables Cards() {
+  CardTables cards;
+  BuildCardNames(cards);
+  return cards;
+}
+
+// A whole match of random legal plays on the engine, recorded as the game records it.
+Played RandomMatch(const Options& options, std::uint32_t seed) {
+  Played played;
+  played.record.options = options;
+  Settings settings;
+  Layout layout;
+  ApplyOptions(options, settings, layout);
+  const engine::EngineRules rules = engine::RulesOf(settings.Rules);
+  std::mt19937 rng(seed);
+  const CardTables cards = Cards();
+  std::vector<int> pack;
+  for (int card = 0; card < kCardIndexCount; ++card) {
+    if (InPlay(cards, card)) pack.push_back(card);
+  }
+  std::array<int, 2> totals{};
+  for (int leader = static_cast<int>(seed % 4); played.result == MatchResult::None ||
+                                                 played.result == MatchResult::TieOverTarget;
+       leader = (leader + 1) % 4) {
+    RecordedHand hand;
+    hand.leader = leader;
+    std::shuffle(pack.begin(), pack.end(), rng);
+    engine::Pack dealt{};
+    for (std::size_t i = 0; i < pack.size(); ++i) {
+      hand.pack[i] = pack[i];
+      dealt[i] = static_cast<std::int8_t>(pack[i]);
+    }
+    engine::Position p = engine::DealFrom(rules, leader, dealt);
+    while (!p.HandOver()) {
+      std::vector<engine::Move> moves;
+      for (int i = 0; i < p.handCount[p.toPlay]; ++i) {
+        engine::ForEachCapture(p, i, [&](const engine::Move& m) { moves.push_back(m); });
+      }
+      const engine::Move move = moves[rng() % moves.size()];
+      RecordedPlay& play = hand.plays[static_cast<std::size_t>(hand.playCount++)];
+      play.seat = p.toPlay;
+      play.card = p.hands[p.toPlay][move.handIndex];
+      play.takenCount = move.count;
+      for (int i = 0; i < move.count; ++i) play.taken[i] = p.table[move.positions[i]];
+      engine::ApplyMove(p, move);
+    }
+    const HandScore score = engine::ScorePosition(p);
+    played.scores.push_back(score);
+    totals[0] += score.We.Total;
+    totals[1] += score.They.Total;
+    played.result = MatchResultOf(totals[0], totals[1], rules.matchTarget);
+    played.record.hands.push_back(hand);
+  }
+  return played;
+}
+
+std::vector<Options> EveryVariant() {
+  std::vector<Options> all;
+  for (const Variant v :
+       {Variant::Nine, Variant::Romane, Variant::Napoletane, Variant::UmbriaMarche}) {
+    Options o;
+    o.variant = v;
+    all.push_back(o);
+  }
+  all.back().extraCoinPoints = true;
+  return all;
+}
+
+bool SamePlays(const RecordedHand& a, const RecordedHand& b) {
+  if (a.leader != b.leader || a.pack != b.pack || a.playCount != b.playCount) return false;
+  for (int n = 0; n < a.playCount; ++n) {
+    const RecordedPlay& x = a.plays[static_cast<std::size_t>(n)];
+    const RecordedPlay& y = b.plays[static_cast<std::size_t>(n)];
+    if (x.seat != y.seat || x.card != y.card || x.takenCount != y.takenCount ||
+        !std::equal(x.taken.begin(), x.taken.begin() + x.takenCount, y.taken.begin())) {
+      return false;
+    }
+  }
+  return true;
+}
+
+TEST(MatchRecord, RandomMatchesReadBackWholeAndReplayHandForHand) {
+  const CardTables cards = Cards();
+  for (const Options& options : EveryVariant()) {
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+      const Played played = RandomMatch(options, seed);
+      const MatchRecord back = ReadRecord(WriteRecord(played.record, cards), cards);
+      ASSERT_EQ(back.hands.size(), played.record.hands.size());
+      EXPECT_EQ(back.options.variant, options.variant);
+      EXPECT_EQ(back.options.extraCoinPoints, options.extraCoinPoints);
+      for (std::size_t h = 0; h < back.hands.size(); ++h) {
+        ASSERT_TRUE(SamePlays(back.hands[h], played.record.hands[h])) << "hand " << h + 1;
+      }
+      std::ostringstream out;
+      ASSERT_EQ(ReplayMatch(back, 3, out), "");
+      // One line a hand with its points and the running totals, then the result.
+      std::istringstream lines(out.str());
+      std::string line;
+      std::array<int, 2> totals{};
+      for (std::size_t h = 0; h < played.scores.size(); ++h) {
+        const HandScore& s = played.scores[h];
+        totals[0] += s.We.Total;
+        totals[1] += s.They.Total;
+        ASSERT_TRUE(std::getline(lines, line));
+        EXPECT_TRUE(line.starts_with("match 3 hand " + std::to_string(h + 1) + " we " +
+                                     std::to_string(s.We.Total) + " they " +
+                                     std::to_string(s.They.Total) + " cards "))
+            << line;
+        EXPECT_TRUE(line.ends_with(" totals " + std::to_string(totals[0]) + "/" +
+                                   std::to_string(totals[1])))
+            << line;
+      }
+      ASSERT_TRUE(std::getline(lines, line));
+      EXPECT_EQ(line, "match 3 " +
+                          std::string(played.result == MatchResult::Won ? "won" : "lost") +
+                          " hands " + std::to_string(played.scores.size()) + " totals " +
+                          std::to_string(totals[0]) + "/" + std::to_string(totals[1]));
+      EXPECT_FALSE(std::getline(lines, line)) << line;
+    }
+  }
+}
+
+// What the replay says of a record spoilt by `spoil`.
+std::string ReplayProblem(void (*spoil)(MatchRecord&)) {
+  MatchRecord record = RandomMatch(Options{}, 7).record;
+  spoil(record);
+  std::ostringstream out;
+  return ReplayMatch(record, 1, out);
+}
+
+TEST(MatchRecord, ReplayRefusesEveryPlayTheRulesDoNotAllow) {
+  EXPECT_EQ(ReplayProblem([](MatchRecord& r) { r.hands[0].plays[1].seat ^= 1; }).substr(0, 15),
+            "hand 1, play 2:");
+  EXPECT_NE(ReplayProblem([](MatchRecord& r) { std::swap(r.hands[1].plays[0], r.hands[1].plays[1]); })
+                .find("hand 2, play 1: seat"),
+            std::string::npos);
+  // A card another seat holds.
+  EXPECT_NE(ReplayProblem([](MatchRecord& r) {
+              RecordedPlay& p = r.hands[0].plays[0];
+              p.card = r.hands[0].plays[1].card;
+            }).find("does not hold"),
+            std::string::npos);
+  // A capture cut short, or a card laid down where it must take.
+  EXPECT_NE(ReplayProblem([](MatchRecord& r) {
+              for (RecordedPlay& p : r.hands[0].plays) {
+                if (p.takenCount > 0) {
+                  p.takenCount = 0;
+                  return;
+                }
+              }
+            }).find("not a capture the rules allow"),
+            std::string::npos);
+  EXPECT_NE(ReplayProblem([](MatchRecord& r) { r.hands.push_back(r.hands[0]); })
+                .find("follows the hand that decided"),
+            std::string::npos);
+  EXPECT_NE(ReplayProblem([](MatchRecord& r) { r.hands[0].playCount -= 1; })
+                .find("hand 1 has 35 plays where a hand has 36"),
+            std::string::npos);
+  // A match left during its last hand replays up to where it was left.
+  EXPECT_EQ(ReplayProblem([](MatchRecord& r) { r.hands.back().playCount = 5; }), "");
+}
+
+TEST(MatchRecord, DamagedTextIsRefusedInOneLine) {
+  const CardTables cards = Cards();
+  const std::string good = WriteRecord(RandomMatch(Options{}, 3).record, cards);
+  const auto refused = [&](const std::string& text) {
+    try {
+      ReadRecord(text, cards);
+    } catch (const RecordError& e) {
+      EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos);
+      return std::string(e.what());
+    }
+    return std::string("read");
+  };
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string text = good;
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+  };
+  EXPECT_EQ(refused(good), "read");
+  EXPECT_NE(refused(good.substr(0, good.size() / 2)), "read") << "cut short";
+  EXPECT_NE(refused(replaced("verlano-record 1", "verlano-record 2")), "read");
+  EXPECT_NE(refused(replaced("plays=36", "plays=37")), "read") << "a play line missing";
+  EXPECT_NE(refused(replaced("plays=36", "plays=35")).find("does not count"), std::string::npos);
+  EXPECT_NE(refused(replaced("seat=", "seat=4 x=")), "read");
+  EXPECT_NE(refused(replaced("leader=", "leader=9 y=")), "read");
+  // The first pack's first card given twice.
+  const std::size_t pack = good.find("pack=") + 5;
+  const std::string first = good.substr(pack, good.find(',', pack) - pack);
+  const std::size_t second = good.find(',', pack) + 1;
+  std::string twice = good;
+  twice.replace(second, good.find(',', second) - second, first);
+  EXPECT_NE(refused(twice).find("40 cards once over"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace verlano::sim
