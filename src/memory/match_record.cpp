@@ -63,6 +63,26 @@ void CheckPlay(const RecordedPlay& play, const std::string& name, const CardTabl
 
 }  // namespace
 
+RecordedHand RecordHand(const Game& game) {
+  RecordedHand hand;
+  hand.leader = game.deal.DealOrder[0];
+  for (int i = 0; i < kRecordPackCards; ++i) {
+    hand.pack[static_cast<std::size_t>(i)] = game.deal.ShuffledCards[static_cast<std::size_t>(i)];
+  }
+  hand.playCount = LoggedPlays(game.playLog);
+  for (int n = 0; n < hand.playCount; ++n) {
+    const PlayLine& line = PlayFromNewest(game.playLog, hand.playCount - 1 - n);
+    RecordedPlay& play = hand.plays[static_cast<std::size_t>(n)];
+    play.seat = line.Seat;
+    play.card = line.Cards.Taker;
+    play.takenCount = line.Cards.TakenCount;
+    for (int t = 0; t < play.takenCount && t < kRecordMaxTaken; ++t) {
+      play.taken[static_cast<std::size_t>(t)] = line.Cards.Taken[static_cast<std::size_t>(t)];
+    }
+  }
+  return hand;
+}
+
 std::string WriteRecord(const MatchRecord& record, const CardTables& cards) {
   RecordWriter out(kRecordHeader);
   {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "rules/cards.h"
+#include "rules/game.h"
 #include "rules/settings.h"
 
 namespace verlano {
@@ -40,6 +41,10 @@ struct MatchRecord {
   Options options;
   std::vector<RecordedHand> hands;
 };
+
+// The hand just played, as the game dealt it (its shuffle and leader) and
+// as its story tells the plays.
+RecordedHand RecordHand(const Game& game);
 
 std::string WriteRecord(const MatchRecord& record, const CardTables& cards);
 

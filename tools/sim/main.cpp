@@ -37,7 +37,7 @@ constexpr verlano::ProgramHelp kHelp{
     "       verlano-sim play --variant V --matches N --seed S [--slow|--fast] [--deck D]\n"
     "                        [--trace] [--quiet] [--sort-key] [--every-frame]\n"
     "                        [--opponents LEVEL] [--partner LEVEL]\n"
-    "                        [--save-every K]\n"
+    "                        [--save-every K | --record DIR]\n"
     "       verlano-sim resume MATCH-FILE [--trace] [--quiet]\n"
     "       verlano-sim duel --variant V --matches N --seed S --us LEVEL --them LEVEL\n"
     "                        [--samples K] [--threads T]\n"

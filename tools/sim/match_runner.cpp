@@ -10,6 +10,7 @@
 #include "game/turn_pause.h"
 #include "memory/folder_steps.h"
 #include "memory/match_file.h"
+#include "memory/match_record.h"
 #include "memory/records.h"
 #include "sim/auto_player.h"
 #include "sim/invariants.h"
@@ -98,6 +99,7 @@ class Runner {
     if (run_.search.Restarts() > 0) {
       return Broken("a search started ahead was for a position its seat did not meet");
     }
+    if (!config_.recordFolder.empty()) record_.hands.push_back(RecordHand(game));
     const Piles& p = game.piles;
     const MatchState& m = game.match;
     if (!config_.quiet) {
@@ -109,7 +111,24 @@ class Runner {
                            .ourTotal = m.OurMatchTotal,
                            .theirTotal = m.TheirMatchTotal});
     }
-    if (m.MatchOver) CountMatch();
+    if (m.MatchOver) {
+      CountMatch();
+      return WriteRecordedMatch();
+    }
+    return 0;
+  }
+
+  // With --record, the match just ended as match-K.rec, K its number in the run.
+  int WriteRecordedMatch() {
+    if (config_.recordFolder.empty()) return 0;
+    record_.options = config_.options;
+    char name[32];
+    std::snprintf(name, sizeof name, "/match-%04d.rec", matches_);
+    const std::string path = config_.recordFolder + name;
+    const std::error_code ec =
+        ReplaceFile(path, WriteRecord(record_, run_.game.cards), 0644);
+    record_.hands.clear();
+    if (ec) return Broken("cannot write the record " + path + ": " + Reason(ec));
     return 0;
   }
 
@@ -180,6 +199,7 @@ class Runner {
   bool wasQuiet_ = false;
   long quietMoments_ = 0;
   int reloads_ = 0;
+  MatchRecord record_;  // with --record, the match's hands so far
   int searchesAtFirstReload_ = 0;
   long frames_ = 0;
   int hands_ = 0, handsInMatch_ = 0, matches_ = 0, won_ = 0, lost_ = 0;

@@ -82,6 +82,8 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
         error = "bad --save-every '" + args[i] + "' (a whole number from 1)";
         return std::nullopt;
       }
+    } else if (a == "--record" && hasValue) {
+      config.recordFolder = args[++i];
     } else if (a == "--seed" && hasValue) {
       if (!ReadNumber<std::uint64_t>(args[++i], 0, config.seed)) {
         error = "bad --seed '" + args[i] + "'";
@@ -112,6 +114,11 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
   if (!haveMatches || !haveSeed) {
     error = std::string(haveMatches ? "--seed" : "--matches") +
             " is required (a run is repeated by giving the same --matches and --seed)";
+    return std::nullopt;
+  }
+  // A match reloaded from its file goes on without the story of its hand so far.
+  if (!config.recordFolder.empty() && config.saveEvery > 0) {
+    error = "--record and --save-every cannot be given together";
     return std::nullopt;
   }
   config.options.deck = deck;

@@ -10,9 +10,8 @@
 namespace verlano::sim {
 
 // --variant V --matches N --seed S [--slow] [--deck D] [--trace] [--quiet]
-// [--sort-key] [--every-frame] [--opponents L] [--partner L] [--save-every K],
-// the first three
-// required; nullopt with `error` set when the
+// [--sort-key] [--every-frame] [--opponents L] [--partner L] [--save-every K]
+// [--record DIR], the first three required; nullopt with `error` set when the
 // line is wrong.
 std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& args,
                                              std::string& error);

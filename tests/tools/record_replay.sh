@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Recorded matches replayed: `verlano-sim play --record DIR` in every variant
+# (and with searching seats), then `verlano-sim replay` of its records prints
+# the hand and match lines play printed, byte for byte; a record with a play
+# spoilt is refused with the file and the reason.
+#   record_replay.sh SIM
+set -euo pipefail
+sim=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+replays() {  # NAME ARGS...
+  local name=$1
+  shift
+  mkdir "$work/$name"
+  "$sim" play "$@" --record "$work/$name" | grep -v '^summary ' >"$work/$name.played"
+  "$sim" replay "$work/$name"/match-*.rec >"$work/$name.replayed" ||
+    fail "$name: the records did not replay"
+  if ! cmp -s "$work/$name.played" "$work/$name.replayed"; then
+    diff "$work/$name.played" "$work/$name.replayed" | head -5 >&2
+    fail "$name: the replay differs from the play"
+  fi
+  echo "ok: $name: $(ls "$work/$name" | wc -l) records replayed as played"
+}
+
+for variant in nine romane romane-extra napoletane umbria; do
+  replays "$variant" --variant "$variant" --matches 30 --seed 3
+done
+replays levels --variant nine --matches 3 --seed 4 --opponents strong --partner beginner
+
+# The first play of the second hand given to the seat after it.
+record=$work/nine/match-0001.rec
+awk '$1 == "play.2.1" { sub(/seat=[0-9]/, "seat=" (substr($2, 6) + 1) % 4) } { print }' \
+  "$record" >"$work/spoilt.rec"
+if "$sim" replay "$work/spoilt.rec" >/dev/null 2>"$work/spoilt.err"; then
+  fail "a spoilt record replayed"
+fi
+grep -q "spoilt.rec: hand 2, play 1: seat [0-3] plays where seat [0-3] is to play" \
+  "$work/spoilt.err" || fail "the spoilt record's reason: $(cat "$work/spoilt.err")"
+echo "ok: a spoilt record is refused with its hand and play"
