@@ -11,8 +11,6 @@ set -euo pipefail
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-. "$here/x_session.sh"
-. "$here/table_screen.sh"
 . "$here/kept_match.sh"
 
 keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }

@@ -1,8 +1,13 @@
-# Sourced after table_screen.sh: a hand played out at the table by the match
-# file the game keeps at each of the human's turns. The file tells the hand
-# and the table exactly, so no card is guessed from pixels: the human plays
-# its last card each turn, and when that card captures, the table cards the
-# rules allow are clicked, each click waited on until the table shows it.
+# Sourced by a check that plays at the table (with `here` its folder): the X
+# session and the table's screen helpers, then a hand played out at the table
+# by the match file the game keeps at each of the human's turns. The file
+# tells the hand and the table exactly, so no card is guessed from pixels: the
+# human plays its last card each turn, and when that card captures, the table
+# cards the rules allow are clicked, each click waited on until the table
+# shows it.
+
+. "$here/x_session.sh"
+. "$here/table_screen.sh"
 
 match_file() { echo "$XDG_STATE_HOME/verlano/match"; }
 

@@ -10,8 +10,6 @@ set -euo pipefail
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-. "$here/x_session.sh"
-. "$here/table_screen.sh"
 . "$here/kept_match.sh"
 
 # The plan's cards as places in the keyboard's order of the table cards: left

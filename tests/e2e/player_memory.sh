@@ -13,8 +13,6 @@ set -euo pipefail
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-. "$here/x_session.sh"
-. "$here/table_screen.sh"
 . "$here/kept_match.sh"
 
 kept() { grep -q '^verlano-match 1$' "$(match_file)" 2>/dev/null; }
