@@ -16,8 +16,6 @@
 set -euo pipefail
 game=$(realpath "$1") mode=$2
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/x_session.sh"
-. "$here/table_screen.sh"
 . "$here/kept_match.sh"
 pak=$(dirname "$game")/verlano-pak
 before=$(private_folders)

@@ -6,6 +6,10 @@
 # The sourcing script sets `game` (the built program) and `here` (its folder);
 # VERLANO_SCREEN (WIDTHxHEIGHT, 1280x1024 if unset) sizes the X screen.
 
+# Sourced twice, a second server and scratch folder would hide the first
+# from the clean-up, and its server would hold the test's output open.
+[ -z "${x_session_scratch:-}" ] || return 0
+
 # A command that fails without a word still names itself and its line.
 set -E
 trap 'echo "FAIL: line $LINENO of ${BASH_SOURCE[0]##*/}: \"$BASH_COMMAND\" ended with status $?" >&2' ERR
@@ -16,6 +20,7 @@ fail() {
 }
 
 scratch=$(mktemp -d)
+x_session_scratch=$scratch
 chmod 755 "$scratch"
 # The player's files (a kept match, statistics, settings) go to this run's
 # own folders, never to the real home.
