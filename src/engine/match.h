@@ -20,7 +20,8 @@ struct MatchOutcome {
   std::array<int, 2> points{};  // hand points summed over the match, by side
 };
 
-// The time of each decision of a searching level, in milliseconds, by side.
+// The CPU time of each decision of a searching level on its thread, in
+// milliseconds, by side.
 using DecisionTimes = std::array<std::vector<double>, 2>;
 
 // `expert` is the Expert level's search; `decisionMs`, when given, gets the times.
