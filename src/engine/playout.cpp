@@ -42,10 +42,49 @@ Position SampleDeal(const Position& seen, Random& rng) {
   return deal;
 }
 
-int PlayOut(Position p, const Move& first, int side, long& work) {
-  ApplyMove(p, first);
-  while (!p.HandOver()) ApplyMove(p, ClassicMove(p, &work).move);
-  const HandScore score = ScorePosition(p);
+namespace {
+
+// The cards the hand's last play leaves on the table, for the last capturer.
+CardSet LeftByLastPlay(const Position& p, const Move& last) {
+  const CardSet table = p.TableSet();
+  if (last.count == 0 || p.tableCount == 0) return table | Bit(p.hands[p.toPlay][last.handIndex]);
+  CardSet taken = 0;
+  for (int k = 0; k < last.count; ++k) taken |= Bit(p.table[last.positions[k]]);
+  return table & ~taken;
+}
+
+// Plays `move`, noting the remainder when it is the hand's last play.
+void Observe(Position& p, const Move& move, PlayoutEvents& events) {
+  if (LastPlayOfHand(p.cardsPlayed + 1, p.rules.cardsPerHand)) {
+    events.remainder = LeftByLastPlay(p, move);
+  }
+  ApplyMove(p, move);
+}
+
+}  // namespace
+
+Position PlayToEnd(Position p, const Move& first, long& work, PlayoutEvents* events) {
+  if (events == nullptr) {
+    ApplyMove(p, first);
+    while (!p.HandOver()) ApplyMove(p, ClassicMove(p, &work).move);
+    return p;
+  }
+  *events = {};
+  const auto sweepsOf = [&p](int side) { return p.sweeps[static_cast<std::size_t>(side)]; };
+  const int side = SideOf(p.toPlay);
+  const int ourSweeps = sweepsOf(side);
+  Observe(p, first, *events);
+  events->firstSwept = sweepsOf(side) > ourSweeps;
+  if (p.HandOver()) return p;
+  const int theirSweeps = sweepsOf(1 - side);
+  Observe(p, ClassicMove(p, &work).move, *events);
+  events->nextSeatSwept = sweepsOf(1 - side) > theirSweeps;
+  while (!p.HandOver()) Observe(p, ClassicMove(p, &work).move, *events);
+  return p;
+}
+
+int PlayOut(const Position& p, const Move& first, int side, long& work) {
+  const HandScore score = ScorePosition(PlayToEnd(p, first, work));
   const int margin = score.We.Total - score.They.Total;
   return side == 0 ? margin : -margin;
 }
@@ -53,14 +92,11 @@ int PlayOut(Position p, const Move& first, int side, long& work) {
 void SearchRound(const Position& seen, const std::vector<ScoredMove>& plays, RoundSize size,
                  Random& rng, std::vector<long>& totals) {
   const int side = SideOf(seen.toPlay);
-  long work = 0;
-  for (int s = 0; s < size.deals; ++s) {
-    const Position deal = SampleDeal(seen, rng);
+  DealRound(seen, size, rng, [&](const Position& deal, long& work) {
     for (std::size_t c = 0; c < totals.size(); ++c) {
       totals[c] += PlayOut(deal, plays[c].move, side, work);
     }
-    if (s + 1 >= size.minDeals && work > size.workBudget) break;
-  }
+  });
 }
 
 }  // namespace verlano::engine

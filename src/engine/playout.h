@@ -25,9 +25,21 @@ bool StartSearch(const Position& seen, int most, std::vector<ScoredMove>& plays,
 // The seen position with the unseen cards dealt at random to the other seats.
 Position SampleDeal(const Position& seen, Random& rng);
 
+// What a playout saw on its way that its end position no longer shows.
+struct PlayoutEvents {
+  bool firstSwept = false;     // `first` swept the table
+  bool nextSeatSwept = false;  // the play after it swept the table
+  CardSet remainder = 0;       // the cards left on the table at the hand's end
+};
+
 // Plays `first`, then the hand to its end with the classic player at every
-// seat; `side`'s points minus the other side's. `work` grows by the plays weighed.
-int PlayOut(Position position, const Move& first, int side, long& work);
+// seat, and returns the finished hand; `work` grows by the plays weighed.
+// `events`, when given, is filled in.
+Position PlayToEnd(Position position, const Move& first, long& work,
+                   PlayoutEvents* events = nullptr);
+
+// `side`'s hand points minus the other side's in the hand `PlayToEnd` finishes.
+int PlayOut(const Position& position, const Move& first, int side, long& work);
 
 // How many deals a round of search may spend: at most `deals`, and no more
 // once its playouts have weighed `workBudget` plays after `minDeals` deals.
@@ -37,9 +49,23 @@ struct RoundSize {
   long workBudget = 0;
 };
 
-// Deals the unseen cards anew for each deal of the round and plays each of the
-// first `totals.size()` plays out in it, adding each margin to its total:
-// every play meets the same deals, so their comparison is not blurred by luck.
+// Deals the unseen cards anew for each deal of the round and calls
+// `weigh(deal, work)` on it, which plays its plays out and adds the plays it
+// weighed to `work`; returns how many deals were made. Every play of a round
+// meets the same deals, so their comparison is not blurred by luck.
+template <typename Weigh>
+int DealRound(const Position& seen, RoundSize size, Random& rng, Weigh&& weigh) {
+  long work = 0;
+  int s = 0;
+  while (s < size.deals) {
+    weigh(SampleDeal(seen, rng), work);
+    ++s;
+    if (s >= size.minDeals && work > size.workBudget) break;
+  }
+  return s;
+}
+
+// One round over the first `totals.size()` plays, each margin added to its total.
 void SearchRound(const Position& seen, const std::vector<ScoredMove>& plays, RoundSize size,
                  Random& rng, std::vector<long>& totals);
 

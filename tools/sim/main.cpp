@@ -7,6 +7,7 @@
 //   verlano-sim ladder   every pair of levels in duels, and a rating for each
 //   verlano-sim agree    the engine checked against the game's own rules code
 //   verlano-sim replay   recorded matches played again, every play checked
+//   verlano-sim review   one seat's plays of a recorded match judged by the coach
 // choose and score answer one line per input line; an empty input line gives
 // an empty output line. Exits 1 when any line was malformed, 2 on a bad
 // command line; play and resume exit 2 when a check breaks, resume 1 when
@@ -27,6 +28,7 @@
 #include "sim/play_arguments.h"
 #include "sim/replay.h"
 #include "sim/resume.h"
+#include "sim/review.h"
 #include "startup/program_args.h"
 
 namespace {
@@ -44,7 +46,8 @@ constexpr verlano::ProgramHelp kHelp{
     "         LEVEL: beginner, classic, strong, expert or master\n"
     "       verlano-sim ladder --variant V --matches N --seed S [--threads T]\n"
     "       verlano-sim agree --positions N --seed S\n"
-    "       verlano-sim replay RECORD...",
+    "       verlano-sim replay RECORD...\n"
+    "       verlano-sim review RECORD [--seat K]",
     "The game without a display: answers rules questions one position a line\n"
     "(choose, score), plays whole matches through the game's frame loop (play) and\n"
     "plays a kept match file on to the match's end (resume: exit 1 with the reason\n"
@@ -108,6 +111,10 @@ int Run(int argc, char** argv) {
   }
   if (argc >= 2 && std::string_view(argv[1]) == "replay") {
     const int status = verlano::sim::RunReplay({argv + 2, argv + argc}, std::cout, std::cerr);
+    return status == 2 ? Usage() : status;
+  }
+  if (argc >= 2 && std::string_view(argv[1]) == "review") {
+    const int status = verlano::sim::RunReview({argv + 2, argv + argc}, std::cout, std::cerr);
     return status == 2 ? Usage() : status;
   }
   if (argc >= 2 && (std::string_view(argv[1]) == "duel" || std::string_view(argv[1]) == "ladder" ||

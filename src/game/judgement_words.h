@@ -1,0 +1,16 @@
+#pragma once
+// The coach's reasons in words: one short line for each reason the
+// judgement of a play gives, translated through the game's catalogue. The
+// review page, the hint and the simulator's review all say them from here,
+// so a reason reads the same wherever it is shown (the tools stay English).
+
+#include <string>
+
+#include "engine/judgement.h"
+
+namespace verlano {
+
+// "takes the seven of coins", "leaves a sweep to the next seat", ...
+std::string ReasonWords(engine::Reason reason);
+
+}  // namespace verlano

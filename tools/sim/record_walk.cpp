@@ -1,0 +1,117 @@
+#include "sim/record_walk.h"
+
+#include <bit>
+
+#include "engine/captures.h"
+#include "engine/deal_position.h"
+#include "engine/hand_score.h"
+#include "files/read_file.h"
+#include "memory/records.h"
+
+namespace verlano::sim {
+
+namespace {
+
+// Far more than a record of the longest match.
+constexpr std::size_t kLongestRecord = 1 << 20;
+
+engine::CardSet TakenSet(const RecordedPlay& play) {
+  engine::CardSet set = 0;
+  for (int i = 0; i < play.takenCount; ++i) {
+    set |= engine::Bit(play.taken[static_cast<std::size_t>(i)]);
+  }
+  return set;
+}
+
+// The engine's move for the recorded play, when it is legal in `p`.
+std::string FindMove(const engine::Position& p, const RecordedPlay& play, engine::Move& found) {
+  if (play.seat != p.toPlay) {
+    return "seat " + std::to_string(play.seat) + " plays where seat " + std::to_string(p.toPlay) +
+           " is to play";
+  }
+  int handIndex = -1;
+  for (int i = 0; i < p.handCount[play.seat]; ++i) {
+    if (p.hands[play.seat][i] == play.card) handIndex = i;
+  }
+  if (handIndex < 0) return "seat " + std::to_string(play.seat) + " does not hold the card";
+  const engine::CardSet wanted = TakenSet(play);
+  bool legal = false;
+  engine::ForEachCapture(p, handIndex, [&](const engine::Move& move) {
+    engine::CardSet taken = 0;
+    for (int i = 0; i < move.count; ++i) taken |= engine::Bit(p.table[move.positions[i]]);
+    if (taken == wanted && std::popcount(taken) == play.takenCount && !legal) {
+      found = move;
+      legal = true;
+    }
+  });
+  return legal ? "" : "the cards it takes are not a capture the rules allow there";
+}
+
+engine::Position DealOf(const engine::EngineRules& rules, const RecordedHand& hand) {
+  engine::Pack pack{};
+  for (std::size_t i = 0; i < pack.size(); ++i) pack[i] = static_cast<std::int8_t>(hand.pack[i]);
+  return engine::DealFrom(rules, hand.leader, pack);
+}
+
+}  // namespace
+
+std::string WalkRecord(const MatchRecord& record, RecordWalker& walker) {
+  Settings settings;
+  Layout layout;
+  ApplyOptions(record.options, settings, layout);
+  const engine::EngineRules rules = engine::RulesOf(settings.Rules);
+  const int handPlays = engine::kSeats * rules.cardsPerHand;
+  std::array<int, 2> totals{};
+  MatchResult result = MatchResult::None;
+  const int hands = static_cast<int>(record.hands.size());
+  for (int h = 0; h < hands; ++h) {
+    const RecordedHand& hand = record.hands[static_cast<std::size_t>(h)];
+    const std::string where = "hand " + std::to_string(h + 1);
+    if (result == MatchResult::Won || result == MatchResult::Lost) {
+      return where + " follows the hand that decided the match";
+    }
+    if (hand.playCount > handPlays || (hand.playCount < handPlays && h + 1 < hands)) {
+      return where + " has " + std::to_string(hand.playCount) + " plays where a hand has " +
+             std::to_string(handPlays);
+    }
+    engine::Position p = DealOf(rules, hand);
+    for (int n = 0; n < hand.playCount; ++n) {
+      engine::Move move;
+      const std::string problem = FindMove(p, hand.plays[static_cast<std::size_t>(n)], move);
+      if (!problem.empty()) return where + ", play " + std::to_string(n + 1) + ": " + problem;
+      walker.BeforePlay(h, n, p, move);
+      engine::ApplyMove(p, move);
+    }
+    // A match left during a hand ends with that hand unfinished, unscored.
+    const bool finished = hand.playCount == handPlays;
+    const HandScore score = finished ? engine::ScorePosition(p) : HandScore{};
+    if (finished) {
+      totals[0] += score.We.Total;
+      totals[1] += score.They.Total;
+      result = MatchResultOf(totals[0], totals[1], rules.matchTarget);
+    }
+    walker.HandEnded({.hand = h,
+                      .end = p,
+                      .finished = finished,
+                      .score = score,
+                      .totals = totals,
+                      .result = result});
+    if (!finished) break;
+  }
+  return "";
+}
+
+std::string ReadRecordFile(const std::string& path, MatchRecord& record) {
+  std::string text;
+  if (const std::error_code ec = ReadSmallFile(path, kLongestRecord, text)) return ec.message();
+  CardTables cards;
+  BuildCardNames(cards);
+  try {
+    record = ReadRecord(text, cards);
+  } catch (const RecordError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+}  // namespace verlano::sim
