@@ -121,9 +121,11 @@ void Judge::Rank() {
   const std::size_t count = legal_.size();
   order_.resize(count);
   std::iota(order_.begin(), order_.end(), std::size_t{0});
-  // Stable: on equal totals the classic player's order stands.
-  std::stable_sort(order_.begin(), order_.end(),
-                   [this](std::size_t a, std::size_t b) { return totals_[a] > totals_[b]; });
+  // On equal totals the classic player's order stands (std::sort allocates
+  // nothing, where std::stable_sort would).
+  std::sort(order_.begin(), order_.end(), [this](std::size_t a, std::size_t b) {
+    return totals_[a] != totals_[b] ? totals_[a] > totals_[b] : a < b;
+  });
   const std::size_t best = order_.front();
   const double n = deals_;
   plays_.clear();

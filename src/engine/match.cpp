@@ -15,17 +15,11 @@ std::uint64_t MixSeed(std::uint64_t z) {
   return z ^ (z >> 31);
 }
 
-namespace {
-
-// The CPU time this thread has used: a decision's cost, whatever else the
-// machine is running (a wall clock would count the waits of a busy machine).
 double ThreadCpuMs() {
   timespec now{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
-
-}  // namespace
 
 MatchOutcome PlayMatch(const EngineRules& rules, std::uint64_t seed,
                        const std::array<Level, 2>& levelBySide, const ExpertSettings& settings,

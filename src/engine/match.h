@@ -29,6 +29,11 @@ MatchOutcome PlayMatch(const EngineRules& rules, std::uint64_t seed,
                        const std::array<Level, 2>& levelBySide, const ExpertSettings& expert,
                        DecisionTimes* decisionMs = nullptr);
 
+// The CPU time this thread has used, in milliseconds: a search's cost,
+// whatever else the machine is running (a wall clock would count the waits
+// of a busy machine).
+double ThreadCpuMs();
+
 // A well-mixed 64-bit number from another (SplitMix64's finaliser): seeds of
 // neighbouring matches and decisions share nothing.
 std::uint64_t MixSeed(std::uint64_t value);

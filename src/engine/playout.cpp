@@ -18,8 +18,14 @@ Position SeenBy(const Position& position) {
 bool StartSearch(const Position& seen, int most, std::vector<ScoredMove>& plays,
                  std::vector<long>& totals) {
   ClassicScores(seen, MemoryOf(seen), plays);
-  std::stable_sort(plays.begin(), plays.end(),
-                   [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });
+  // Best first, ties kept in order: an insertion sort, as the plays are few
+  // and std::stable_sort would allocate a buffer on every decision.
+  for (std::size_t i = 1; i < plays.size(); ++i) {
+    const ScoredMove play = plays[i];
+    std::size_t at = i;
+    for (; at > 0 && plays[at - 1].score < play.score; --at) plays[at] = plays[at - 1];
+    plays[at] = play;
+  }
   totals.assign(std::min(plays.size(), static_cast<std::size_t>(most)), 0);
   return totals.size() > 1;
 }

@@ -1,6 +1,9 @@
-// Match records and their replay: random legal matches in every variant,
-// written and read back whole and replayed hand for hand; every kind of
-// damage refused with a reason that names where it is.
+// Match records, their replay and their review: random legal matches in
+// every variant, written and read back whole and replayed hand for hand; a
+// seat's plays reviewed worst first with the totals they add up to; every
+// kind of damage refused with a reason that names where it is.
+
+#include "sim/replay.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "common/scratch_files.h"
 #include "engine/captures.h"
 #include "engine/deal_position.h"
 #include "engine/hand_score.h"
 #include "memory/match_record.h"
 #include "memory/records.h"
-#include "sim/replay.h"
+#include "sim/review.h"
 
 namespace verlano::sim {
 namespace {
@@ -47,8 +51,8 @@ Played RandomMatch(const Options& options, std::uint32_t seed) {
     if (InPlay(cards, card)) pack.push_back(card);
   }
   std::array<int, 2> totals{};
-  for (int leader = static_cast<int>(seed % 4); played.result == MatchResult::None ||
-                                                 played.result == MatchResult::TieOverTarget;
+  for (int leader = static_cast<int>(seed % 4);
+       played.result == MatchResult::None || played.result == MatchResult::TieOverTarget;
        leader = (leader + 1) % 4) {
     RecordedHand hand;
     hand.leader = leader;
@@ -139,8 +143,7 @@ TEST(MatchRecord, RandomMatchesReadBackWholeAndReplayHandForHand) {
             << line;
       }
       ASSERT_TRUE(std::getline(lines, line));
-      EXPECT_EQ(line, "match 3 " +
-                          std::string(played.result == MatchResult::Won ? "won" : "lost") +
+      EXPECT_EQ(line, "match 3 " + std::string(played.result == MatchResult::Won ? "won" : "lost") +
                           " hands " + std::to_string(played.scores.size()) + " totals " +
                           std::to_string(totals[0]) + "/" + std::to_string(totals[1]));
       EXPECT_FALSE(std::getline(lines, line)) << line;
@@ -159,8 +162,9 @@ std::string ReplayProblem(void (*spoil)(MatchRecord&)) {
 TEST(MatchRecord, ReplayRefusesEveryPlayTheRulesDoNotAllow) {
   EXPECT_EQ(ReplayProblem([](MatchRecord& r) { r.hands[0].plays[1].seat ^= 1; }).substr(0, 15),
             "hand 1, play 2:");
-  EXPECT_NE(ReplayProblem([](MatchRecord& r) { std::swap(r.hands[1].plays[0], r.hands[1].plays[1]); })
-                .find("hand 2, play 1: seat"),
+  EXPECT_NE(ReplayProblem([](MatchRecord& r) {
+              std::swap(r.hands[1].plays[0], r.hands[1].plays[1]);
+            }).find("hand 2, play 1: seat"),
             std::string::npos);
   // A card another seat holds.
   EXPECT_NE(ReplayProblem([](MatchRecord& r) {
@@ -178,14 +182,87 @@ TEST(MatchRecord, ReplayRefusesEveryPlayTheRulesDoNotAllow) {
               }
             }).find("not a capture the rules allow"),
             std::string::npos);
-  EXPECT_NE(ReplayProblem([](MatchRecord& r) { r.hands.push_back(r.hands[0]); })
-                .find("follows the hand that decided"),
+  EXPECT_NE(ReplayProblem([](MatchRecord& r) {
+              r.hands.push_back(r.hands[0]);
+            }).find("follows the hand that decided"),
             std::string::npos);
-  EXPECT_NE(ReplayProblem([](MatchRecord& r) { r.hands[0].playCount -= 1; })
-                .find("hand 1 has 35 plays where a hand has 36"),
+  EXPECT_NE(ReplayProblem([](MatchRecord& r) {
+              r.hands[0].playCount -= 1;
+            }).find("hand 1 has 35 plays where a hand has 36"),
             std::string::npos);
   // A match left during its last hand replays up to where it was left.
   EXPECT_EQ(ReplayProblem([](MatchRecord& r) { r.hands.back().playCount = 5; }), "");
+}
+
+// The numbers of a review line: "given-up G" and the like.
+double NumberAfter(const std::string& line, const std::string& key) {
+  const std::size_t at = line.find(" " + key + " ");
+  EXPECT_NE(at, std::string::npos) << key << " in " << line;
+  return std::stod(line.substr(at + key.size() + 2));
+}
+
+TEST(MatchRecord, ReviewListsEachPlayOfTheSeatWorstFirstWithTheTotalsItMakes) {
+  const Played played = RandomMatch(Options{}, 4);
+  const engine::JudgeSettings quick{.deals = 12, .minDeals = 4};
+  std::ostringstream out;
+  ASSERT_EQ(ReviewMatch(played.record, 3, quick, out), "");
+  std::ostringstream again;
+  ASSERT_EQ(ReviewMatch(played.record, 3, quick, again), "");
+  EXPECT_EQ(again.str(), out.str());
+  std::istringstream lines(out.str());
+  std::string line;
+  std::size_t hand = 0;
+  int plays = 0;
+  double handSum = 0;
+  double matchSum = 0;
+  double previous = 1e9;
+  while (std::getline(lines, line)) {
+    if (line.starts_with("  ")) continue;  // every legal play, checked in the engine's suite
+    const std::string handWords = "review hand " + std::to_string(hand + 1) + " ";
+    ASSERT_TRUE(line.starts_with(handWords)) << line;
+    const double givenUp = NumberAfter(line, "given-up");
+    if (line.find(" seat 3 plays ") == std::string::npos) {
+      EXPECT_NE(line.find(" seat 3 card "), std::string::npos) << line;
+      EXPECT_LE(givenUp, previous) << "worst first: " << line;
+      previous = givenUp;
+      handSum += givenUp;
+      ++plays;
+      continue;
+    }
+    // The hand's line: the seat's nine plays, their sum, the side's margin, the running total.
+    const HandScore& s = played.scores[hand];
+    EXPECT_EQ(plays, 9) << line;
+    EXPECT_NEAR(givenUp, handSum, 0.006 * plays) << line;
+    matchSum += givenUp;
+    EXPECT_NEAR(NumberAfter(line, "match-given-up"), matchSum, 0.006) << line;
+    EXPECT_EQ(NumberAfter(line, "margin"), s.They.Total - s.We.Total) << line;
+    ++hand;
+    plays = 0;
+    handSum = 0;
+    previous = 1e9;
+  }
+  EXPECT_EQ(hand, played.scores.size());
+}
+
+TEST(MatchRecord, ReviewOfASpoiltOrMissingRecordExitsOneWithTheReason) {
+  const test::TempDir folder;
+  MatchRecord spoilt = RandomMatch(Options{}, 7).record;
+  spoilt.hands[0].plays[0].seat ^= 1;
+  const std::string path = folder / "spoilt.rec";
+  const std::string text = WriteRecord(spoilt, Cards());
+  test::WriteFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunReview({path, "--seat", "1"}, out, err), 1);
+  EXPECT_EQ(err.str(), "verlano-sim review: " + path + ": hand 1, play 1: seat " +
+                           std::to_string(spoilt.hands[0].plays[0].seat) + " plays where seat " +
+                           std::to_string(spoilt.hands[0].leader) + " is to play\n");
+  std::ostringstream missing;
+  EXPECT_EQ(RunReview({folder / "none.rec"}, out, missing), 1);
+  EXPECT_TRUE(missing.str().starts_with("verlano-sim review: " + (folder / "none.rec") + ": "))
+      << missing.str();
+  std::ostringstream usage;
+  EXPECT_EQ(RunReview({path, "--seat", "4"}, out, usage), 2);
 }
 
 TEST(MatchRecord, DamagedTextIsRefusedInOneLine) {

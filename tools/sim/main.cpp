@@ -47,7 +47,7 @@ constexpr verlano::ProgramHelp kHelp{
     "       verlano-sim ladder --variant V --matches N --seed S [--threads T]\n"
     "       verlano-sim agree --positions N --seed S\n"
     "       verlano-sim replay RECORD...\n"
-    "       verlano-sim review RECORD [--seat K]",
+    "       verlano-sim review RECORD [--seat K] [--times]",
     "The game without a display: answers rules questions one position a line\n"
     "(choose, score), plays whole matches through the game's frame loop (play) and\n"
     "plays a kept match file on to the match's end (resume: exit 1 with the reason\n"

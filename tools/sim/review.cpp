@@ -32,8 +32,8 @@ std::string Points(double points) {
 
 class Reviewer : public RecordWalker {
  public:
-  Reviewer(int seat, const engine::JudgeSettings& settings, std::ostream& out)
-      : seat_(seat), judge_(settings), out_(out) {
+  Reviewer(int seat, const engine::JudgeSettings& settings, std::ostream& out, ReviewTimes* times)
+      : seat_(seat), judge_(settings), out_(out), times_(times) {
     BuildCardNames(cards_);
   }
 
@@ -43,7 +43,11 @@ class Reviewer : public RecordWalker {
     // Seeds of neighbouring decisions share nothing; 64 is more than a hand's plays.
     const std::uint64_t seed =
         engine::MixSeed(static_cast<std::uint64_t>(hand) * 64 + static_cast<std::uint64_t>(play));
+    const double start = engine::ThreadCpuMs();
     ReviewedPlay reviewed{.play = play, .judged = judge_.Weigh(position, seed), .before = position};
+    const double took = engine::ThreadCpuMs() - start;
+    handMs_ += took;
+    if (times_ != nullptr) times_->judgements.push_back(took);
     const auto found = std::ranges::find_if(
         reviewed.judged, [&](const engine::PlayJudgement& j) { return SameMove(j.move, move); });
     reviewed.played = static_cast<std::size_t>(found - reviewed.judged.begin());
@@ -65,6 +69,8 @@ class Reviewer : public RecordWalker {
          << " given-up " << Points(handGivenUp) << " margin " << MarginOf(hand)
          << " match-given-up " << Points(matchGivenUp_) << '\n';
     plays_.clear();
+    if (times_ != nullptr) times_->hands.push_back(handMs_);
+    handMs_ = 0;
   }
 
  private:
@@ -102,32 +108,56 @@ class Reviewer : public RecordWalker {
   engine::Judge judge_;
   std::ostream& out_;
   CardTables cards_;
+  ReviewTimes* times_;
   std::vector<ReviewedPlay> plays_;
   double matchGivenUp_ = 0;
+  double handMs_ = 0;
 };
+
+// "median M ms worst W ms" of the times.
+std::string Spread(std::vector<double> ms) {
+  if (ms.empty()) return "none";
+  std::ranges::sort(ms);
+  return "median " + Points(ms[ms.size() / 2]) + " ms worst " + Points(ms.back()) + " ms";
+}
 
 }  // namespace
 
 std::string ReviewMatch(const MatchRecord& record, int seat, const engine::JudgeSettings& settings,
-                        std::ostream& out) {
-  Reviewer reviewer(seat, settings, out);
+                        std::ostream& out, ReviewTimes* times) {
+  Reviewer reviewer(seat, settings, out, times);
   return WalkRecord(record, reviewer);
 }
 
 int RunReview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const bool seatGiven = args.size() == 3 && args[1] == "--seat";
-  const bool seatValid = seatGiven && args[2].size() == 1 && args[2][0] >= '0' && args[2][0] <= '3';
-  if (args.size() != 1 && !seatValid) {
-    err << "verlano-sim review: a record file and at most --seat 0..3 are required\n";
+  int seat = 0;
+  bool timed = false;
+  bool understood = !args.empty();
+  for (std::size_t i = 1; i < args.size() && understood; ++i) {
+    if (args[i] == "--times") {
+      timed = true;
+    } else if (args[i] == "--seat" && i + 1 < args.size() && args[i + 1].size() == 1 &&
+               args[i + 1][0] >= '0' && args[i + 1][0] <= '3') {
+      seat = args[++i][0] - '0';
+    } else {
+      understood = false;
+    }
+  }
+  if (!understood) {
+    err << "verlano-sim review: a record file, then --seat 0..3 and --times if wanted\n";
     return 2;
   }
-  const int seat = seatValid ? args[2][0] - '0' : 0;
   MatchRecord record;
+  ReviewTimes times;
   std::string problem = ReadRecordFile(args[0], record);
-  if (problem.empty()) problem = ReviewMatch(record, seat, {}, out);
+  if (problem.empty()) problem = ReviewMatch(record, seat, {}, out, timed ? &times : nullptr);
   if (!problem.empty()) {
     err << "verlano-sim review: " << args[0] << ": " << problem << "\n";
     return 1;
+  }
+  if (timed) {
+    out << "review times judgements " << times.judgements.size() << ' ' << Spread(times.judgements)
+        << " hands " << times.hands.size() << ' ' << Spread(times.hands) << '\n';
   }
   return 0;
 }

@@ -15,12 +15,21 @@
 
 namespace verlano::sim {
 
-// Reviews `seat`'s plays; "" or what is wrong with the record.
-std::string ReviewMatch(const MatchRecord& record, int seat, const engine::JudgeSettings& settings,
-                        std::ostream& out);
+// The CPU time of each judgement and of each hand's judgements, in ms.
+struct ReviewTimes {
+  std::vector<double> judgements;
+  std::vector<double> hands;
+};
 
-// The command: exit 0, 1 with one line when the record cannot be read or
-// holds a play that is not legal, 2 on a bad command line.
+// Reviews `seat`'s plays; "" or what is wrong with the record. `times`,
+// when given, gets what each judgement and each hand took.
+std::string ReviewMatch(const MatchRecord& record, int seat, const engine::JudgeSettings& settings,
+                        std::ostream& out, ReviewTimes* times = nullptr);
+
+// The command, `FILE [--seat K] [--times]`: `--times` adds a last line with
+// the median and worst CPU time of a judgement and of a hand. Exit 0, 1 with
+// one line when the record cannot be read or holds a play that is not legal,
+// 2 on a bad command line.
 int RunReview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace verlano::sim
