@@ -1,7 +1,8 @@
 // The coach's judgement is honest: every legal play weighed once, the best
 // never shown as costing points, nothing negative, the same numbers for the
 // same seed whatever the hidden cards, exact where nothing is hidden, and the
-// reason pointing the right way on a plain case.
+// reason pointing the right way on a plain case; a judge weighing again
+// allocates nothing, as the worker threads that keep one need.
 
 #include "engine/judgement.h"
 
