@@ -60,8 +60,8 @@ class Judge {
  public:
   explicit Judge(JudgeSettings settings = {});
 
-  // Every legal play of the seat to play, best first (ties in the classic
-  // player's order). The same seed and the same view of the position give
+  // Every legal play of the seat to play (which must hold a card), best
+  // first (ties in the classic player's order). The same seed and the same view of the position give
   // the same numbers, whatever the other seats hold.
   const std::vector<PlayJudgement>& Weigh(const Position& position, std::uint64_t seed);
 
