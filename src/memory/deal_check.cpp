@@ -2,7 +2,7 @@
 // variant deals it; each seat holds what the deal gave it less one card for
 // each of its turns so far, counted from the leader; the card memory counts
 // the cards that reached the table; the turn and the captures stand as they
-// do at a quiet moment.
+// do at a quiet moment; the hand's story tells the plays made.
 
 #include <array>
 #include <bit>
@@ -15,7 +15,6 @@
 namespace verlano {
 
 namespace {
-
 
 std::uint64_t Bit(int card) {
   return std::uint64_t{1} << card;
@@ -138,6 +137,45 @@ void CheckLastCapture(const Game& game, const SidePiles& side, const char* name)
           what + " is not cards the side took");
 }
 
+// The hand's story tells every card played, each by the seat whose turn it
+// was, from what the deal gave it; a file kept before the story was kept has
+// none. The lines past the story are blank, so that nothing hides there.
+void CheckStory(const Game& game) {
+  const PlayLog& log = game.playLog;
+  if (log.Count == 0) {
+    for (const PlayLine& line : log.Lines) {
+      Require(line.Cards.Taker == -1 && !line.Sweep, "its story has lines past its end");
+    }
+    return;
+  }
+  Require(log.Count == game.piles.CardsPlayed, "its story tells " + std::to_string(log.Count) +
+                                                   " plays where the hand has had " +
+                                                   std::to_string(game.piles.CardsPlayed));
+  const Dealt dealt = Redeal(game);
+  std::uint64_t held = 0;
+  for (int seat = 0; seat < 4; ++seat) {
+    for (int i = 0; i < game.piles.HandCount[seat]; ++i) held |= Bit(game.piles.HandCards[seat][i]);
+  }
+  const int leader = game.deal.DealOrder[0];
+  std::uint64_t told = 0;
+  for (int n = 0; n < kLoggedPlays; ++n) {
+    const PlayLine& line = log.Lines[static_cast<std::size_t>(n)];
+    if (n >= log.Count) {
+      Require(line.Cards.Taker == -1 && !line.Sweep, "its story has lines past its end");
+      continue;
+    }
+    const int card = line.Cards.Taker;
+    Require(line.Seat == (leader + n) % 4 && card >= 0 &&
+                (dealt.seats[line.Seat] & ~held & ~told & Bit(card)) != 0,
+            "its story's play " + std::to_string(n + 1) + " is not a card its seat played");
+    told |= Bit(card);
+    for (int t = 0; t < line.Cards.TakenCount; ++t) {
+      Require((held & Bit(line.Cards.Taken[t])) == 0,
+              "its story's play " + std::to_string(n + 1) + " takes a card still held");
+    }
+  }
+}
+
 void CheckCaptures(const Game& game) {
   const CaptureState& c = game.capture;
   const Piles& p = game.piles;
@@ -157,6 +195,7 @@ void CheckDealAndPlay(const Game& game) {
   CheckHands(game);
   CheckTurn(game);
   CheckCaptures(game);
+  CheckStory(game);
 }
 
 }  // namespace verlano

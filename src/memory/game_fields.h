@@ -82,6 +82,14 @@ void VisitLastCapture(V& v, L& last) {
   v.Cards("taken", last.Taken, last.TakenCount);
 }
 
+// One line of the hand's story: who played which card, what it took, whether it swept.
+template <typename V, typename L>
+void VisitPlayLine(V& v, L& line) {
+  v.Int("seat", line.Seat, 0, 3);
+  VisitLastCapture(v, line.Cards);
+  v.Flag("sweep", line.Sweep);
+}
+
 template <typename V, typename P>
 void VisitTableCards(V& v, P& p) {
   v.Int("count", p.TableCardCount, 0, kTableCardEntries);

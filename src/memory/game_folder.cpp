@@ -1,5 +1,6 @@
 #include "memory/game_folder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -48,13 +49,24 @@ GameFolder GameFolder::Open(const std::string& path, std::string& note) {
     note = Unusable(path, Reason(LastError()));
     return folder;
   }
-  const bool made = mkdirat(parent.get(), name.c_str(), 0700) == 0;
+  return OpenIn(parent.get(), path, name, note);
+}
+
+GameFolder GameFolder::Below(const std::string& name, std::string& note) const {
+  note.clear();
+  if (!Usable()) return GameFolder();
+  return OpenIn(open_->get(), PathOf(name), name, note);
+}
+
+GameFolder GameFolder::OpenIn(int parent, const std::string& path, const std::string& name,
+                              std::string& note) {
+  GameFolder folder;
+  const bool made = mkdirat(parent, name.c_str(), 0700) == 0;
   if (!made && errno != EEXIST) {
     note = Unusable(path, Format(_("it cannot be made (%s)"), Reason(LastError()).c_str()));
     return folder;
   }
-  Descriptor fd(
-      openat(parent.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  Descriptor fd(openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   if (fd.get() < 0) {
     const std::error_code e = LastError();
     if (const std::string what = NotAFolder(path); !what.empty()) {
@@ -99,6 +111,32 @@ std::error_code GameFolder::KeepAside(const std::string& name) const {
 std::error_code GameFolder::Remove(const std::string& name) const {
   if (!Usable()) return {};
   return RemoveFile(open_->get(), name);
+}
+
+std::vector<FolderFile> GameFolder::Files(std::string_view suffix) const {
+  std::vector<FolderFile> files;
+  if (!Usable()) return files;
+  // A descriptor of its own: the listing moves its offset, and closedir closes it.
+  const int listed = openat(open_->get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listed < 0) return files;
+  DIR* dir = fdopendir(listed);
+  if (dir == nullptr) {
+    close(listed);
+    return files;
+  }
+  while (const dirent* entry = readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    struct stat st {};
+    if (!name.ends_with(suffix) ||
+        fstatat(open_->get(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(st.st_mode)) {
+      continue;
+    }
+    files.push_back(
+        {std::string(name), std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec});
+  }
+  closedir(dir);
+  return files;
 }
 
 std::error_code GameFolder::Lock(const std::string& name, std::chrono::milliseconds wait,

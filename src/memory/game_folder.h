@@ -7,10 +7,12 @@
 // is and nothing is read or kept there. Copies share one open descriptor.
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "files/descriptor.h"
 
@@ -28,6 +30,12 @@ class FolderLock {
   Descriptor fd_;
 };
 
+// A file of a folder's, for listing: its name and when it was last written.
+struct FolderFile {
+  std::string name;
+  std::int64_t writtenNs = 0;  // nanoseconds since the epoch
+};
+
 class GameFolder {
  public:
   // No folder: nothing is read, and writing keeps nothing (and says nothing).
@@ -37,6 +45,10 @@ class GameFolder {
   // are missing. On failure the folder is unusable and `note` says why in one
   // line; else `note` is cleared.
   static GameFolder Open(const std::string& path, std::string& note);
+
+  // Opens the folder `name` inside this one, made when missing, as `Open`
+  // does (never through a link); unusable, with `note`, when it cannot be.
+  GameFolder Below(const std::string& name, std::string& note) const;
 
   bool Usable() const { return open_ != nullptr; }
   // "/home/ann/.local/state/verlano/match", for messages.
@@ -48,12 +60,20 @@ class GameFolder {
   [[nodiscard]] std::error_code KeepAside(const std::string& name) const;
   [[nodiscard]] std::error_code Remove(const std::string& name) const;
 
+  // The plain files of the folder whose names end in `suffix` (links and
+  // anything else left out), in no order; none when it cannot be read.
+  std::vector<FolderFile> Files(std::string_view suffix) const;
+
   // Takes the lock on the file `name` (made when missing), polling for at
   // most `wait`; EWOULDBLOCK when another holder keeps it that long.
   [[nodiscard]] std::error_code Lock(const std::string& name, std::chrono::milliseconds wait,
                                      FolderLock& lock) const;
 
  private:
+  // Makes and opens `name` inside the open folder `parent`; `path` for messages.
+  static GameFolder OpenIn(int parent, const std::string& path, const std::string& name,
+                           std::string& note);
+
   std::string path_;
   std::shared_ptr<const Descriptor> open_;
 };

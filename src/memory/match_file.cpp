@@ -70,6 +70,12 @@ void ForEachRecord(G& game, State state, Sprite sprite) {
   // before it was kept still load (without it, Space shows nothing).
   sprite("we-last", [&](auto& v) { VisitLastCapture(v, p.Our.Last); });
   sprite("they-last", [&](auto& v) { VisitLastCapture(v, p.Their.Last); });
+  // The hand's story, left out while empty, so that the story and the record
+  // of a match continued mid-hand keep its plays so far.
+  sprite("story", [&](auto& v) { v.Int("count", game.playLog.Count, 0, kLoggedPlays); });
+  for (int i = 0; i < kLoggedPlays; ++i) {
+    sprite(Indexed("story-line", i), [&](auto& v) { VisitPlayLine(v, game.playLog.Lines[i]); });
+  }
 }
 
 // The fields a fresh game's record has, to leave them out of the file.

@@ -2,8 +2,8 @@
 // The match file: everything a match in play needs to go on exactly as it
 // would have, as records (see records.h): the options, every seat's hand, the
 // table, the piles and sweeps, the card memory, the totals and history, whose
-// turn it is, the random generator's seed and draws, and, last, every card's
-// place on the screen. A file is only loaded into a fresh game, and only once
+// turn it is, the random generator's seed and draws, every card's place on
+// the screen, and, last, the hand's story. A file is only loaded into a fresh game, and only once
 // every value and the whole pack have been checked.
 
 #include <string>

@@ -10,7 +10,12 @@ MatchKeeper::MatchKeeper(PlayerFiles files, Options options, PlayerSettings sett
     : files_(std::move(files)),
       options_(options),
       settings_(std::move(settings)),
-      say_(std::move(say)) {}
+      say_(std::move(say)),
+      recorder_(files_.matches, options_, [this](const std::string& problem) { Say(problem); }) {}
+
+void MatchKeeper::Resumed(const Game& game) {
+  recorder_.QuietMoment(game);
+}
 
 void MatchKeeper::QuietMoment(const Game& game) {
   const bool handEnded = game.turn.GameState == PlayState::HandOver;
@@ -19,6 +24,7 @@ void MatchKeeper::QuietMoment(const Game& game) {
   // hand in the statistics, but never counts one twice.
   Say(decided ? ForgetFile(files_.state, kMatchFile)
               : KeepFile(files_.state, kMatchFile, WriteMatch(game)));
+  recorder_.QuietMoment(game);
   if (!handEnded) return;
   UpdateStatistics(
       files_.data,

@@ -19,9 +19,9 @@ namespace verlano {
 
 inline constexpr std::string_view kRecordHeader = "verlano-record 1";
 inline constexpr int kRecordPackCards = 40;
-inline constexpr int kRecordMaxTaken = 4;     // one equal card, or two to four adding up
-inline constexpr int kRecordMaxPlays = 40;    // the whole pack played
-inline constexpr int kRecordMaxHands = 500;   // far more than any match lasts
+inline constexpr int kRecordMaxTaken = 4;    // one equal card, or two to four adding up
+inline constexpr int kRecordMaxPlays = 40;   // the whole pack played
+inline constexpr int kRecordMaxHands = 500;  // far more than any match lasts
 
 struct RecordedPlay {
   int seat = 0;

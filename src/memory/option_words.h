@@ -45,7 +45,9 @@ void VisitAnimation(V& v, O& o) {
   v.Flag("slow-animation", slow);
   v.FlagIfPresent("fast-animation", fast);
   if constexpr (!std::is_const_v<O>) {
-    o.animation = fast ? AnimationSpeed::Fast : slow ? AnimationSpeed::Slow : AnimationSpeed::Normal;
+    o.animation = fast   ? AnimationSpeed::Fast
+                  : slow ? AnimationSpeed::Slow
+                         : AnimationSpeed::Normal;
   }
 }
 

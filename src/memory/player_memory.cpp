@@ -58,6 +58,9 @@ PlayerFiles OpenPlayerFiles(const EnvReader& env, std::vector<std::string>& note
   open(XdgFolder::State, files.state);
   open(XdgFolder::Data, files.data);
   open(XdgFolder::Config, files.config);
+  std::string note;
+  files.matches = files.data.Below("matches", note);
+  if (!note.empty()) notes.push_back(note);
   return files;
 }
 

@@ -25,9 +25,10 @@ inline constexpr const char* kStatisticsFile = "statistics";
 inline constexpr const char* kSettingsFile = "settings";
 
 struct PlayerFiles {
-  GameFolder state;   // $XDG_STATE_HOME/verlano: the match
-  GameFolder data;    // $XDG_DATA_HOME/verlano: the statistics
-  GameFolder config;  // $XDG_CONFIG_HOME/verlano: the settings
+  GameFolder state;    // $XDG_STATE_HOME/verlano: the match
+  GameFolder data;     // $XDG_DATA_HOME/verlano: the statistics
+  GameFolder config;   // $XDG_CONFIG_HOME/verlano: the settings
+  GameFolder matches;  // $XDG_DATA_HOME/verlano/matches: the records of the matches played
 };
 
 // Opens the three folders; each that cannot be used (no HOME, a link, a

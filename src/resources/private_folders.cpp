@@ -52,7 +52,7 @@ void RemoveAbandonedFolders(const fs::path& temp) {
 
 }  // namespace
 
-FolderLock::~FolderLock() {
+PrivateFolderLock::~PrivateFolderLock() {
   if (fd_ >= 0) close(fd_);
 }
 
@@ -75,7 +75,7 @@ std::optional<PrivateFolder> MakePrivateFolder(std::string& error) {
   const int fd = OpenFolder(pattern);
   if (fd >= 0) {
     flock(fd, LOCK_EX | LOCK_NB);  // ours alone: it was made a moment ago
-    folder.lock = std::make_shared<FolderLock>(fd);
+    folder.lock = std::make_shared<PrivateFolderLock>(fd);
   }
   return folder;
 }

@@ -11,20 +11,20 @@
 namespace verlano {
 
 // An exclusive flock(2) on a folder, held until destroyed.
-class FolderLock {
+class PrivateFolderLock {
  public:
-  explicit FolderLock(int fd) : fd_(fd) {}
-  ~FolderLock();
-  FolderLock(const FolderLock&) = delete;
-  FolderLock& operator=(const FolderLock&) = delete;
+  explicit PrivateFolderLock(int fd) : fd_(fd) {}
+  ~PrivateFolderLock();
+  PrivateFolderLock(const PrivateFolderLock&) = delete;
+  PrivateFolderLock& operator=(const PrivateFolderLock&) = delete;
 
  private:
   int fd_;
 };
 
 struct PrivateFolder {
-  std::string path;                  // ends in '/'
-  std::shared_ptr<FolderLock> lock;  // held for the run
+  std::string path;                         // ends in '/'
+  std::shared_ptr<PrivateFolderLock> lock;  // held for the run
 };
 
 // Makes a fresh "verlano-res-XXXXXX" folder in the temporary folder, with the

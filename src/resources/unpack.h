@@ -11,20 +11,20 @@
 
 namespace verlano {
 
-class FolderLock;
+class PrivateFolderLock;
 
 struct UnpackResult {
   bool ok = false;
-  std::string error;                        // for the user, when !ok
-  std::string resourceRoot;                 // holds "res/"; ends in '/'; resolve loads against it
-  bool privateRoot = false;                 // resourceRoot is a temporary folder of this run
-  bool usedLeftovers = false;               // no archive: an earlier start's files are used
-  std::shared_ptr<FolderLock> privateLock;  // held while the private folder is in use
-  std::vector<std::string> files;           // what the clean-up deletes
-  std::vector<std::string> folders;         // the resource folders this run made
-  std::string archive;                      // the archive's path, when one was read
-  std::map<std::string, std::string> sources;  // each written file: the entry it came from
-  std::vector<std::string> notes;              // entries skipped and other things worth telling
+  std::string error;           // for the user, when !ok
+  std::string resourceRoot;    // holds "res/"; ends in '/'; resolve loads against it
+  bool privateRoot = false;    // resourceRoot is a temporary folder of this run
+  bool usedLeftovers = false;  // no archive: an earlier start's files are used
+  std::shared_ptr<PrivateFolderLock> privateLock;  // held while the private folder is in use
+  std::vector<std::string> files;                  // what the clean-up deletes
+  std::vector<std::string> folders;                // the resource folders this run made
+  std::string archive;                             // the archive's path, when one was read
+  std::map<std::string, std::string> sources;      // each written file: the entry it came from
+  std::vector<std::string> notes;                  // entries skipped and other things worth telling
 };
 
 // The archive beside the program: `programFolder`/`archiveName`.

@@ -77,9 +77,9 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
   RunStart run;
   run.Volume = start.settings.volume;
   run.Muted = start.settings.muted;
-  if (chosen.continueMatch && start.kept) {
+  const bool continuing = chosen.continueMatch && start.kept;
+  if (continuing) {
     options = OptionsToContinue(*start.kept, start.settings.options);
-    run.Resume = [text = start.kept->text](Game& game) { ReadMatch(text, game); };
   } else {
     if (start.kept) {
       // Play over a kept match gives it up: it counts as played, and ends the streak.
@@ -92,6 +92,12 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
   }
   MatchKeeper keeper(start.files, options, start.settings, Say);
   run.Observer = &keeper;
+  if (continuing) {
+    run.Resume = [text = start.kept->text, &keeper](Game& game) {
+      ReadMatch(text, game);
+      keeper.Resumed(game);
+    };
+  }
   return PressPlay(dialog, options, resPath, std::move(run));
 }
 

@@ -56,13 +56,13 @@ TEST_F(KeptPosition, AHistoryLongerThanTheScorePageIsRefused) {
                                     "0,0,0,0,0,0"),
                           "match", "history-they", "0,0,0,0,0,0"),
                 "score page holds 5");
-  ExpectRefused("a (rows not adding up to the totals)",
-                WithField(WithField(WithField(text_, "match", "hands", "1"), "match", "history-we",
-                                    "3"),
-                          "match", "history-they", "0"),
-                "does not add up");
-  ExpectRefused("a (carried row on an empty page)",
-                WithField(text_, "match", "carried-row", "1"), "carries a row it cannot hold");
+  ExpectRefused(
+      "a (rows not adding up to the totals)",
+      WithField(WithField(WithField(text_, "match", "hands", "1"), "match", "history-we", "3"),
+                "match", "history-they", "0"),
+      "does not add up");
+  ExpectRefused("a (carried row on an empty page)", WithField(text_, "match", "carried-row", "1"),
+                "carries a row it cannot hold");
 }
 
 TEST_F(KeptPosition, AHandOfTheWrongSizeIsRefused) {
@@ -114,8 +114,8 @@ TEST_F(KeptPosition, ARemovedPlaceLineIsRefused) {
                 "the cards shown in seat 0's hand differ");
   ExpectRefused("e (a table card of no size)", WithField(text_, "on-table.0", "width", "0"),
                 "another size");
-  ExpectRefused("e (a table card moved off its place)",
-                WithField(text_, "on-table.0", "x", "700"), "away from its place");
+  ExpectRefused("e (a table card moved off its place)", WithField(text_, "on-table.0", "x", "700"),
+                "away from its place");
   ExpectRefused("e (a card of the human's still in flight)",
                 WithField(text_, "hand.0.0", "y", "420 moving=1"), "not kept at a quiet moment");
   ExpectRefused("e (a hidden card of the human's in flight)",
@@ -153,9 +153,29 @@ TEST_F(KeptPosition, TheSidesLastCapturesAreKept) {
   Game older(MatchOptions(text_), 0);
   ReadMatch(WithoutLine(text_, "they-last"), older);
   EXPECT_EQ(older.piles.Their.Last.Taker, -1);
-  ExpectRefused("g (a last capture of cards the side did not take)",
-                WithField(text_, "they-last", "taker", FieldOf(text_, "seat.0", "cards").substr(0, 2)),
-                "their last capture is not cards the side took");
+  ExpectRefused(
+      "g (a last capture of cards the side did not take)",
+      WithField(text_, "they-last", "taker", FieldOf(text_, "seat.0", "cards").substr(0, 2)),
+      "their last capture is not cards the side took");
+}
+
+// The hand's story comes back with the match; a file kept before the story
+// was kept loads with none; a story that is not the hand's plays is refused.
+TEST_F(KeptPosition, TheHandsStoryIsKeptAndMustTellThePlaysMade) {
+  ASSERT_EQ(game_->playLog.Count, 1);
+  Game older(MatchOptions(text_), 0);
+  ReadMatch(WithoutLine(WithoutLine(text_, "story"), "story-line.0"), older);
+  EXPECT_EQ(older.playLog.Count, 0);
+  ExpectRefused("h (a story of two plays after one)", WithField(text_, "story", "count", "2"),
+                "its story tells 2 plays where the hand has had 1");
+  ExpectRefused("h (the play told of another seat)", WithField(text_, "story-line.0", "seat", "1"),
+                "its story's play 1 is not a card its seat played");
+  ExpectRefused(
+      "h (a card still in the human's hand)",
+      WithField(text_, "story-line.0", "taker", FieldOf(text_, "seat.0", "cards").substr(0, 2)),
+      "its story's play 1 is not a card its seat played");
+  ExpectRefused("h (a line past the story's end)", WithoutLine(text_, "story"),
+                "its story has lines past its end");
 }
 
 }  // namespace

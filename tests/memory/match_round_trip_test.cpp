@@ -33,25 +33,45 @@ constexpr int MemberCount() {
 struct KeyCounter {
   int keys = 0;
   template <typename... A>
-  void Int(A&&...) { ++keys; }
+  void Int(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void Unsigned(A&&...) { ++keys; }
+  void Unsigned(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void Real(A&&...) { ++keys; }
+  void Real(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void Flag(A&&...) { ++keys; }
+  void Flag(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void FlagIfPresent(A&&...) { ++keys; }
+  void FlagIfPresent(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void Card(A&&...) { ++keys; }
+  void Card(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void CardOrNone(A&&...) { ++keys; }
+  void CardOrNone(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void State(A&&...) { ++keys; }
+  void State(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void Ints(A&&...) { ++keys; }
+  void Ints(A&&...) {
+    ++keys;
+  }
   template <typename... A>
-  void Cards(A&&...) { ++keys; }
+  void Cards(A&&...) {
+    ++keys;
+  }
 };
 
 template <typename Visit>
@@ -63,21 +83,21 @@ int Keys(Visit visit) {
 
 // The game's members, in its order: how each comes back is said beside it.
 struct GameMembers {
-  Settings settings;      // made from the options line
-  Layout layout;          // made from the options line
-  CardTables cards;       // built by every game alike
-  CardMemory memory;      // "memory"
-  Piles piles;            // "piles", "seat.N", "table", "we", "they" and a line a sprite
-  DealState deal;         // "deal"
-  CaptureState capture;   // "capture"
-  HandScore score;        // "score-we", "score-they"
-  MatchState match;       // "match" (a tie is its flag), and a result on the "random" line
-  TurnState turn;         // "turn"
-  PlayLog playLog;        // not kept: a continued match's story starts where it was kept
-  Random rng;             // "random": seed and draws
+  Settings settings;         // made from the options line
+  Layout layout;             // made from the options line
+  CardTables cards;          // built by every game alike
+  CardMemory memory;         // "memory"
+  Piles piles;               // "piles", "seat.N", "table", "we", "they" and a line a sprite
+  DealState deal;            // "deal"
+  CaptureState capture;      // "capture"
+  HandScore score;           // "score-we", "score-they"
+  MatchState match;          // "match" (a tie is its flag), and a result on the "random" line
+  TurnState turn;            // "turn"
+  PlayLog playLog;           // not kept: a continued match's story starts where it was kept
+  Random rng;                // "random": seed and draws
   std::uint64_t searchSeed;  // "random"
-  SoundOut* sound;        // the run's own
-  SeatSearch* search;     // the run's own
+  SoundOut* sound;           // the run's own
+  SeatSearch* search;        // the run's own
 };
 static_assert(sizeof(Game) == sizeof(GameMembers), "a new member of Game: say here how it is kept");
 
@@ -94,7 +114,11 @@ TEST(MatchRoundTrip, EveryMemberOfEveryStructHasItsKey) {
   MatchState match;
   TurnState turn;
   CardMemory memory;
+  PlayLine line;
   EXPECT_EQ(Keys([&](auto& v) { VisitSprite(v, sprite); }), MemberCount<CardSprite>());
+  // The captured cards are keys of the story's line.
+  EXPECT_EQ(Keys([&](auto& v) { VisitPlayLine(v, line); }),
+            MemberCount<PlayLine>() - 1 + MemberCount<LastCapture>());
   EXPECT_EQ(Keys([&](auto& v) { VisitSweepMark(v, mark); }), MemberCount<SweepMark>());
   EXPECT_EQ(Keys([&](auto& v) { VisitTableSlot(v, slot); }), MemberCount<TableSlot>());
   EXPECT_EQ(Keys([&](auto& v) { VisitLastCapture(v, last); }), MemberCount<LastCapture>());
@@ -143,10 +167,21 @@ TEST(MatchRoundTrip, AGameComesBackMemberForMember) {
     EXPECT_EQ(back.searchSeed, kept.searchSeed);
     EXPECT_EQ(back.match.Result, kept.match.Result);
     for (const SidePiles* side : {&kept.piles.Our, &kept.piles.Their}) {
-      const LastCapture& got = side == &kept.piles.Our ? back.piles.Our.Last : back.piles.Their.Last;
+      const LastCapture& got =
+          side == &kept.piles.Our ? back.piles.Our.Last : back.piles.Their.Last;
       EXPECT_EQ(got.Taker, side->Last.Taker);
       EXPECT_EQ(got.TakenCount, side->Last.TakenCount);
       EXPECT_EQ(got.Taken, side->Last.Taken);
+    }
+    ASSERT_GT(kept.playLog.Count, 0);
+    EXPECT_EQ(back.playLog.Count, kept.playLog.Count);
+    for (int k = 0; k < LoggedPlays(kept.playLog); ++k) {
+      const PlayLine& got = PlayFromNewest(back.playLog, k);
+      const PlayLine& want = PlayFromNewest(kept.playLog, k);
+      EXPECT_EQ(got.Seat, want.Seat);
+      EXPECT_EQ(got.Cards.Taker, want.Cards.Taker);
+      EXPECT_EQ(got.Cards.Taken, want.Cards.Taken);
+      EXPECT_EQ(got.Sweep, want.Sweep);
     }
   }
 }

@@ -8,6 +8,7 @@
 
 #include "memory/match_file.h"
 #include "memory/match_keeper.h"
+#include "memory/match_recorder.h"
 #include "memory/option_words.h"
 #include "memory/player_memory.h"
 #include "memory/quiet_game.h"
@@ -363,7 +364,8 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   test::TempFolder root;
   const PlayerFiles files{OpenOrFail(root.Path() + "/state/verlano"),
                           OpenOrFail(root.Path() + "/data/verlano"),
-                          OpenOrFail(root.Path() + "/config/verlano")};
+                          OpenOrFail(root.Path() + "/config/verlano"),
+                          OpenOrFail(root.Path() + "/data/verlano/matches")};
   std::vector<std::string> said;
   MatchKeeper keeper(files, Options{}, PlayerSettings{},
                      [&](const std::string& line) { said.push_back(line); });
@@ -387,6 +389,8 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   EXPECT_EQ(counted.rows.at("nine.classic"), (StatisticsRow{1, 1, 0, 1, 3, 1, 1, 4, 7}));
   // A won match between even sides: the first estimate, 1500 + 64 x 0.5.
   EXPECT_EQ(counted.ratings.at("nine.rating"), (PlayerRating{1532, 1}));
+  // The match's record, its one hand as far as it was played.
+  ASSERT_EQ(RecordsNewestFirst(files.matches).size(), 1U);
   keeper.MuteChanged(true);
   EXPECT_TRUE(LoadSettings(files.config, note).muted);
   EXPECT_TRUE(said.empty());

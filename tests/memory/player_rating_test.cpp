@@ -94,8 +94,8 @@ TEST(PlayerRating, TheEstimateFollowsAPlayerOfKnownStrength) {
       for (int match = 0; match < 2000; ++match) {
         o.opponents = kLevelsWeakestFirst[match % kLevelsWeakestFirst.size()];
         o.partner = kLevelsWeakestFirst[(match / 5) % kLevelsWeakestFirst.size()];
-        const bool won = std::uniform_real_distribution<double>(0, 1)(random) <
-                         ExpectedScore(truth, o);
+        const bool won =
+            std::uniform_real_distribution<double>(0, 1)(random) < ExpectedScore(truth, o);
         RateMatch(s, o, won);
         if (match >= 500) {
           sum += RatingOf(s, o)->rating;

@@ -2,7 +2,8 @@
 # Recorded matches replayed: `verlano-sim play --record DIR` in every variant
 # (and with searching seats), then `verlano-sim replay` of its records prints
 # the hand and match lines play printed, byte for byte; a record with a play
-# spoilt is refused with the file and the reason.
+# spoilt is refused with the file and the reason. A run kept and reloaded
+# at every third quiet moment records the same matches.
 #   record_replay.sh SIM
 set -euo pipefail
 sim=$1
@@ -29,6 +30,15 @@ for variant in nine romane romane-extra napoletane umbria; do
   replays "$variant" --variant "$variant" --matches 30 --seed 3
 done
 replays levels --variant nine --matches 3 --seed 4 --opponents strong --partner beginner
+
+# Kept and loaded into a fresh game at every third quiet moment, the match
+# carries its hand's story through the file: the records are the straight run's.
+replays chain --variant romane --matches 10 --seed 3 --save-every 3
+for record in "$work/chain"/match-*.rec; do
+  cmp -s "$record" "$work/romane/$(basename "$record")" ||
+    fail "the reloaded run's $(basename "$record") differs from the straight run's"
+done
+echo "ok: records of a run reloaded from its files are the straight run's"
 
 # The first play of the second hand given to the seat after it.
 record=$work/nine/match-0001.rec

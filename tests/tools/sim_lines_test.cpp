@@ -160,7 +160,7 @@ TEST(PlayArguments, MatchesAndSeedMustBeGiven) {
       {{"--variant", "nine", "--matches", "1"}, "--seed is required"},
       {{"--variant", "nine"}, "--matches is required"},
       {{"--variant", "nine", "--matches", "1", "--seed", "1", "--record", "d", "--save-every", "3"},
-       "--record and --save-every cannot be given together"},
+       ""},
       {{"--variant", "nine", "--matches", "1", "--seed", "1", "--record"},
        "unknown or incomplete argument '--record'"},
   };

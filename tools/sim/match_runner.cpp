@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <ostream>
 
 #include "files/read_file.h"
@@ -10,7 +11,7 @@
 #include "game/turn_pause.h"
 #include "memory/folder_steps.h"
 #include "memory/match_file.h"
-#include "memory/match_record.h"
+#include "memory/match_recorder.h"
 #include "memory/records.h"
 #include "sim/auto_player.h"
 #include "sim/invariants.h"
@@ -27,7 +28,8 @@ constexpr long kFramesPerHandLimit = 200000;
 // target is decided by a later hand.
 constexpr int kHandsPerMatchLimit = 500;
 
-class Runner {
+// With --record, the run's quiet moments go to the game's own recorder.
+class Runner final : public RunObserver {
  public:
   Runner(const PlayConfig& config, GameRun& run, HeadlessPlatform& platform, std::ostream& out,
          std::string matchFile)
@@ -37,8 +39,23 @@ class Runner {
         out_(out),
         player_(config.sortKey),
         matchFile_(std::move(matchFile)) {}
+  ~Runner() override {
+    if (run_.start.Observer == this) run_.start.Observer = nullptr;
+  }
+  Runner(const Runner&) = delete;
+  Runner& operator=(const Runner&) = delete;
+
+  void QuietMoment(const Game& game) override { recorder_->QuietMoment(game); }
+  void MuteChanged(bool) override {}
 
   int Play() {
+    if (!config_.recordFolder.empty()) {
+      std::string note;
+      records_ = GameFolder::Open(config_.recordFolder, note);
+      if (!records_.Usable()) return Broken(note);
+      NewRecorder();
+      run_.start.Observer = this;
+    }
     const auto start = std::chrono::steady_clock::now();
     PlayState last = run_.game.turn.GameState;
     long handFrames = 0;
@@ -99,7 +116,6 @@ class Runner {
     if (run_.search.Restarts() > 0) {
       return Broken("a search started ahead was for a position its seat did not meet");
     }
-    if (!config_.recordFolder.empty()) record_.hands.push_back(RecordHand(game));
     const Piles& p = game.piles;
     const MatchState& m = game.match;
     if (!config_.quiet) {
@@ -111,25 +127,21 @@ class Runner {
                            .ourTotal = m.OurMatchTotal,
                            .theirTotal = m.TheirMatchTotal});
     }
-    if (m.MatchOver) {
-      CountMatch();
-      return WriteRecordedMatch();
-    }
-    return 0;
+    if (m.MatchOver) CountMatch();
+    return recordProblem_.empty() ? 0 : Broken(recordProblem_);
   }
 
-  // With --record, the match just ended as match-K.rec, K its number in the run.
-  int WriteRecordedMatch() {
-    if (config_.recordFolder.empty()) return 0;
-    record_.options = config_.options;
-    char name[32];
-    std::snprintf(name, sizeof name, "/match-%04d.rec", matches_);
-    const std::string path = config_.recordFolder + name;
-    const std::error_code ec =
-        ReplaceFile(path, WriteRecord(record_, run_.game.cards), 0644);
-    record_.hands.clear();
-    if (ec) return Broken("cannot write the record " + path + ": " + Reason(ec));
-    return 0;
+  // A recorder as a game started afresh makes one: after a reload it finds
+  // the record of the match it goes on with. Each match is match-K.rec, K its
+  // number in the run.
+  void NewRecorder() {
+    recorder_.emplace(
+        records_, config_.options, [this](const std::string& problem) { recordProblem_ = problem; },
+        [this] {
+          char name[32];
+          std::snprintf(name, sizeof name, "match-%04d", matches_ + 1);
+          return std::string(name);
+        });
   }
 
   void CountMatch() {
@@ -164,6 +176,11 @@ class Runner {
       return Broken(std::string("the kept match cannot be loaded: ") + e.what());
     }
     if (WriteMatch(run_.game) != text) return Broken("the loaded match is written otherwise");
+    if (recorder_) {
+      // As the game tells its keeper of the match it resumes.
+      NewRecorder();
+      recorder_->QuietMoment(run_.game);
+    }
     if (reloads_++ == 0) searchesAtFirstReload_ = run_.search.Searches();
     return 0;
   }
@@ -199,7 +216,9 @@ class Runner {
   bool wasQuiet_ = false;
   long quietMoments_ = 0;
   int reloads_ = 0;
-  MatchRecord record_;  // with --record, the match's hands so far
+  GameFolder records_;                     // with --record, where the records go
+  std::optional<MatchRecorder> recorder_;  // with --record
+  std::string recordProblem_;              // what the recorder last said, if anything
   int searchesAtFirstReload_ = 0;
   long frames_ = 0;
   int hands_ = 0, handsInMatch_ = 0, matches_ = 0, won_ = 0, lost_ = 0;

@@ -116,11 +116,6 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
             " is required (a run is repeated by giving the same --matches and --seed)";
     return std::nullopt;
   }
-  // A match reloaded from its file goes on without the story of its hand so far.
-  if (!config.recordFolder.empty() && config.saveEvery > 0) {
-    error = "--record and --save-every cannot be given together";
-    return std::nullopt;
-  }
   config.options.deck = deck;
   config.options.animation = speed;
   return config;

@@ -1,0 +1,140 @@
+#include "memory/match_recorder.h"
+
+#include <algorithm>
+#include <array>
+#include <ctime>
+
+#include "i18n/translate.h"
+#include "memory/folder_steps.h"
+#include "memory/player_memory.h"
+#include "memory/records.h"
+#include "memory/shown_text.h"
+
+namespace verlano {
+
+namespace {
+
+// Far more than the record of the longest match (some 400 lines).
+constexpr std::size_t kLongestRecord = 1 << 20;
+
+// A continued match's record is among the newest: a few suffice.
+constexpr std::size_t kRecordsSearched = 10;
+
+bool SameDeal(const RecordedHand& a, const RecordedHand& b) {
+  return a.leader == b.leader && a.pack == b.pack;
+}
+
+bool Decided(const Game& game) {
+  return game.turn.GameState == PlayState::HandOver && game.match.MatchOver;
+}
+
+}  // namespace
+
+std::string TimeStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  std::array<char, 32> stamp{};
+  std::strftime(stamp.data(), stamp.size(), "match-%Y%m%d-%H%M%S", &utc);
+  return stamp.data();
+}
+
+std::vector<FolderFile> RecordsNewestFirst(const GameFolder& folder) {
+  std::vector<FolderFile> files = folder.Files(kRecordSuffix);
+  std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
+    return a.writtenNs != b.writtenNs ? a.writtenNs > b.writtenNs : a.name > b.name;
+  });
+  return files;
+}
+
+MatchRecorder::MatchRecorder(GameFolder matches, const Options& options,
+                             std::function<void(const std::string&)> say,
+                             std::function<std::string()> stamp)
+    : folder_(std::move(matches)), say_(std::move(say)), stamp_(std::move(stamp)) {
+  record_.options = options;
+}
+
+void MatchRecorder::QuietMoment(const Game& game) {
+  if (!folder_.Usable()) return;
+  if (name_.empty() && !lost_ && !Begin(game)) {
+    lost_ = true;
+    say_(Format(_("the record of the match in play is not in %s; this match is not recorded"),
+                ShownPath(folder_.PathOf("")).c_str()));
+  }
+  if (!lost_) {
+    const RecordedHand hand = RecordHand(game);
+    if (record_.hands.empty() || !SameDeal(record_.hands.back(), hand)) {
+      record_.hands.push_back(hand);
+    } else {
+      record_.hands.back() = hand;
+    }
+    const std::string problem = KeepFile(folder_, name_, WriteRecord(record_, game.cards));
+    if (!problem.empty()) say_(problem);
+  }
+  if (Decided(game)) {
+    record_.hands.clear();
+    name_.clear();
+    lost_ = false;
+  }
+}
+
+bool MatchRecorder::Begin(const Game& game) {
+  const RecordedHand now = RecordHand(game);
+  const std::vector<FolderFile> files = RecordsNewestFirst(folder_);
+  for (std::size_t i = 0; i < files.size() && i < kRecordsSearched; ++i) {
+    const std::string& name = files[i].name;
+    std::string text;
+    try {
+      if (const std::error_code e = folder_.Read(name, kLongestRecord, text)) {
+        throw RecordError(Reason(e));
+      }
+      MatchRecord found = ReadRecord(text, game.cards);
+      // The kept hand, usually the record's last; a run stopped between
+      // keeping the match and its record leaves one hand more in the record.
+      const auto kept = std::find_if(found.hands.rbegin(), found.hands.rend(),
+                                     [&](const RecordedHand& h) { return SameDeal(h, now); });
+      if (kept == found.hands.rend()) continue;
+      found.hands.erase(kept.base(), found.hands.end());
+      record_.hands = std::move(found.hands);
+      name_ = name;
+      return true;
+    } catch (const RecordError& e) {
+      const std::string path = ShownPath(folder_.PathOf(name));
+      say_(folder_.KeepAside(name)
+               ? Format(_("the record %s cannot be read: %s; it is passed over"), path.c_str(),
+                        e.what())
+               : Format(_("the record %s cannot be read: %s; it is kept as %s.bad"), path.c_str(),
+                        e.what(), path.c_str()));
+    }
+  }
+  // A match at its first hand begins a record; a later hand without its
+  // record would replay to other totals than the match's.
+  if (game.match.HistoryCount != 0) return false;
+  // Listed again: a damaged record may have been set aside.
+  const std::vector<FolderFile> kept = RecordsNewestFirst(folder_);
+  KeepNewest(kept);
+  name_ = NewName(kept);
+  return true;
+}
+
+std::string MatchRecorder::NewName(const std::vector<FolderFile>& files) const {
+  const std::string stamp = stamp_();
+  // Two matches begun in one second: the second gets a number.
+  std::string name = stamp + std::string(kRecordSuffix);
+  for (int n = 2;
+       std::any_of(files.begin(), files.end(), [&](const FolderFile& f) { return f.name == name; });
+       ++n) {
+    name = stamp + "-" + std::to_string(n) + std::string(kRecordSuffix);
+  }
+  return name;
+}
+
+void MatchRecorder::KeepNewest(const std::vector<FolderFile>& files) const {
+  // Room for the record about to begin.
+  for (auto i = static_cast<std::size_t>(kKeptRecords - 1); i < files.size(); ++i) {
+    const std::string problem = ForgetFile(folder_, files[i].name);
+    if (!problem.empty()) say_(problem);
+  }
+}
+
+}  // namespace verlano

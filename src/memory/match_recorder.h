@@ -1,0 +1,60 @@
+#pragma once
+// The game's own records of its matches, in the matches folder beside the
+// statistics: one file a match, `match-YYYYMMDD-HHMMSS.rec` from the time it
+// began (the simulator numbers them instead), written whole at every quiet moment, so a match left
+// at any point is recorded up to the player's last turn. A match continued from its file goes on in
+// the record it began (the newest whose last hand is the one kept); only the newest `kKeptRecords`
+// records are kept. A record that cannot be read is passed over with one line and left as it is.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "memory/game_folder.h"
+#include "memory/match_record.h"
+#include "rules/game.h"
+
+namespace verlano {
+
+inline constexpr int kKeptRecords = 200;
+inline constexpr std::string_view kRecordSuffix = ".rec";
+
+// "match-YYYYMMDD-HHMMSS" of the time now, in UTC.
+std::string TimeStamp();
+
+class MatchRecorder {
+ public:
+  // `options`: the match's; `say` takes each one-line problem; `stamp` names
+  // a match as it begins (a number is added when the name is taken).
+  MatchRecorder(GameFolder matches, const Options& options,
+                std::function<void(const std::string&)> say,
+                std::function<std::string()> stamp = TimeStamp);
+
+  // Records the match as it stands at a quiet moment (the human's turn or a
+  // hand's end); a decided match's record is finished, and the next quiet
+  // moment begins another. A recorder's first moment is a match's first, or
+  // the moment a continued match was kept at.
+  void QuietMoment(const Game& game);
+
+ private:
+  // At the first quiet moment of a match: the record it continues, or a new
+  // one for a match at its first hand; false when neither (its record lost).
+  bool Begin(const Game& game);
+  // A name no record of `files` has, from the match's stamp.
+  std::string NewName(const std::vector<FolderFile>& files) const;
+  // Removes all but the newest records of `files`, leaving room for one more.
+  void KeepNewest(const std::vector<FolderFile>& files) const;
+
+  GameFolder folder_;
+  std::function<void(const std::string&)> say_;
+  std::function<std::string()> stamp_;
+  MatchRecord record_;
+  std::string name_;   // the record's file; empty until the match's first quiet moment
+  bool lost_ = false;  // a continued match whose record was not found is not recorded
+};
+
+// The records of the folder, newest first.
+std::vector<FolderFile> RecordsNewestFirst(const GameFolder& folder);
+
+}  // namespace verlano

@@ -1,0 +1,141 @@
+// The game's records of its matches: one file a match, going on after the
+// match is continued from its file, the newest 200 kept, a damaged record
+// passed over with a line and kept aside, never written through a link.
+
+#include "memory/match_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "memory/match_file.h"
+#include "memory/quiet_game.h"
+#include "memory/temp_folder.h"
+
+namespace verlano {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Recorder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string note;
+    folder_ = GameFolder::Open(root_.Path() + "/matches", note);
+    ASSERT_TRUE(folder_.Usable()) << note;
+  }
+
+  MatchRecorder Make(const std::string& stamp = "match-20261208-120000") {
+    return MatchRecorder(
+        folder_, Options{}, [this](const std::string& line) { said_.push_back(line); },
+        [stamp] { return stamp; });
+  }
+
+  MatchRecord Read(const std::string& name) const {
+    std::string text;
+    EXPECT_FALSE(folder_.Read(name, 1 << 20, text)) << name;
+    CardTables cards;
+    BuildCardNames(cards);
+    return ReadRecord(text, cards);
+  }
+
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const FolderFile& f : RecordsNewestFirst(folder_)) names.push_back(f.name);
+    return names;
+  }
+
+  test::TempFolder root_;
+  GameFolder folder_;
+  std::vector<std::string> said_;
+};
+
+TEST_F(Recorder, AMatchIsRecordedAsItGoesAndContinuedInItsOwnRecord) {
+  Game game(Options{}, 5);
+  test::PlayToQuietMoment(game);
+  ASSERT_GT(game.piles.CardsPlayed, 0);
+  Make().QuietMoment(game);
+  ASSERT_EQ(Names(), std::vector<std::string>{"match-20261208-120000.rec"});
+  MatchRecord first = Read("match-20261208-120000.rec");
+  ASSERT_EQ(first.hands.size(), 1U);
+  EXPECT_EQ(first.hands[0].playCount, game.piles.CardsPlayed);
+  EXPECT_EQ(first.hands[0].leader, game.deal.DealOrder[0]);
+
+  // Continued after a restart, from the kept file, in a later second.
+  const std::string kept = WriteMatch(game);
+  Game resumed(MatchOptions(kept), 0);
+  ReadMatch(kept, resumed);
+  MatchRecorder later = Make("match-20261208-130000");
+  later.QuietMoment(resumed);
+  EXPECT_EQ(Names(), std::vector<std::string>{"match-20261208-120000.rec"});
+  EXPECT_EQ(Read("match-20261208-120000.rec").hands.size(), 1U);
+
+  // A continued match at a later hand whose record is gone is not recorded.
+  ASSERT_EQ(folder_.Remove("match-20261208-120000.rec"), std::error_code());
+  resumed.match.HistoryCount = 1;
+  Make().QuietMoment(resumed);
+  EXPECT_TRUE(Names().empty());
+  ASSERT_EQ(said_.size(), 1U);
+  EXPECT_NE(said_[0].find("this match is not recorded"), std::string::npos) << said_[0];
+}
+
+TEST_F(Recorder, TheNewestTwoHundredAreKeptAndADamagedOneIsPassedOver) {
+  Game played(Options{}, 5);
+  test::PlayToQuietMoment(played);
+  Make("model").QuietMoment(played);
+  const std::string matches = root_.Path() + "/matches/";
+  for (int i = 0; i < kKeptRecords; ++i) {
+    const std::string name = matches + "old-" + std::to_string(1000 + i) + ".rec";
+    fs::copy_file(matches + "model.rec", name);
+    // The oldest first: each a second older than the next.
+    fs::last_write_time(
+        name, fs::file_time_type::clock::now() - std::chrono::seconds(2 * kKeptRecords - i));
+  }
+  fs::remove(matches + "model.rec");
+  std::ofstream(matches + "notes.txt") << "not a record";
+  Game game(Options{}, 6);
+  test::PlayToQuietMoment(game);
+  Make("match-20261208-120000").QuietMoment(game);
+  std::vector<std::string> names = Names();
+  EXPECT_EQ(names.size(), static_cast<std::size_t>(kKeptRecords));
+  EXPECT_EQ(names.front(), "match-20261208-120000.rec");
+  EXPECT_EQ(std::count(names.begin(), names.end(), "old-1000.rec"), 0);
+  EXPECT_EQ(std::count(names.begin(), names.end(), "old-1001.rec"), 1);
+  EXPECT_TRUE(fs::exists(matches + "notes.txt"));
+  EXPECT_TRUE(said_.empty());
+
+  // A damaged record is kept aside with one line, and the next match begins its own.
+  std::ofstream(matches + "match-20261208-120000.rec", std::ios::app) << "play.9.9 seat=7\n";
+  Game other(Options{}, 7);
+  test::PlayToQuietMoment(other);
+  Make("match-20261208-120000").QuietMoment(other);
+  ASSERT_EQ(said_.size(), 1U);
+  EXPECT_NE(said_[0].find("cannot be read"), std::string::npos) << said_[0];
+  EXPECT_TRUE(fs::exists(matches + "match-20261208-120000.rec.bad"));
+  // Begun in the same second as the one set aside, it takes the free name.
+  EXPECT_EQ(Names().front(), "match-20261208-120000.rec");
+  EXPECT_EQ(Read("match-20261208-120000.rec").hands[0].pack[0], other.deal.ShuffledCards[0]);
+  Game third(Options{}, 8);
+  test::PlayToQuietMoment(third);
+  Make("match-20261208-120000").QuietMoment(third);
+  EXPECT_EQ(Names().front(), "match-20261208-120000-2.rec");
+}
+
+TEST_F(Recorder, NothingIsWrittenThroughALink) {
+  const std::string elsewhere = root_.Path() + "/elsewhere";
+  fs::create_directory(elsewhere);
+  std::string note;
+  const GameFolder data = GameFolder::Open(root_.Path() + "/data", note);
+  fs::create_directory_symlink(elsewhere, root_.Path() + "/data/matches");
+  const GameFolder linked = data.Below("matches", note);
+  EXPECT_FALSE(linked.Usable());
+  EXPECT_NE(note.find("not a folder of the game's"), std::string::npos) << note;
+  Game game(Options{}, 5);
+  test::PlayToQuietMoment(game);
+  MatchRecorder(linked, Options{}, [](const std::string&) {}).QuietMoment(game);
+  EXPECT_TRUE(fs::is_empty(elsewhere));
+}
+
+}  // namespace
+}  // namespace verlano
