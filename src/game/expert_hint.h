@@ -1,17 +1,19 @@
 #pragma once
-// The hint H gives with "Show hints" on: the play the expert player would
-// make in the human's place. It is searched once per turn of the human, the
+// The hint H gives with "Show hints" on: the play the coach judges best in
+// the human's place, with the reason the judgement found and how far it is
+// ahead of the next best play. It is judged once per turn of the human, the
 // first time it is asked for, and kept, so holding H costs no search per
-// frame. At the table the search runs on a worker thread of its own and the
-// hint shows once it is ready: no frame waits for it. The search's seed is
-// derived from the game's search stream without drawing from it, so asking
-// changes nothing of the game.
+// frame. At the table the judgement runs on a worker thread of its own and
+// the hint shows once it is ready: no frame waits for it. Its seed comes
+// from what the human sees, so asking changes nothing of the game, and the
+// review of the turn later gives the same numbers.
 
 #include <array>
 #include <optional>
 
+#include "engine/judgement.h"
 #include "engine/position.h"
-#include "game/seat_search.h"
+#include "game/background_job.h"
 
 namespace verlano {
 
@@ -22,6 +24,9 @@ struct ExpertHint {
   int HandCard = -1;                                // the card to play
   std::array<int, engine::kMaxTaken> TableCards{};  // the table cards it takes
   int Count = 0;
+  engine::Reason Reason = engine::Reason::None;  // what sets it apart from the next best
+  double Ahead = 0;       // the points a hand it can expect beyond the next best
+  bool OnlyPlay = false;  // there is no other
   bool operator==(const ExpertHint&) const = default;
 };
 
@@ -38,8 +43,8 @@ class ExpertAdvice {
   int Searches() const { return searches_; }
 
  private:
-  SeatSearch search_;
-  engine::Position searched_;  // what the search under way was given
+  engine::Judge judge_;  // the worker's alone
+  BackgroundJob<ExpertHint> search_;
   int searchedTurn_ = -1;
   std::optional<ExpertHint> hint_;
   int turn_ = -1;  // the human's turn as the cards played before it; -1: not the human's

@@ -38,8 +38,10 @@ void RouteClicks(GameRun& run) {
                              .mouseY = pf.MouseY(),
                              .release = pf.KeyDown(kKeyReturn),
                              .ourKey = pf.KeyDown(kKeyW) || pf.KeyDown(kKeyN),
-                             .theirKey = pf.KeyDown(kKeyT) || pf.KeyDown(kKeyL)};
+                             .theirKey = pf.KeyDown(kKeyT) || pf.KeyDown(kKeyL),
+                             .reviewKey = pf.KeyDown(kKeyV)};
   const bool viewTookClick = FollowHandEnd(run.handEnd, game, handEnd);
+  if (run.handEnd.ReviewOpen) run.review.Start(game);
   if (pf.MouseButton(kMouseLeft)) {
     if (turn.GameState == PlayState::HandOver) {
       if (!viewTookClick) DealHand(game);
@@ -94,10 +96,11 @@ void NoteQuietMoment(GameRun& run) {
 
 // The table's notes with what the hand's end shows: the held table's line,
 // the pile laid open.
-TableNotes HandEndNotes(const GameRun& run, TableNotes notes) {
+TableNotes HandEndNotes(GameRun& run, TableNotes notes) {
   notes.LastTableHeld = run.handEnd.TableHeld;
   if (notes.LastTableHeld) notes.Message = P_("table", "Hand over: click for scores");
   notes.OpenPile = OpenPileSheet(run.handEnd, run.game);
+  if (run.handEnd.ReviewOpen) notes.Review = ReviewSheetOf(run.review);
   return notes;
 }
 
@@ -126,7 +129,8 @@ GameRun::GameRun(const Options& options, std::uint64_t seed, Platform& pf, Resou
       search(!pf.KeepsRealTime()),
       screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)),
       logPanel(MakePlayLogPanel()),
-      advice(!pf.KeepsRealTime()) {
+      advice(!pf.KeepsRealTime()),
+      review(!pf.KeepsRealTime()) {
   game.search = &search;
 }
 

@@ -12,6 +12,7 @@
 
 #include "game/expert_hint.h"
 #include "game/hand_end_view.h"
+#include "game/hand_review.h"
 #include "game/keyboard_play.h"
 #include "game/seat_search.h"
 #include "platform/platform.h"
@@ -91,12 +92,13 @@ struct GameRun {
   bool LogShown = false;  // L: the hand's story over the table where there is no margin
   KeyLatch keys;
   KeyboardPlay keyboard;  // the cards played with the keys, and the highlight
-  ExpertAdvice advice;  // the hint H shows, kept for the human's turn
-  int ExitStatus = 0;   // 0 after the player quits, 1 after a fatal error
+  ExpertAdvice advice;    // the hint H shows, kept for the human's turn
+  int ExitStatus = 0;     // 0 after the player quits, 1 after a fatal error
   bool FilesRemoved = false;
   RunStart start;
   bool WasQuiet = false;  // the last frame ended at a quiet moment
   HandEndView handEnd;    // the last table held, a pile laid open on the score page
+  HandReview review;      // the coach's review of the hand over, when V asks for it
 };
 
 // The start of a run up to the first frame: match target, display, input,

@@ -27,7 +27,7 @@ int Toggled(int open, int side) {
 
 // A key acts once a press: the view waits for every key to be let go.
 void FollowKeys(HandEndView& view, const HandEndInput& in) {
-  const bool any = in.release || in.ourKey || in.theirKey;
+  const bool any = in.release || in.ourKey || in.theirKey || in.reviewKey;
   if (view.KeyHeld || !any) {
     view.KeyHeld = any;
     return;
@@ -35,6 +35,11 @@ void FollowKeys(HandEndView& view, const HandEndInput& in) {
   view.KeyHeld = true;
   if (view.TableHeld) {
     view.TableHeld = !in.release;
+  } else if (in.reviewKey) {
+    view.ReviewOpen = !view.ReviewOpen;
+    view.OpenSide = -1;
+  } else if (view.ReviewOpen) {
+    // The page's own keys wait until the review is closed.
   } else if (in.ourKey) {
     view.OpenSide = Toggled(view.OpenSide, kSideWe);
   } else if (in.theirKey) {
@@ -53,6 +58,8 @@ bool FollowClick(HandEndView& view, const Game& game, const HandEndInput& in) {
   const int side = PileAt(game, in.mouseX, in.mouseY);
   if (view.TableHeld) {
     view.TableHeld = false;
+  } else if (view.ReviewOpen) {
+    view.ReviewOpen = false;
   } else if (side >= 0 && side != view.OpenSide) {
     view.OpenSide = side;
   } else if (view.OpenSide >= 0) {

@@ -1,9 +1,10 @@
 #pragma once
 // What the player looks at once a hand is over, beyond the score page: the
 // last table kept on show until a click or Return (an option, off by
-// default), and a side's pile laid open on the score page (a click on the
+// default), a side's pile laid open on the score page (a click on the
 // pile beside the page, or W / N for ours, T / L for theirs; a click
-// elsewhere or the same key closes it). Both only look: they read the game
+// elsewhere or the same key closes it), and the review of the player's plays
+// (V opens and closes it, as does a click). Both only look: they read the game
 // and change nothing, and a click no view takes deals as it always has.
 
 #include "render/pile_sheet.h"
@@ -16,9 +17,10 @@ struct Game;
 struct HandEndInput {
   bool click = false;  // the left button is down
   int mouseX = 0, mouseY = 0;
-  bool release = false;   // Return
-  bool ourKey = false;    // W or N
-  bool theirKey = false;  // T or L
+  bool release = false;    // Return
+  bool ourKey = false;     // W or N
+  bool theirKey = false;   // T or L
+  bool reviewKey = false;  // V
 };
 
 struct HandEndView {
@@ -27,6 +29,7 @@ struct HandEndView {
   bool ClickHeld = false;    // a click the view took is still down
   bool KeyHeld = false;      // a key the view took is still down
   bool WasHandOver = false;  // the last frame's step ended at the hand's end
+  bool ReviewOpen = false;   // the review of the player's plays lies over the page
 };
 
 // Follows the frame's input while the hand is over, before the page's own

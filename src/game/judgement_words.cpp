@@ -6,40 +6,40 @@ namespace verlano {
 
 std::string ReasonWords(engine::Reason reason) {
   using engine::Reason;
-  // Drawn at the table with its bitmap fonts, hence the context.
+  // Drawn with the table's small font, on the review page and beside a hint.
   switch (reason) {
     case Reason::None:
       break;
     case Reason::TakesSevenOfCoins:
-      return P_("table", "takes the seven of coins");
+      return P_("coach", "takes the seven of coins");
     case Reason::LeavesSevenOfCoins:
-      return P_("table", "leaves the seven of coins to the other side");
+      return P_("coach", "leaves the seven of coins to the other side");
     case Reason::Sweeps:
-      return P_("table", "sweeps the table");
+      return P_("coach", "sweeps the table");
     case Reason::MissesSweep:
-      return P_("table", "misses a sweep");
+      return P_("coach", "misses a sweep");
     case Reason::LeavesNoSweep:
-      return P_("table", "leaves the next seat no sweep");
+      return P_("coach", "leaves the next seat no sweep");
     case Reason::LeavesSweep:
-      return P_("table", "leaves a sweep to the next seat");
+      return P_("coach", "leaves a sweep to the next seat");
     case Reason::TakesCoins:
-      return P_("table", "takes more coins");
+      return P_("coach", "takes more coins");
     case Reason::GivesUpCoins:
-      return P_("table", "gives up coins");
+      return P_("coach", "gives up coins");
     case Reason::KeepsSevens:
-      return P_("table", "keeps the primiera's sevens");
+      return P_("coach", "keeps the primiera's sevens");
     case Reason::GivesUpSevens:
-      return P_("table", "gives up the primiera's sevens");
+      return P_("coach", "gives up the primiera's sevens");
     case Reason::TakesMoreCards:
-      return P_("table", "takes more cards");
+      return P_("coach", "takes more cards");
     case Reason::TakesFewerCards:
-      return P_("table", "takes fewer cards");
+      return P_("coach", "takes fewer cards");
     case Reason::KeepsLastCapture:
-      return P_("table", "keeps the last capture");
+      return P_("coach", "keeps the last capture");
     case Reason::GivesUpLastCapture:
-      return P_("table", "gives up the last capture");
+      return P_("coach", "gives up the last capture");
   }
-  return P_("table", "nothing stands out");
+  return P_("coach", "nothing stands out");
 }
 
 }  // namespace verlano

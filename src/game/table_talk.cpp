@@ -5,6 +5,7 @@
 
 #include "game/expert_hint.h"
 #include "game/human_turn.h"
+#include "game/judgement_words.h"
 #include "i18n/translate.h"
 #include "render/last_capture_view.h"
 #include "render/score_page.h"
@@ -85,6 +86,23 @@ void LightExpertPlay(const Game& game, const ExpertHint& hint, TableNotes& notes
   }
 }
 
+// The hint's reason and how far it is ahead of the next best play.
+void SayWhy(const ExpertHint& hint, TableNotes& notes) {
+  if (hint.OnlyPlay) {
+    notes.HintWhy = P_("coach", "your only play");
+    return;
+  }
+  if (hint.Reason == engine::Reason::None) {
+    notes.HintWhy = P_("coach", "no play is clearly better");
+    return;
+  }
+  notes.HintWhy = ReasonWords(hint.Reason);
+  std::array<char, 16> points{};
+  std::snprintf(points.data(), points.size(), "%.1f", hint.Ahead);
+  notes.HintAhead =
+      Format(P_("coach", "%s points a hand ahead of the next best").c_str(), points.data());
+}
+
 bool Inside(const Rect& r, int x, int y) {
   return r.Left <= x && x < r.Right && r.Top <= y && y < r.Bottom;
 }
@@ -128,11 +146,14 @@ TableNotes TableTalk(const Game& game, const TalkInput& in) {
     if (hints) notes.LitTable = FindLegalCaptures(game).cards;
   } else if (humansTurn) {
     notes.Message = hints ? P_("table", "Your turn: hold H for a hint") : P_("table", "Your turn");
-    if (hints && in.expert != nullptr) LightExpertPlay(game, *in.expert, notes);
+    if (hints && in.expert != nullptr) {
+      LightExpertPlay(game, *in.expert, notes);
+      SayWhy(*in.expert, notes);
+    }
   }
   // The keyboard's highlight, once the keys are used, is the card Return would play.
-  notes.LiftedHandSlot = in.keyHandSlot >= 0 ? in.keyHandSlot
-                                             : PlayableHandSlotAt(game, in.mouseX, in.mouseY);
+  notes.LiftedHandSlot =
+      in.keyHandSlot >= 0 ? in.keyHandSlot : PlayableHandSlotAt(game, in.mouseX, in.mouseY);
   notes.KeyTableEntry = choosing ? in.keyTableEntry : -1;
   notes.LastCaptureSides = LastCapturesAsked(game, in);
   return notes;

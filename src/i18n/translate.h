@@ -7,7 +7,9 @@
 // table's bitmap fonts (only the characters the fonts have), "score page" for
 // the score page's columns (no wider than the English either), "score page
 // line" for its lines of their own (the result, the click hint, the target: no
-// wider than its widest English line); `NP_` marks such a text.
+// wider than its widest English line), "coach" for the review page's and the
+// hint's words (the table's characters; each fits its column of the review
+// page, drawn in the small font); `NP_` marks such a text.
 // A program that chooses no catalogue (the tools, the tests) stays English.
 // A translation that would make printf read other arguments than its English
 // (a `%s` more, a `%n`) is passed over for the English.

@@ -33,6 +33,7 @@ inline constexpr int kKeyW = 17;
 inline constexpr int kKeyT = 20;
 inline constexpr int kKeyN = 49;
 inline constexpr int kKeyL = 38;
+inline constexpr int kKeyV = 47;
 
 inline constexpr int kMouseLeft = 0;
 inline constexpr int kMouseRight = 1;

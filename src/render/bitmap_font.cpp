@@ -99,4 +99,10 @@ void clsDXBitmapFont::DrawGlyph(const Screen& screen, Surface& destination, int 
               CInt(YPos), transparent);
 }
 
+void DrawTextAt(clsDXBitmapFont& font, Screen& screen, int x, int y, std::string_view text) {
+  font.XPos = static_cast<float>(x);
+  font.YPos = static_cast<float>(y);
+  font.DrawText(screen, screen.BackBuffer, text, true);
+}
+
 }  // namespace verlano

@@ -47,4 +47,8 @@ class clsDXBitmapFont {
   int Colums = 1;
 };
 
+// Draws `text` with its top left at (x, y) of the screen's back buffer, the
+// glyphs' colour key kept.
+void DrawTextAt(clsDXBitmapFont& font, Screen& screen, int x, int y, std::string_view text);
+
 }  // namespace verlano

@@ -6,6 +6,7 @@
 #include "render/clock_text.h"
 #include "render/fill_rect.h"
 #include "render/last_capture_view.h"
+#include "render/review_page.h"
 #include "render/score_page.h"
 #include "rules/game.h"
 
@@ -139,6 +140,7 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   paint.DeckStack(piles);
   if (game.turn.GameState == PlayState::HandOver && !notes.LastTableHeld) {
     DrawScorePage(game, notes.OpenPile, slots, screen);
+    DrawReviewSheet(game, notes.Review, slots, screen);
   }
 
   clsDXBitmapFont& clock = slots.DigitFont;

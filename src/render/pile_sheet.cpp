@@ -28,12 +28,6 @@ constexpr int kSwatch = 14;
 constexpr std::uint16_t kPanelColour = 0x0100;     // a dark green under the baize's
 constexpr std::uint16_t kPrimieraColour = 0x551F;  // a light blue, apart from the gold
 
-void Text(clsDXBitmapFont& font, Screen& screen, int x, int y, const std::string& text) {
-  font.XPos = static_cast<float>(x);
-  font.YPos = static_cast<float>(y);
-  font.DrawText(screen, screen.BackBuffer, text, true);
-}
-
 int TextWidth(const clsDXBitmapFont& font, const std::string& text) {
   return text.empty() ? 0 : (font.width - 2) * static_cast<int>(text.size() - 1) + font.width;
 }
@@ -94,7 +88,7 @@ void DrawLegend(const Rect& panel, int y, clsDXBitmapFont& font, Screen& screen)
     FillRect(screen, screen.BackBuffer, Rect{x, swatchTop, x + kSwatch, swatchTop + kSwatch},
              colour);
     x += kSwatch + font.width / 2;
-    Text(font, screen, x, y, words);
+    DrawTextAt(font, screen, x, y, words);
     x += TextWidth(font, words) + font.width;
   }
 }
@@ -142,7 +136,7 @@ void DrawScorePiles(const Game& game, int openSide, ResourceSlots& slots, Screen
     if (side == openSide) OutlineRect(screen, screen.BackBuffer, at, kMarkWidth, kMarkColour);
     const std::string label = PileLabel(side);
     const int centre = (at.Left + at.Right) / 2;
-    Text(font, screen, centre - TextWidth(font, label) / 2, at.Bottom + kMargin, label);
+    DrawTextAt(font, screen, centre - TextWidth(font, label) / 2, at.Bottom + kMargin, label);
   }
 }
 
@@ -156,10 +150,10 @@ void DrawPileSheet(const Game& game, const PileSheet& sheet, ResourceSlots& slot
               kPanelBorder, kMarkColour);
   clsDXBitmapFont& font = slots.DeluxeFont;
   const int x = panel.Left + kMargin;
-  Text(font, screen, x, panel.Top + kMargin - kPanelBorder, TitleLine(game, sheet));
+  DrawTextAt(font, screen, x, panel.Top + kMargin - kPanelBorder, TitleLine(game, sheet));
   DrawCards(game, sheet, slots, screen);
   const int below = PileSheetCardRect(game, sheet, kSheetRows - 1, 0).Bottom;
-  Text(font, screen, x, below, PrimieraLine(game, sheet));
+  DrawTextAt(font, screen, x, below, PrimieraLine(game, sheet));
   DrawLegend(panel, below + kLineHeight, font, screen);
 }
 

@@ -26,12 +26,6 @@ Rect Shifted(const Rect& r, int dx) {
   return Rect{r.Left + dx, r.Top, r.Right + dx, r.Bottom};
 }
 
-void Text(clsDXBitmapFont& font, Screen& screen, int x, int y, std::string_view text) {
-  font.XPos = static_cast<float>(x);
-  font.YPos = static_cast<float>(y);
-  font.DrawText(screen, screen.BackBuffer, text, true);
-}
-
 }  // namespace
 
 Screen MakePlayLogPanel() {
@@ -67,7 +61,7 @@ void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int 
   FillRect(screen, screen.BackBuffer, Rect{left, 0, left + kPlayLogWidth, kPlayLogHeight},
            kPlayLogColour);
   clsDXBitmapFont& font = slots.SmallFont;
-  Text(font, screen, left + kMargin, kMargin, P_("table", "This hand"));
+  DrawTextAt(font, screen, left + kMargin, kMargin, P_("table", "This hand"));
   const auto corner = [&](int card, const Rect& at) {
     if (card < 0 || card >= kCardImageEntries) return;
     BltFastClip(screen, slots.CardImage[static_cast<std::size_t>(card)], screen.BackBuffer,
@@ -77,9 +71,9 @@ void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int 
     const PlayLine& line = PlayFromNewest(game.playLog, k);
     const Rect row = PlayLogRowRect(k);
     const Rect played = Shifted(PlayLogCardRect(game, k, 0), left);
-    Text(font, screen, left + kMargin, row.Top + 2, SeatName(line.Seat));
+    DrawTextAt(font, screen, left + kMargin, row.Top + 2, SeatName(line.Seat));
     if (line.Sweep) {
-      Text(font, screen, left + kMargin, row.Top + 2 + kSweepLine, "Kevro!");
+      DrawTextAt(font, screen, left + kMargin, row.Top + 2 + kSweepLine, "Kevro!");
       OutlineRect(screen, screen.BackBuffer, played, 1, kMarkColour);
     }
     corner(line.Cards.Taker, played);

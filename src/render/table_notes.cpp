@@ -43,6 +43,17 @@ Rect TurnMarkRect(const Game& game, int seat) {
   return Rect{hand.Left + kMarkInset, top, hand.Left + kMarkInset + kMarkWidth, top + kMarkHeight};
 }
 
+Rect HintLineRect(const Game& game, const TableNotes& notes, const clsDXBitmapFont& small,
+                  const clsDXBitmapFont& message, std::string_view text, int line) {
+  const Rect band = MessageBandRect(game);
+  const Rect card = HandCardRect(game, 0, std::max(notes.LitHandSlot, 0));
+  const int width = small.TextWidth(text);
+  const int centred = (card.Left + card.Right - width) / 2;
+  const int left = std::max(band.Left, std::min(centred, band.Right - width));
+  const int top = band.Bottom - message.height - (2 - line) * (small.height + 2);
+  return Rect{left, top, left + width, top + small.height};
+}
+
 void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& slots,
                     Screen& screen) {
   if (notes.MarkerSeat >= 0 && notes.MarkerSeat < 4) {
@@ -50,8 +61,14 @@ void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& sl
   }
   if (!notes.TableClickable) DrawLastCaptures(game, notes.LastCaptureSides, false, slots, screen);
   const bool scorePage = game.turn.GameState == PlayState::HandOver && !notes.LastTableHeld;
-  if (notes.Message.empty() || scorePage) return;
+  if (scorePage) return;
   clsDXBitmapFont& font = slots.DeluxeFont;
+  int hintLine = 0;
+  for (const std::string* text : {&notes.HintWhy, &notes.HintAhead}) {
+    const Rect at = HintLineRect(game, notes, slots.SmallFont, font, *text, hintLine++);
+    if (!text->empty()) DrawTextAt(slots.SmallFont, screen, at.Left, at.Top, *text);
+  }
+  if (notes.Message.empty()) return;
   const Rect line = MessageLineRect(game, font, notes.Message);
   font.XPos = static_cast<float>(line.Left);
   font.YPos = static_cast<float>(line.Top);

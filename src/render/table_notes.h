@@ -14,6 +14,7 @@
 #include "platform/screen.h"
 #include "render/pile_sheet.h"
 #include "render/resource_slots.h"
+#include "render/review_page.h"
 #include "render/table_areas.h"
 #include "rules/legal_captures.h"
 
@@ -33,6 +34,9 @@ struct TableNotes {
   bool LastTableHeld = false;   // the hand is over, its table kept on show before the score page
   PileSheet OpenPile = {};      // a side's pile laid open on the score page
   bool PlayLogShown = false;    // the hand's story over the table's right side (L, 4:3 screen)
+  ReviewSheet Review = {};      // the review of the player's plays, over the score page (V)
+  std::string HintWhy = {};     // why the hint's card, over it (small font); empty for none
+  std::string HintAhead = {};   // and by how much, under that
   bool operator==(const TableNotes&) const = default;
 };
 
@@ -48,8 +52,14 @@ Rect MessageLineRect(const Game& game, const clsDXBitmapFont& font, std::string_
 // The mark under a seat's hand (above nothing that can be clicked).
 Rect TurnMarkRect(const Game& game, int seat);
 
-// The mark, the last captures asked for and the message line; the score page
-// says its own line instead, and the last table kept on show says how to go on.
+// Where a hint's two lines lie: over the message line, centred on the lit
+// hand card as far as the band allows.
+Rect HintLineRect(const Game& game, const TableNotes& notes, const clsDXBitmapFont& small,
+                  const clsDXBitmapFont& message, std::string_view text, int line);
+
+// The mark, the last captures asked for, the hint's reason and the message
+// line; the score page says its own line instead, and the last table kept on
+// show says how to go on.
 void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& slots,
                     Screen& screen);
 

@@ -2,8 +2,8 @@
 
 #include <bit>
 
-#include "engine/captures.h"
 #include "engine/deal_position.h"
+#include "engine/find_play.h"
 #include "engine/hand_score.h"
 #include "files/read_file.h"
 #include "memory/records.h"
@@ -25,26 +25,23 @@ engine::CardSet TakenSet(const RecordedPlay& play) {
 
 // The engine's move for the recorded play, when it is legal in `p`.
 std::string FindMove(const engine::Position& p, const RecordedPlay& play, engine::Move& found) {
-  if (play.seat != p.toPlay) {
-    return "seat " + std::to_string(play.seat) + " plays where seat " + std::to_string(p.toPlay) +
-           " is to play";
+  const engine::CardSet taken = TakenSet(play);
+  // A card named twice among the taken is no capture, though its set may be.
+  const engine::PlayFault fault = std::popcount(taken) != play.takenCount
+                                      ? engine::PlayFault::NotLegal
+                                      : engine::FindPlay(p, play.seat, play.card, taken, found);
+  const std::string seat = "seat " + std::to_string(play.seat);
+  switch (fault) {
+    case engine::PlayFault::None:
+      return "";
+    case engine::PlayFault::NotItsTurn:
+      return seat + " plays where seat " + std::to_string(p.toPlay) + " is to play";
+    case engine::PlayFault::NotHeld:
+      return seat + " does not hold the card";
+    case engine::PlayFault::NotLegal:
+      break;
   }
-  int handIndex = -1;
-  for (int i = 0; i < p.handCount[play.seat]; ++i) {
-    if (p.hands[play.seat][i] == play.card) handIndex = i;
-  }
-  if (handIndex < 0) return "seat " + std::to_string(play.seat) + " does not hold the card";
-  const engine::CardSet wanted = TakenSet(play);
-  bool legal = false;
-  engine::ForEachCapture(p, handIndex, [&](const engine::Move& move) {
-    engine::CardSet taken = 0;
-    for (int i = 0; i < move.count; ++i) taken |= engine::Bit(p.table[move.positions[i]]);
-    if (taken == wanted && std::popcount(taken) == play.takenCount && !legal) {
-      found = move;
-      legal = true;
-    }
-  });
-  return legal ? "" : "the cards it takes are not a capture the rules allow there";
+  return "the cards it takes are not a capture the rules allow there";
 }
 
 engine::Position DealOf(const engine::EngineRules& rules, const RecordedHand& hand) {

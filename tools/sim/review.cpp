@@ -5,24 +5,13 @@
 
 #include "engine/match.h"
 #include "game/judgement_words.h"
+#include "game/play_review.h"
 #include "rules/cards.h"
 #include "sim/record_walk.h"
 
 namespace verlano::sim {
 
 namespace {
-
-struct ReviewedPlay {
-  int play = 0;            // counted from 0 in its hand
-  std::size_t played = 0;  // the play made, among `judged`
-  std::vector<engine::PlayJudgement> judged;
-  engine::Position before;
-};
-
-bool SameMove(const engine::Move& a, const engine::Move& b) {
-  return a.handIndex == b.handIndex && a.count == b.count &&
-         std::equal(a.positions.begin(), a.positions.begin() + a.count, b.positions.begin());
-}
 
 std::string Points(double points) {
   char text[32];
@@ -37,33 +26,21 @@ class Reviewer : public RecordWalker {
     BuildCardNames(cards_);
   }
 
-  void BeforePlay(int hand, int play, const engine::Position& position,
+  void BeforePlay(int /*hand*/, int play, const engine::Position& position,
                   const engine::Move& move) override {
     if (position.toPlay != seat_) return;
-    // Seeds of neighbouring decisions share nothing; 64 is more than a hand's plays.
-    const std::uint64_t seed =
-        engine::MixSeed(static_cast<std::uint64_t>(hand) * 64 + static_cast<std::uint64_t>(play));
     const double start = engine::ThreadCpuMs();
-    ReviewedPlay reviewed{.play = play, .judged = judge_.Weigh(position, seed), .before = position};
+    ReviewedPlay reviewed = JudgePlay(judge_, play, position, move);
     const double took = engine::ThreadCpuMs() - start;
     handMs_ += took;
     if (times_ != nullptr) times_->judgements.push_back(took);
-    const auto found = std::ranges::find_if(
-        reviewed.judged, [&](const engine::PlayJudgement& j) { return SameMove(j.move, move); });
-    reviewed.played = static_cast<std::size_t>(found - reviewed.judged.begin());
     plays_.push_back(std::move(reviewed));
   }
 
   void HandEnded(const WalkedHand& hand) override {
-    // The worst first; on equal points the earlier play.
-    std::ranges::stable_sort(plays_, [](const ReviewedPlay& a, const ReviewedPlay& b) {
-      return a.judged[a.played].givenUp > b.judged[b.played].givenUp;
-    });
-    double handGivenUp = 0;
-    for (const ReviewedPlay& play : plays_) {
-      PrintPlay(hand.hand, play);
-      handGivenUp += play.judged[play.played].givenUp;
-    }
+    WorstFirst(plays_);
+    for (const ReviewedPlay& play : plays_) PrintPlay(hand.hand, play);
+    const double handGivenUp = GivenUp(plays_);
     matchGivenUp_ += handGivenUp;
     out_ << "review hand " << hand.hand + 1 << " seat " << seat_ << " plays " << plays_.size()
          << " given-up " << Points(handGivenUp) << " margin " << MarginOf(hand)

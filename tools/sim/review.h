@@ -3,8 +3,8 @@
 // in a recorded match. Every play of the seat is judged on what the seat saw
 // when it made it (every legal play's expected points, what the one played
 // gave up and why), worst plays first within each hand, with the hand's and
-// the match's points given up. Each judgement's seed comes from the hand and
-// play number, so the review of a record repeats exactly.
+// the match's points given up. Each judgement's seed comes from what the
+// seat saw, so the review of a record repeats exactly.
 
 #include <ostream>
 #include <string>

@@ -1,0 +1,106 @@
+#include "render/review_page.h"
+
+#include <cstdio>
+
+#include "i18n/translate.h"
+#include "render/fill_rect.h"
+#include "rules/game.h"
+
+namespace verlano {
+
+namespace {
+
+constexpr int kPanelWidth = 760;
+constexpr int kPanelTop = 20;
+constexpr int kMargin = 12;
+constexpr int kBorder = 2;
+constexpr int kHeading = 34;
+constexpr int kRowHeight = 44;
+constexpr int kFooter = 84;
+constexpr int kMostRows = 10;  // a hand's plays of one seat
+// The corner of a card that shows its index and suit in every deck.
+constexpr int kCornerWidth = 24;
+constexpr int kCornerHeight = 33;
+constexpr int kTakenStep = 16;
+constexpr int kCardsWidth = kCornerWidth + 4 + kTakenStep * (kReviewTaken - 1) + kCornerWidth;
+constexpr int kGivenUpX = kMargin + kCardsWidth + 10;
+constexpr int kBestX = kGivenUpX + 70;
+constexpr int kReasonX = kBestX + kCardsWidth + 14;
+constexpr std::uint16_t kPanelColour = 0x0100;  // the pile sheet's dark green
+
+std::string Points(double points) {
+  std::array<char, 16> text{};
+  std::snprintf(text.data(), text.size(), "%.1f", points);
+  return text.data();
+}
+
+// The card played, then the cards it took a little apart, overlapping.
+void DrawCards(const ReviewCards& cards, int x, int y, ResourceSlots& slots, Screen& screen) {
+  const auto corner = [&](int card, int left) {
+    if (card < 0 || card >= kCardImageEntries) return;
+    BltFastClip(screen, slots.CardImage[static_cast<std::size_t>(card)], screen.BackBuffer,
+                Rect{0, 0, kCornerWidth, kCornerHeight}, left, y, true);
+  };
+  corner(cards.Card, x);
+  for (int t = 0; t < cards.TakenCount && t < kReviewTaken; ++t) {
+    corner(cards.Taken[static_cast<std::size_t>(t)], x + kCornerWidth + 4 + t * kTakenStep);
+  }
+}
+
+}  // namespace
+
+Rect ReviewPanel(const Game& game) {
+  const int left = (game.settings.ScreenWidth - kPanelWidth) / 2;
+  return Rect{left, kPanelTop, left + kPanelWidth,
+              kPanelTop + kHeading + kMostRows * kRowHeight + kFooter};
+}
+
+Rect ReviewRowRect(const Game& game, int k) {
+  const Rect panel = ReviewPanel(game);
+  const int top = panel.Top + kHeading + k * kRowHeight;
+  return Rect{panel.Left, top, panel.Right, top + kRowHeight};
+}
+
+void DrawReviewSheet(const Game& game, const ReviewSheet& sheet, ResourceSlots& slots,
+                     Screen& screen) {
+  if (!sheet.Open) return;
+  const Rect panel = ReviewPanel(game);
+  FillRect(screen, screen.BackBuffer, panel, kPanelColour);
+  OutlineRect(screen, screen.BackBuffer,
+              Rect{panel.Left + kBorder, panel.Top + kBorder, panel.Right - kBorder,
+                   panel.Bottom - kBorder},
+              kBorder, kMarkColour);
+  clsDXBitmapFont& big = slots.DeluxeFont;
+  clsDXBitmapFont& small = slots.SmallFont;
+  const int x = panel.Left + kMargin;
+  DrawTextAt(big, screen, x, panel.Top + kMargin - kBorder,
+             P_("coach", "Your plays, costliest first (V closes)"));
+  if (!sheet.Ready) {
+    DrawTextAt(big, screen, x, ReviewRowRect(game, 0).Top + kMargin,
+               P_("coach", "Weighing your plays..."));
+    return;
+  }
+  for (int k = 0; k < static_cast<int>(sheet.Rows.size()) && k < kMostRows; ++k) {
+    const ReviewRow& row = sheet.Rows[static_cast<std::size_t>(k)];
+    const Rect at = ReviewRowRect(game, k);
+    const int cardsTop = at.Top + (kRowHeight - kCornerHeight) / 2;
+    const int textTop = at.Top + (kRowHeight - small.height) / 2;
+    DrawCards(row.Played, x, cardsTop, slots, screen);
+    DrawTextAt(small, screen, panel.Left + kGivenUpX, textTop,
+               row.GivenUp > 0 ? "-" + Points(row.GivenUp) : P_("coach", "best"));
+    if (row.Best.Card >= 0) DrawCards(row.Best, panel.Left + kBestX, cardsTop, slots, screen);
+    DrawTextAt(small, screen, panel.Left + kReasonX, textTop, row.Reason);
+  }
+  const int footer = ReviewRowRect(game, kMostRows).Top + kMargin / 2;
+  DrawTextAt(big, screen, x, footer,
+             Format(P_("coach", "Given up this hand: %s points").c_str(),
+                    Points(sheet.HandGivenUp).c_str()));
+  const int line = footer + big.height + 4;
+  DrawTextAt(small, screen, x, line,
+             Format(P_("coach", "This match so far: %s points, hands reviewed: %d").c_str(),
+                    Points(sheet.MatchGivenUp).c_str(), sheet.HandsReviewed));
+  DrawTextAt(small, screen, x, line + small.height + 2,
+             P_("coach", "Points a hand, expected over the cards you did not see"));
+}
+
+}  // namespace verlano
