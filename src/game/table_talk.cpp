@@ -86,8 +86,10 @@ void LightExpertPlay(const Game& game, const ExpertHint& hint, TableNotes& notes
   }
 }
 
-// The hint's reason and how far it is ahead of the next best play.
+// The hint's reason and how far it is ahead of the next best play, in place
+// of the message line, which H held has made good.
 void SayWhy(const ExpertHint& hint, TableNotes& notes) {
+  notes.Message.clear();
   if (hint.OnlyPlay) {
     notes.HintWhy = P_("coach", "your only play");
     return;

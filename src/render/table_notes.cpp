@@ -44,13 +44,13 @@ Rect TurnMarkRect(const Game& game, int seat) {
 }
 
 Rect HintLineRect(const Game& game, const TableNotes& notes, const clsDXBitmapFont& small,
-                  const clsDXBitmapFont& message, std::string_view text, int line) {
+                  std::string_view text, int line) {
   const Rect band = MessageBandRect(game);
   const Rect card = HandCardRect(game, 0, std::max(notes.LitHandSlot, 0));
   const int width = small.TextWidth(text);
   const int centred = (card.Left + card.Right - width) / 2;
   const int left = std::max(band.Left, std::min(centred, band.Right - width));
-  const int top = band.Bottom - message.height - (2 - line) * (small.height + 2);
+  const int top = band.Bottom - (2 - line) * (small.height + 2);
   return Rect{left, top, left + width, top + small.height};
 }
 
@@ -65,7 +65,7 @@ void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& sl
   clsDXBitmapFont& font = slots.DeluxeFont;
   int hintLine = 0;
   for (const std::string* text : {&notes.HintWhy, &notes.HintAhead}) {
-    const Rect at = HintLineRect(game, notes, slots.SmallFont, font, *text, hintLine++);
+    const Rect at = HintLineRect(game, notes, slots.SmallFont, *text, hintLine++);
     if (!text->empty()) DrawTextAt(slots.SmallFont, screen, at.Left, at.Top, *text);
   }
   if (notes.Message.empty()) return;

@@ -52,10 +52,10 @@ Rect MessageLineRect(const Game& game, const clsDXBitmapFont& font, std::string_
 // The mark under a seat's hand (above nothing that can be clicked).
 Rect TurnMarkRect(const Game& game, int seat);
 
-// Where a hint's two lines lie: over the message line, centred on the lit
-// hand card as far as the band allows.
+// Where a hint's two lines lie: at the foot of the message band, in place
+// of the message line, centred on the lit hand card as far as the band allows.
 Rect HintLineRect(const Game& game, const TableNotes& notes, const clsDXBitmapFont& small,
-                  const clsDXBitmapFont& message, std::string_view text, int line);
+                  std::string_view text, int line);
 
 // The mark, the last captures asked for, the hint's reason and the message
 // line; the score page says its own line instead, and the last table kept on
