@@ -29,7 +29,11 @@ inline constexpr std::array<std::string_view, 10> kKeyHelp = {
     N_("Hold SPACE to see each side's last capture, face up beside its pile: the card that took "
        "and the cards it took. Pointing at a pile shows that side's alone."),
     N_("With \"Show hints\" ticked in the Options tab, hold H on your turn to see the card and "
-       "the capture the Expert player would choose."),
+       "the capture the coach judges best, why, and how many points a hand it can expect beyond "
+       "the next best play."),
+    N_("On the score page, press V to go through your plays of the hand with the coach: each "
+       "play, the points it gave up against the best play and why, the costliest first. V again "
+       "or a click closes it."),
     N_("On the score page, click a side's pile beside the page, or press W for ours and T for "
        "theirs (N and L do the same), to see every card it took, suit by suit, with its coins "
        "counted and its primiera; a click elsewhere or the same key closes it."),
