@@ -61,12 +61,9 @@ class Judge {
   explicit Judge(JudgeSettings settings = {});
 
   // Every legal play of the seat to play (which must hold a card), best
-  // first (ties in the classic player's order). The same seed and the same view of the position give
-  // the same numbers, whatever the other seats hold.
+  // first (ties in the classic player's order). The same seed and the same
+  // view of the position give the same numbers, whatever the other seats hold.
   const std::vector<PlayJudgement>& Weigh(const Position& position, std::uint64_t seed);
-
-  // How many deals the last judgement used.
-  int Deals() const { return deals_; }
 
  private:
   // Plays every play out in each deal, keeping the margins and the items.
