@@ -4,6 +4,7 @@
 #include "engine/engine_rules.h"
 #include "engine/find_play.h"
 #include "game/judgement_words.h"
+#include "i18n/translate.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -100,7 +101,10 @@ ReviewSheet ReviewSheetOf(HandReview& review) {
     ReviewRow row;
     row.Played = CardsOf(play.before, made.move);
     row.GivenUp = made.givenUp;
-    row.Reason = ReasonWords(made.reason);
+    // A costly play with no one item to blame lost its points over the rest of the hand.
+    row.Reason = made.givenUp > 0 && made.reason == engine::Reason::None
+                     ? P_("coach", "the best play does better later in the hand")
+                     : ReasonWords(made.reason);
     if (made.givenUp > 0) row.Best = CardsOf(play.before, play.judged.front().move);
     sheet.Rows.push_back(std::move(row));
   }
