@@ -14,6 +14,7 @@
 #include "game/hand_end_view.h"
 #include "game/keyboard_play.h"
 #include "game/seat_search.h"
+#include "game/take_backs.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
 #include "render/resource_slots.h"
@@ -62,6 +63,7 @@ class RunObserver {
 // How a run begins: by default a new match at full volume, nobody told.
 struct RunStart {
   std::function<void(Game&)> Resume;  // sets up a kept match instead of the first deal
+  MatchText matchText;  // how the take-backs keep a turn; without it U takes nothing back
   RunObserver* Observer = nullptr;
   int Volume = 100;  // percent
   bool Muted = false;
@@ -74,7 +76,7 @@ struct KeyLatch {
 };
 
 struct GameRun {
-  GameRun(const Options& options, std::uint64_t seed, Platform& platform, ResourceFolder folder);
+  GameRun(const Options& chosen, std::uint64_t seed, Platform& platform, ResourceFolder folder);
   ~GameRun();  // removes the unpacked files if the run did not get that far
   GameRun(const GameRun&) = delete;
   GameRun& operator=(const GameRun&) = delete;
@@ -83,6 +85,7 @@ struct GameRun {
   ResourceFolder folder;
   ResourceSlots slots;
   PlatformSound sound;
+  Options options;  // what the game was made with, to make a turn taken back with
   Game game;
   SeatSearch search;  // the expert seats' searches, off the frame loop
   Screen screen;
@@ -91,12 +94,13 @@ struct GameRun {
   bool LogShown = false;  // L: the hand's story over the table where there is no margin
   KeyLatch keys;
   KeyboardPlay keyboard;  // the cards played with the keys, and the highlight
-  ExpertAdvice advice;  // the hint H shows, kept for the human's turn
-  int ExitStatus = 0;   // 0 after the player quits, 1 after a fatal error
+  ExpertAdvice advice;    // the hint H shows, kept for the human's turn
+  int ExitStatus = 0;     // 0 after the player quits, 1 after a fatal error
   bool FilesRemoved = false;
   RunStart start;
   bool WasQuiet = false;  // the last frame ended at a quiet moment
   HandEndView handEnd;    // the last table held, a pile laid open on the score page
+  TakeBacks takeBacks;    // the player's turns of the hand, for U
 };
 
 // The start of a run up to the first frame: match target, display, input,

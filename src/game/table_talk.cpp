@@ -127,12 +127,14 @@ TableNotes TableTalk(const Game& game, const TalkInput& in) {
     notes.Message = ChoosingMessage(game);
     if (hints) notes.LitTable = FindLegalCaptures(game).cards;
   } else if (humansTurn) {
-    notes.Message = hints ? P_("table", "Your turn: hold H for a hint") : P_("table", "Your turn");
+    notes.Message = in.takenBack ? P_("table", "Play taken back: your turn again")
+                    : hints      ? P_("table", "Your turn: hold H for a hint")
+                                 : P_("table", "Your turn");
     if (hints && in.expert != nullptr) LightExpertPlay(game, *in.expert, notes);
   }
   // The keyboard's highlight, once the keys are used, is the card Return would play.
-  notes.LiftedHandSlot = in.keyHandSlot >= 0 ? in.keyHandSlot
-                                             : PlayableHandSlotAt(game, in.mouseX, in.mouseY);
+  notes.LiftedHandSlot =
+      in.keyHandSlot >= 0 ? in.keyHandSlot : PlayableHandSlotAt(game, in.mouseX, in.mouseY);
   notes.KeyTableEntry = choosing ? in.keyTableEntry : -1;
   notes.LastCaptureSides = LastCapturesAsked(game, in);
   return notes;

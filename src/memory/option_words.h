@@ -45,7 +45,9 @@ void VisitAnimation(V& v, O& o) {
   v.Flag("slow-animation", slow);
   v.FlagIfPresent("fast-animation", fast);
   if constexpr (!std::is_const_v<O>) {
-    o.animation = fast ? AnimationSpeed::Fast : slow ? AnimationSpeed::Slow : AnimationSpeed::Normal;
+    o.animation = fast   ? AnimationSpeed::Fast
+                  : slow ? AnimationSpeed::Slow
+                         : AnimationSpeed::Normal;
   }
 }
 
@@ -69,6 +71,7 @@ void VisitOptions(V& v, O& o) {
   v.Flag("show-hints", o.showHints);
   v.Flag("take-only-capture", o.takeOnlyCapture);
   v.FlagIfPresent("hold-last-table", o.holdLastTable);
+  v.FlagIfPresent("allow-take-backs", o.allowTakeBacks);
 }
 
 // The word of a variant, as the statistics file and the dialog's offer name it.

@@ -10,7 +10,7 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 10> kKeyHelp = {
+inline constexpr std::array<std::string_view, 11> kKeyHelp = {
     N_("Pressing the key P at any time pauses the game. Press again to resume."),
     N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
        "on the right."),
@@ -36,6 +36,8 @@ inline constexpr std::array<std::string_view, 10> kKeyHelp = {
     N_("Press the L key to show or hide the story of the hand over the right side of the table: "
        "who played which card and what it took, each kevro marked, the newest at the top. On a "
        "screen wider than the table the story is always shown beside it."),
+    N_("With \"Allow take-backs\" ticked in the Options tab, press U to take back your last play "
+       "of the hand: you are at that turn again. Press it again to go a turn further back."),
 };
 
 inline constexpr std::string_view kRulesText = N_(
