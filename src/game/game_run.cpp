@@ -73,7 +73,7 @@ void UpdateFrame(GameRun& run) {
   if (pf.KeyDown(kKeyR)) RequestHandSort(game);
   // Before the clicks, so that a card picked in the same frame is played
   // from the turn brought back.
-  if (pf.KeyPressed(kKeyU) && !run.screen.Paused) TakeBackPlay(run);
+  FollowTakeBacks(run, pf.KeyPressed(kKeyU) && !run.screen.Paused);
   game.turn.PickedHandSlot = -1;
   RouteClicks(run);
   if (run.screen.Paused) return;

@@ -17,17 +17,20 @@ bool AtNewestPoint(const TakeBacks& takeBacks, const Game& game) {
 
 void NoteTakeBackPoint(TakeBacks& takeBacks, const Game& game, const MatchText& text) {
   if (!game.settings.AllowTakeBacks || !text.Write) return;
-  if (game.turn.GameState == PlayState::HandOver) {
-    takeBacks = TakeBacks{};
-    return;
-  }
+  if (game.turn.GameState == PlayState::HandOver) return;
   if (AtNewestPoint(takeBacks, game)) takeBacks.points.pop_back();
   takeBacks.points.push_back({game.piles.CardsPlayed, text.Write(game), game.playLog});
 }
 
-bool TakeBackPlay(GameRun& run) {
+bool FollowTakeBacks(GameRun& run, bool asked) {
   TakeBacks& takeBacks = run.takeBacks;
-  if (run.game.turn.GameState == PlayState::HandOver) return false;
+  // Seen at every frame's start, even paused: a hand dealt from a paused
+  // score page must not reach back into the hand before it.
+  if (run.game.turn.GameState == PlayState::HandOver) {
+    if (!takeBacks.points.empty()) takeBacks = TakeBacks{};
+    return false;
+  }
+  if (!asked) return false;
   // At a turn not yet played from, the turn before it.
   const bool atTurn = AtNewestPoint(takeBacks, run.game);
   if (takeBacks.points.size() < (atTurn ? 2U : 1U)) return false;

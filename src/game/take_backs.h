@@ -39,13 +39,13 @@ struct TakeBacks {
 };
 
 // At a new quiet moment (game/quiet_moment.h): the player's turn is kept, in
-// place of one kept at the same turn (a sort, or the turn brought back); the
-// hand's end forgets them all.
+// place of one kept at the same turn (a sort, or the turn brought back).
 void NoteTakeBackPoint(TakeBacks& takeBacks, const Game& game, const MatchText& text);
 
-// U: the player's newest turn before the play under way, or before the turn
-// the player is at, loaded in place of the game; false (nothing changed)
-// when there is none.
-bool TakeBackPlay(GameRun& run);
+// At a frame's start: the hand's end forgets the turns kept; else, when
+// `asked` (U), the player's newest turn before the play under way, or before
+// the turn the player is at, is loaded in place of the game. False (nothing
+// changed) when there is none.
+bool FollowTakeBacks(GameRun& run, bool asked);
 
 }  // namespace verlano

@@ -2,9 +2,9 @@
 // The player's record, per variant and opponents' level ("nine.classic",
 // "romane-extra.expert"): matches played, won and lost, hands, sweeps of the
 // player's side, the points each side scored, and the best and current
-// winning streaks, and apart from all of these the matches in which a play
-// was taken back. A match given up
-// for a new one counts as played, neither won nor lost, and ends the streak.
+// winning streaks; apart from these, the matches in which a play was taken
+// back. A match given up for a new one counts as played, neither won nor
+// lost, and ends the streak.
 // Beside the rows, the player's rating in each variant played to its end
 // ("nine.rating"; memory/player_rating.h reckons it).
 
