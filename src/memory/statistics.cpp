@@ -134,8 +134,11 @@ void CountTakenBackMatch(Statistics& stats, const Options& options, std::optiona
 std::string WriteStatistics(const Statistics& stats) {
   RecordWriter out(kStatisticsHeader);
   CardTables noCards;
+  // A row without take-backs is written as before they were counted.
+  const RecordFields noTakeBacks = {
+      {"taken-back-played", "0"}, {"taken-back-won", "0"}, {"taken-back-lost", "0"}};
   for (const auto& [key, row] : stats.rows) {
-    FieldWriter v(noCards);
+    FieldWriter v(noCards, &noTakeBacks);
     VisitRow(v, row);
     out.Line(key, v.Text());
   }

@@ -232,7 +232,10 @@ TEST(TakeBackCounts, FilesWithAndWithoutTheNewFieldsLoad) {
   const std::string row =
       "verlano-statistics 1\nnine.classic played=2 won=1 lost=1 hands=9 sweeps=3 best-streak=1 "
       "streak=0";
-  EXPECT_EQ(ReadStatistics(row + "\nend\n").rows.at("nine.classic").takenBackPlayed, 0);
+  const Statistics counted = ReadStatistics(row + "\nend\n");
+  EXPECT_EQ(counted.rows.at("nine.classic").takenBackPlayed, 0);
+  EXPECT_EQ(WriteStatistics(counted).find("taken-back"), std::string::npos)
+      << "a row without take-backs is written as before";
   const StatisticsRow read =
       ReadStatistics(row + " taken-back-played=3 taken-back-won=2 taken-back-lost=1\nend\n")
           .rows.at("nine.classic");
