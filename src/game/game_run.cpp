@@ -171,8 +171,10 @@ bool StartRun(GameRun& run) {
   } else {
     DealHand(game);
   }
-  // A match resumed at a quiet moment is not told of it again.
+  // A match resumed at a quiet moment is not told of it again; the player's
+  // turn it resumes at can still be taken back to.
   run.WasQuiet = IsQuietMoment(game);
+  if (run.WasQuiet) NoteTakeBackPoint(run.takeBacks, game, run.start.matchText);
   run.handEnd.WasHandOver = game.turn.GameState == PlayState::HandOver;
   run.Running = true;
   pf.ShowSystemCursor(false);

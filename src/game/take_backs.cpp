@@ -1,7 +1,6 @@
 #include "game/take_backs.h"
 
 #include "game/game_run.h"
-#include "game/quiet_moment.h"
 
 namespace verlano {
 

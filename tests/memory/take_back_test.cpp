@@ -36,7 +36,7 @@ class TakeBackRun : public ::testing::Test {
  protected:
   // Nine cards; seeded opponents, so that the seats' searches and their
   // seeds are part of what a take-back must bring back.
-  GameRun& Start(bool allowed) {
+  GameRun& Start(bool allowed, const std::string& kept = "") {
     run.reset();
     pf = HeadlessPlatform();
     Options options;
@@ -53,6 +53,7 @@ class TakeBackRun : public ::testing::Test {
                           {}};
     run = std::make_unique<GameRun>(options, 29, pf, std::move(folder));
     run->start.matchText = MatchFileText();
+    if (!kept.empty()) run->start.Resume = [kept](Game& game) { ReadMatch(kept, game); };
     EXPECT_TRUE(StartRun(*run));
     return *run;
   }
@@ -162,6 +163,21 @@ TEST_F(TakeBackRun, EachPressGoesATurnFurtherBackAndNoFurtherThanTheHandsFirst) 
   Tap(kKeyU);
   EXPECT_EQ(Kept(), first);
   EXPECT_TRUE(MayPlayHandCard(g));
+}
+
+// Continued from its file at the player's turn, the match can go back to it.
+TEST_F(TakeBackRun, AContinuedMatchTakesBackToTheTurnItResumedAt) {
+  Start(true);
+  UntilPlayersMove();
+  Play(0);
+  const std::string kept = WriteMatch(run->game);
+  const std::string turn = Kept();
+  Game& g = Start(true, kept).game;
+  ASSERT_EQ(Kept(), turn);
+  Play(0);
+  Tap(kKeyU);
+  EXPECT_EQ(Kept(), turn);
+  EXPECT_TRUE(g.match.TakenBack);
 }
 
 TEST_F(TakeBackRun, UDoesNothingWithTheOptionOffOrOnceTheHandIsOver) {
