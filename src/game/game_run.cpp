@@ -73,6 +73,9 @@ void UpdateFrame(GameRun& run) {
     if (game.turn.GameState != PlayState::HandOver) run.LogShown = !run.LogShown;
   });
   if (pf.KeyDown(kKeyR)) RequestHandSort(game);
+  // Before the clicks, so that a card picked in the same frame is played
+  // from the turn brought back.
+  FollowTakeBacks(run, pf.KeyPressed(kKeyU) && !run.screen.Paused);
   game.turn.PickedHandSlot = -1;
   RouteClicks(run);
   if (run.screen.Paused) return;
@@ -88,8 +91,9 @@ void UpdateFrame(GameRun& run) {
 // Tells the observer of each quiet moment once, as the match comes to it.
 void NoteQuietMoment(GameRun& run) {
   const bool quiet = IsQuietMoment(run.game) && !run.screen.Paused;
-  if (quiet && !run.WasQuiet && run.start.Observer != nullptr) {
-    run.start.Observer->QuietMoment(run.game);
+  if (quiet && !run.WasQuiet) {
+    NoteTakeBackPoint(run.takeBacks, run.game, run.start.matchText);
+    if (run.start.Observer != nullptr) run.start.Observer->QuietMoment(run.game);
   }
   run.WasQuiet = quiet;
 }
@@ -121,11 +125,12 @@ void PlatformSound::PlaySound(int slot) {
   if (i >= 0 && i < kSoundSlotCount) platform_.PlaySound(slots_.Sound[i]);
 }
 
-GameRun::GameRun(const Options& options, std::uint64_t seed, Platform& pf, ResourceFolder files)
+GameRun::GameRun(const Options& chosen, std::uint64_t seed, Platform& pf, ResourceFolder files)
     : platform(pf),
       folder(std::move(files)),
       sound(pf, slots),
-      game(options, seed, &sound),
+      options(chosen),
+      game(chosen, seed, &sound),
       search(!pf.KeepsRealTime()),
       screen(MakeScreen(game.settings.ScreenWidth, game.settings.ScreenHeight)),
       logPanel(MakePlayLogPanel()),
@@ -170,8 +175,10 @@ bool StartRun(GameRun& run) {
   } else {
     DealHand(game);
   }
-  // A match resumed at a quiet moment is not told of it again.
+  // A match resumed at a quiet moment is not told of it again; the player's
+  // turn it resumes at can still be taken back to.
   run.WasQuiet = IsQuietMoment(game);
+  if (run.WasQuiet) NoteTakeBackPoint(run.takeBacks, game, run.start.matchText);
   run.handEnd.WasHandOver = game.turn.GameState == PlayState::HandOver;
   run.Running = true;
   pf.ShowSystemCursor(false);
@@ -214,7 +221,8 @@ void GameFrame(GameRun& run) {
                            .expert = hint,
                            .keyHandSlot = HighlightedHandSlot(run.game, run.keyboard),
                            .keyTableEntry = HighlightedTablePosition(run.game, run.keyboard),
-                           .playLog = run.LogShown && !margin};
+                           .playLog = run.LogShown && !margin,
+                           .takenBack = run.takeBacks.toldTurn == run.game.piles.CardsPlayed};
       ComposeFrame(run.game, run.slots, run.screen, pf.Now(), talk.mouseX, talk.mouseY,
                    HandEndNotes(run, TableTalk(run.game, talk)));
       if (run.sound.Muted()) DrawMuteMark(run.game, run.slots, run.screen);

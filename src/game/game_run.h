@@ -15,6 +15,7 @@
 #include "game/hand_review.h"
 #include "game/keyboard_play.h"
 #include "game/seat_search.h"
+#include "game/take_backs.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
 #include "render/resource_slots.h"
@@ -63,6 +64,7 @@ class RunObserver {
 // How a run begins: by default a new match at full volume, nobody told.
 struct RunStart {
   std::function<void(Game&)> Resume;  // sets up a kept match instead of the first deal
+  MatchText matchText;  // how the take-backs keep a turn; without it U takes nothing back
   RunObserver* Observer = nullptr;
   int Volume = 100;  // percent
   bool Muted = false;
@@ -75,7 +77,7 @@ struct KeyLatch {
 };
 
 struct GameRun {
-  GameRun(const Options& options, std::uint64_t seed, Platform& platform, ResourceFolder folder);
+  GameRun(const Options& chosen, std::uint64_t seed, Platform& platform, ResourceFolder folder);
   ~GameRun();  // removes the unpacked files if the run did not get that far
   GameRun(const GameRun&) = delete;
   GameRun& operator=(const GameRun&) = delete;
@@ -84,6 +86,7 @@ struct GameRun {
   ResourceFolder folder;
   ResourceSlots slots;
   PlatformSound sound;
+  Options options;  // what the game was made with, to make a turn taken back with
   Game game;
   SeatSearch search;  // the expert seats' searches, off the frame loop
   Screen screen;
@@ -99,6 +102,7 @@ struct GameRun {
   bool WasQuiet = false;  // the last frame ended at a quiet moment
   HandEndView handEnd;    // the last table held, a pile laid open on the score page
   HandReview review;      // the coach's review of the hand over, when V asks for it
+  TakeBacks takeBacks;    // the player's turns of the hand, for U
 };
 
 // The start of a run up to the first frame: match target, display, input,

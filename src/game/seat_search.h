@@ -46,6 +46,10 @@ class SeatSearch {
   // A search is under way: started and not ended.
   bool Running() const { return started_ && !done_.load(std::memory_order_acquire); }
 
+  // Forgets the search started, whose play is then never taken: the next
+  // Start draws its own seed. A search under way is joined by the next Start.
+  void Abandon() { started_ = false; }
+
   // The play, once the search has ended; nothing while it runs (a run that
   // waits at the turn waits for it here). Taking the play ends the search.
   std::optional<engine::Move> TakePlay();

@@ -147,7 +147,9 @@ TableNotes TableTalk(const Game& game, const TalkInput& in) {
     notes.Message = ChoosingMessage(game);
     if (hints) notes.LitTable = FindLegalCaptures(game).cards;
   } else if (humansTurn) {
-    notes.Message = hints ? P_("table", "Your turn: hold H for a hint") : P_("table", "Your turn");
+    notes.Message = in.takenBack ? P_("table", "Play taken back: your turn")
+                    : hints      ? P_("table", "Your turn: hold H for a hint")
+                                 : P_("table", "Your turn");
     if (hints && in.expert != nullptr) {
       LightExpertPlay(game, *in.expert, notes);
       SayWhy(*in.expert, notes);

@@ -150,6 +150,8 @@ void VisitMatch(V& v, M& m) {
   // Files written before the score page labelled it lack the flag: no label.
   v.FlagIfPresent("carried-row", m.FirstRowCarried);
   v.Flag("over", m.MatchOver);
+  // Files written before take-backs lack it: none was made.
+  v.FlagIfPresent("taken-back", m.TakenBack);
   // A tie above the target is this flag, as files have always kept it; a won
   // or lost result is a word of the "random" line (match_file.cpp).
   bool tie = m.Result == MatchResult::TieOverTarget;

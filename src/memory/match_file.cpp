@@ -225,4 +225,15 @@ void ReadMatch(std::string_view text, Game& game) {
   CheckMatchPosition(game);
 }
 
+MatchText MatchFileText() {
+  return {.Write = WriteMatch, .Read = [](std::string_view text, Game& game) {
+            try {
+              ReadMatch(text, game);
+              return true;
+            } catch (const RecordError&) {
+              return false;
+            }
+          }};
+}
+
 }  // namespace verlano

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/take_backs.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -25,5 +26,9 @@ Options MatchOptions(std::string_view text);
 // RecordError with the reason when any value is out of range or the cards do
 // not make one whole pack.
 void ReadMatch(std::string_view text, Game& game);
+
+// The file's text as the table's take-backs keep a turn: `Read` refuses
+// (false) where `ReadMatch` would throw.
+MatchText MatchFileText();
 
 }  // namespace verlano

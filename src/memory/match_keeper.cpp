@@ -33,6 +33,8 @@ void MatchKeeper::QuietMoment(const Game& game) {
                   game.score.They.Total);
         if (!decided) return;
         const bool won = game.match.Result == MatchResult::Won;
+        // A match helped by take-backs says nothing of the player's strength.
+        if (game.match.TakenBack) return CountTakenBackMatch(stats, options_, won);
         CountMatch(stats, options_, won);
         RateMatch(stats, options_, won);
       },

@@ -71,6 +71,7 @@ void VisitOptions(V& v, O& o) {
   v.Flag("show-hints", o.showHints);
   v.Flag("take-only-capture", o.takeOnlyCapture);
   v.FlagIfPresent("hold-last-table", o.holdLastTable);
+  v.FlagIfPresent("allow-take-backs", o.allowTakeBacks);
 }
 
 // The word of a variant, as the statistics file and the dialog's offer name it.

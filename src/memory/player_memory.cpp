@@ -74,6 +74,7 @@ std::optional<KeptMatch> LoadKeptMatch(const GameFolder& folder, std::string& no
                            ReadMatch(text, game);
                            kept.we = game.match.OurMatchTotal;
                            kept.they = game.match.TheirMatchTotal;
+                           kept.takenBack = game.match.TakenBack;
                            return kept;
                          });
 }
@@ -83,6 +84,7 @@ Options OptionsToContinue(const KeptMatch& kept, const Options& players) {
   options.showHints = players.showHints;
   options.takeOnlyCapture = players.takeOnlyCapture;
   options.holdLastTable = players.holdLastTable;
+  options.allowTakeBacks = players.allowTakeBacks;
   return options;
 }
 

@@ -39,7 +39,8 @@ PlayerFiles OpenPlayerFiles(const EnvReader& env, std::vector<std::string>& note
 struct KeptMatch {
   Options options;
   std::string text;
-  int we = 0, they = 0;  // the match totals so far
+  int we = 0, they = 0;    // the match totals so far
+  bool takenBack = false;  // a play was taken back: counted apart when given up
 };
 
 // The options a continued match plays with: the kept match's rules, deck and

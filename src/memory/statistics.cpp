@@ -25,6 +25,9 @@ void VisitRow(V& v, R& r) {
   v.Int("streak", r.streak, 0, kMost);
   v.IntIfPresent("points-for", r.pointsFor, 0, kMost);
   v.IntIfPresent("points-against", r.pointsAgainst, 0, kMost);
+  v.IntIfPresent("taken-back-played", r.takenBackPlayed, 0, kMost);
+  v.IntIfPresent("taken-back-won", r.takenBackWon, 0, kMost);
+  v.IntIfPresent("taken-back-lost", r.takenBackLost, 0, kMost);
 }
 
 template <typename V, typename R>
@@ -121,11 +124,21 @@ void CountGivenUp(Statistics& stats, const Options& options) {
   row.streak = 0;
 }
 
+void CountTakenBackMatch(Statistics& stats, const Options& options, std::optional<bool> won) {
+  StatisticsRow& row = RowFor(stats, options);
+  if (row.takenBackPlayed == kMost) return;
+  row.takenBackPlayed += 1;
+  if (won) (*won ? row.takenBackWon : row.takenBackLost) += 1;
+}
+
 std::string WriteStatistics(const Statistics& stats) {
   RecordWriter out(kStatisticsHeader);
   CardTables noCards;
+  // A row without take-backs is written as before they were counted.
+  const RecordFields noTakeBacks = {
+      {"taken-back-played", "0"}, {"taken-back-won", "0"}, {"taken-back-lost", "0"}};
   for (const auto& [key, row] : stats.rows) {
-    FieldWriter v(noCards);
+    FieldWriter v(noCards, &noTakeBacks);
     VisitRow(v, row);
     out.Line(key, v.Text());
   }
@@ -158,7 +171,7 @@ Statistics ReadStatistics(std::string_view text) {
     VisitRow(v, row);
     v.Done();
     if (row.won + row.lost > row.played || row.streak > row.bestStreak ||
-        row.bestStreak > row.won) {
+        row.bestStreak > row.won || row.takenBackWon + row.takenBackLost > row.takenBackPlayed) {
       throw RecordError("its '" + key + "' line has numbers that disagree");
     }
     stats.rows[key] = row;

@@ -2,12 +2,14 @@
 // The player's record, per variant and opponents' level ("nine.classic",
 // "romane-extra.expert"): matches played, won and lost, hands, sweeps of the
 // player's side, the points each side scored, and the best and current
-// winning streaks. A match given up
-// for a new one counts as played, neither won nor lost, and ends the streak.
+// winning streaks; apart from these, the matches in which a play was taken
+// back. A match given up for a new one counts as played, neither won nor
+// lost, and ends the streak.
 // Beside the rows, the player's rating in each variant played to its end
 // ("nine.rating"; memory/player_rating.h reckons it).
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -24,6 +26,9 @@ struct StatisticsRow {
   int bestStreak = 0, streak = 0;
   // Counted since this version of the game: an older file's rows read as 0.
   int pointsFor = 0, pointsAgainst = 0;
+  // Matches in which a play was taken back, counted here and in none of the
+  // counts above; a given-up one is played, neither won nor lost.
+  int takenBackPlayed = 0, takenBackWon = 0, takenBackLost = 0;
   bool operator==(const StatisticsRow&) const = default;
 };
 
@@ -62,6 +67,8 @@ void CountHand(Statistics& stats, const Options& options, int sweeps, int points
                int pointsAgainst);
 void CountMatch(Statistics& stats, const Options& options, bool won);
 void CountGivenUp(Statistics& stats, const Options& options);
+// A match in which a play was taken back, won, lost or (nothing) given up.
+void CountTakenBackMatch(Statistics& stats, const Options& options, std::optional<bool> won);
 
 // The share of the matches played that were won, in whole percent rounded to
 // the nearest; -1 before any match.

@@ -19,6 +19,7 @@ inline constexpr int kKeyP = 25;
 inline constexpr int kKeyM = 50;
 inline constexpr int kKeyH = 35;
 inline constexpr int kKeySpace = 57;
+inline constexpr int kKeyU = 22;  // takes back the player's last play, when allowed
 // The keys that play the cards without the mouse.
 inline constexpr int kKeyBackspace = 14;
 inline constexpr int kKeyTab = 15;

@@ -46,6 +46,7 @@ void RestartMatchIfDecided(Game& game) {
     m.MatchOver = false;
     m.HistoryCount = 0;
     m.FirstRowCarried = false;
+    m.TakenBack = false;
     m.OurMatchTotal = 0;
     m.TheirMatchTotal = 0;
     // The same target as the first match of the run, whatever the variant.

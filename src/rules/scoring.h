@@ -46,6 +46,9 @@ struct MatchState {
   // a tie above the target lasts until the next deal.
   MatchResult Result = MatchResult::None;
   bool MatchOver = false;
+  // A play of this match was taken back: the statistics count it apart and
+  // the player's rating leaves it out. No rule reads it.
+  bool TakenBack = false;
 };
 
 void RecordHandScore(Game& game);

@@ -97,6 +97,7 @@ void ApplyOptions(const Options& options, Settings& s, Layout& layout) {
   s.ShowHints = options.showHints;
   s.TakeOnlyCapture = options.takeOnlyCapture;
   s.HoldLastTable = options.holdLastTable;
+  s.AllowTakeBacks = options.allowTakeBacks;
   SetUpLayout(s, layout);
   // The dialog always has a deck chosen, so the screen is always 800x600.
   s.ScreenWidth = 800;

@@ -27,16 +27,17 @@ enum class AnimationSpeed { Normal, Slow, Fast };
 struct Options {
   DeckChoice deck = DeckChoice::Trevigiano;
   Variant variant = Variant::Nine;
-  bool extraCoinPoints = false;                  // "Punti per piu Dinari e Rebello"
+  bool extraCoinPoints = false;  // "Punti per piu Dinari e Rebello"
   AnimationSpeed animation = AnimationSpeed::Normal;
   PlayerLevel opponents = PlayerLevel::Classic;  // seats 1 and 3
   PlayerLevel partner = PlayerLevel::Classic;    // seat 2
   // "Match my level": each new match's opponents are the level whose rating
   // is nearest the player's, chosen when the match starts.
   bool matchMyLevel = false;
-  bool showHints = false;                        // "Show hints"
-  bool takeOnlyCapture = false;                  // "Take the only capture automatically"
-  bool holdLastTable = false;                    // "Keep the last table until I click"
+  bool showHints = false;        // "Show hints"
+  bool takeOnlyCapture = false;  // "Take the only capture automatically"
+  bool holdLastTable = false;    // "Keep the last table until I click"
+  bool allowTakeBacks = false;   // "Allow take-backs"
 };
 
 struct Settings {
@@ -56,6 +57,8 @@ struct Settings {
   bool TakeOnlyCapture = false;
   // The hand's last table stays on show until a click before the score page.
   bool HoldLastTable = false;
+  // U takes back the player's last play of the hand; the match is then counted apart.
+  bool AllowTakeBacks = false;
   VariantRules Rules = RulesFor(Variant::Nine, false);
 };
 

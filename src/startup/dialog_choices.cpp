@@ -28,16 +28,16 @@ Options OptionsFromDialog(const DialogState& state) {
   options.deck = kDeckOptions[deckRow].deck;
   options.variant = kVariantOptions[variantRow].value;
   options.extraCoinPoints = state.extraPointsTicked && ExtraPointsAllowed(variantRow);
-  options.animation = kAnimationChoices[state.animationRow < kAnimationChoices.size()
-                                            ? state.animationRow
-                                            : 0]
-                          .second;
+  options.animation =
+      kAnimationChoices[state.animationRow < kAnimationChoices.size() ? state.animationRow : 0]
+          .second;
   options.opponents = LevelInRow(state.opponentsRow);
   options.matchMyLevel = state.opponentsRow == kMatchMyLevelRow;
   options.partner = LevelInRow(state.partnerRow);
   options.showHints = state.hintsTicked;
   options.takeOnlyCapture = state.onlyCaptureTicked;
   options.holdLastTable = state.holdTableTicked;
+  options.allowTakeBacks = state.takeBacksTicked;
   return options;
 }
 
@@ -59,15 +59,16 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   state.variantRow =
       RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.value; });
   state.extraPointsTicked = options.extraCoinPoints && ExtraPointsAllowed(state.variantRow);
-  state.animationRow = RowOf(kAnimationChoices, options.animation,
-                             [](const auto& choice) { return choice.second; });
+  state.animationRow =
+      RowOf(kAnimationChoices, options.animation, [](const auto& choice) { return choice.second; });
   const auto levelOf = [](const LevelOption& o) { return o.value; };
-  state.opponentsRow = options.matchMyLevel ? kMatchMyLevelRow
-                                            : RowOf(kLevelOptions, options.opponents, levelOf);
+  state.opponentsRow =
+      options.matchMyLevel ? kMatchMyLevelRow : RowOf(kLevelOptions, options.opponents, levelOf);
   state.partnerRow = RowOf(kLevelOptions, options.partner, levelOf);
   state.hintsTicked = options.showHints;
   state.onlyCaptureTicked = options.takeOnlyCapture;
   state.holdTableTicked = options.holdLastTable;
+  state.takeBacksTicked = options.allowTakeBacks;
   state.volume = volume;
   return state;
 }

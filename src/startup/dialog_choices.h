@@ -112,6 +112,10 @@ inline constexpr std::string_view kHoldTableCaption = N_("Keep the last table un
 inline constexpr std::string_view kHoldTableNote =
     N_("At the end of a hand the table stays as it was left until you click or press Return; "
        "then the score page shows.");
+inline constexpr std::string_view kTakeBacksCaption = N_("Allow take-backs");
+inline constexpr std::string_view kTakeBacksNote =
+    N_("Press U to take back your last play of the hand, as often as you like; a match with a "
+       "take-back is counted apart and leaves your rating alone.");
 
 // What the dialog's controls hold: the row of the chosen deck and variant in
 // the tables above, the ticks and the players' levels.
@@ -122,11 +126,12 @@ struct DialogState {
   std::size_t animationRow = 0;  // in kAnimationChoices
   std::size_t opponentsRow = 1;  // in kLevelOptions, or kMatchMyLevelRow
   std::size_t partnerRow = 1;    // in kLevelOptions
-  int volume = 100;            // the Options tab's slider, percent
-  bool continueMatch = false;  // "Continue the match" rather than Play
+  int volume = 100;              // the Options tab's slider, percent
+  bool continueMatch = false;    // "Continue the match" rather than Play
   bool hintsTicked = false;
   bool onlyCaptureTicked = false;
   bool holdTableTicked = false;
+  bool takeBacksTicked = false;
 };
 
 // The dialog's controls set as `options` ask, to open with the last ones played.

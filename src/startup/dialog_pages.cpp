@@ -99,8 +99,8 @@ void AddLevelTable(GtkWidget* box, OptionsPage& options) {
     gtk_grid_attach(GTK_GRID(grid),
                     TextLabel(_(level ? kLevelOptions[i].caption : kMatchMyLevelCaption), 0), 2,
                     row, level ? 1 : 2, 1);
-    gtk_grid_attach(GTK_GRID(grid),
-                    DimLabel(_(level ? kLevelOptions[i].note : kMatchMyLevelNote)), 4, row, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), DimLabel(_(level ? kLevelOptions[i].note : kMatchMyLevelNote)),
+                    4, row, 1, 1);
     if (!level) continue;
     options.partner[i] = GridRadio(grid, options.partner[0], 1, row);
     options.ratings[i] = TextLabel("", 0);
@@ -213,6 +213,8 @@ OptionsPage BuildOptionsPage() {
   AddNote(options.page, _(kOnlyCaptureNote), kNoteIndent);
   options.holdTable = AddCheck(options.page, _(kHoldTableCaption), 0);
   AddNote(options.page, _(kHoldTableNote), kNoteIndent);
+  options.takeBacks = AddCheck(options.page, _(kTakeBacksCaption), 0);
+  AddNote(options.page, _(kTakeBacksNote), kNoteIndent);
   return options;
 }
 

@@ -40,6 +40,8 @@ inline constexpr std::array<std::string_view, 11> kKeyHelp = {
     N_("Press the L key to show or hide the story of the hand over the right side of the table: "
        "who played which card and what it took, each kevro marked, the newest at the top. On a "
        "screen wider than the table the story is always shown beside it."),
+    N_("With \"Allow take-backs\" ticked in the Options tab, press U to take back your last play "
+       "of the hand: you are at that turn again. Press it again to go a turn further back."),
 };
 
 inline constexpr std::string_view kRulesText = N_(

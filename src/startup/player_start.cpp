@@ -77,6 +77,7 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
   RunStart run;
   run.Volume = start.settings.volume;
   run.Muted = start.settings.muted;
+  run.matchText = MatchFileText();
   const bool continuing = chosen.continueMatch && start.kept;
   if (continuing) {
     options = OptionsToContinue(*start.kept, start.settings.options);
@@ -84,7 +85,11 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
     if (start.kept) {
       // Play over a kept match gives it up: it counts as played, and ends the streak.
       UpdateStatistics(
-          start.files.data, [&](Statistics& stats) { CountGivenUp(stats, start.kept->options); },
+          start.files.data,
+          [&](Statistics& stats) {
+            if (start.kept->takenBack) return CountTakenBackMatch(stats, start.kept->options, {});
+            CountGivenUp(stats, start.kept->options);
+          },
           Say);
       Say(ForgetFile(start.files.state, kMatchFile));
     }

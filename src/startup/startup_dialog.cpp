@@ -105,6 +105,7 @@ void StartupDialog::Open(const DialogState& state) {
   tick(options_.hints, state.hintsTicked);
   tick(options_.onlyCapture, state.onlyCaptureTicked);
   tick(options_.holdTable, state.holdTableTicked);
+  tick(options_.takeBacks, state.takeBacksTicked);
   gtk_range_set_value(GTK_RANGE(options_.volume), state.volume);
   ShowChosenPreview();
   ShowStatistics(statistics_, memory_.statistics, memory_.notes);
@@ -325,6 +326,8 @@ DialogState StartupDialog::Selected() const {
       gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.onlyCapture)) != FALSE;
   state.holdTableTicked =
       gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.holdTable)) != FALSE;
+  state.takeBacksTicked =
+      gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(options_.takeBacks)) != FALSE;
   return state;
 }
 

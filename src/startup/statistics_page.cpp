@@ -12,9 +12,15 @@ namespace {
 
 // The win rate stands beside the matches won ("3 (75%)") and the points as
 // ours to theirs ("124-98"), so that the page keeps the dialog's width.
-constexpr std::array<const char*, 9> kHeadings = {
-    N_("Variant, opponents"), N_("Played"), N_("Won"),         N_("Lost"), N_("Hands"),
-    N_("Sweeps"),             N_("Points"), N_("Best streak"), N_("Now")};
+constexpr std::array<const char*, 9> kHeadings = {N_("Variant, opponents"),
+                                                  N_("Played"),
+                                                  N_("Won"),
+                                                  N_("Lost"),
+                                                  N_("Hands"),
+                                                  N_("Sweeps"),
+                                                  N_("Points"),
+                                                  N_("Best streak"),
+                                                  N_("Now")};
 
 GtkWidget* Cell(const std::string& text, bool heading) {
   GtkWidget* label = gtk_label_new(nullptr);
@@ -35,8 +41,8 @@ GtkWidget* Cell(const std::string& text, bool heading) {
 }
 
 // "Your rating in 10 cards Romane: 1620; matches it rests on: 12", a line
-// for each variant with a finished match.
-void ShowRatings(StatisticsPage& page, const Statistics& stats) {
+// for each variant with a finished match, then the lines of `apart`.
+void ShowRatings(StatisticsPage& page, const Statistics& stats, const std::string& apart) {
   std::string lines;
   for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
     const VariantOption& variant = kVariantOptions[row];
@@ -48,11 +54,12 @@ void ShowRatings(StatisticsPage& page, const Statistics& stats) {
       const std::optional<PlayerRating> rating = RatingOf(stats, options);
       if (!rating) continue;
       const std::string name = _(variant.caption) + (extra ? _(" extra") : "");
-      lines += (lines.empty() ? "" : "\n") +
-               Format(_("Your rating in %s: %d; matches it rests on: %d"), name.c_str(),
-                      rating->rating, rating->matches);
+      lines +=
+          (lines.empty() ? "" : "\n") + Format(_("Your rating in %s: %d; matches it rests on: %d"),
+                                               name.c_str(), rating->rating, rating->matches);
     }
   }
+  if (!apart.empty()) lines += (lines.empty() ? "" : "\n") + apart;
   gtk_label_set_text(GTK_LABEL(page.ratings), lines.c_str());
   gtk_widget_set_visible(page.ratings, !lines.empty());
 }
@@ -94,6 +101,7 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
                     1);
   }
   int row = 1;
+  std::string apart;  // the matches with take-backs, a line for each row that has some
   for (const VariantOption& variant : kVariantOptions) {
     for (const bool extra : {false, true}) {
       if (extra &&
@@ -126,10 +134,14 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
                           1);
         }
         ++row;
+        if (r.takenBackPlayed == 0) continue;
+        apart += (apart.empty() ? "" : "\n") +
+                 Format(_("Matches with take-backs, %s: %d played, %d won, %d lost"), name.c_str(),
+                        r.takenBackPlayed, r.takenBackWon, r.takenBackLost);
       }
     }
   }
-  ShowRatings(page, stats);
+  ShowRatings(page, stats, apart);
   std::string shown = note;
   if (row == 1) shown += std::string(shown.empty() ? "" : "\n") + _("No hand counted yet.");
   gtk_label_set_text(GTK_LABEL(page.note), shown.c_str());

@@ -15,7 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 tabs=(deck keys rules credits options)
 # The Volume slider once the Options page is scrolled to its end: its knob at 98.
-volume_knob=(303 168)
+volume_knob=(303 102)
 
 # NOTCHES clicks of the wheel down with the pointer at DX DY in the dialog,
 # which must change what it shows.

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "common/scratch_files.h"
+#include "common/tiny_bmp.h"
 #include "game/engine_view.h"
 #include "game/human_turn.h"
 #include "game/keyboard_play.h"
@@ -20,25 +21,6 @@
 
 namespace verlano {
 namespace {
-
-// A 4 x 4 24-bit BMP: enough for the game to load it.
-std::vector<std::uint8_t> TinyBmp() {
-  std::vector<std::uint8_t> b(54 + 4 * 12, 0);
-  auto le32 = [&](std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  le32(2, static_cast<std::uint32_t>(b.size()));
-  le32(10, 54);
-  le32(14, 40);
-  le32(18, 4);
-  le32(22, 4);
-  b[26] = 1;
-  b[28] = 24;
-  le32(34, 4 * 12);
-  return b;
-}
 
 class GameRunTest : public ::testing::Test {
  protected:
@@ -50,7 +32,7 @@ class GameRunTest : public ::testing::Test {
                             std::replace(name.begin(), name.end(), '\\', '_');
                             const std::string file = dir / name;
                             if (missing.empty() || name.find(missing) == std::string::npos) {
-                              test::WriteFile(file, TinyBmp());
+                              test::WriteFile(file, test::TinyBmp());
                             }
                             return file;
                           },
@@ -235,8 +217,7 @@ TEST_F(GameRunTest, APickRefusedWhilePausedLeavesTheHumanFreeToPlayLater) {
   Game& g = r.game;
   // The human's first turn, hand full.
   for (int hand = 0; hand < 4 && !g.turn.WaitingForHuman; ++hand) {
-    FramesUntil(
-        [&] { return g.turn.WaitingForHuman || g.turn.GameState == PlayState::HandOver; });
+    FramesUntil([&] { return g.turn.WaitingForHuman || g.turn.GameState == PlayState::HandOver; });
     if (!g.turn.WaitingForHuman) Frame({}, {kMouseLeft});
   }
   ASSERT_TRUE(g.turn.WaitingForHuman);
@@ -370,7 +351,10 @@ TEST_F(GameRunTest, TheHandsStoryShowsInAWideMarginAndOverA43TableWhileLShowsIt)
   pf.SetSideMargin(kPlayLogWidth);
   for (const bool l : {false, true}) {
     const int shown = pf.SidePanelsShown();
-    if (l) Frame({kKeyL}); else Frame();
+    if (l)
+      Frame({kKeyL});
+    else
+      Frame();
     EXPECT_EQ(pf.SidePanelsShown(), shown + 1);
     EXPECT_FALSE(overTable());
     EXPECT_EQ(pf.LastSidePanel().Width, kPlayLogWidth);

@@ -108,6 +108,17 @@ TEST(TableTalk, MarkAndMessageOfEachSituation) {
     EXPECT_EQ(notes.MarkerSeat, r.seat) << r.situation;
     EXPECT_EQ(notes.Message, r.text) << r.situation;
   }
+  // A turn brought back by U says so, hints or not, until its card waits for a capture.
+  for (const bool hints : {false, true}) {
+    auto g = Hand();
+    HumanToPick(*g);
+    g->settings.ShowHints = hints;
+    EXPECT_EQ(TableTalk(*g, TalkInput{.takenBack = true}).Message, "Play taken back: your turn")
+        << hints;
+  }
+  auto g = Hand();
+  Takes({"2C", "3S", "4D"}, "7C", {})(*g);
+  EXPECT_EQ(TableTalk(*g, TalkInput{.takenBack = true}).Message, choose7);
 }
 
 TEST(TableTalk, HintsLightTheLegalCapturesWhileChoosingAndTheExpertsPlayOnH) {

@@ -22,6 +22,7 @@ TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
   EXPECT_EQ(ScanCodeFor(kKeyM), SDL_SCANCODE_M);
   EXPECT_EQ(ScanCodeFor(kKeyH), SDL_SCANCODE_H);
   EXPECT_EQ(ScanCodeFor(kKeySpace), SDL_SCANCODE_SPACE);
+  EXPECT_EQ(ScanCodeFor(kKeyU), SDL_SCANCODE_U);
   EXPECT_EQ(ScanCodeFor(kKeyBackspace), SDL_SCANCODE_BACKSPACE);
   EXPECT_EQ(ScanCodeFor(kKeyTab), SDL_SCANCODE_TAB);
   EXPECT_EQ(ScanCodeFor(kKeyReturn), SDL_SCANCODE_RETURN);
@@ -34,8 +35,8 @@ TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
   EXPECT_EQ(ScanCodeFor(kKeyT), SDL_SCANCODE_T);
   EXPECT_EQ(ScanCodeFor(kKeyN), SDL_SCANCODE_N);
   EXPECT_EQ(ScanCodeFor(kKeyL), SDL_SCANCODE_L);
-  for (const int code : {-1, 0, 12, 13, 16, 18, 21, 24, 26, 27, 29, 34, 36, 48, 51, 56, 58, 202,
-                         204, 206, 255, 256, 100000}) {
+  for (const int code : {-1, 0,  12, 13, 16, 18,  21,  24,  26,  27,  29,    34,
+                         36, 48, 51, 56, 58, 202, 204, 206, 255, 256, 100000}) {
     EXPECT_EQ(ScanCodeFor(code), SDL_SCANCODE_UNKNOWN) << code;
   }
 }

@@ -98,7 +98,7 @@ TEST(DialogChoices, EachHelpTickReachesItsOwnSetting) {
 // The dialog opens with the options last played: every option survives the
 // way into the controls and back, the two help ticks and the levels included.
 TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
-  for (int bits = 0; bits < 1 << 8; ++bits) {
+  for (int bits = 0; bits < 1 << 9; ++bits) {
     Options o;
     o.variant = (bits & 1) != 0 ? Variant::Romane : Variant::UmbriaMarche;
     o.extraCoinPoints = (bits & 2) != 0 && o.variant == Variant::Romane;
@@ -109,6 +109,7 @@ TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
     o.showHints = (bits & 16) != 0;
     o.takeOnlyCapture = (bits & 32) != 0;
     o.holdLastTable = (bits & 128) != 0;
+    o.allowTakeBacks = (bits & 256) != 0;
     o.partner = kLevelOptions[(bits / 3) % kLevelOptions.size()].value;
     o.animation = kAnimationChoices[bits % kAnimationChoices.size()].second;
     const DialogState state = DialogStateFrom(o, 40);
@@ -124,6 +125,7 @@ TEST(DialogChoices, TheLastOptionsComeBackThroughTheControls) {
     EXPECT_EQ(back.showHints, o.showHints) << bits;
     EXPECT_EQ(back.takeOnlyCapture, o.takeOnlyCapture) << bits;
     EXPECT_EQ(back.holdLastTable, o.holdLastTable) << bits;
+    EXPECT_EQ(back.allowTakeBacks, o.allowTakeBacks) << bits;
   }
 }
 

@@ -21,6 +21,8 @@ SDL_Scancode ScanCodeFor(int code) {
       return SDL_SCANCODE_H;
     case kKeySpace:
       return SDL_SCANCODE_SPACE;
+    case kKeyU:
+      return SDL_SCANCODE_U;
     case kKeyBackspace:
       return SDL_SCANCODE_BACKSPACE;
     case kKeyTab:

@@ -1,0 +1,287 @@
+// Take-backs at the table, on the headless platform with a fake clock: U
+// brings back the player's turn exactly as the kept match holds it (so the
+// same play then goes on the same way, the seeded seats included), goes a
+// turn further back each press, and does nothing with the option off, before
+// the hand's first play of the player or once the hand is over. A match with
+// a take-back is counted apart and never rated, and the files with and
+// without the new fields load.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <regex>
+
+#include "common/scratch_files.h"
+#include "common/tiny_bmp.h"
+#include "game/engine_view.h"
+#include "game/game_run.h"
+#include "game/human_turn.h"
+#include "memory/game_folder.h"
+#include "memory/match_file.h"
+#include "memory/match_keeper.h"
+#include "memory/player_memory.h"
+#include "memory/records.h"
+#include "memory/statistics.h"
+#include "platform/headless_platform.h"
+#include "quiet_game.h"
+#include "temp_folder.h"
+
+namespace verlano {
+namespace {
+
+class TakeBackRun : public ::testing::Test {
+ protected:
+  // Nine cards; seeded opponents, so that the seats' searches and their
+  // seeds are part of what a take-back must bring back.
+  GameRun& Start(bool allowed, const std::string& kept = "") {
+    run.reset();
+    pf = HeadlessPlatform();
+    Options options;
+    options.opponents = PlayerLevel::Strong;
+    options.partner = PlayerLevel::Beginner;
+    options.allowTakeBacks = allowed;
+    ResourceFolder folder{[this](std::string_view gamePath) {
+                            std::string name(gamePath);
+                            std::replace(name.begin(), name.end(), '\\', '_');
+                            test::WriteFile(dir / name, test::TinyBmp());
+                            return dir / name;
+                          },
+                          [] {},
+                          {}};
+    run = std::make_unique<GameRun>(options, 29, pf, std::move(folder));
+    run->start.matchText = MatchFileText();
+    if (!kept.empty()) run->start.Resume = [kept](Game& game) { ReadMatch(kept, game); };
+    EXPECT_TRUE(StartRun(*run));
+    return *run;
+  }
+
+  void Frame() { GameFrame(*run); }
+  void Tap(int key) {
+    pf.TapKey(key);
+    Frame();
+  }
+
+  bool PlayersMove() const {
+    const Game& g = run->game;
+    return MayPlayHandCard(g) || MayClickTable(g) || g.turn.GameState == PlayState::HandOver;
+  }
+
+  // Frames until the player may act: play a card, choose a capture, or the hand is over.
+  void UntilPlayersMove() {
+    for (int i = 0; i < 20000 && !PlayersMove(); ++i) Frame();
+    ASSERT_TRUE(PlayersMove()) << StateName(run->game.turn.GameState);
+  }
+
+  // The player's play of the `n`-th card that can be played (from 0), with
+  // the first capture it can make, then frames until `done` holds.
+  void Play(int n, const std::function<bool()>& done) {
+    ASSERT_TRUE(MayPlayHandCard(run->game));
+    Tap(kKeyDigit1 + n);
+    Tap(kKeyReturn);
+    ASSERT_TRUE(run->game.turn.HumanPicked);
+    for (int i = 0; i < 20000 && !done(); ++i) {
+      if (MayClickTable(run->game)) {
+        const std::vector<int> capture = CapturesOfPlayedCard(run->game).front();
+        for (const int entry : capture) ChooseTableCard(run->game, entry, true);
+      }
+      Frame();
+    }
+    ASSERT_TRUE(done()) << StateName(run->game.turn.GameState);
+  }
+  // ... up to the player's next move.
+  void Play(int n) {
+    Play(n, [this] {
+      return MayPlayHandCard(run->game) || run->game.turn.GameState == PlayState::HandOver;
+    });
+  }
+
+  // The match as its file keeps it, without the clock's readings (a turn
+  // brought back goes on at a later reading) and the take-back's flag.
+  std::string Kept() const {
+    static const std::regex readings("(clock|pause-start)=[0-9]+| taken-back=[01]");
+    return std::regex_replace(WriteMatch(run->game), readings, "");
+  }
+
+  test::TempDir dir;
+  HeadlessPlatform pf;
+  std::unique_ptr<GameRun> run;
+};
+
+TEST_F(TakeBackRun, TheSamePlayAfterATakeBackGoesOnTheSameWay) {
+  Game& g = Start(true).game;
+  UntilPlayersMove();
+  Play(0);
+  const std::string turn = Kept();
+  const std::uint64_t draws = g.rng.Draws();
+  const int searches = run->search.Searches();
+  Play(1);
+  const std::string after = Kept();
+  ASSERT_NE(after, turn);
+  EXPECT_GT(run->search.Searches(), searches) << "the seats searched";
+  EXPECT_FALSE(g.match.TakenBack);
+
+  Tap(kKeyU);
+  EXPECT_EQ(Kept(), turn);
+  EXPECT_EQ(g.rng.Draws(), draws);
+  EXPECT_TRUE(g.match.TakenBack);
+  EXPECT_TRUE(MayPlayHandCard(g)) << "the player is at that turn again";
+  EXPECT_EQ(run->takeBacks.toldTurn, g.piles.CardsPlayed) << "the table says so";
+  // Again, now while a seat's search started ahead waits for its turn: its
+  // seed must not outlive the game it was drawn from.
+  Play(1, [this] { return run->search.Started() && !AnyCardMoving(run->game.piles); });
+  Tap(kKeyU);
+  EXPECT_EQ(Kept(), turn);
+  EXPECT_FALSE(run->search.Started());
+  Play(1);
+  EXPECT_EQ(Kept(), after);
+  EXPECT_TRUE(g.match.TakenBack) << "the match keeps its take-back";
+}
+
+TEST_F(TakeBackRun, EachPressGoesATurnFurtherBackAndNoFurtherThanTheHandsFirst) {
+  Game& g = Start(true).game;
+  UntilPlayersMove();
+  const std::string first = Kept();
+  Tap(kKeyU);
+  EXPECT_EQ(Kept(), first) << "nothing played yet this hand";
+  EXPECT_FALSE(g.match.TakenBack);
+  Play(0);
+  const std::string second = Kept();
+  Play(0);
+  // Halfway through the play, while the card flies.
+  Tap(kKeyDigit1);
+  Tap(kKeyReturn);
+  ASSERT_TRUE(g.turn.HumanPicked);
+  Tap(kKeyU);
+  EXPECT_FALSE(g.turn.HumanPicked);
+  Tap(kKeyU);
+  EXPECT_EQ(Kept(), second);
+  Tap(kKeyU);
+  EXPECT_EQ(Kept(), first);
+  Tap(kKeyU);
+  EXPECT_EQ(Kept(), first);
+  EXPECT_TRUE(MayPlayHandCard(g));
+}
+
+// Continued from its file at the player's turn, the match can go back to it.
+TEST_F(TakeBackRun, AContinuedMatchTakesBackToTheTurnItResumedAt) {
+  Start(true);
+  UntilPlayersMove();
+  Play(0);
+  const std::string kept = WriteMatch(run->game);
+  const std::string turn = Kept();
+  Game& g = Start(true, kept).game;
+  ASSERT_EQ(Kept(), turn);
+  Play(0);
+  Tap(kKeyU);
+  EXPECT_EQ(Kept(), turn);
+  EXPECT_TRUE(g.match.TakenBack);
+}
+
+TEST_F(TakeBackRun, UDoesNothingWithTheOptionOffOrOnceTheHandIsOver) {
+  for (const bool allowed : {false, true}) {
+    Game& g = Start(allowed).game;
+    UntilPlayersMove();
+    Play(0);
+    const std::string turn = Kept();
+    Tap(kKeyU);
+    EXPECT_EQ(Kept() == turn, !allowed) << allowed;
+    EXPECT_EQ(g.match.TakenBack, allowed);
+    while (g.turn.GameState != PlayState::HandOver) Play(0);
+    const std::string over = Kept();
+    Tap(kKeyU);
+    EXPECT_EQ(Kept(), over) << allowed;
+    EXPECT_TRUE(run->takeBacks.points.empty()) << "the hand's end forgets the turns";
+  }
+}
+
+GameFolder OpenOrFail(const std::string& path) {
+  std::string note;
+  GameFolder folder = GameFolder::Open(path, note);
+  EXPECT_TRUE(folder.Usable()) << note;
+  return folder;
+}
+
+// Kept at the player's turn after a take-back, the match says so when
+// continued; decided, it lands in its own counts and the rating stays.
+TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
+  test::TempFolder root;
+  const PlayerFiles files{OpenOrFail(root.Path() + "/state/verlano"),
+                          OpenOrFail(root.Path() + "/data/verlano"),
+                          OpenOrFail(root.Path() + "/config/verlano")};
+  MatchKeeper keeper(files, Options{}, PlayerSettings{},
+                     [](const std::string& line) { ADD_FAILURE() << line; });
+  Game game(Options{}, 5);
+  test::PlayToQuietMoment(game);
+  game.match.TakenBack = true;
+  keeper.QuietMoment(game);
+  std::string note;
+  const auto kept = LoadKeptMatch(files.state, note);
+  ASSERT_TRUE(kept) << note;
+  EXPECT_TRUE(kept->takenBack);
+
+  game.turn.GameState = PlayState::HandOver;
+  game.score.We.Total = 4;
+  game.score.They.Total = 7;
+  game.match.MatchOver = true;
+  game.match.Result = MatchResult::Lost;
+  keeper.QuietMoment(game);
+  Statistics counted = LoadStatistics(files.data, note);
+  StatisticsRow apart{};
+  apart.hands = 1;
+  apart.pointsFor = 4;
+  apart.pointsAgainst = 7;
+  apart.takenBackPlayed = 1;
+  apart.takenBackLost = 1;
+  EXPECT_EQ(counted.rows.at("nine.classic"), apart);
+  EXPECT_TRUE(counted.ratings.empty()) << "no rating moved";
+  // Given up for a new match, it is played apart, neither won nor lost.
+  CountTakenBackMatch(counted, Options{}, std::nullopt);
+  EXPECT_EQ(counted.rows.at("nine.classic").takenBackPlayed, 2);
+  EXPECT_EQ(counted.rows.at("nine.classic").played, 0);
+  EXPECT_EQ(ReadStatistics(WriteStatistics(counted)), counted);
+}
+
+TEST(TakeBackCounts, FilesWithAndWithoutTheNewFieldsLoad) {
+  const std::string row =
+      "verlano-statistics 1\nnine.classic played=2 won=1 lost=1 hands=9 sweeps=3 best-streak=1 "
+      "streak=0";
+  const Statistics counted = ReadStatistics(row + "\nend\n");
+  EXPECT_EQ(counted.rows.at("nine.classic").takenBackPlayed, 0);
+  EXPECT_EQ(WriteStatistics(counted).find("taken-back"), std::string::npos)
+      << "a row without take-backs is written as before";
+  const StatisticsRow read =
+      ReadStatistics(row + " taken-back-played=3 taken-back-won=2 taken-back-lost=1\nend\n")
+          .rows.at("nine.classic");
+  EXPECT_EQ(read.takenBackWon, 2);
+  EXPECT_EQ(read.played, 2) << "the ordinary counts untouched";
+  EXPECT_THROW(
+      ReadStatistics(row + " taken-back-played=1 taken-back-won=1 taken-back-lost=1\nend\n"),
+      RecordError)
+      << "more decided than played";
+
+  EXPECT_FALSE(
+      ReadSettings("verlano-settings 1\noptions show-hints=1\nend\n").options.allowTakeBacks);
+  PlayerSettings settings;
+  settings.options.allowTakeBacks = true;
+  EXPECT_TRUE(ReadSettings(WriteSettings(settings)).options.allowTakeBacks);
+
+  Game game(Options{}, 5);
+  test::PlayToQuietMoment(game);
+  game.match.TakenBack = true;
+  std::string text = WriteMatch(game);
+  Game back(MatchOptions(text), 0);
+  ReadMatch(text, back);
+  EXPECT_TRUE(back.match.TakenBack);
+  const std::size_t flag = text.find(" taken-back=1");
+  ASSERT_NE(flag, std::string::npos);
+  text.erase(flag, std::string(" taken-back=1").size());
+  Game older(MatchOptions(text), 0);
+  ReadMatch(text, older);
+  EXPECT_FALSE(older.match.TakenBack) << "a file from before take-backs has none";
+}
+
+}  // namespace
+}  // namespace verlano
