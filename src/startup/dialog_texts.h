@@ -10,7 +10,7 @@
 
 namespace verlano {
 
-inline constexpr std::array<std::string_view, 11> kKeyHelp = {
+inline constexpr std::array<std::string_view, 12> kKeyHelp = {
     N_("Pressing the key P at any time pauses the game. Press again to resume."),
     N_("Press the R key to Re-order your cards in your hand: Kings on the left, down to the Aces "
        "on the right."),
@@ -95,7 +95,10 @@ THE COMPUTER PLAYERS
 The Options tab sets how your opponents and your partner play, at one of five levels; the number beside each is its rating. Classic looks one play ahead: it weighs every card in its hand and every capture it allows with a fixed table of values (coins, the seven of coins, the prime, sweeps, what it leaves for the next player). Beginner plays like Classic with a newcomer's faults: it forgets some of the cards gone, overlooks some sums of three or four cards and takes whatever it can. Strong, Expert and Master think further: each imagines ways the cards it has not seen could be spread among the other players, plays its choices out to the end of the hand in every one of them, and picks the one that scores best for its side on average; the higher the level, the more ways it imagines. None of them looks at cards it could not see. Each level wins most matches against the one below it.
 
 YOUR RATING
-Each match you finish against the computer moves your rating in its variant: up when your side wins, down when it loses, and the more so the less the ratings expected it (your side counts as the mean of your rating and your partner's, against your opponents'). The Statistics tab shows it with the number of matches it rests on. "Match my level" gives you, at each new match, the opponents whose rating is nearest yours (Classic until you have one).)");
+Each match you finish against the computer moves your rating in its variant: up when your side wins, down when it loses, and the more so the less the ratings expected it (your side counts as the mean of your rating and your partner's, against your opponents'). The Statistics tab shows it with the number of matches it rests on. "Match my level" gives you, at each new match, the opponents whose rating is nearest yours (Classic until you have one).
+
+THE COACH
+Hold H on your turn (with "Show hints" ticked) for the play the coach judges best and why; press V on the score page to go through your plays of the hand. The coach weighs every play you could make from what you could see, never the hidden cards: it deals the cards you have not seen at random many times, plays each choice out to the end of the hand in every deal, and counts the points a hand each can expect. A play shown as giving up points expects that many fewer points a hand than the best, on average over the hidden cards; a play within the luck of those deals of the best is shown as giving up nothing, and the best never gives up any. With "Allow take-backs" ticked, U takes back your last play; a match with take-backs is counted apart and never moves your rating.)");
 
 inline constexpr std::string_view kCreditsText = N_(
     R"(Verlano: every picture, bitmap font and sound of the game is drawn or synthesised by its own resource builder when the game is built. Nothing is copied from another game.

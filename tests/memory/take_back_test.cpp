@@ -210,7 +210,8 @@ TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
   test::TempFolder root;
   const PlayerFiles files{OpenOrFail(root.Path() + "/state/verlano"),
                           OpenOrFail(root.Path() + "/data/verlano"),
-                          OpenOrFail(root.Path() + "/config/verlano")};
+                          OpenOrFail(root.Path() + "/config/verlano"),
+                          OpenOrFail(root.Path() + "/data/verlano/matches")};
   MatchKeeper keeper(files, Options{}, PlayerSettings{},
                      [](const std::string& line) { ADD_FAILURE() << line; });
   Game game(Options{}, 5);
