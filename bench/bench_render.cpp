@@ -19,6 +19,7 @@
 #include "busy_table.h"
 #include "render/cint.h"
 #include "render/clock_text.h"
+#include "render/review_page.h"
 #include "render/draw_table.h"
 #include "render/play_log_view.h"
 #include "render/score_page.h"
@@ -94,6 +95,36 @@ void BM_ComposeScorePageWithPile(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComposeScorePageWithPile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
+
+// The score page with the review over it, as full as it gets: ten plays,
+// each taking four cards and shown beside a best play taking four, with the
+// longest reason.
+void BM_ComposeScorePageWithReview(benchmark::State& state) {
+  if (!Ready(state)) return;
+  BusyTable& table = Table();
+  ResourceSlots& slots = table.pictures->slots;
+  ReviewSheet sheet;
+  sheet.Open = true;
+  sheet.Ready = true;
+  const ReviewCards four{.Card = 5, .Taken = {1, 2, 3, 4}, .TakenCount = 4};
+  for (int row = 0; row < 10; ++row) {
+    sheet.Rows.push_back({.Played = four,
+                          .Best = four,
+                          .GivenUp = 1.5,
+                          .Reason = "leaves the seven of coins to the other side"});
+  }
+  for (auto _ : state) {
+    BltFastClip(table.screen, slots.Background, table.screen.BackBuffer, table.screen.BackRect, 0,
+                0, false);
+    DrawScorePage(table.game, PileSheet{}, slots, table.screen);
+    DrawReviewSheet(table.game, sheet, slots, table.screen);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ComposeScorePageWithReview)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly();
