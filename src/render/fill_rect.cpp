@@ -26,4 +26,12 @@ void OutlineRect(const Screen& screen, Surface& dest, const Rect& inner, int thi
   FillRect(screen, dest, Rect{inner.Right, inner.Top, right, inner.Bottom}, colour);
 }
 
+void DrawFramedPanel(Screen& screen, const Rect& panel, std::uint16_t colour, int border) {
+  FillRect(screen, screen.BackBuffer, panel, colour);
+  OutlineRect(
+      screen, screen.BackBuffer,
+      Rect{panel.Left + border, panel.Top + border, panel.Right - border, panel.Bottom - border},
+      border, kMarkColour);
+}
+
 }  // namespace verlano

@@ -19,4 +19,8 @@ void FillRect(const Screen& screen, Surface& dest, Rect r, std::uint16_t colour)
 void OutlineRect(const Screen& screen, Surface& dest, const Rect& inner, int thickness,
                  std::uint16_t colour);
 
+// A panel laid over the table (an open pile, the review): `panel` filled with
+// `colour`, framed in gold `border` pixels wide just inside its edge.
+void DrawFramedPanel(Screen& screen, const Rect& panel, std::uint16_t colour, int border);
+
 }  // namespace verlano

@@ -143,11 +143,7 @@ void DrawScorePiles(const Game& game, int openSide, ResourceSlots& slots, Screen
 void DrawPileSheet(const Game& game, const PileSheet& sheet, ResourceSlots& slots, Screen& screen) {
   if (sheet.Side != kSideWe && sheet.Side != kSideThey) return;
   const Rect panel = PileSheetPanel(game);
-  FillRect(screen, screen.BackBuffer, panel, kPanelColour);
-  OutlineRect(screen, screen.BackBuffer,
-              Rect{panel.Left + kPanelBorder, panel.Top + kPanelBorder, panel.Right - kPanelBorder,
-                   panel.Bottom - kPanelBorder},
-              kPanelBorder, kMarkColour);
+  DrawFramedPanel(screen, panel, kPanelColour, kPanelBorder);
   clsDXBitmapFont& font = slots.DeluxeFont;
   const int x = panel.Left + kMargin;
   DrawTextAt(font, screen, x, panel.Top + kMargin - kPanelBorder, TitleLine(game, sheet));

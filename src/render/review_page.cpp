@@ -65,11 +65,7 @@ void DrawReviewSheet(const Game& game, const ReviewSheet& sheet, ResourceSlots& 
                      Screen& screen) {
   if (!sheet.Open) return;
   const Rect panel = ReviewPanel(game);
-  FillRect(screen, screen.BackBuffer, panel, kPanelColour);
-  OutlineRect(screen, screen.BackBuffer,
-              Rect{panel.Left + kBorder, panel.Top + kBorder, panel.Right - kBorder,
-                   panel.Bottom - kBorder},
-              kBorder, kMarkColour);
+  DrawFramedPanel(screen, panel, kPanelColour, kBorder);
   clsDXBitmapFont& big = slots.DeluxeFont;
   clsDXBitmapFont& small = slots.SmallFont;
   const int x = panel.Left + kMargin;

@@ -13,14 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 . "$here/kept_match.sh"
 
-keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }
-hand_over_kept() { still_playing && grep -q ' state=END_OF_MATCH ' "$(match_file)" 2>/dev/null; }
-# The page's paper shows right of its columns (the cloth, or a screen not yet
-# drawn, elsewhere).
-paper() { [ "$1" -gt 180 ] && [ "$2" -gt 170 ] && [ "$3" -gt 130 ]; }
-page_shown() { still_playing && shot page && paper $(screen_colour page $(on_screen 590 300 30 20)); }
-# The open pile's panel, dark green, in its lower right corner beside the page.
-dark() { [ $(($1 + $2 + $3)) -lt 90 ] && [ "$2" -ge "$1" ]; }
+# The open pile's panel in its lower right corner beside the page.
 pile_open() { still_playing && shot pile && dark $(screen_colour pile $(on_screen 600 506 40 8)); }
 # The open side's pile beside the page is outlined in gold (the Trevigiano
 # deck's piles: ours from x 28, theirs from 672, 100 wide).

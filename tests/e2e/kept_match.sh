@@ -134,3 +134,13 @@ play_out_hand() {  # SIZE [COUNT]
     for card in "${cards[@]}"; do choose_table_card $card; done
   done
 }
+
+# VERLANO_SHOTS=DIR keeps the shot SHOT as DIR/NAME.png.
+keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }  # SHOT NAME
+# The hand's end, kept in the match file.
+hand_over_kept() { still_playing && grep -q ' state=END_OF_MATCH ' "$(match_file)" 2>/dev/null; }
+# The score page's paper shows right of its columns (the cloth, or a screen
+# not yet drawn, elsewhere); a panel laid over it is dark green.
+paper() { [ "$1" -gt 180 ] && [ "$2" -gt 170 ] && [ "$3" -gt 130 ]; }
+page_shown() { still_playing && shot page && paper $(screen_colour page $(on_screen 590 300 30 20)); }
+dark() { [ $(($1 + $2 + $3)) -lt 90 ] && [ "$2" -ge "$1" ]; }

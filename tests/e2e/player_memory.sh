@@ -18,7 +18,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 kept() { grep -q '^verlano-match 1$' "$(match_file)" 2>/dev/null; }
 muted() { grep -q 'muted=1' "$XDG_CONFIG_HOME/verlano/settings" 2>/dev/null; }
 hand_area() { on_screen 0 420 800 153 | awk '{ printf "%dx%d+%d+%d\n", $1, $2, $3, $4 }'; }
-keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }
 
 game_copy "$scratch/game" yes
 mkdir -p "$XDG_DATA_HOME/verlano"

@@ -12,12 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 . "$here/kept_match.sh"
 
-keep_shot() { if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/$1.ppm" "$VERLANO_SHOTS/$2.png"; fi; }
-hand_over_kept() { still_playing && grep -q ' state=END_OF_MATCH ' "$(match_file)" 2>/dev/null; }
-paper() { [ "$1" -gt 180 ] && [ "$2" -gt 170 ] && [ "$3" -gt 130 ]; }
-page_shown() { still_playing && shot page && paper $(screen_colour page $(on_screen 590 300 30 20)); }
-# The review's panel is dark green where the page is paper.
-dark() { [ $(($1 + $2 + $3)) -lt 90 ] && [ "$2" -ge "$1" ]; }
+# The review's panel lies where the page is paper.
 review_open() { still_playing && shot review && dark $(screen_colour review $(on_screen 600 300 30 20)); }
 # Once weighed, the first row shows the corner of the card played: light.
 light() { [ $(($1 + $2 + $3)) -gt 450 ]; }
