@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The tests whose code runs worker threads (ctest label "threads": the expert
 # seats' and the hint's searches, the duel's threads, a match of expert seats
-# kept and reloaded), built with ThreadSanitizer in a build of their own,
+# kept and reloaded, take-backs, the review at the table), built with ThreadSanitizer in a build of their own,
 # build/tsan (optimised, as TSan advises; it cannot share a program with the
 # test build's AddressSanitizer), and run. Any data race fails its test.
 # Prints "tsan: ..." with the verdict and the time taken; status 1 on a race
@@ -16,7 +16,7 @@ archive=${1:-build/test/bin/res077.pak}
 mkdir -p "$build"
 if ! { cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERLANO_TESTS=ON \
          -DVERLANO_TSAN=ON -DVERLANO_WERROR=ON &&
-       cmake --build "$build" -j"$(nproc)" --target test_game test_engine verlano-sim; } \
+       cmake --build "$build" -j"$(nproc)" --target test_game test_engine test_memory test_tools verlano-sim; } \
      >"$build/build.log" 2>&1; then
   tail -n 40 "$build/build.log"
   echo "tsan: FAILED: the ThreadSanitizer build did not build ($build/build.log)"
