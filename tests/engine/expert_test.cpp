@@ -10,25 +10,12 @@
 #include <cstddef>
 #include <vector>
 
+#include "allocation_count.h"
 #include "engine/classic_policy.h"
 #include "engine/deal_position.h"
 #include "engine/playout.h"
 #include "rules/random.h"
 #include "rules/variant_rules.h"
-
-// The sanitizers' allocation hooks; absent (null) in a build without them.
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*,
-                                                                  std::size_t),
-                                                         void (*)(const volatile void*))
-    __attribute__((weak));
-
-namespace {
-std::atomic<long> g_allocations{0};
-void CountAllocation(const volatile void*, std::size_t) {
-  ++g_allocations;
-}
-void IgnoreFree(const volatile void*) {}
-}  // namespace
 
 namespace verlano::engine {
 namespace {
@@ -64,25 +51,27 @@ TEST(Expert, DecisionDependsOnlyOnWhatTheSeatHasSeen) {
 
 TEST(Expert, PlayoutAllocatesNothing) {
   if (__sanitizer_install_malloc_and_free_hooks == nullptr) GTEST_SKIP() << "needs the sanitizers";
-  __sanitizer_install_malloc_and_free_hooks(CountAllocation, IgnoreFree);
+  __sanitizer_install_malloc_and_free_hooks(::verlano::test::CountAllocation,
+                                            ::verlano::test::IgnoreFree);
   Random rng(3);
   Position p = DealPosition(NineCards(), 0, rng);
-  const long before = g_allocations.load();
+  const long before = ::verlano::test::g_allocations.load();
   while (!p.HandOver()) ApplyMove(p, ClassicMove(p).move);
-  EXPECT_EQ(g_allocations.load(), before);
+  EXPECT_EQ(::verlano::test::g_allocations.load(), before);
 }
 
 TEST(Expert, SearchRoundAllocatesNothing) {
   if (__sanitizer_install_malloc_and_free_hooks == nullptr) GTEST_SKIP() << "needs the sanitizers";
-  __sanitizer_install_malloc_and_free_hooks(CountAllocation, IgnoreFree);
+  __sanitizer_install_malloc_and_free_hooks(::verlano::test::CountAllocation,
+                                            ::verlano::test::IgnoreFree);
   Random rng(5);
   const Position seen = SeenBy(DealPosition(NineCards(), 2, rng));
   std::vector<ScoredMove> plays;
   std::vector<long> totals;
   ASSERT_TRUE(StartSearch(seen, 6, plays, totals));
-  const long before = g_allocations.load();
+  const long before = ::verlano::test::g_allocations.load();
   SearchRound(seen, plays, {.deals = 20, .minDeals = 1, .workBudget = 1L << 40}, rng, totals);
-  EXPECT_EQ(g_allocations.load(), before);
+  EXPECT_EQ(::verlano::test::g_allocations.load(), before);
   EXPECT_NE(totals, std::vector<long>(totals.size(), 0));
 }
 

@@ -13,25 +13,12 @@
 #include <tuple>
 #include <vector>
 
+#include "allocation_count.h"
 #include "engine/captures.h"
 #include "engine/card_facts.h"
 #include "engine/hand_score.h"
 #include "position_builder.h"
 #include "random_positions.h"
-
-// The sanitizers' allocation hooks; absent (null) in a build without them.
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*,
-                                                                  std::size_t),
-                                                         void (*)(const volatile void*))
-    __attribute__((weak));
-
-namespace {
-std::atomic<long> g_allocations{0};
-void CountAllocation(const volatile void*, std::size_t) {
-  ++g_allocations;
-}
-void IgnoreFree(const volatile void*) {}
-}  // namespace
 
 namespace verlano::engine {
 namespace {
@@ -125,14 +112,15 @@ TEST(Judgement, TheLastPlayOfAHandIsExactlyItsMargin) {
 
 TEST(Judgement, AJudgeWeighingAgainAllocatesNothing) {
   if (__sanitizer_install_malloc_and_free_hooks == nullptr) GTEST_SKIP() << "needs the sanitizers";
-  __sanitizer_install_malloc_and_free_hooks(CountAllocation, IgnoreFree);
+  __sanitizer_install_malloc_and_free_hooks(::verlano::test::CountAllocation,
+                                            ::verlano::test::IgnoreFree);
   Random rng(8);
   const Position p = DealPosition(test::EveryVariant()[1], 0, rng);
   Judge judge(kQuick);
   judge.Weigh(p, 1);
-  const long before = g_allocations.load();
+  const long before = ::verlano::test::g_allocations.load();
   judge.Weigh(p, 2);
-  EXPECT_EQ(g_allocations.load(), before);
+  EXPECT_EQ(::verlano::test::g_allocations.load(), before);
 }
 
 // Nine cards, two left each, seat 1 to play 7C or KS on the seven of coins
