@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "i18n/translate.h"
+#include "render/card_corner.h"
 #include "render/fill_rect.h"
 #include "render/seat_labels.h"
 #include "rules/game.h"
@@ -14,9 +15,6 @@ namespace {
 constexpr int kMargin = 4;
 constexpr int kHeadingHeight = 24;
 constexpr int kRowHeight = 38;
-// The corner of a card that shows its index and suit in every deck.
-constexpr int kCornerWidth = 24;
-constexpr int kCornerHeight = 33;
 constexpr int kPlayedX = 74;  // clear of the longest seat name
 constexpr int kTakenGap = 8;
 constexpr int kTakenStep = 14;  // wide enough for an index while the row has room
@@ -63,9 +61,7 @@ void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int 
   clsDXBitmapFont& font = slots.SmallFont;
   DrawTextAt(font, screen, left + kMargin, kMargin, P_("table", "This hand"));
   const auto corner = [&](int card, const Rect& at) {
-    if (card < 0 || card >= kCardImageEntries) return;
-    BltFastClip(screen, slots.CardImage[static_cast<std::size_t>(card)], screen.BackBuffer,
-                Rect{0, 0, kCornerWidth, kCornerHeight}, at.Left, at.Top, true);
+    DrawCardCorner(slots, screen, card, at.Left, at.Top);
   };
   for (int k = 0; k < PlayLogRows(game); ++k) {
     const PlayLine& line = PlayFromNewest(game.playLog, k);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "i18n/translate.h"
+#include "render/card_corner.h"
 #include "render/fill_rect.h"
 #include "rules/game.h"
 
@@ -18,9 +19,6 @@ constexpr int kHeading = 34;
 constexpr int kRowHeight = 44;
 constexpr int kFooter = 84;
 constexpr int kMostRows = 10;  // a hand's plays of one seat
-// The corner of a card that shows its index and suit in every deck.
-constexpr int kCornerWidth = 24;
-constexpr int kCornerHeight = 33;
 constexpr int kTakenStep = 16;
 constexpr int kCardsWidth = kCornerWidth + 4 + kTakenStep * (kReviewTaken - 1) + kCornerWidth;
 constexpr int kGivenUpX = kMargin + kCardsWidth + 10;
@@ -36,14 +34,10 @@ std::string Points(double points) {
 
 // The card played, then the cards it took a little apart, overlapping.
 void DrawCards(const ReviewCards& cards, int x, int y, ResourceSlots& slots, Screen& screen) {
-  const auto corner = [&](int card, int left) {
-    if (card < 0 || card >= kCardImageEntries) return;
-    BltFastClip(screen, slots.CardImage[static_cast<std::size_t>(card)], screen.BackBuffer,
-                Rect{0, 0, kCornerWidth, kCornerHeight}, left, y, true);
-  };
-  corner(cards.Card, x);
+  DrawCardCorner(slots, screen, cards.Card, x, y);
   for (int t = 0; t < cards.TakenCount && t < kReviewTaken; ++t) {
-    corner(cards.Taken[static_cast<std::size_t>(t)], x + kCornerWidth + 4 + t * kTakenStep);
+    DrawCardCorner(slots, screen, cards.Taken[static_cast<std::size_t>(t)],
+                   x + kCornerWidth + 4 + t * kTakenStep, y);
   }
 }
 
