@@ -4,7 +4,6 @@
 #include "engine/engine_rules.h"
 #include "engine/find_play.h"
 #include "game/judgement_words.h"
-#include "i18n/translate.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -101,10 +100,7 @@ ReviewSheet ReviewSheetOf(HandReview& review) {
     ReviewRow row;
     row.Played = CardsOf(play.before, made.move);
     row.GivenUp = made.givenUp;
-    // A costly play with no one item to blame lost its points over the rest of the hand.
-    row.Reason = made.givenUp > 0 && made.reason == engine::Reason::None
-                     ? P_("coach", "the best play does better later in the hand")
-                     : ReasonWords(made.reason);
+    row.Reason = MadeReasonWords(made);
     if (made.givenUp > 0) row.Best = CardsOf(play.before, play.judged.front().move);
     sheet.Rows.push_back(std::move(row));
   }

@@ -42,4 +42,11 @@ std::string ReasonWords(engine::Reason reason) {
   return P_("coach", "nothing stands out");
 }
 
+std::string MadeReasonWords(const engine::PlayJudgement& made) {
+  // A costly play with no one item to blame lost its points over the rest of the hand.
+  return made.givenUp > 0 && made.reason == engine::Reason::None
+             ? P_("coach", "the best play does better later in the hand")
+             : ReasonWords(made.reason);
+}
+
 }  // namespace verlano

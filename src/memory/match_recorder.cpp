@@ -39,6 +39,25 @@ std::string TimeStamp() {
   return stamp.data();
 }
 
+std::string LoadRecord(const GameFolder& folder, const std::string& name, const CardTables& cards,
+                       MatchRecord& record) {
+  std::string text;
+  try {
+    if (const std::error_code e = folder.Read(name, kLongestRecord, text)) {
+      throw RecordError(Reason(e));
+    }
+    record = ReadRecord(text, cards);
+    return "";
+  } catch (const RecordError& e) {
+    const std::string path = ShownPath(folder.PathOf(name));
+    return folder.KeepAside(name)
+               ? Format(_("the record %s cannot be read: %s; it is passed over"), path.c_str(),
+                        e.what())
+               : Format(_("the record %s cannot be read: %s; it is kept as %s.bad"), path.c_str(),
+                        e.what(), path.c_str());
+  }
+}
+
 std::vector<FolderFile> RecordsNewestFirst(const GameFolder& folder) {
   std::vector<FolderFile> files = folder.Files(kRecordSuffix);
   std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
@@ -82,30 +101,21 @@ bool MatchRecorder::Begin(const Game& game) {
   const RecordedHand now = RecordHand(game);
   const std::vector<FolderFile> files = RecordsNewestFirst(folder_);
   for (std::size_t i = 0; i < files.size() && i < kRecordsSearched; ++i) {
-    const std::string& name = files[i].name;
-    std::string text;
-    try {
-      if (const std::error_code e = folder_.Read(name, kLongestRecord, text)) {
-        throw RecordError(Reason(e));
-      }
-      MatchRecord found = ReadRecord(text, game.cards);
-      // The kept hand, usually the record's last; a run stopped between
-      // keeping the match and its record leaves one hand more in the record.
-      const auto kept = std::find_if(found.hands.rbegin(), found.hands.rend(),
-                                     [&](const RecordedHand& h) { return SameDeal(h, now); });
-      if (kept == found.hands.rend()) continue;
-      found.hands.erase(kept.base(), found.hands.end());
-      record_.hands = std::move(found.hands);
-      name_ = name;
-      return true;
-    } catch (const RecordError& e) {
-      const std::string path = ShownPath(folder_.PathOf(name));
-      say_(folder_.KeepAside(name)
-               ? Format(_("the record %s cannot be read: %s; it is passed over"), path.c_str(),
-                        e.what())
-               : Format(_("the record %s cannot be read: %s; it is kept as %s.bad"), path.c_str(),
-                        e.what(), path.c_str()));
+    MatchRecord found;
+    const std::string problem = LoadRecord(folder_, files[i].name, game.cards, found);
+    if (!problem.empty()) {
+      say_(problem);
+      continue;
     }
+    // The kept hand, usually the record's last; a run stopped between
+    // keeping the match and its record leaves one hand more in the record.
+    const auto kept = std::find_if(found.hands.rbegin(), found.hands.rend(),
+                                   [&](const RecordedHand& h) { return SameDeal(h, now); });
+    if (kept == found.hands.rend()) continue;
+    found.hands.erase(kept.base(), found.hands.end());
+    record_.hands = std::move(found.hands);
+    name_ = files[i].name;
+    return true;
   }
   // A match at its first hand begins a record; a later hand without its
   // record would replay to other totals than the match's.

@@ -4,7 +4,7 @@
 // began (the simulator numbers them instead), written whole at every quiet moment, so a match left
 // at any point is recorded up to the player's last turn. A match continued from its file goes on in
 // the record it began (the newest whose last hand is the one kept); only the newest `kKeptRecords`
-// records are kept. A record that cannot be read is passed over with one line and left as it is.
+// records are kept. A record that cannot be read is passed over with one line and kept aside.
 
 #include <cstdint>
 #include <functional>
@@ -53,6 +53,12 @@ class MatchRecorder {
   std::string name_;   // the record's file; empty until the match's first quiet moment
   bool lost_ = false;  // a continued match whose record was not found is not recorded
 };
+
+// Reads the record `name` of `folder`; "" or the one-line reason it cannot
+// be read, the record then kept aside as NAME.bad (or passed over when even
+// that fails).
+std::string LoadRecord(const GameFolder& folder, const std::string& name, const CardTables& cards,
+                       MatchRecord& record);
 
 // The records of the folder, newest first.
 std::vector<FolderFile> RecordsNewestFirst(const GameFolder& folder);

@@ -78,6 +78,12 @@ std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extr
                                     extraPointsTicked && ExtraPointsAllowed(variantRow)));
 }
 
+std::string VariantWords(const Options& options) {
+  const std::size_t row =
+      RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.value; });
+  return _(kVariantOptions[row].caption) + (options.extraCoinPoints ? _(" extra") : "");
+}
+
 std::string ContinueCaption(const Options& options, int we, int they) {
   const std::size_t row =
       RowOf(kVariantOptions, options.variant, [](const VariantOption& o) { return o.value; });

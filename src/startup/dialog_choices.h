@@ -141,6 +141,10 @@ DialogState DialogStateFrom(const Options& options, int volume);
 // 12 to 8" (the variant's caption, our total, theirs).
 std::string ContinueCaption(const Options& options, int we, int they);
 
+// "10 cards Romane extra": the variant's caption in the player's language,
+// with the extra points when the match has them.
+std::string VariantWords(const Options& options);
+
 // A level's rating in the chosen variant as the dialog shows it: "1500".
 std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extraPointsTicked);
 

@@ -1,6 +1,5 @@
 #include "startup/display_loss.h"
 
-#include <X11/Xlib.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -8,6 +7,9 @@
 
 #include "startup/display_messages.h"
 #include "startup/play_button.h"
+
+// Last: Xlib's macros (None, Below, Status) would rename the game's own words.
+#include <X11/Xlib.h>
 
 namespace verlano {
 

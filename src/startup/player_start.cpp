@@ -64,6 +64,7 @@ PlayerStart LoadPlayerStart() {
   start.memory.statistics = stats;
   start.memory.notes = notes;
   start.memory.resetStatistics = [folder = start.files.data] { return ResetStatistics(folder); };
+  start.memory.matches = start.files.matches;
   return start;
 }
 

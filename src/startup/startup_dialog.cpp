@@ -73,6 +73,7 @@ StartupDialog::StartupDialog(const std::string& archivePath, DialogMemory memory
   statistics_ = BuildStatisticsPage();
   AddTab(notebook, statistics_.page, _("Statistics"));
   g_signal_connect(statistics_.reset, "clicked", G_CALLBACK(OnReset), this);
+  g_signal_connect(statistics_.review, "clicked", G_CALLBACK(OnReview), this);
 
   GtkWidget* layout = gtk_box_new(GTK_ORIENTATION_VERTICAL, 8);
   gtk_container_set_border_width(GTK_CONTAINER(layout), 10);
@@ -206,6 +207,7 @@ void StartupDialog::ShowError(const std::string& message) {
 }
 
 void StartupDialog::Close() {
+  reviews_.reset();
   if (!window_) return;
   gtk_widget_hide(window_.get());
   window_.reset();
@@ -247,6 +249,15 @@ void StartupDialog::OnReset(GtkWidget*, gpointer self) {
       dialog->memory_.resetStatistics ? dialog->memory_.resetStatistics() : std::string();
   if (problem.empty()) dialog->memory_.statistics = Statistics{};
   ShowStatistics(dialog->statistics_, dialog->memory_.statistics, problem);
+}
+
+void StartupDialog::OnReview(GtkWidget*, gpointer self) {
+  auto* dialog = static_cast<StartupDialog*>(self);
+  if (!dialog->reviews_) {
+    dialog->reviews_ = std::make_unique<RecordReviewWindow>(GTK_WINDOW(dialog->window_.get()),
+                                                            dialog->memory_.matches);
+  }
+  dialog->reviews_->Show();
 }
 
 void StartupDialog::OnExit(GtkWidget*, gpointer self) {

@@ -8,13 +8,16 @@
 // reported from it.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "resources/tor_pak.h"
 #include "startup/dialog_choices.h"
 #include "startup/dialog_pages.h"
+#include "memory/game_folder.h"
 #include "startup/gtk_owners.h"
+#include "startup/record_review_window.h"
 #include "startup/statistics_page.h"
 
 namespace verlano {
@@ -33,6 +36,7 @@ struct DialogMemory {
   std::string notes;  // a damaged file, said in a line each
   // Clears the statistics on disk: "" or the reason it could not.
   std::function<std::string()> resetStatistics;
+  GameFolder matches;  // the records of the matches played, for their review
 };
 
 class StartupDialog {
@@ -63,6 +67,7 @@ class StartupDialog {
   static void OnPlay(GtkWidget*, gpointer self);
   static void OnContinue(GtkWidget*, gpointer self);
   static void OnReset(GtkWidget*, gpointer self);
+  static void OnReview(GtkWidget*, gpointer self);
   static void OnExit(GtkWidget*, gpointer self);
   static gboolean OnCloseBox(GtkWidget*, GdkEvent*, gpointer self);
   static gboolean OnKey(GtkWidget*, GdkEventKey* key, gpointer self);
@@ -88,6 +93,7 @@ class StartupDialog {
   DeckPage deck_;
   OptionsPage options_;
   StatisticsPage statistics_;
+  std::unique_ptr<RecordReviewWindow> reviews_;  // made when first asked for
   DialogMemory memory_;
   GtkWidget* play_ = nullptr;
   GtkWidget* resume_ = nullptr;  // "Continue the match", when one is kept

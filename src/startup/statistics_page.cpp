@@ -53,7 +53,7 @@ void ShowRatings(StatisticsPage& page, const Statistics& stats, const std::strin
       options.extraCoinPoints = extra;
       const std::optional<PlayerRating> rating = RatingOf(stats, options);
       if (!rating) continue;
-      const std::string name = _(variant.caption) + (extra ? _(" extra") : "");
+      const std::string name = VariantWords(options);
       lines +=
           (lines.empty() ? "" : "\n") + Format(_("Your rating in %s: %d; matches it rests on: %d"),
                                                name.c_str(), rating->rating, rating->matches);
@@ -84,9 +84,12 @@ StatisticsPage BuildStatisticsPage() {
   gtk_grid_set_column_spacing(GTK_GRID(page.table), 10);
   gtk_grid_set_row_spacing(GTK_GRID(page.table), 4);
   gtk_box_pack_start(GTK_BOX(page.page), page.table, FALSE, FALSE, 0);
+  GtkWidget* buttons = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
   page.reset = gtk_button_new_with_mnemonic(_("_Reset the statistics..."));
-  gtk_widget_set_halign(page.reset, GTK_ALIGN_START);
-  gtk_box_pack_end(GTK_BOX(page.page), page.reset, FALSE, FALSE, 0);
+  page.review = gtk_button_new_with_mnemonic(_("Re_view a recorded match..."));
+  gtk_box_pack_start(GTK_BOX(buttons), page.reset, FALSE, FALSE, 0);
+  gtk_box_pack_start(GTK_BOX(buttons), page.review, FALSE, FALSE, 0);
+  gtk_box_pack_end(GTK_BOX(page.page), buttons, FALSE, FALSE, 0);
   return page;
 }
 
@@ -116,8 +119,7 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
         const auto it = stats.rows.find(StatisticsKey(options));
         if (it == stats.rows.end()) continue;
         const StatisticsRow& r = it->second;
-        const std::string name =
-            _(variant.caption) + (extra ? _(" extra") : "") + ", " + _(level.caption);
+        const std::string name = VariantWords(options) + ", " + _(level.caption);
         const int percent = WinPercent(r);
         const std::array<std::string, kHeadings.size()> cells = {
             name,

@@ -1,8 +1,9 @@
 #pragma once
 // The dialog's sixth tab, "Statistics": the player's rating in each variant
 // played to a match's end, the player's record as a table, one row per
-// variant and opponents' level played, a line for a damaged file, and Reset,
-// which the dialog asks about before it clears anything.
+// variant and opponents' level played, a line for a damaged file, Reset,
+// which the dialog asks about before it clears anything, and the button that
+// opens the review of a recorded match.
 
 #include <gtk/gtk.h>
 
@@ -18,6 +19,7 @@ struct StatisticsPage {
   GtkWidget* note = nullptr;
   GtkWidget* ratings = nullptr;  // a line a rated variant, hidden while none is
   GtkWidget* reset = nullptr;
+  GtkWidget* review = nullptr;  // opens the review of a recorded match
 };
 
 StatisticsPage BuildStatisticsPage();

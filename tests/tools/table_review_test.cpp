@@ -18,25 +18,10 @@
 #include "rules/table_builder.h"
 #include "sim/auto_player.h"
 #include "sim/private_resources.h"
-#include "sim/record_walk.h"
+#include "memory/record_review.h"
 
 namespace verlano::sim {
 namespace {
-
-// Seat 0's plays of a record judged as the simulator's review judges them.
-class SeatZeroJudged : public RecordWalker {
- public:
-  void BeforePlay(int /*hand*/, int play, const engine::Position& position,
-                  const engine::Move& move) override {
-    if (position.toPlay == 0) plays.push_back(JudgePlay(judge_, play, position, move));
-  }
-  void HandEnded(const WalkedHand& /*hand*/) override { WorstFirst(plays); }
-
-  std::vector<ReviewedPlay> plays;
-
- private:
-  engine::Judge judge_;
-};
 
 void ExpectSameReview(const std::vector<ReviewedPlay>& table,
                       const std::vector<ReviewedPlay>& record, const std::string& where) {
@@ -87,10 +72,13 @@ TEST(TableReview, EachHandsReviewIsTheRecordsReviewAndVOpensAndClosesIt) {
       GameFrame(run);
       ASSERT_TRUE(run.handEnd.ReviewOpen) << where;
       ASSERT_TRUE(run.review.Ready()) << where;
-      SeatZeroJudged record;
-      ASSERT_EQ(WalkRecord(MatchRecord{options, {RecordHand(run.game)}}, record), "") << where;
-      ExpectSameReview(run.review.Plays(), record.plays, where);
-      EXPECT_EQ(ReviewSheetOf(run.review).Rows.size(), record.plays.size()) << where;
+      engine::Judge judge;
+      RecordReview record;
+      ASSERT_EQ(ReviewRecord(MatchRecord{options, {RecordHand(run.game)}}, 0, judge, record), "")
+          << where;
+      ASSERT_EQ(record.hands.size(), 1u) << where;
+      ExpectSameReview(run.review.Plays(), record.hands[0].plays, where);
+      EXPECT_EQ(ReviewSheetOf(run.review).Rows.size(), record.hands[0].plays.size()) << where;
       EXPECT_EQ(run.review.HandsReviewed(), hand) << where;
       // Closed by V on the first hand, by a click on the second: neither deals.
       GameFrame(run);  // V let go

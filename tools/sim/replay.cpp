@@ -2,7 +2,8 @@
 
 #include <bit>
 
-#include "sim/record_walk.h"
+#include "memory/record_walk.h"
+#include "sim/record_file.h"
 #include "sim/result_lines.h"
 
 namespace verlano::sim {

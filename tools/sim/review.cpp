@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "engine/match.h"
 #include "game/judgement_words.h"
 #include "game/play_review.h"
+#include "engine/play_rules.h"
 #include "rules/cards.h"
-#include "sim/record_walk.h"
+#include "memory/record_review.h"
+#include "sim/record_file.h"
 
 namespace verlano::sim {
 
@@ -19,77 +20,52 @@ std::string Points(double points) {
   return text;
 }
 
-class Reviewer : public RecordWalker {
- public:
-  Reviewer(int seat, const engine::JudgeSettings& settings, std::ostream& out, ReviewTimes* times)
-      : seat_(seat), judge_(settings), out_(out), times_(times) {
-    BuildCardNames(cards_);
+// "card 7D took 7C,AS" for a move of the position's seat to play ("took -": laid down).
+std::string Cards(const CardTables& cards, const engine::Position& p, const engine::Move& move) {
+  std::string text = "card " + CardCode(cards, p.hands[p.toPlay][move.handIndex]) + " took ";
+  if (move.count == 0 || p.tableCount == 0) return text + "-";
+  for (int k = 0; k < move.count; ++k) {
+    text += (k > 0 ? "," : "") + CardCode(cards, p.table[move.positions[k]]);
   }
+  return text;
+}
 
-  void BeforePlay(int /*hand*/, int play, const engine::Position& position,
-                  const engine::Move& move) override {
-    if (position.toPlay != seat_) return;
-    const double start = engine::ThreadCpuMs();
-    ReviewedPlay reviewed = JudgePlay(judge_, play, position, move);
-    const double took = engine::ThreadCpuMs() - start;
-    handMs_ += took;
-    if (times_ != nullptr) times_->judgements.push_back(took);
-    plays_.push_back(std::move(reviewed));
+void PrintPlay(const CardTables& cards, int hand, int seat, const ReviewedPlay& play,
+               std::ostream& out) {
+  const engine::PlayJudgement& made = play.Made();
+  out << "review hand " << hand + 1 << " play " << play.play + 1 << " seat " << seat << ' '
+      << Cards(cards, play.before, made.move) << " given-up " << Points(made.givenUp) << " reason "
+      << ReasonWords(made.reason) << '\n';
+  for (std::size_t i = 0; i < play.judged.size(); ++i) {
+    const engine::PlayJudgement& j = play.judged[i];
+    out << (i == play.played ? "  played " : "  option ") << Cards(cards, play.before, j.move)
+        << " points " << Points(j.points) << " given-up " << Points(j.givenUp) << " reason "
+        << ReasonWords(j.reason) << '\n';
   }
+}
 
-  void HandEnded(const WalkedHand& hand) override {
-    WorstFirst(plays_);
-    for (const ReviewedPlay& play : plays_) PrintPlay(hand.hand, play);
-    const double handGivenUp = GivenUp(plays_);
-    matchGivenUp_ += handGivenUp;
-    out_ << "review hand " << hand.hand + 1 << " seat " << seat_ << " plays " << plays_.size()
-         << " given-up " << Points(handGivenUp) << " margin " << MarginOf(hand)
-         << " match-given-up " << Points(matchGivenUp_) << '\n';
-    plays_.clear();
-    if (times_ != nullptr) times_->hands.push_back(handMs_);
-    handMs_ = 0;
+// The seat's side's hand points less the other side's.
+int Margin(const ReviewedHand& hand, int seat) {
+  const int margin = hand.points[0] - hand.points[1];
+  return engine::SideOf(seat) == 0 ? margin : -margin;
+}
+
+// Each hand's plays, then its line: what it gave up, its margin ("-" for a
+// hand left unfinished) and the match's running total.
+void PrintReview(const RecordReview& review, int seat, std::ostream& out) {
+  CardTables cards;
+  BuildCardNames(cards);
+  double matchGivenUp = 0;
+  for (const ReviewedHand& hand : review.hands) {
+    for (const ReviewedPlay& play : hand.plays) PrintPlay(cards, hand.hand, seat, play, out);
+    const double handGivenUp = GivenUp(hand.plays);
+    matchGivenUp += handGivenUp;
+    out << "review hand " << hand.hand + 1 << " seat " << seat << " plays " << hand.plays.size()
+        << " given-up " << Points(handGivenUp) << " margin "
+        << (hand.finished ? std::to_string(Margin(hand, seat)) : "-") << " match-given-up "
+        << Points(matchGivenUp) << '\n';
   }
-
- private:
-  // The seat's side's hand points minus the other side's; "-" for a hand left unfinished.
-  std::string MarginOf(const WalkedHand& hand) const {
-    if (!hand.finished) return "-";
-    const int margin = hand.score.We.Total - hand.score.They.Total;
-    return std::to_string(engine::SideOf(seat_) == 0 ? margin : -margin);
-  }
-
-  // "card 7D took 7C,AS" for a move of the position's seat to play ("took -": laid down).
-  std::string Cards(const engine::Position& p, const engine::Move& move) const {
-    std::string text = "card " + CardCode(cards_, p.hands[p.toPlay][move.handIndex]) + " took ";
-    if (move.count == 0 || p.tableCount == 0) return text + "-";
-    for (int k = 0; k < move.count; ++k) {
-      text += (k > 0 ? "," : "") + CardCode(cards_, p.table[move.positions[k]]);
-    }
-    return text;
-  }
-
-  void PrintPlay(int hand, const ReviewedPlay& play) const {
-    const engine::PlayJudgement& made = play.judged[play.played];
-    out_ << "review hand " << hand + 1 << " play " << play.play + 1 << " seat " << seat_ << ' '
-         << Cards(play.before, made.move) << " given-up " << Points(made.givenUp) << " reason "
-         << ReasonWords(made.reason) << '\n';
-    for (std::size_t i = 0; i < play.judged.size(); ++i) {
-      const engine::PlayJudgement& j = play.judged[i];
-      out_ << (i == play.played ? "  played " : "  option ") << Cards(play.before, j.move)
-           << " points " << Points(j.points) << " given-up " << Points(j.givenUp) << " reason "
-           << ReasonWords(j.reason) << '\n';
-    }
-  }
-
-  int seat_;
-  engine::Judge judge_;
-  std::ostream& out_;
-  CardTables cards_;
-  ReviewTimes* times_;
-  std::vector<ReviewedPlay> plays_;
-  double matchGivenUp_ = 0;
-  double handMs_ = 0;
-};
+}
 
 // "median M ms worst W ms" of the times.
 std::string Spread(std::vector<double> ms) {
@@ -102,8 +78,21 @@ std::string Spread(std::vector<double> ms) {
 
 std::string ReviewMatch(const MatchRecord& record, int seat, const engine::JudgeSettings& settings,
                         std::ostream& out, ReviewTimes* times) {
-  Reviewer reviewer(seat, settings, out, times);
-  return WalkRecord(record, reviewer);
+  engine::Judge judge(settings);
+  RecordReview review;
+  const std::string problem = ReviewRecord(record, seat, judge, review);
+  // A record with a fault is printed up to the hand before it, as the walk met it.
+  PrintReview(review, seat, out);
+  if (times != nullptr) {
+    for (const ReviewedHand& hand : review.hands) {
+      double handMs = 0;
+      for (const double ms : hand.judgementMs) handMs += ms;
+      times->judgements.insert(times->judgements.end(), hand.judgementMs.begin(),
+                               hand.judgementMs.end());
+      times->hands.push_back(handMs);
+    }
+  }
+  return problem;
 }
 
 int RunReview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -12,7 +12,7 @@
 #include "memory/match_record.h"
 #include "rules/scoring.h"
 
-namespace verlano::sim {
+namespace verlano {
 
 // A hand at its end: the position once its last recorded play is made.
 struct WalkedHand {
@@ -37,7 +37,14 @@ class RecordWalker {
 // ("hand 2, play 1: seat 3 plays where seat 2 is to play").
 std::string WalkRecord(const MatchRecord& record, RecordWalker& walker);
 
-// The record's file read and its form checked; "" or what is wrong with it.
-std::string ReadRecordFile(const std::string& path, MatchRecord& record);
+// What a record tells of its match without judging it: for a list of records.
+struct RecordOutcome {
+  int hands = 0;                // recorded, the last perhaps left unfinished
+  std::array<int, 2> totals{};  // after the last finished hand, ours (seats 0 and 2) first
+  MatchResult result = MatchResult::None;
+};
 
-}  // namespace verlano::sim
+// The record's outcome; "" or the walk's fault.
+std::string OutcomeOf(const MatchRecord& record, RecordOutcome& outcome);
+
+}  // namespace verlano

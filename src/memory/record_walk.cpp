@@ -1,19 +1,14 @@
-#include "sim/record_walk.h"
+#include "memory/record_walk.h"
 
 #include <bit>
 
 #include "engine/deal_position.h"
 #include "engine/find_play.h"
 #include "engine/hand_score.h"
-#include "files/read_file.h"
-#include "memory/records.h"
 
-namespace verlano::sim {
+namespace verlano {
 
 namespace {
-
-// Far more than a record of the longest match.
-constexpr std::size_t kLongestRecord = 1 << 20;
 
 engine::CardSet TakenSet(const RecordedPlay& play) {
   engine::CardSet set = 0;
@@ -98,17 +93,21 @@ std::string WalkRecord(const MatchRecord& record, RecordWalker& walker) {
   return "";
 }
 
-std::string ReadRecordFile(const std::string& path, MatchRecord& record) {
-  std::string text;
-  if (const std::error_code ec = ReadSmallFile(path, kLongestRecord, text)) return ec.message();
-  CardTables cards;
-  BuildCardNames(cards);
-  try {
-    record = ReadRecord(text, cards);
-  } catch (const RecordError& e) {
-    return e.what();
-  }
-  return "";
+std::string OutcomeOf(const MatchRecord& record, RecordOutcome& outcome) {
+  class Totals : public RecordWalker {
+   public:
+    explicit Totals(RecordOutcome& outcome) : outcome_(outcome) {}
+    void BeforePlay(int, int, const engine::Position&, const engine::Move&) override {}
+    void HandEnded(const WalkedHand& hand) override {
+      outcome_ = {.hands = hand.hand + 1, .totals = hand.totals, .result = hand.result};
+    }
+
+   private:
+    RecordOutcome& outcome_;
+  };
+  outcome = {};
+  Totals totals(outcome);
+  return WalkRecord(record, totals);
 }
 
-}  // namespace verlano::sim
+}  // namespace verlano
