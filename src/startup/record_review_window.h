@@ -57,8 +57,8 @@ class RecordReviewWindow {
   GtkWidget* note_ = nullptr;  // the records that could not be read, a line each
   GtkWidget* text_ = nullptr;  // the review
   std::vector<MatchRecord> records_;  // the list's, in its order
+  std::atomic<bool> stop_{false};  // read by the job, so it outlives it
   BackgroundJob<Reviewed> job_{false};
-  std::atomic<bool> stop_{false};
   bool pending_ = false;  // another record was chosen while one was reviewed
   guint poll_ = 0;
 };

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The review of a recorded match from the Statistics tab, on a private X
-# server: a match the simulator played and recorded lies in the matches
+# server: two matches the simulator played and recorded lie in the matches
 # folder beside a damaged record; "Review a recorded match..." (Alt+V) opens
-# a window listing the whole record, newest first, and fills with the review
-# of the player's plays once weighed, while the damaged record is said in one
+# a window listing the whole records, newest first, and fills with the review
+# of the player's plays once weighed, another record chosen while one is
+# weighed is reviewed in its place, and the damaged record is said in one
 # line and kept aside; Escape closes the window and leaves the dialog.
 #   record_review.sh GAME SIM
 # VERLANO_SHOTS=DIR keeps the window with its review there (in Italian under
@@ -33,6 +34,10 @@ mkdir -p "$matches"
 "$sim" play --variant nine --fast --matches 1 --seed 7 --record "$scratch/recorded" >/dev/null ||
   fail "the simulator did not record a match"
 mv "$scratch/recorded/match-0001.rec" "$matches/match-20261208-142035.rec"
+"$sim" play --variant romane --fast --matches 1 --seed 8 --record "$scratch/older" >/dev/null ||
+  fail "the simulator did not record a second match"
+mv "$scratch/older/match-0001.rec" "$matches/match-20261201-090000.rec"
+touch -d '1 hour ago' "$matches/match-20261201-090000.rec"
 printf 'verlano-record 1\nplay.1.1 seat=9\n' >"$matches/match-20261208-150000.rec"
 
 start "$scratch/game/verlano"
@@ -40,8 +45,16 @@ start "$scratch/game/verlano"
 if [ "${LANGUAGE:-}" = it ]; then click 490 "$tab_y"; else click "${tab_x[5]}" "$tab_y"; fi
 xdotool key alt+v
 poll 600 window_shown || fail "Alt+V on the Statistics tab opened no review window"
-poll 1200 review_written || fail "the review of the recorded match never showed"
-steady review "$(geometry "$review" | awk '{ printf "%dx%d+%d+%d\n", $1, $2, $3, $4 }')"
+review_area() { geometry "$review" | awk '{ printf "%dx%d+%d+%d\n", $1, $2, $3, $4 }'; }
+# The older record chosen while the newest is still weighed, then the newest again.
+xdotool key alt+m Down
+poll 1200 review_written || fail "the review of the record chosen never showed"
+steady older "$(review_area)"
+xdotool key alt+m Up
+changes review older "$(review_area)" "choosing the newest record again did not change the review"
+poll 1200 review_written || fail "the review of the newest record never showed"
+steady review "$(review_area)"
+same review older && fail "the two records' reviews look the same"
 if [ -n "${VERLANO_SHOTS:-}" ]; then convert "$scratch/review.ppm" "$VERLANO_SHOTS/record_review${LANGUAGE:+_$LANGUAGE}.png"; fi
 said "match-20261208-150000.rec" || { cat "$out"; fail "the damaged record was not said"; }
 [ -e "$matches/match-20261208-150000.rec.bad" ] || fail "the damaged record was not kept aside"
