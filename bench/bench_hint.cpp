@@ -37,23 +37,34 @@ double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// A run of expert seats with hints shown, on `platform`, started; nothing
-// (the benchmark skipped with the reason) when it cannot be.
-std::unique_ptr<GameRun> StartExpertRun(benchmark::State& state, HeadlessPlatform& platform,
-                                        std::uint64_t seed) {
-  std::optional<ResourceFolder> files = UnpackBesideProgram(state);
-  if (!files) return nullptr;
-  Options options;
-  options.opponents = PlayerLevel::Expert;
-  options.partner = PlayerLevel::Expert;
-  options.showHints = true;
-  auto run = std::make_unique<GameRun>(options, seed, platform, std::move(*files));
-  if (!StartRun(*run)) {
-    state.SkipWithError("the run did not start");
-    return nullptr;
+// One iteration's match: expert seats, hints shown, on the headless platform
+// keeping real time with pixels, seat 0 played by the simulator's mouse.
+struct ExpertMatch {
+  HeadlessPlatform platform{true, true};
+  std::unique_ptr<GameRun> run;
+  sim::AutoPlayer human{false};
+
+  ~ExpertMatch() {
+    if (run) QuitGame(*run);
   }
-  return run;
-}
+
+  // False (the benchmark skipped with the reason) when the run cannot start.
+  bool Start(benchmark::State& state, std::uint64_t seed) {
+    std::optional<ResourceFolder> files = UnpackBesideProgram(state);
+    if (!files) return false;
+    Options options;
+    options.opponents = PlayerLevel::Expert;
+    options.partner = PlayerLevel::Expert;
+    options.showHints = true;
+    auto started = std::make_unique<GameRun>(options, seed, platform, std::move(*files));
+    if (!StartRun(*started)) {
+      state.SkipWithError("the run did not start");
+      return false;
+    }
+    run = std::move(started);
+    return true;
+  }
+};
 
 // Sorts `frameMs` and reports how many frames, the longest, the 99th and
 // 99.9th percentiles.
@@ -70,25 +81,23 @@ void BM_FramesWithHintHeld(benchmark::State& state) {
   std::vector<double> frameMs;
   std::uint64_t seed = 1;
   for (auto _ : state) {
-    HeadlessPlatform platform(true, true);
-    std::unique_ptr<GameRun> run = StartExpertRun(state, platform, seed++);
-    if (!run) return;
-    sim::AutoPlayer human(false);
+    ExpertMatch match;
+    if (!match.Start(state, seed++)) return;
+    GameRun& run = *match.run;
     ExpertAdvice searchedInFrame;
     int hands = 0;
     bool handOver = false;
-    while (run->Running && hands < kHands) {
-      if (!human.Prepare(run->game, platform)) break;
-      platform.SetKey(kKeyH, !hintInFrame);
+    while (run.Running && hands < kHands) {
+      if (!match.human.Prepare(run.game, match.platform)) break;
+      match.platform.SetKey(kKeyH, !hintInFrame);
       const auto start = Clock::now();
-      GameFrame(*run);
-      if (hintInFrame) searchedInFrame.Follow(run->game, true);
+      GameFrame(run);
+      if (hintInFrame) searchedInFrame.Follow(run.game, true);
       frameMs.push_back(MsSince(start));
-      const bool over = run->game.turn.GameState == PlayState::HandOver;
+      const bool over = run.game.turn.GameState == PlayState::HandOver;
       if (over && !handOver) ++hands;
       handOver = over;
     }
-    QuitGame(*run);
   }
   if (frameMs.empty()) return;
   ReportFrames(state, frameMs);
@@ -138,31 +147,29 @@ void BM_FramesWhileReviewing(benchmark::State& state) {
   ReviewTimes times;
   std::uint64_t seed = 1;
   for (auto _ : state) {
-    HeadlessPlatform platform(true, true);
-    std::unique_ptr<GameRun> run = StartExpertRun(state, platform, seed++);
-    if (!run) return;
-    sim::AutoPlayer human(false);
+    ExpertMatch match;
+    if (!match.Start(state, seed++)) return;
+    GameRun& run = *match.run;
     HandReview madeInFrame(true);
     int hands = 0;
     bool reviewed = false;  // this hand's end has been reviewed
-    while (run->Running && hands < kHands) {
-      const bool over = run->game.turn.GameState == PlayState::HandOver;
+    while (run.Running && hands < kHands) {
+      const bool over = run.game.turn.GameState == PlayState::HandOver;
       if (over && !reviewed) {
         // The mouse's last press must not reach the score page, where it deals.
-        platform.SetButton(kMouseLeft, false);
+        match.platform.SetButton(kMouseLeft, false);
         if (reviewInFrame) {
-          ReviewInFrame(*run, madeInFrame, times);
-        } else if (!ReviewOnWorker(*run, platform, times)) {
+          ReviewInFrame(run, madeInFrame, times);
+        } else if (!ReviewOnWorker(run, match.platform, times)) {
           state.SkipWithError("V did not open and close the review on the score page");
           return;
         }
         ++hands;
       }
       reviewed = over;
-      if (!human.Prepare(run->game, platform)) break;
-      GameFrame(*run);
+      if (!match.human.Prepare(run.game, match.platform)) break;
+      GameFrame(run);
     }
-    QuitGame(*run);
   }
   if (times.reviewMs.empty()) return;
   ReportFrames(state, times.frameMs);
