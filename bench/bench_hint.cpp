@@ -113,7 +113,8 @@ struct ReviewTimes {
 };
 
 // On the score page: V, frames until the game's review is ready (timed from
-// the frame that pressed V), V again to close it. False when V did not open it.
+// the frame that pressed V), V again to close it. False when V did not open
+// or close it.
 bool ReviewOnWorker(GameRun& run, HeadlessPlatform& platform, ReviewTimes& times) {
   platform.TapKey(kKeyV);
   const auto asked = Clock::now();
