@@ -5,6 +5,7 @@
 #include "engine/classic_policy.h"
 #include "engine/deal_position.h"
 #include "engine/hand_score.h"
+#include "rules/scoring.h"
 
 namespace verlano::engine {
 
@@ -49,10 +50,10 @@ MatchOutcome PlayMatch(const EngineRules& rules, std::uint64_t seed,
     outcome.points[0] += score.We.Total;
     outcome.points[1] += score.They.Total;
     ++outcome.hands;
-    const auto [we, they] = outcome.points;
-    if (we > rules.matchTarget && they < we) return outcome;
-    if (they > rules.matchTarget && we < they) {
-      outcome.winnerSide = 1;
+    const MatchResult result =
+        MatchResultOf(outcome.points[0], outcome.points[1], rules.matchTarget);
+    if (result == MatchResult::Won || result == MatchResult::Lost) {
+      outcome.winnerSide = result == MatchResult::Won ? 0 : 1;
       return outcome;
     }
     leader = (leader + 1) % kSeats;

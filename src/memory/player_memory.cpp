@@ -44,6 +44,15 @@ std::optional<T> Load(const GameFolder& folder, const char* name, const char* wh
   return std::nullopt;
 }
 
+// Takes the statistics' lock; "" or the one-line reason it could not be had.
+std::string LockStatistics(const GameFolder& folder, std::chrono::milliseconds wait,
+                           FolderLock& lock) {
+  if (const std::error_code e = folder.Lock(kStatisticsLock, wait, lock)) {
+    return "cannot lock " + ShownPath(folder.PathOf(kStatisticsLock)) + ": " + Reason(e);
+  }
+  return "";
+}
+
 }  // namespace
 
 PlayerFiles OpenPlayerFiles(const EnvReader& env, std::vector<std::string>& notes) {
@@ -119,9 +128,8 @@ void UpdateStatistics(const GameFolder& folder, const std::function<void(Statist
                       std::chrono::milliseconds wait) {
   if (!folder.Usable()) return;
   FolderLock lock;
-  if (const std::error_code e = folder.Lock(kStatisticsLock, wait, lock)) {
-    say("cannot lock " + ShownPath(folder.PathOf(kStatisticsLock)) + ": " + Reason(e) +
-        "; the statistics are left as they are");
+  if (const std::string problem = LockStatistics(folder, wait, lock); !problem.empty()) {
+    say(problem + "; the statistics are left as they are");
     return;
   }
   std::string note;
@@ -137,8 +145,8 @@ void UpdateStatistics(const GameFolder& folder, const std::function<void(Statist
 std::string ResetStatistics(const GameFolder& folder) {
   if (!folder.Usable()) return "";
   FolderLock lock;
-  if (const std::error_code e = folder.Lock(kStatisticsLock, kStatisticsWait, lock)) {
-    return "cannot lock " + ShownPath(folder.PathOf(kStatisticsLock)) + ": " + Reason(e);
+  if (std::string problem = LockStatistics(folder, kStatisticsWait, lock); !problem.empty()) {
+    return problem;
   }
   return ForgetFile(folder, kStatisticsFile);
 }
