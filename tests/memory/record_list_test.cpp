@@ -1,7 +1,8 @@
 // The records as the Statistics tab lists and reviews them: only whole,
 // possible records, newest first; a damaged one and one holding a play the
 // rules do not allow each said in a line and kept aside; a link left alone.
-// A review told to stop judges no more plays but still walks every hand.
+// A review told to stop judges no more plays but still walks every hand, also
+// when told from another thread while it runs.
 
 #include "memory/record_list.h"
 
@@ -9,8 +10,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "common/beginner_record.h"
+#include "game/background_job.h"
 #include "memory/record_review.h"
 #include "memory/temp_folder.h"
 
@@ -84,6 +87,28 @@ TEST(RecordList, OnlyWholePossibleRecordsAreListedAndTheRestKeptAside) {
   ASSERT_EQ(review.hands.size(), 2U);
   EXPECT_TRUE(review.hands[0].plays.empty());
   EXPECT_EQ(review.hands[1].totals, listed[1].outcome.totals);
+}
+
+// As the Statistics tab's window runs it: on a worker, told to stop from the
+// dialog's thread (ThreadSanitizer runs this case too).
+TEST(RecordReviewJob, AReviewOnItsWorkerStopsWhenToldAndStillWalksEveryHand) {
+  const MatchRecord record = test::BeginnerRecord(Options{}, 2, 5);
+  std::atomic<bool> stop{false};
+  BackgroundJob<RecordReview> job(false);
+  job.Start([&record, &stop] {
+    engine::Judge judge;
+    RecordReview review;
+    EXPECT_EQ(ReviewRecord(record, 0, judge, review, &stop), "");
+    return review;
+  });
+  stop = true;
+  std::optional<RecordReview> review;
+  while (!(review = job.Take())) std::this_thread::yield();
+  ASSERT_EQ(review->hands.size(), 2U);
+  for (const ReviewedHand& hand : review->hands) {
+    EXPECT_TRUE(hand.finished);
+    EXPECT_LE(hand.plays.size(), 9U);
+  }
 }
 
 }  // namespace
