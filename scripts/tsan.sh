@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The tests whose code runs worker threads (ctest label "threads": the expert
 # seats' and the hint's searches, the duel's threads, a match of expert seats
-# kept and reloaded, take-backs, the review at the table), built with ThreadSanitizer in a build of their own,
+# kept and reloaded, take-backs, the review at the table and of a recorded
+# match), built with ThreadSanitizer in a build of their own,
 # build/tsan (optimised, as TSan advises; it cannot share a program with the
 # test build's AddressSanitizer), and run. Any data race fails its test.
 # Prints "tsan: ..." with the verdict and the time taken; status 1 on a race
