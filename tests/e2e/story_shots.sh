@@ -17,9 +17,7 @@ game_copy "$scratch/game" yes
 cp -r "$(dirname "$game")/locale" "$scratch/game/"
 for language in en it; do
   rm -f "$XDG_STATE_HOME/verlano/match"
-  speech=(LANG=C.UTF-8)
-  [ "$language" = en ] || speech+=(LANGUAGE=it)
-  start env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "${speech[@]}" "$scratch/game/verlano"
+  start_in "$language" "$scratch/game/verlano"
   xdotool key Return
   screen_area
   wait_for_hand 9

@@ -24,9 +24,7 @@ languages=(en)
 [ -z "${VERLANO_SHOTS:-}" ] || languages+=(it)
 for language in "${languages[@]}"; do
   rm -f "$(match_file)"
-  speech=(LANG=C.UTF-8)
-  [ "$language" = en ] || speech+=(LANGUAGE=it)
-  start env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "${speech[@]}" "$scratch/game/verlano"
+  start_in "$language" "$scratch/game/verlano"
   xdotool key Return
   screen_area
   play_out_hand 9 2

@@ -204,6 +204,14 @@ start() {  # COMMAND...
   timeout 60 xdotool windowfocus --sync "$dialog" || fail "the dialog never took the keyboard"
 }
 
+# Starts the game as `start` does, speaking English (en) or LANGUAGE whatever
+# the caller's environment says.
+start_in() {  # LANGUAGE GAME
+  local speech=(LANG=C.UTF-8)
+  [ "$1" = en ] || speech+=(LANGUAGE="$1")
+  start env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "${speech[@]}" "$2"
+}
+
 # Waits for the game to end and checks its status.
 ends_with() {  # STATUS WHAT
   local status=0
