@@ -137,8 +137,8 @@ void ShowStatistics(StatisticsPage& page, const Statistics& stats, const std::st
         }
         ++row;
         if (r.takenBackPlayed == 0) continue;
-        apart += (apart.empty() ? "" : "\n") +
-                 Format(_("Matches with take-backs, %s: %d played, %d won, %d lost"), name.c_str(),
+        if (!apart.empty()) apart += '\n';
+        apart += Format(_("Matches with take-backs, %s: %d played, %d won, %d lost"), name.c_str(),
                         r.takenBackPlayed, r.takenBackWon, r.takenBackLost);
       }
     }
