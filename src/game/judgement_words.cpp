@@ -1,5 +1,7 @@
 #include "game/judgement_words.h"
 
+#include <cstdio>
+
 #include "i18n/translate.h"
 
 namespace verlano {
@@ -40,6 +42,12 @@ std::string ReasonWords(engine::Reason reason) {
       return P_("coach", "gives up the last capture");
   }
   return P_("coach", "nothing stands out");
+}
+
+std::string PointsWords(double points) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", points);
+  return text;
 }
 
 std::string MadeReasonWords(const engine::PlayJudgement& made) {

@@ -13,6 +13,9 @@ namespace verlano {
 // "takes the seven of coins", "leaves a sweep to the next seat", ...
 std::string ReasonWords(engine::Reason reason);
 
+// Points as the reviews print them, to the hundredth: "0.85".
+std::string PointsWords(double points);
+
 // Why a play made cost what it did, for a review: its reason, or for a costly
 // play with none, that the best play gains over the rest of the hand.
 std::string MadeReasonWords(const engine::PlayJudgement& made);

@@ -49,13 +49,24 @@ std::string LoadRecord(const GameFolder& folder, const std::string& name, const 
     record = ReadRecord(text, cards);
     return "";
   } catch (const RecordError& e) {
-    const std::string path = ShownPath(folder.PathOf(name));
-    return folder.KeepAside(name)
-               ? Format(_("the record %s cannot be read: %s; it is passed over"), path.c_str(),
-                        e.what())
-               : Format(_("the record %s cannot be read: %s; it is kept as %s.bad"), path.c_str(),
-                        e.what(), path.c_str());
+    return SetRecordAside(folder, name, RecordFault::Unreadable, e.what());
   }
+}
+
+std::string SetRecordAside(const GameFolder& folder, const std::string& name, RecordFault fault,
+                           const std::string& why) {
+  const std::string path = ShownPath(folder.PathOf(name));
+  const bool passedOver = static_cast<bool>(folder.KeepAside(name));
+  if (fault == RecordFault::Unreadable) {
+    return passedOver ? Format(_("the record %s cannot be read: %s; it is passed over"),
+                               path.c_str(), why.c_str())
+                      : Format(_("the record %s cannot be read: %s; it is kept as %s.bad"),
+                               path.c_str(), why.c_str(), path.c_str());
+  }
+  return passedOver ? Format(_("the record %s cannot be replayed: %s; it is passed over"),
+                             path.c_str(), why.c_str())
+                    : Format(_("the record %s cannot be replayed: %s; it is kept as %s.bad"),
+                             path.c_str(), why.c_str(), path.c_str());
 }
 
 std::vector<FolderFile> RecordsNewestFirst(const GameFolder& folder) {

@@ -54,6 +54,16 @@ class MatchRecorder {
   bool lost_ = false;  // a continued match whose record was not found is not recorded
 };
 
+// Why a record is refused: its text cannot be read, or it holds a play the
+// rules do not allow.
+enum class RecordFault { Unreadable, Impossible };
+
+// Keeps the record `name` of `folder` aside as NAME.bad; the one-line
+// message saying why (`why`) and where it now is (or that it is passed over
+// when even that fails).
+std::string SetRecordAside(const GameFolder& folder, const std::string& name, RecordFault fault,
+                           const std::string& why);
+
 // Reads the record `name` of `folder`; "" or the one-line reason it cannot
 // be read, the record then kept aside as NAME.bad (or passed over when even
 // that fails).

@@ -1,8 +1,6 @@
 #include "memory/record_list.h"
 
-#include "i18n/translate.h"
 #include "memory/match_recorder.h"
-#include "memory/shown_text.h"
 
 namespace verlano {
 
@@ -19,12 +17,7 @@ std::vector<ListedRecord> ListRecords(const GameFolder& folder, const CardTables
     }
     const std::string fault = OutcomeOf(one.record, one.outcome);
     if (!fault.empty()) {
-      const std::string path = ShownPath(folder.PathOf(file.name));
-      say(folder.KeepAside(file.name)
-              ? Format(_("the record %s cannot be replayed: %s; it is passed over"), path.c_str(),
-                       fault.c_str())
-              : Format(_("the record %s cannot be replayed: %s; it is kept as %s.bad"),
-                       path.c_str(), fault.c_str(), path.c_str()));
+      say(SetRecordAside(folder, file.name, RecordFault::Impossible, fault));
       continue;
     }
     listed.push_back(std::move(one));

@@ -11,12 +11,6 @@ namespace verlano {
 
 namespace {
 
-std::string Points(double points) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", points);
-  return text;
-}
-
 std::string RankWords(std::string_view rank, bool royal) {
   if (rank == "A") return _("ace");
   if (rank == "J") return royal ? _("jack") : _("page");
@@ -54,7 +48,7 @@ std::string PlayWords(const CardTables& cards, DeckChoice deck, const engine::Po
 }
 
 std::string HandLine(const ReviewedHand& hand) {
-  const std::string givenUp = Points(GivenUp(hand.plays));
+  const std::string givenUp = PointsWords(GivenUp(hand.plays));
   if (!hand.finished) {
     return Format(_("Hand %d (left unfinished): %s points given up"), hand.hand + 1,
                   givenUp.c_str());
@@ -72,10 +66,9 @@ void AddPlay(const CardTables& cards, DeckChoice deck, const ReviewedPlay& play,
     return;
   }
   const std::string best = PlayWords(cards, deck, play.before, play.judged.front().move);
-  text += Format(_("  -%s  play %d: %s"), Points(made.givenUp).c_str(), play.play + 1,
+  text += Format(_("  -%s  play %d: %s"), PointsWords(made.givenUp).c_str(), play.play + 1,
                  words.c_str()) +
-          "\n" +
-          Format(_("         better: %s; %s"), best.c_str(), MadeReasonWords(made).c_str()) +
+          "\n" + Format(_("         better: %s; %s"), best.c_str(), MadeReasonWords(made).c_str()) +
           "\n";
 }
 
@@ -99,9 +92,8 @@ std::string RecordTime(std::string_view name) {
     stamped = kShape[i] == 'd' ? text[i] >= '0' && text[i] <= '9' : text[i] == kShape[i];
   }
   std::tm utc{};
-  if (!stamped || std::sscanf(text.c_str(), "match-%4d%2d%2d-%2d%2d%2d", &utc.tm_year,
-                              &utc.tm_mon, &utc.tm_mday, &utc.tm_hour, &utc.tm_min,
-                              &utc.tm_sec) != 6) {
+  if (!stamped || std::sscanf(text.c_str(), "match-%4d%2d%2d-%2d%2d%2d", &utc.tm_year, &utc.tm_mon,
+                              &utc.tm_mday, &utc.tm_hour, &utc.tm_min, &utc.tm_sec) != 6) {
     return text;
   }
   utc.tm_year -= 1900;
@@ -141,8 +133,9 @@ std::string ReviewText(const MatchRecord& record, const RecordReview& review,
     givenUp += GivenUp(hand.plays);
     plays += static_cast<int>(hand.plays.size());
   }
-  text += "\n" + Format(_("In all: %s points given up in %d hands, over %d plays of yours."),
-                        Points(givenUp).c_str(), static_cast<int>(review.hands.size()), plays) +
+  text += "\n" +
+          Format(_("In all: %s points given up in %d hands, over %d plays of yours."),
+                 PointsWords(givenUp).c_str(), static_cast<int>(review.hands.size()), plays) +
           "\n";
   return text;
 }

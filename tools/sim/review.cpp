@@ -1,24 +1,17 @@
 #include "sim/review.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "engine/play_rules.h"
 #include "game/judgement_words.h"
 #include "game/play_review.h"
-#include "engine/play_rules.h"
-#include "rules/cards.h"
 #include "memory/record_review.h"
+#include "rules/cards.h"
 #include "sim/record_file.h"
 
 namespace verlano::sim {
 
 namespace {
-
-std::string Points(double points) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", points);
-  return text;
-}
 
 // "card 7D took 7C,AS" for a move of the position's seat to play ("took -": laid down).
 std::string Cards(const CardTables& cards, const engine::Position& p, const engine::Move& move) {
@@ -34,13 +27,13 @@ void PrintPlay(const CardTables& cards, int hand, int seat, const ReviewedPlay& 
                std::ostream& out) {
   const engine::PlayJudgement& made = play.Made();
   out << "review hand " << hand + 1 << " play " << play.play + 1 << " seat " << seat << ' '
-      << Cards(cards, play.before, made.move) << " given-up " << Points(made.givenUp) << " reason "
-      << ReasonWords(made.reason) << '\n';
+      << Cards(cards, play.before, made.move) << " given-up " << PointsWords(made.givenUp)
+      << " reason " << ReasonWords(made.reason) << '\n';
   for (std::size_t i = 0; i < play.judged.size(); ++i) {
     const engine::PlayJudgement& j = play.judged[i];
     out << (i == play.played ? "  played " : "  option ") << Cards(cards, play.before, j.move)
-        << " points " << Points(j.points) << " given-up " << Points(j.givenUp) << " reason "
-        << ReasonWords(j.reason) << '\n';
+        << " points " << PointsWords(j.points) << " given-up " << PointsWords(j.givenUp)
+        << " reason " << ReasonWords(j.reason) << '\n';
   }
 }
 
@@ -61,9 +54,9 @@ void PrintReview(const RecordReview& review, int seat, std::ostream& out) {
     const double handGivenUp = GivenUp(hand.plays);
     matchGivenUp += handGivenUp;
     out << "review hand " << hand.hand + 1 << " seat " << seat << " plays " << hand.plays.size()
-        << " given-up " << Points(handGivenUp) << " margin "
+        << " given-up " << PointsWords(handGivenUp) << " margin "
         << (hand.finished ? std::to_string(Margin(hand, seat)) : "-") << " match-given-up "
-        << Points(matchGivenUp) << '\n';
+        << PointsWords(matchGivenUp) << '\n';
   }
 }
 
@@ -71,7 +64,7 @@ void PrintReview(const RecordReview& review, int seat, std::ostream& out) {
 std::string Spread(std::vector<double> ms) {
   if (ms.empty()) return "none";
   std::ranges::sort(ms);
-  return "median " + Points(ms[ms.size() / 2]) + " ms worst " + Points(ms.back()) + " ms";
+  return "median " + PointsWords(ms[ms.size() / 2]) + " ms worst " + PointsWords(ms.back()) + " ms";
 }
 
 }  // namespace
