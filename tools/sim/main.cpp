@@ -8,6 +8,7 @@
 //   verlano-sim agree    the engine checked against the game's own rules code
 //   verlano-sim replay   recorded matches played again, every play checked
 //   verlano-sim review   one seat's plays of a recorded match judged by the coach
+//   verlano-sim bench    one line: the hash of a fixed set of seeded matches, and their time
 // choose and score answer one line per input line; an empty input line gives
 // an empty output line. Exits 1 when any line was malformed, 2 on a bad
 // command line; play and resume exit 2 when a check breaks, resume 1 when
@@ -26,6 +27,7 @@
 #include "sim/answers.h"
 #include "sim/engine_commands.h"
 #include "sim/play_arguments.h"
+#include "sim/play_signature.h"
 #include "sim/replay.h"
 #include "sim/resume.h"
 #include "sim/review.h"
@@ -47,7 +49,8 @@ constexpr verlano::ProgramHelp kHelp{
     "       verlano-sim ladder --variant V --matches N --seed S [--threads T]\n"
     "       verlano-sim agree --positions N --seed S\n"
     "       verlano-sim replay RECORD...\n"
-    "       verlano-sim review RECORD [--seat K] [--times]",
+    "       verlano-sim review RECORD [--seat K] [--times]\n"
+    "       verlano-sim bench",
     "The game without a display: answers rules questions one position a line\n"
     "(choose, score), plays whole matches through the game's frame loop (play) and\n"
     "plays a kept match file on to the match's end (resume: exit 1 with the reason\n"
@@ -105,6 +108,9 @@ int Run(int argc, char** argv) {
     }
   }
   if (argc >= 2 && std::string_view(argv[1]) == "play") return Play(argc, argv);
+  if (argc == 2 && std::string_view(argv[1]) == "bench") {
+    return verlano::sim::RunPlaySignature(ProgramFolder(), std::cout);
+  }
   if (argc >= 2 && std::string_view(argv[1]) == "resume") {
     return verlano::sim::RunResume(std::vector<std::string>(argv + 2, argv + argc), ProgramFolder(),
                                    std::cout, std::cerr);
