@@ -88,6 +88,7 @@ void CheckMatchPosition(const Game& game) {
   CheckDealAndPlay(game);
   CheckScores(game);
   CheckSprites(game);
+  CheckStory(game);
 }
 
 }  // namespace verlano

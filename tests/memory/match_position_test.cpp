@@ -169,11 +169,11 @@ TEST_F(KeptPosition, TheHandsStoryIsKeptAndMustTellThePlaysMade) {
   ExpectRefused("h (a story of two plays after one)", WithField(text_, "story", "count", "2"),
                 "its story tells 2 plays where the hand has had 1");
   ExpectRefused("h (the play told of another seat)", WithField(text_, "story-line.0", "seat", "1"),
-                "its story's play 1 is not a card its seat played");
+                "its story's play 1 is seat 1's where seat 3 is to play");
   ExpectRefused(
       "h (a card still in the human's hand)",
       WithField(text_, "story-line.0", "taker", FieldOf(text_, "seat.0", "cards").substr(0, 2)),
-      "its story's play 1 is not a card its seat played");
+      "its story's play 1 is a card seat 3 does not hold there");
   ExpectRefused("h (a line past the story's end)", WithoutLine(text_, "story"),
                 "its story has lines past its end");
 }
