@@ -13,6 +13,7 @@
 
 #include "common/run_command.h"
 #include "common/scratch_files.h"
+#include "game/engine_view.h"
 #include "game/quiet_moment.h"
 #include "memory/match_file.h"
 #include "memory/match_text.h"
@@ -155,8 +156,13 @@ TEST_F(KeptRun, AStoryTheRulesWouldNotReplayIsRefused) {
   for (int n = 0; n < kept.playLog.Count; ++n) {
     if (cards.CardValue[kept.playLog.Lines[n].Cards.Taker] == 9) line = n;
   }
+  // A seven no seat holds: on the table or in a pile.
+  const engine::CardSet out = PositionOf(kept, 0).PlayedSet();
   int seven = 0;
-  while (!InPlay(cards, seven) || cards.CardValue[seven] != 7) ++seven;
+  while (seven < kCardIndexCount && (cards.CardValue[seven] != 7 || !engine::Has(out, seven))) {
+    ++seven;
+  }
+  ASSERT_LT(seven, kCardIndexCount);
   const int theirs = kept.piles.Their.Cards[0];
   const struct {
     const char* name;
