@@ -20,10 +20,6 @@ std::uint64_t Bit(int card) {
   return std::uint64_t{1} << card;
 }
 
-std::string Seat(int seat) {
-  return "seat " + std::to_string(seat);
-}
-
 // The shuffle holds the pack once, in the deck's order, and the deal is over.
 void CheckShuffle(const Game& game) {
   const DealState& d = game.deal;
@@ -70,12 +66,12 @@ void CheckHands(const Game& game) {
   std::uint64_t landed = dealt.TableSet();
   for (int seat = 0; seat < 4; ++seat) {
     Require(p.HandCount[seat] == perHand - turns[seat],
-            Seat(seat) + " holds " + std::to_string(p.HandCount[seat]) + " cards where the " +
+            SeatName(seat) + " holds " + std::to_string(p.HandCount[seat]) + " cards where the " +
                 std::to_string(perHand) + "-card deal and " + std::to_string(turns[seat]) +
                 " turns leave " + std::to_string(perHand - turns[seat]));
     std::uint64_t held = 0;
     for (int i = 0; i < p.HandCount[seat]; ++i) held |= Bit(p.HandCards[seat][i]);
-    Require((held & ~dealt.HandSet(seat)) == 0, Seat(seat) + " holds a card dealt elsewhere");
+    Require((held & ~dealt.HandSet(seat)) == 0, SeatName(seat) + " holds a card dealt elsewhere");
     landed |= dealt.HandSet(seat) & ~held;
   }
   std::array<int, 15> byValue{};

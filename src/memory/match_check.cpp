@@ -65,6 +65,10 @@ void CheckLists(const Piles& p) {
 
 }  // namespace
 
+std::string SeatName(int seat) {
+  return "seat " + std::to_string(seat);
+}
+
 void Require(bool holds, const std::string& why) {
   if (!holds) throw RecordError(why);
 }

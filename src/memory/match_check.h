@@ -38,6 +38,9 @@ void CheckSprites(const Game& game);
 // The hand as the kept shuffle deals it, as the engine deals a hand.
 engine::Position DealtPosition(const Game& game);
 
+// "seat N", as the reasons name a seat.
+std::string SeatName(int seat);
+
 // A RecordError saying `why` unless `holds`.
 void Require(bool holds, const std::string& why);
 
