@@ -66,12 +66,12 @@ void CheckHands(const Game& game) {
   std::uint64_t landed = dealt.TableSet();
   for (int seat = 0; seat < 4; ++seat) {
     Require(p.HandCount[seat] == perHand - turns[seat],
-            SeatName(seat) + " holds " + std::to_string(p.HandCount[seat]) + " cards where the " +
+            SeatWord(seat) + " holds " + std::to_string(p.HandCount[seat]) + " cards where the " +
                 std::to_string(perHand) + "-card deal and " + std::to_string(turns[seat]) +
                 " turns leave " + std::to_string(perHand - turns[seat]));
     std::uint64_t held = 0;
     for (int i = 0; i < p.HandCount[seat]; ++i) held |= Bit(p.HandCards[seat][i]);
-    Require((held & ~dealt.HandSet(seat)) == 0, SeatName(seat) + " holds a card dealt elsewhere");
+    Require((held & ~dealt.HandSet(seat)) == 0, SeatWord(seat) + " holds a card dealt elsewhere");
     landed |= dealt.HandSet(seat) & ~held;
   }
   std::array<int, 15> byValue{};

@@ -65,7 +65,7 @@ void CheckLists(const Piles& p) {
 
 }  // namespace
 
-std::string SeatName(int seat) {
+std::string SeatWord(int seat) {
   return "seat " + std::to_string(seat);
 }
 

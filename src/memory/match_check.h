@@ -39,7 +39,7 @@ void CheckSprites(const Game& game);
 engine::Position DealtPosition(const Game& game);
 
 // "seat N", as the reasons name a seat.
-std::string SeatName(int seat);
+std::string SeatWord(int seat);
 
 // A RecordError saying `why` unless `holds`.
 void Require(bool holds, const std::string& why);

@@ -31,10 +31,10 @@ void WalkLine(engine::Position& p, const PlayLine& line, int n) {
     case engine::PlayFault::None:
       break;
     case engine::PlayFault::NotItsTurn:
-      throw RecordError(Play(n) + " is " + SeatName(line.Seat) + "'s where " + SeatName(p.toPlay) +
+      throw RecordError(Play(n) + " is " + SeatWord(line.Seat) + "'s where " + SeatWord(p.toPlay) +
                         " is to play");
     case engine::PlayFault::NotHeld:
-      throw RecordError(Play(n) + " is a card " + SeatName(line.Seat) + " does not hold there");
+      throw RecordError(Play(n) + " is a card " + SeatWord(line.Seat) + " does not hold there");
     case engine::PlayFault::NotLegal:
       throw RecordError(Play(n) + " takes other cards than the rules allow there");
   }
@@ -51,7 +51,7 @@ void CheckEnd(const engine::Position& walked, const Game& game) {
   const engine::Position kept = PositionOf(game, walked.toPlay);
   for (int seat = 0; seat < engine::kSeats; ++seat) {
     Require(walked.HandSet(seat) == kept.HandSet(seat),
-            "its story leaves " + SeatName(seat) + " other cards than it holds");
+            "its story leaves " + SeatWord(seat) + " other cards than it holds");
   }
   Require(walked.TableSet() == kept.TableSet(),
           "its story leaves other cards on the table than it shows");
