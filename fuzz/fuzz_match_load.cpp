@@ -2,7 +2,9 @@
 // match into a run of the game on the headless platform: the text is
 // refused with a reason of one line, or the match it holds is played on to
 // its end by the simulator's seat 0 with every check of `verlano-sim play`.
-// A check that breaks, a match that does not end, or any fault the
+// The hand's story of a match it takes must replay as the record the game
+// begins from it (`verlano-sim replay` walks it so). A check that breaks, a
+// match that does not end, a story the replay refuses, or any fault the
 // sanitizers see is a finding.
 #include <stdlib.h>
 
@@ -12,6 +14,9 @@
 #include <sstream>
 #include <string>
 
+#include "memory/match_file.h"
+#include "memory/record_walk.h"
+#include "memory/records.h"
 #include "sim/kept_reload.h"
 #include "sim/private_resources.h"
 
@@ -35,6 +40,20 @@ struct Table {
   }
 };
 
+// Aborts when the text loads but its story is not one the replay takes.
+void CheckStoryReplays(const std::string& text) {
+  try {
+    const verlano::Options options = verlano::MatchOptions(text);
+    verlano::Game game(options, 0);
+    verlano::ReadMatch(text, game);
+    const verlano::MatchRecord record{.options = options, .hands = {verlano::RecordHand(game)}};
+    verlano::RecordOutcome outcome;
+    if (!verlano::OutcomeOf(record, outcome).empty()) abort();
+  } catch (const verlano::RecordError&) {
+    // Refused: the reload below says why.
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -42,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   std::ostringstream out;
   std::string refusal;
+  CheckStoryReplays(text);
   const int status = verlano::sim::ReloadAndPlay(table.run, table.platform, text, out, refusal);
   if (status == 1 && !refusal.empty() && refusal.find('\n') == std::string::npos) return 0;
   if (status != 0) abort();

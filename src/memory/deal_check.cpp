@@ -2,7 +2,7 @@
 // variant deals it; each seat holds what the deal gave it less one card for
 // each of its turns so far, counted from the leader; the card memory counts
 // the cards that reached the table; the turn and the captures stand as they
-// do at a quiet moment; the hand's story tells the plays made.
+// do at a quiet moment.
 
 #include <array>
 #include <bit>
@@ -18,29 +18,6 @@ namespace {
 
 std::uint64_t Bit(int card) {
   return std::uint64_t{1} << card;
-}
-
-std::string Seat(int seat) {
-  return "seat " + std::to_string(seat);
-}
-
-// The cards the kept shuffle gave each seat and the table, dealt again as
-// the engine deals a hand.
-struct Dealt {
-  std::array<std::uint64_t, 4> seats{};
-  std::uint64_t table = 0;
-};
-
-Dealt Redeal(const Game& game) {
-  engine::Pack pack{};
-  for (int i = 0; i < engine::kPackCards; ++i) {
-    pack[i] = static_cast<std::int8_t>(game.deal.ShuffledCards[i]);
-  }
-  const engine::Position p =
-      engine::DealFrom(engine::RulesOf(game.settings.Rules), game.deal.DealOrder[0], pack);
-  Dealt dealt{.table = p.TableSet()};
-  for (int seat = 0; seat < 4; ++seat) dealt.seats[seat] = p.HandSet(seat);
-  return dealt;
 }
 
 // The shuffle holds the pack once, in the deck's order, and the deal is over.
@@ -85,17 +62,17 @@ void CheckHands(const Game& game) {
               (handOver ? std::string("the hand's end") : "seat 0"));
   std::array<int, 4> turns{};
   for (int k = 0; k < played; ++k) ++turns[(leader + k) % 4];
-  const Dealt dealt = Redeal(game);
-  std::uint64_t landed = dealt.table;
+  const engine::Position dealt = DealtPosition(game);
+  std::uint64_t landed = dealt.TableSet();
   for (int seat = 0; seat < 4; ++seat) {
     Require(p.HandCount[seat] == perHand - turns[seat],
-            Seat(seat) + " holds " + std::to_string(p.HandCount[seat]) + " cards where the " +
+            SeatWord(seat) + " holds " + std::to_string(p.HandCount[seat]) + " cards where the " +
                 std::to_string(perHand) + "-card deal and " + std::to_string(turns[seat]) +
                 " turns leave " + std::to_string(perHand - turns[seat]));
     std::uint64_t held = 0;
     for (int i = 0; i < p.HandCount[seat]; ++i) held |= Bit(p.HandCards[seat][i]);
-    Require((held & ~dealt.seats[seat]) == 0, Seat(seat) + " holds a card dealt elsewhere");
-    landed |= dealt.seats[seat] & ~held;
+    Require((held & ~dealt.HandSet(seat)) == 0, SeatWord(seat) + " holds a card dealt elsewhere");
+    landed |= dealt.HandSet(seat) & ~held;
   }
   std::array<int, 15> byValue{};
   for (int card = 0; card < kCardIndexCount; ++card) {
@@ -137,45 +114,6 @@ void CheckLastCapture(const Game& game, const SidePiles& side, const char* name)
           what + " is not cards the side took");
 }
 
-// The hand's story tells every card played, each by the seat whose turn it
-// was, from what the deal gave it; a file kept before the story was kept has
-// none. The lines past the story are blank, so that nothing hides there.
-void CheckStory(const Game& game) {
-  const PlayLog& log = game.playLog;
-  if (log.Count == 0) {
-    for (const PlayLine& line : log.Lines) {
-      Require(line.Cards.Taker == -1 && !line.Sweep, "its story has lines past its end");
-    }
-    return;
-  }
-  Require(log.Count == game.piles.CardsPlayed, "its story tells " + std::to_string(log.Count) +
-                                                   " plays where the hand has had " +
-                                                   std::to_string(game.piles.CardsPlayed));
-  const Dealt dealt = Redeal(game);
-  std::uint64_t held = 0;
-  for (int seat = 0; seat < 4; ++seat) {
-    for (int i = 0; i < game.piles.HandCount[seat]; ++i) held |= Bit(game.piles.HandCards[seat][i]);
-  }
-  const int leader = game.deal.DealOrder[0];
-  std::uint64_t told = 0;
-  for (int n = 0; n < kLoggedPlays; ++n) {
-    const PlayLine& line = log.Lines[static_cast<std::size_t>(n)];
-    if (n >= log.Count) {
-      Require(line.Cards.Taker == -1 && !line.Sweep, "its story has lines past its end");
-      continue;
-    }
-    const int card = line.Cards.Taker;
-    Require(line.Seat == (leader + n) % 4 && card >= 0 &&
-                (dealt.seats[line.Seat] & ~held & ~told & Bit(card)) != 0,
-            "its story's play " + std::to_string(n + 1) + " is not a card its seat played");
-    told |= Bit(card);
-    for (int t = 0; t < line.Cards.TakenCount; ++t) {
-      Require((held & Bit(line.Cards.Taken[t])) == 0,
-              "its story's play " + std::to_string(n + 1) + " takes a card still held");
-    }
-  }
-}
-
 void CheckCaptures(const Game& game) {
   const CaptureState& c = game.capture;
   const Piles& p = game.piles;
@@ -190,12 +128,19 @@ void CheckCaptures(const Game& game) {
 
 }  // namespace
 
+engine::Position DealtPosition(const Game& game) {
+  engine::Pack pack{};
+  for (int i = 0; i < engine::kPackCards; ++i) {
+    pack[i] = static_cast<std::int8_t>(game.deal.ShuffledCards[i]);
+  }
+  return engine::DealFrom(engine::RulesOf(game.settings.Rules), game.deal.DealOrder[0], pack);
+}
+
 void CheckDealAndPlay(const Game& game) {
   CheckShuffle(game);
   CheckHands(game);
   CheckTurn(game);
   CheckCaptures(game);
-  CheckStory(game);
 }
 
 }  // namespace verlano

@@ -65,6 +65,10 @@ void CheckLists(const Piles& p) {
 
 }  // namespace
 
+std::string SeatWord(int seat) {
+  return "seat " + std::to_string(seat);
+}
+
 void Require(bool holds, const std::string& why) {
   if (!holds) throw RecordError(why);
 }
@@ -88,6 +92,7 @@ void CheckMatchPosition(const Game& game) {
   CheckDealAndPlay(game);
   CheckScores(game);
   CheckSprites(game);
+  CheckStory(game);
 }
 
 }  // namespace verlano

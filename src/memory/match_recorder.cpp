@@ -86,10 +86,17 @@ MatchRecorder::MatchRecorder(GameFolder matches, const Options& options,
 
 void MatchRecorder::QuietMoment(const Game& game) {
   if (!folder_.Usable()) return;
-  if (name_.empty() && !lost_ && !Begin(game)) {
-    lost_ = true;
-    say_(Format(_("the record of the match in play is not in %s; this match is not recorded"),
-                ShownPath(folder_.PathOf("")).c_str()));
+  if (name_.empty() && !lost_) {
+    // A match kept before the story was tells no plays of its hand so far:
+    // its record would replay another hand than the one played.
+    if (LoggedPlays(game.playLog) != game.piles.CardsPlayed) {
+      lost_ = true;
+      say_(_("the match in play was kept without its hand's story; this match is not recorded"));
+    } else if (!Begin(game)) {
+      lost_ = true;
+      say_(Format(_("the record of the match in play is not in %s; this match is not recorded"),
+                  ShownPath(folder_.PathOf("")).c_str()));
+    }
   }
   if (!lost_) {
     const RecordedHand hand = RecordHand(game);

@@ -4,7 +4,8 @@
 // began (the simulator numbers them instead), written whole at every quiet moment, so a match left
 // at any point is recorded up to the player's last turn. A match continued from its file goes on in
 // the record it began (the newest whose last hand is the one kept); only the newest `kKeptRecords`
-// records are kept. A record that cannot be read is passed over with one line and kept aside.
+// records are kept. A record that cannot be read is passed over with one line and kept aside. A
+// match kept without its hand's story (an older file) continued mid-hand is not recorded.
 
 #include <cstdint>
 #include <functional>

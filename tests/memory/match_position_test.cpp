@@ -160,7 +160,8 @@ TEST_F(KeptPosition, TheSidesLastCapturesAreKept) {
 }
 
 // The hand's story comes back with the match; a file kept before the story
-// was kept loads with none; a story that is not the hand's plays is refused.
+// was kept loads with none; a story that is not the hand's plays, or that
+// ends elsewhere than the match kept, is refused.
 TEST_F(KeptPosition, TheHandsStoryIsKeptAndMustTellThePlaysMade) {
   ASSERT_EQ(game_->playLog.Count, 1);
   Game older(MatchOptions(text_), 0);
@@ -169,13 +170,18 @@ TEST_F(KeptPosition, TheHandsStoryIsKeptAndMustTellThePlaysMade) {
   ExpectRefused("h (a story of two plays after one)", WithField(text_, "story", "count", "2"),
                 "its story tells 2 plays where the hand has had 1");
   ExpectRefused("h (the play told of another seat)", WithField(text_, "story-line.0", "seat", "1"),
-                "its story's play 1 is not a card its seat played");
+                "its story's play 1 is seat 1's where seat 3 is to play");
   ExpectRefused(
       "h (a card still in the human's hand)",
       WithField(text_, "story-line.0", "taker", FieldOf(text_, "seat.0", "cards").substr(0, 2)),
-      "its story's play 1 is not a card its seat played");
+      "its story's play 1 is a card seat 3 does not hold there");
   ExpectRefused("h (a line past the story's end)", WithoutLine(text_, "story"),
                 "its story has lines past its end");
+  // Every play allowed, but the remainder would go by another seat's capture.
+  ASSERT_EQ(FieldOf(text_, "capture", "last-capturer"), "3");
+  ExpectRefused("h (the last capture made by the partner)",
+                WithField(text_, "capture", "last-capturer", "1"),
+                "its story's last capture is not its last capturer's");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "memory/match_file.h"
+#include "memory/match_text.h"
 #include "memory/quiet_game.h"
 #include "memory/temp_folder.h"
 
@@ -78,6 +79,40 @@ TEST_F(Recorder, AMatchIsRecordedAsItGoesAndContinuedInItsOwnRecord) {
   EXPECT_TRUE(Names().empty());
   ASSERT_EQ(said_.size(), 1U);
   EXPECT_NE(said_[0].find("this match is not recorded"), std::string::npos) << said_[0];
+}
+
+// A match kept before the story was, continued mid-hand, cannot tell the
+// plays its hand has had: it begins no record, keeps its old one as it was,
+// and says so once.
+TEST_F(Recorder, AMatchKeptWithoutItsStoryIsNotRecordedMidHand) {
+  Game game(Options{}, 5);
+  test::PlayToQuietMoment(game);
+  ASSERT_GT(game.piles.CardsPlayed, 0);
+  ASSERT_EQ(game.match.HistoryCount, 0);
+  std::string kept = WriteMatch(game);
+  kept = test::WithoutLine(kept, "story");
+  for (int n = 0; n < game.playLog.Count; ++n) {
+    kept = test::WithoutLine(kept, "story-line." + std::to_string(n));
+  }
+  Game older(MatchOptions(kept), 0);
+  ReadMatch(kept, older);
+  ASSERT_EQ(older.playLog.Count, 0);
+  MatchRecorder recorder = Make();
+  recorder.QuietMoment(older);
+  recorder.QuietMoment(older);
+  EXPECT_TRUE(Names().empty());
+  ASSERT_EQ(said_.size(), 1U);
+  EXPECT_NE(said_[0].find("without its hand's story; this match is not recorded"),
+            std::string::npos)
+      << said_[0];
+
+  // Nor does it go on in a record of its hand: that record keeps its plays.
+  said_.clear();
+  Make().QuietMoment(game);
+  Make("match-20261208-130000").QuietMoment(older);
+  EXPECT_EQ(Names(), std::vector<std::string>{"match-20261208-120000.rec"});
+  EXPECT_EQ(Read("match-20261208-120000.rec").hands[0].playCount, game.piles.CardsPlayed);
+  EXPECT_EQ(said_.size(), 1U);
 }
 
 TEST_F(Recorder, TheNewestTwoHundredAreKeptAndADamagedOneIsPassedOver) {

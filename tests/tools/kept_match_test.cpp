@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <sstream>
 
 #include "common/run_command.h"
 #include "common/scratch_files.h"
+#include "game/engine_view.h"
 #include "game/quiet_moment.h"
 #include "memory/match_file.h"
 #include "memory/match_text.h"
@@ -122,6 +124,84 @@ TEST_F(KeptRun, AnyOneLineRemovedIsRefusedOrPlaysOnToTheEnd) {
   std::cout << "of " << lines << " lines, each removed alone: " << refused
             << " refused; played on to the match's end without:" << playedOn << "\n";
   EXPECT_GT(refused, lines / 2);
+}
+
+// A story no play of the rules could have told, each kind from a real match
+// kept mid-hand with its lines edited: the loader and `verlano-sim resume`
+// refuse it in one line, where it used to be played on and recorded wrong.
+TEST_F(KeptRun, AStoryTheRulesWouldNotReplayIsRefused) {
+  // On to a moment whose story holds a lay and, before its last line, a
+  // capture of each side, with cards on the table.
+  std::string text;
+  int lay = -1;
+  std::array<int, 2> capture = {-1, -1};
+  for (int moment = 0; moment < 60 && (lay < 0 || capture[0] < 0 || capture[1] < 0); ++moment) {
+    text = KeptAt(1);
+    const PlayLog& log = run_.game.playLog;
+    lay = -1;
+    capture = {-1, -1};
+    for (int n = 0; n + 1 < log.Count && run_.game.piles.TableCardCount > 0; ++n) {
+      const PlayLine& line = log.Lines[static_cast<std::size_t>(n)];
+      if (line.Cards.TakenCount == 0) lay = n;
+      if (line.Cards.TakenCount > 0 && !line.Sweep) capture[line.Seat % 2] = n;
+    }
+  }
+  ASSERT_TRUE(lay >= 0 && capture[0] >= 0 && capture[1] >= 0) << text;
+  ASSERT_EQ(test::Refusal(text), "");
+  Game kept(MatchOptions(text), 0);
+  ReadMatch(text, kept);
+  const CardTables& cards = kept.cards;
+  // A knight's line if the story has one, else any capture.
+  int line = capture[0];
+  for (int n = 0; n < kept.playLog.Count; ++n) {
+    if (cards.CardValue[kept.playLog.Lines[n].Cards.Taker] == 9) line = n;
+  }
+  // A seven no seat holds: on the table or in a pile.
+  const engine::CardSet out = PositionOf(kept, 0).PlayedSet();
+  int seven = 0;
+  while (seven < kCardIndexCount && (cards.CardValue[seven] != 7 || !engine::Has(out, seven))) {
+    ++seven;
+  }
+  ASSERT_LT(seven, kCardIndexCount);
+  const int theirs = kept.piles.Their.Cards[0];
+  const struct {
+    const char* name;
+    int line;
+    std::function<void(PlayLine&)> edit;
+  } cases[] = {
+      {"took a card still on the table", capture[0],
+       [&](PlayLine& l) { l.Cards.Taken[0] = kept.piles.TableCards[0]; }},
+      {"a capture told as a lay", capture[1], [](PlayLine& l) { l.Cards.TakenCount = 0; }},
+      {"a lay marked as a sweep", lay, [](PlayLine& l) { l.Sweep = true; }},
+      {"a card taking itself", capture[1], [](PlayLine& l) { l.Cards.Taken[0] = l.Cards.Taker; }},
+      {"a card taking one played later", capture[0],
+       [&](PlayLine& l) { l.Cards.Taken[0] = kept.playLog.Lines[capture[0] + 1].Cards.Taker; }},
+      {"a card taking from the other side's pile", capture[0],
+       [&](PlayLine& l) { l.Cards.Taken[0] = theirs; }},
+      {"a card taking a seven alone", line,
+       [&](PlayLine& l) {
+         l.Cards.TakenCount = 1;
+         l.Cards.Taken[0] = seven;
+       }},
+      {"a card taken twice", capture[1],
+       [](PlayLine& l) { l.Cards.Taken[l.Cards.TakenCount++] = l.Cards.Taken[0]; }},
+  };
+  test::TempDir dir;
+  for (const auto& c : cases) {
+    Game spoilt(MatchOptions(text), 0);
+    ReadMatch(text, spoilt);
+    c.edit(spoilt.playLog.Lines[static_cast<std::size_t>(c.line)]);
+    const std::string edited = WriteMatch(spoilt);
+    const std::string why = test::Refusal(edited);
+    std::cout << "story " << c.name << " (play " << c.line + 1 << "): "
+              << (why.empty() ? "LOADED" : "refused: " + why) << "\n";
+    EXPECT_NE(why.find("story"), std::string::npos) << c.name << ": " << why;
+    const std::string file = dir / "spoilt";
+    test::WriteFile(file, {edited.begin(), edited.end()});
+    const test::Outcome o = test::RunCommand(kSim + " resume " + file + " --quiet");
+    EXPECT_EQ(o.status, 1) << c.name << ": " << o.out;
+    EXPECT_EQ(o.out.find('\n'), o.out.size() - 1) << c.name << ": one line: " << o.out;
+  }
 }
 
 TEST(Resume, PlaysAGoodMatchToItsEndAndRefusesImpossibleOnes) {
