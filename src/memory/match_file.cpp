@@ -126,9 +126,11 @@ Options OptionsOf(const Settings& s) {
   return o;
 }
 
+// The animation speed is left out: it decides no play, and a match kept at
+// one speed goes on at the one chosen when it is continued.
 bool SameOptions(const Options& a, const Options& b) {
   return a.variant == b.variant && a.extraCoinPoints == b.extraCoinPoints && a.deck == b.deck &&
-         a.animation == b.animation && a.opponents == b.opponents && a.partner == b.partner;
+         a.opponents == b.opponents && a.partner == b.partner;
 }
 
 }  // namespace

@@ -94,6 +94,7 @@ Options OptionsToContinue(const KeptMatch& kept, const Options& players) {
   options.takeOnlyCapture = players.takeOnlyCapture;
   options.holdLastTable = players.holdLastTable;
   options.allowTakeBacks = players.allowTakeBacks;
+  options.animation = players.animation;
   return options;
 }
 

@@ -44,7 +44,8 @@ struct KeptMatch {
 };
 
 // The options a continued match plays with: the kept match's rules, deck and
-// levels, and the player's own helps, which are the player's, not the match's.
+// levels, and the player's own helps and animation speed, which decide no
+// play: they are the player's, not the match's.
 Options OptionsToContinue(const KeptMatch& kept, const Options& players);
 
 // Each gives the file's value, or the fresh one when the file is missing or
