@@ -69,6 +69,13 @@ class GameFolder {
   [[nodiscard]] std::error_code Lock(const std::string& name, std::chrono::milliseconds wait,
                                      FolderLock& lock) const;
 
+  // Takes at once the lock of `key` inside the lock file `name` (made when
+  // missing): one byte of it, at a place of that key's own, so that one file
+  // locks any number of keys. EWOULDBLOCK when another holder keeps it, in
+  // this process or another.
+  [[nodiscard]] std::error_code LockKey(const std::string& name, std::string_view key,
+                                        FolderLock& lock) const;
+
  private:
   // Makes and opens `name` inside the open folder `parent`; `path` for messages.
   static GameFolder OpenIn(int parent, const std::string& path, const std::string& name,
