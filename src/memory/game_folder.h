@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -77,6 +78,10 @@ class GameFolder {
                                         FolderLock& lock) const;
 
  private:
+  // Opens the lock file `name` (made when missing) and takes on it the lock
+  // `take` takes on its descriptor: held in `lock` when that gives no error.
+  [[nodiscard]] std::error_code TakeLock(const std::string& name, FolderLock& lock,
+                                         const std::function<std::error_code(int fd)>& take) const;
   // Makes and opens `name` inside the open folder `parent`; `path` for messages.
   static GameFolder OpenIn(int parent, const std::string& path, const std::string& name,
                            std::string& note);

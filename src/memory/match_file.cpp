@@ -236,6 +236,8 @@ void ReadMatch(std::string_view text, Game& game) {
       throw RecordError("its random generator claims " + std::to_string(draws) + " draws");
     game.rng = Random::Resumed(seed, draws);
   }
+  // Checked here, applied by the one who continues the match (the mark says
+  // how the file was left, not how the match stands).
   ReadLeftAfterPlay(records, cards);
   std::set<std::string, std::less<>> known = {"options", "random", std::string(kLeftLine)};
   auto read = [&](bool required) {
