@@ -4,7 +4,8 @@
 // turn further back each press, and does nothing with the option off, before
 // the hand's first play of the player or once the hand is over. A match with
 // a take-back is counted apart and never rated, and the files with and
-// without the new fields load.
+// without the new fields load. With the option off, leaving the run after a
+// play never undoes it unflagged.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <regex>
 
 #include "common/scratch_files.h"
@@ -215,6 +217,10 @@ TEST_F(TakeBackRun, APlayMadeIsNeverUndoneUnflaggedByLeavingTheRun) {
       Game& g = Start(false, "", &keeper).game;
       UntilPlayersMove();
       Play(0);
+      // At the next turn the play is kept as made, without the mark.
+      std::string text;
+      ASSERT_FALSE(files.state.Read(kMatchFile, 1 << 20, text));
+      EXPECT_FALSE(LeftAfterPlay(text));
       played = g.piles.CardsPlayed;
       Play(1, [&] { return answered == 0 || g.turn.CurrentSeat >= 2; });
       ASSERT_FALSE(IsQuietMoment(g));
