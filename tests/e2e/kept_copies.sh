@@ -15,19 +15,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 matches=$XDG_DATA_HOME/verlano/matches
 records() { find "$matches" -maxdepth 1 -name '*.rec' | wc -l; }
-kept() { grep -q '^verlano-match 1$' "$(match_file)" 2>/dev/null; }
 marked() { grep -qx 'left after-play=1' "$(match_file)" 2>/dev/null; }
 other_copy='is being written by another copy of the game; this copy records the match in'
 
 game_copy "$scratch/game" yes
 
 # A match kept at the human's first turn, its record begun, left with Escape.
-start "$scratch/game/verlano"
-xdotool key Return
-screen_area
-wait_for_hand 9
-table_settles
-poll 600 kept || fail "no match kept at the human's turn"
+new_match_kept
 xdotool key Escape
 ends_with 0 "Escape at the table"
 [ "$(records)" = 1 ] || fail "the match began $(records) records, not 1"
