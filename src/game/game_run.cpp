@@ -56,6 +56,16 @@ void RouteClicks(GameRun& run) {
   }
 }
 
+// Tells the observer of each quiet moment once, as the match comes to it.
+void NoteQuietMoment(GameRun& run) {
+  const bool quiet = IsQuietMoment(run.game) && !run.screen.Paused;
+  if (quiet && !run.WasQuiet) {
+    NoteTakeBackPoint(run.takeBacks, run.game, run.start.matchText);
+    if (run.start.Observer != nullptr) run.start.Observer->QuietMoment(run.game);
+  }
+  run.WasQuiet = quiet;
+}
+
 // Everything that changes the game in one frame, from the input read at its
 // start: the keys, the clicks, then (unless paused) the only capture taken
 // when the options ask, one state step and the play of a hand card picked
@@ -74,8 +84,9 @@ void UpdateFrame(GameRun& run) {
   });
   if (pf.KeyDown(kKeyR)) RequestHandSort(game);
   // Before the clicks, so that a card picked in the same frame is played
-  // from the turn brought back.
-  FollowTakeBacks(run, pf.KeyPressed(kKeyU) && !run.screen.Paused);
+  // from the turn brought back, which is told at once as the quiet moment
+  // that play is made from.
+  if (FollowTakeBacks(run, pf.KeyPressed(kKeyU) && !run.screen.Paused)) NoteQuietMoment(run);
   game.turn.PickedHandSlot = -1;
   RouteClicks(run);
   if (run.screen.Paused) return;
@@ -84,18 +95,9 @@ void UpdateFrame(GameRun& run) {
   StepGameState(game, pf.TickCount());
   if (game.turn.PickedHandSlot >= 0) {
     PlayCardToTable(game, game.piles.Hand[0][game.turn.PickedHandSlot]);
+    if (run.start.Observer != nullptr) run.start.Observer->PlayMade();
   }
   NoteHandEnd(run.handEnd, game);
-}
-
-// Tells the observer of each quiet moment once, as the match comes to it.
-void NoteQuietMoment(GameRun& run) {
-  const bool quiet = IsQuietMoment(run.game) && !run.screen.Paused;
-  if (quiet && !run.WasQuiet) {
-    NoteTakeBackPoint(run.takeBacks, run.game, run.start.matchText);
-    if (run.start.Observer != nullptr) run.start.Observer->QuietMoment(run.game);
-  }
-  run.WasQuiet = quiet;
 }
 
 // The table's notes with what the hand's end shows: the held table's line,

@@ -57,6 +57,9 @@ class RunObserver {
   virtual ~RunObserver() = default;
   // A new quiet moment (game/quiet_moment.h): the human's turn, or a hand's end.
   virtual void QuietMoment(const Game& game) = 0;
+  // The player's card was just picked at the quiet moment last told: the play
+  // is made, and the next quiet moment is some frames away.
+  virtual void PlayMade() = 0;
   // M was pressed at the table.
   virtual void MuteChanged(bool muted) = 0;
 };

@@ -20,6 +20,16 @@ namespace verlano {
 
 namespace {
 
+// The byte a key locks: its 64-bit FNV-1a hash, kept below the largest
+// offset a lock may reach.
+off_t PlaceOf(std::string_view key) {
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (const char c : key) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  }
+  return static_cast<off_t>(hash >> 2);
+}
+
 std::string Unusable(const std::string& path, const std::string& why) {
   return Format(_("the folder %s cannot be used: %s; nothing is read or kept there"),
                 ShownPath(path).c_str(), why.c_str());
@@ -139,24 +149,53 @@ std::vector<FolderFile> GameFolder::Files(std::string_view suffix) const {
   return files;
 }
 
-std::error_code GameFolder::Lock(const std::string& name, std::chrono::milliseconds wait,
-                                 FolderLock& lock) const {
+std::error_code GameFolder::TakeLock(const std::string& name, FolderLock& lock,
+                                     const std::function<std::error_code(int fd)>& take) const {
   lock = FolderLock();
   if (!Usable()) return std::make_error_code(std::errc::no_such_file_or_directory);
   Descriptor fd(
       openat(open_->get(), name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
   if (fd.get() < 0) return LastError();
-  const auto until = std::chrono::steady_clock::now() + wait;
-  while (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) return LastError();
-    if (std::chrono::steady_clock::now() >= until) {
-      return std::make_error_code(std::errc::operation_would_block);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  if (const std::error_code e = take(fd.get())) return e;
   lock = FolderLock(std::move(fd));
   return {};
+}
+
+std::error_code GameFolder::Lock(const std::string& name, std::chrono::milliseconds wait,
+                                 FolderLock& lock) const {
+  return TakeLock(name, lock, [wait](int fd) {
+    const auto until = std::chrono::steady_clock::now() + wait;
+    while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR) continue;
+      if (errno != EWOULDBLOCK) return LastError();
+      if (std::chrono::steady_clock::now() >= until) {
+        return std::make_error_code(std::errc::operation_would_block);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return std::error_code();
+  });
+}
+
+std::error_code GameFolder::LockKey(const std::string& name, std::string_view key,
+                                    FolderLock& lock) const {
+  return TakeLock(name, lock, [key](int fd) {
+    // A lock of the open file's own, not the process's: two locks taken here
+    // refuse each other too, and closing one leaves the others held.
+    struct flock byte {};
+    byte.l_type = F_WRLCK;
+    byte.l_whence = SEEK_SET;
+    byte.l_start = PlaceOf(key);
+    byte.l_len = 1;
+    while (fcntl(fd, F_OFD_SETLK, &byte) != 0) {
+      if (errno == EINTR) continue;
+      if (errno == EAGAIN || errno == EACCES) {
+        return std::make_error_code(std::errc::operation_would_block);
+      }
+      return LastError();
+    }
+    return std::error_code();
+  });
 }
 
 }  // namespace verlano

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -69,7 +70,18 @@ class GameFolder {
   [[nodiscard]] std::error_code Lock(const std::string& name, std::chrono::milliseconds wait,
                                      FolderLock& lock) const;
 
+  // Takes at once the lock of `key` inside the lock file `name` (made when
+  // missing): one byte of it, at a place of that key's own, so that one file
+  // locks any number of keys. EWOULDBLOCK when another holder keeps it, in
+  // this process or another.
+  [[nodiscard]] std::error_code LockKey(const std::string& name, std::string_view key,
+                                        FolderLock& lock) const;
+
  private:
+  // Opens the lock file `name` (made when missing) and takes on it the lock
+  // `take` takes on its descriptor: held in `lock` when that gives no error.
+  [[nodiscard]] std::error_code TakeLock(const std::string& name, FolderLock& lock,
+                                         const std::function<std::error_code(int fd)>& take) const;
   // Makes and opens `name` inside the open folder `parent`; `path` for messages.
   static GameFolder OpenIn(int parent, const std::string& path, const std::string& name,
                            std::string& note);

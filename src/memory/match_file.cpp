@@ -126,14 +126,29 @@ Options OptionsOf(const Settings& s) {
   return o;
 }
 
+// The animation speed is left out: it decides no play, and a match kept at
+// one speed goes on at the one chosen when it is continued.
 bool SameOptions(const Options& a, const Options& b) {
   return a.variant == b.variant && a.extraCoinPoints == b.extraCoinPoints && a.deck == b.deck &&
-         a.animation == b.animation && a.opponents == b.opponents && a.partner == b.partner;
+         a.opponents == b.opponents && a.partner == b.partner;
 }
 
-}  // namespace
+// The line of a match left after the player's play from it.
+constexpr std::string_view kLeftLine = "left";
 
-std::string WriteMatch(const Game& game) {
+// Whether the records say the match was left after a play (the line's field
+// checked); false without the line.
+bool ReadLeftAfterPlay(const Records& records, const CardTables& cards) {
+  const RecordFields* fields = records.Find(kLeftLine);
+  if (fields == nullptr) return false;
+  FieldReader v(*fields, std::string(kLeftLine), cards, true);
+  bool left = false;
+  v.Flag("after-play", left);
+  v.Done();
+  return left;
+}
+
+std::string WriteMatchText(const Game& game, bool leftAfterPlay) {
   RecordWriter out(kMatchHeader);
   const CardTables& cards = game.cards;
   {
@@ -152,6 +167,11 @@ std::string WriteMatch(const Game& game) {
              kResultWords);
     out.Line("random", v.Text());
   }
+  if (leftAfterPlay) {
+    FieldWriter v(cards);
+    v.Flag("after-play", true);
+    out.Line(kLeftLine, v.Text());
+  }
   const std::map<std::string, RecordFields, std::less<>>& fresh = FreshSprites();
   ForEachRecord(
       game,
@@ -166,6 +186,21 @@ std::string WriteMatch(const Game& game) {
         if (!v.Text().empty()) out.Line(name, v.Text());
       });
   return out.Finish();
+}
+
+}  // namespace
+
+std::string WriteMatch(const Game& game) {
+  return WriteMatchText(game, false);
+}
+
+std::string WriteMatchLeftAfterPlay(const Game& game) {
+  return WriteMatchText(game, true);
+}
+
+bool LeftAfterPlay(std::string_view text) {
+  const CardTables noCards;
+  return ReadLeftAfterPlay(ParseRecords(text, kMatchHeader, true), noCards);
 }
 
 Options MatchOptions(std::string_view text) {
@@ -201,7 +236,10 @@ void ReadMatch(std::string_view text, Game& game) {
       throw RecordError("its random generator claims " + std::to_string(draws) + " draws");
     game.rng = Random::Resumed(seed, draws);
   }
-  std::set<std::string, std::less<>> known = {"options", "random"};
+  // Checked here, applied by the one who continues the match (the mark says
+  // how the file was left, not how the match stands).
+  ReadLeftAfterPlay(records, cards);
+  std::set<std::string, std::less<>> known = {"options", "random", std::string(kLeftLine)};
   auto read = [&](bool required) {
     return [&, required](const std::string& name, auto visit) {
       known.insert(name);

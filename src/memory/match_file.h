@@ -18,6 +18,15 @@ inline constexpr std::string_view kMatchHeader = "verlano-match 1";
 
 std::string WriteMatch(const Game& game);
 
+// The match as kept the moment the player's play from it is made, before the
+// next quiet moment keeps the play: marked "left after a play", so that a
+// match continued from it, which goes back before that play, is taken back.
+std::string WriteMatchLeftAfterPlay(const Game& game);
+
+// Whether the match file was kept so; a RecordError when it is not a match
+// file.
+bool LeftAfterPlay(std::string_view text);
+
 // The options the match was started with, to make the game it is loaded
 // into; a RecordError when the file is not a match file of this version.
 Options MatchOptions(std::string_view text);

@@ -14,6 +14,7 @@ MatchKeeper::MatchKeeper(PlayerFiles files, Options options, PlayerSettings sett
       recorder_(files_.matches, options_, [this](const std::string& problem) { Say(problem); }) {}
 
 void MatchKeeper::Resumed(const Game& game) {
+  PrepareLeftAfterPlay(game);
   recorder_.QuietMoment(game);
 }
 
@@ -24,6 +25,7 @@ void MatchKeeper::QuietMoment(const Game& game) {
   // hand in the statistics, but never counts one twice.
   Say(decided ? ForgetFile(files_.state, kMatchFile)
               : KeepFile(files_.state, kMatchFile, WriteMatch(game)));
+  PrepareLeftAfterPlay(game);
   recorder_.QuietMoment(game);
   if (!handEnded) return;
   UpdateStatistics(
@@ -39,6 +41,20 @@ void MatchKeeper::QuietMoment(const Game& game) {
         RateMatch(stats, options_, won);
       },
       [this](const std::string& problem) { Say(problem); });
+}
+
+void MatchKeeper::PlayMade() {
+  // Written before the play is drawn, let alone answered: a run stopped at
+  // any moment after it leaves the match marked, and a made play is never
+  // undone without the take-back's flag.
+  if (leftAfterPlay_.empty()) return;
+  Say(KeepFile(files_.state, kMatchFile, leftAfterPlay_));
+  leftAfterPlay_.clear();
+}
+
+void MatchKeeper::PrepareLeftAfterPlay(const Game& game) {
+  leftAfterPlay_ = game.turn.GameState == PlayState::HandOver ? std::string()
+                                                                : WriteMatchLeftAfterPlay(game);
 }
 
 void MatchKeeper::MuteChanged(bool muted) {

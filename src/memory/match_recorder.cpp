@@ -20,6 +20,13 @@ constexpr std::size_t kLongestRecord = 1 << 20;
 // A continued match's record is among the newest: a few suffice.
 constexpr std::size_t kRecordsSearched = 10;
 
+// Beside the records: the locks of the records being written, one byte a name.
+constexpr const char* kRecordsLock = "records.lock";
+
+bool Listed(const std::vector<FolderFile>& files, const std::string& name) {
+  return std::any_of(files.begin(), files.end(), [&](const FolderFile& f) { return f.name == name; });
+}
+
 bool SameDeal(const RecordedHand& a, const RecordedHand& b) {
   return a.leader == b.leader && a.pack == b.pack;
 }
@@ -111,6 +118,7 @@ void MatchRecorder::QuietMoment(const Game& game) {
   if (Decided(game)) {
     record_.hands.clear();
     name_.clear();
+    held_ = FolderLock();
     lost_ = false;
   }
 }
@@ -132,29 +140,48 @@ bool MatchRecorder::Begin(const Game& game) {
     if (kept == found.hands.rend()) continue;
     found.hands.erase(kept.base(), found.hands.end());
     record_.hands = std::move(found.hands);
-    name_ = files[i].name;
+    if (Claim(files[i].name)) {
+      name_ = files[i].name;
+      return true;
+    }
+    // Another copy of the game goes on with the same match (kept in another
+    // state folder) in that record: this one goes on in a copy of it.
+    name_ = NewName();
+    say_(Format(_("the record %s is being written by another copy of the game; this copy "
+                  "records the match in %s"),
+                ShownPath(folder_.PathOf(files[i].name)).c_str(),
+                ShownPath(folder_.PathOf(name_)).c_str()));
     return true;
   }
   // A match at its first hand begins a record; a later hand without its
   // record would replay to other totals than the match's.
   if (game.match.HistoryCount != 0) return false;
   // Listed again: a damaged record may have been set aside.
-  const std::vector<FolderFile> kept = RecordsNewestFirst(folder_);
-  KeepNewest(kept);
-  name_ = NewName(kept);
+  KeepNewest(RecordsNewestFirst(folder_));
+  name_ = NewName();
   return true;
 }
 
-std::string MatchRecorder::NewName(const std::vector<FolderFile>& files) const {
+bool MatchRecorder::Claim(const std::string& name) {
+  FolderLock lock;
+  const std::error_code e = folder_.LockKey(kRecordsLock, name, lock);
+  if (e == std::errc::operation_would_block) return false;
+  // Where no lock can be had the record is written as before: a folder that
+  // cannot take the lock file keeps no record either.
+  held_ = std::move(lock);
+  return true;
+}
+
+std::string MatchRecorder::NewName() {
   const std::string stamp = stamp_();
-  // Two matches begun in one second: the second gets a number.
-  std::string name = stamp + std::string(kRecordSuffix);
-  for (int n = 2;
-       std::any_of(files.begin(), files.end(), [&](const FolderFile& f) { return f.name == name; });
-       ++n) {
-    name = stamp + "-" + std::to_string(n) + std::string(kRecordSuffix);
+  // Two matches begun in one second: the second gets a number. Claimed
+  // before it is looked for, so that a record another copy begins under the
+  // name meanwhile is either found or refused its claim.
+  for (int n = 1;; ++n) {
+    const std::string name =
+        (n == 1 ? stamp : stamp + "-" + std::to_string(n)) + std::string(kRecordSuffix);
+    if (Claim(name) && !Listed(folder_.Files(kRecordSuffix), name)) return name;
   }
-  return name;
 }
 
 void MatchRecorder::KeepNewest(const std::vector<FolderFile>& files) const {

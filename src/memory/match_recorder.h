@@ -3,9 +3,11 @@
 // statistics: one file a match, `match-YYYYMMDD-HHMMSS.rec` from the time it
 // began (the simulator numbers them instead), written whole at every quiet moment, so a match left
 // at any point is recorded up to the player's last turn. A match continued from its file goes on in
-// the record it began (the newest whose last hand is the one kept); only the newest `kKeptRecords`
-// records are kept. A record that cannot be read is passed over with one line and kept aside. A
-// match kept without its hand's story (an older file) continued mid-hand is not recorded.
+// the record it began (the newest whose last hand is the one kept), unless another copy of the game
+// writes that record (the same match continued from another state folder): it then goes on in a
+// copy, said in one line. Only the newest `kKeptRecords` records are kept. A record that cannot be
+// read is passed over with one line and kept aside. A match kept without its hand's story
+// (an older file) continued mid-hand is not recorded.
 
 #include <cstdint>
 #include <functional>
@@ -42,8 +44,11 @@ class MatchRecorder {
   // At the first quiet moment of a match: the record it continues, or a new
   // one for a match at its first hand; false when neither (its record lost).
   bool Begin(const Game& game);
-  // A name no record of `files` has, from the match's stamp.
-  std::string NewName(const std::vector<FolderFile>& files) const;
+  // Takes the record `name` for this run (its lock, held until the match is
+  // decided); false when another copy of the game writes it.
+  bool Claim(const std::string& name);
+  // A name, from the match's stamp, that no record has, claimed.
+  std::string NewName();
   // Removes all but the newest records of `files`, leaving room for one more.
   void KeepNewest(const std::vector<FolderFile>& files) const;
 
@@ -52,6 +57,7 @@ class MatchRecorder {
   std::function<std::string()> stamp_;
   MatchRecord record_;
   std::string name_;   // the record's file; empty until the match's first quiet moment
+  FolderLock held_;    // the record's lock: never two copies of the game write one record
   bool lost_ = false;  // a continued match whose record was not found is not recorded
 };
 

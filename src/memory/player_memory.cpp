@@ -84,8 +84,14 @@ std::optional<KeptMatch> LoadKeptMatch(const GameFolder& folder, std::string& no
                            kept.we = game.match.OurMatchTotal;
                            kept.they = game.match.TheirMatchTotal;
                            kept.takenBack = game.match.TakenBack;
+                           kept.leftAfterPlay = LeftAfterPlay(text);
                            return kept;
                          });
+}
+
+void ResumeKeptMatch(const KeptMatch& kept, Game& game) {
+  ReadMatch(kept.text, game);
+  if (kept.leftAfterPlay) game.match.TakenBack = true;
 }
 
 Options OptionsToContinue(const KeptMatch& kept, const Options& players) {
@@ -94,6 +100,7 @@ Options OptionsToContinue(const KeptMatch& kept, const Options& players) {
   options.takeOnlyCapture = players.takeOnlyCapture;
   options.holdLastTable = players.holdLastTable;
   options.allowTakeBacks = players.allowTakeBacks;
+  options.animation = players.animation;
   return options;
 }
 

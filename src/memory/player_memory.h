@@ -41,10 +41,18 @@ struct KeptMatch {
   std::string text;
   int we = 0, they = 0;    // the match totals so far
   bool takenBack = false;  // a play was taken back: counted apart when given up
+  // Kept at the player's turn and left after the play from it: continued, it
+  // goes back before that play, and is taken back (given up, it is given up).
+  bool leftAfterPlay = false;
 };
 
+// Loads the kept match into `game`, made fresh with its options to continue
+// (a RecordError as ReadMatch); one left after a play is taken back.
+void ResumeKeptMatch(const KeptMatch& kept, Game& game);
+
 // The options a continued match plays with: the kept match's rules, deck and
-// levels, and the player's own helps, which are the player's, not the match's.
+// levels, and the player's own helps and animation speed, which decide no
+// play: they are the player's, not the match's.
 Options OptionsToContinue(const KeptMatch& kept, const Options& players);
 
 // Each gives the file's value, or the fresh one when the file is missing or

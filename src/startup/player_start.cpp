@@ -99,8 +99,8 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
   MatchKeeper keeper(start.files, options, start.settings, Say);
   run.Observer = &keeper;
   if (continuing) {
-    run.Resume = [text = start.kept->text, &keeper](Game& game) {
-      ReadMatch(text, game);
+    run.Resume = [&kept = *start.kept, &keeper](Game& game) {
+      ResumeKeptMatch(kept, game);
       keeper.Resumed(game);
     };
   }

@@ -35,6 +35,17 @@ turn_kept() {  # SIZE
     END { exit !(turn && held) }' "$(match_file)" 2>/dev/null
 }
 
+# A new match, begun with Return in the dialog of the game copied to
+# $scratch/game, at the human's first turn: on the screen, settled, and kept.
+new_match_kept() {
+  start "$scratch/game/verlano"
+  xdotool key Return
+  screen_area
+  wait_for_hand 9
+  table_settles
+  poll 600 turn_kept 9 || fail "no match kept at the human's turn"
+}
+
 # The table cards the human's last card takes, as the rules choose: the game
 # asks for a choice when the card equals a table card, or (an ace aside) when
 # two to four table cards add up to it; with an equal card there, only that

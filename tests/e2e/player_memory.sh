@@ -25,12 +25,7 @@ printf 'verlano-statistics 1\nnine.classic played=7 won=4 lost=3 hands=68 sweeps
   >"$XDG_DATA_HOME/verlano/statistics"
 
 # 1. A new match, left with Escape at the human's first turn.
-start "$scratch/game/verlano"
-xdotool key Return
-screen_area
-wait_for_hand 9
-table_settles
-poll 600 kept || fail "no match kept at the human's turn"
+new_match_kept
 shot before "$(hand_area)"
 xdotool key m
 poll 600 muted || fail "M did not reach the settings"

@@ -6,9 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 
+#include "game/engine_view.h"
+#include "game/human_turn.h"
+#include "game/state_machine.h"
 #include "memory/match_file.h"
 #include "memory/match_text.h"
 #include "memory/quiet_game.h"
@@ -112,6 +116,62 @@ TEST_F(Recorder, AMatchKeptWithoutItsStoryIsNotRecordedMidHand) {
   Make("match-20261208-130000").QuietMoment(older);
   EXPECT_EQ(Names(), std::vector<std::string>{"match-20261208-120000.rec"});
   EXPECT_EQ(Read("match-20261208-120000.rec").hands[0].playCount, game.piles.CardsPlayed);
+}
+
+// The player's play of the `n`-th card that can be played, with its first
+// capture, and the seats' answers, up to the player's next turn.
+void PlayToNextTurn(Game& game, int n) {
+  int slot = 0;
+  for (int seen = -1; seen < n; ++slot) seen += PlayableHandSlot(game, slot) ? 1 : 0;
+  ASSERT_GE(PickHandSlot(game, slot - 1), 0);
+  PlayCardToTable(game, game.piles.Hand[0][slot - 1]);
+  std::uint64_t tick = game.turn.TickNow;
+  while (!IsQuietMoment(game)) {
+    if (MayClickTable(game)) {
+      for (const int entry : CapturesOfPlayedCard(game).front()) ChooseTableCard(game, entry, true);
+    }
+    StepGameState(game, tick += 16);
+  }
+}
+
+// One match kept in two state folders and continued by two copies of the
+// game at once, the records in one data folder: never two writers on one
+// record. The first goes on in the match's record; the second says in one
+// line that it goes on in a copy, and each record holds its own copy's play.
+TEST_F(Recorder, TwoCopiesContinuingOneMatchNeverWriteOneRecord) {
+  Game game(Options{}, 5);
+  test::PlayToQuietMoment(game);
+  Make().QuietMoment(game);
+  const std::string kept = WriteMatch(game);
+  std::array<Game, 2> copies{Game(MatchOptions(kept), 0), Game(MatchOptions(kept), 0)};
+  std::array<MatchRecorder, 2> recorders{Make("match-20261208-130000"),
+                                         Make("match-20261208-130000")};
+  for (int i = 0; i < 2; ++i) {
+    ReadMatch(kept, copies[i]);
+    recorders[i].QuietMoment(copies[i]);
+  }
+  EXPECT_EQ(said_.size(), 1U);
+  if (!said_.empty()) {
+    EXPECT_NE(said_[0].find("match-20261208-130000.rec"), std::string::npos) << said_[0];
+  }
+  EXPECT_EQ(Names().size(), 2U);
+  const std::array<std::string, 2> names{"match-20261208-120000.rec", "match-20261208-130000.rec"};
+  // Each plays another card: each record has its own copy's.
+  const int turn = game.piles.CardsPlayed;
+  for (int i = 0; i < 2; ++i) {
+    PlayToNextTurn(copies[i], i);
+    recorders[i].QuietMoment(copies[i]);
+  }
+  for (int i = 0; i < 2; ++i) {
+    const RecordedHand hand = Read(names[i]).hands.back();
+    EXPECT_EQ(hand.plays[turn].card, RecordHand(copies[i]).plays[turn].card) << names[i];
+    EXPECT_NE(hand.plays[turn].card, RecordHand(copies[1 - i]).plays[turn].card) << names[i];
+  }
+  // Once the two copies are done, either record is free to go on in.
+  recorders = {Make("match-20261208-140000"), Make("match-20261208-140000")};
+  MatchRecorder third = Make("match-20261208-150000");
+  third.QuietMoment(copies[0]);
+  EXPECT_EQ(Names().size(), 2U);
   EXPECT_EQ(said_.size(), 1U);
 }
 

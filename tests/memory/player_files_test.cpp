@@ -323,7 +323,8 @@ TEST(PlayerFiles, TheMatchLockHasOneHolder) {
 }
 
 // A continued match plays by the kept match's rules with the player's helps
-// as they are now: the helps ticked in the dialog are not lost to Continue.
+// and animation speed as they are now: what is ticked in the dialog is not
+// lost to Continue.
 TEST(PlayerFiles, AContinuedMatchKeepsThePlayersHelps) {
   Options played;
   played.variant = Variant::Napoletane;
@@ -346,6 +347,7 @@ TEST(PlayerFiles, AContinuedMatchKeepsThePlayersHelps) {
     players.showHints = on;
     players.takeOnlyCapture = !on;
     players.holdLastTable = on;
+    players.animation = on ? AnimationSpeed::Fast : AnimationSpeed::Slow;
     const Options continued = OptionsToContinue(*kept, players);
     EXPECT_EQ(continued.showHints, on);
     EXPECT_EQ(continued.takeOnlyCapture, !on);
@@ -357,6 +359,10 @@ TEST(PlayerFiles, AContinuedMatchKeepsThePlayersHelps) {
     Game resumed(continued, 0);
     EXPECT_NO_THROW(ReadMatch(kept->text, resumed));
     EXPECT_EQ(resumed.settings.ShowHints, on);
+    EXPECT_EQ(resumed.settings.Animation, players.animation);
+    EXPECT_EQ(resumed.layout.PauseMs, Game(players, 0).layout.PauseMs) << "the speed's pauses";
+    // Kept again, it goes on at the speed it was continued at.
+    EXPECT_EQ(MatchOptions(WriteMatch(resumed)).animation, players.animation);
   }
 }
 

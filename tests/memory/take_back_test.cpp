@@ -4,7 +4,8 @@
 // turn further back each press, and does nothing with the option off, before
 // the hand's first play of the player or once the hand is over. A match with
 // a take-back is counted apart and never rated, and the files with and
-// without the new fields load.
+// without the new fields load. With the option off, leaving the run after a
+// play never undoes it unflagged.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <regex>
 
 #include "common/scratch_files.h"
@@ -32,17 +34,35 @@
 namespace verlano {
 namespace {
 
+GameFolder OpenOrFail(const std::string& path) {
+  std::string note;
+  GameFolder folder = GameFolder::Open(path, note);
+  EXPECT_TRUE(folder.Usable()) << note;
+  return folder;
+}
+
+PlayerFiles OpenPlayerFilesIn(const test::TempFolder& root) {
+  return {OpenOrFail(root.Path() + "/state/verlano"), OpenOrFail(root.Path() + "/data/verlano"),
+          OpenOrFail(root.Path() + "/config/verlano"),
+          OpenOrFail(root.Path() + "/data/verlano/matches")};
+}
+
 class TakeBackRun : public ::testing::Test {
  protected:
   // Nine cards; seeded opponents, so that the seats' searches and their
   // seeds are part of what a take-back must bring back.
-  GameRun& Start(bool allowed, const std::string& kept = "") {
-    run.reset();
-    pf = HeadlessPlatform();
+  static Options TableOptions(bool allowed) {
     Options options;
     options.opponents = PlayerLevel::Strong;
     options.partner = PlayerLevel::Beginner;
     options.allowTakeBacks = allowed;
+    return options;
+  }
+
+  GameRun& Start(bool allowed, const std::string& kept = "", RunObserver* observer = nullptr) {
+    run.reset();
+    pf = HeadlessPlatform();
+    const Options options = TableOptions(allowed);
     ResourceFolder folder{[this](std::string_view gamePath) {
                             std::string name(gamePath);
                             std::replace(name.begin(), name.end(), '\\', '_');
@@ -53,6 +73,7 @@ class TakeBackRun : public ::testing::Test {
                           {}};
     run = std::make_unique<GameRun>(options, 29, pf, std::move(folder));
     run->start.matchText = MatchFileText();
+    run->start.Observer = observer;
     if (!kept.empty()) run->start.Resume = [kept](Game& game) { ReadMatch(kept, game); };
     EXPECT_TRUE(StartRun(*run));
     return *run;
@@ -180,6 +201,54 @@ TEST_F(TakeBackRun, AContinuedMatchTakesBackToTheTurnItResumedAt) {
   EXPECT_TRUE(g.match.TakenBack);
 }
 
+// With take-backs off, a play once made stays made: a run left between the
+// player's play and the next turn (Escape or a crash; neither keeps anything
+// more) and continued goes back before that play only as a taken-back
+// match, which is never rated; given up instead, it is given up.
+TEST_F(TakeBackRun, APlayMadeIsNeverUndoneUnflaggedByLeavingTheRun) {
+  test::TempFolder root;
+  const PlayerFiles files = OpenPlayerFilesIn(root);
+  const auto fail = [](const std::string& line) { ADD_FAILURE() << line; };
+  // Each stop: just after the pick, and with a seat's answer on the table.
+  for (const int answered : {0, 1}) {
+    int played = 0;
+    {
+      MatchKeeper keeper(files, TableOptions(false), PlayerSettings{}, fail);
+      Game& g = Start(false, "", &keeper).game;
+      UntilPlayersMove();
+      Play(0);
+      // At the next turn the play is kept as made, without the mark.
+      std::string text;
+      ASSERT_FALSE(files.state.Read(kMatchFile, 1 << 20, text));
+      EXPECT_FALSE(LeftAfterPlay(text));
+      played = g.piles.CardsPlayed;
+      Play(1, [&] { return answered == 0 || g.turn.CurrentSeat >= 2; });
+      ASSERT_FALSE(IsQuietMoment(g));
+      run.reset();
+    }
+    {
+      std::string note;
+      const std::optional<KeptMatch> kept = LoadKeptMatch(files.state, note);
+      ASSERT_TRUE(kept) << note;
+      Game continued(MatchOptions(kept->text), 0);
+      ResumeKeptMatch(*kept, continued);
+      EXPECT_TRUE(continued.piles.CardsPlayed > played || continued.match.TakenBack)
+          << "the play is undone unflagged";
+      EXPECT_FALSE(kept->takenBack) << "given up, it counts as given up";
+
+      // Continued to its end, the match moves no rating.
+      MatchKeeper later(files, MatchOptions(kept->text), PlayerSettings{}, fail);
+      later.Resumed(continued);
+      continued.turn.GameState = PlayState::HandOver;
+      continued.match.MatchOver = true;
+      continued.match.Result = MatchResult::Won;
+      later.QuietMoment(continued);
+    }
+    std::string note;
+    EXPECT_TRUE(LoadStatistics(files.data, note).ratings.empty()) << answered;
+  }
+}
+
 TEST_F(TakeBackRun, UDoesNothingWithTheOptionOffOrOnceTheHandIsOver) {
   for (const bool allowed : {false, true}) {
     Game& g = Start(allowed).game;
@@ -197,21 +266,11 @@ TEST_F(TakeBackRun, UDoesNothingWithTheOptionOffOrOnceTheHandIsOver) {
   }
 }
 
-GameFolder OpenOrFail(const std::string& path) {
-  std::string note;
-  GameFolder folder = GameFolder::Open(path, note);
-  EXPECT_TRUE(folder.Usable()) << note;
-  return folder;
-}
-
 // Kept at the player's turn after a take-back, the match says so when
 // continued; decided, it lands in its own counts and the rating stays.
 TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
   test::TempFolder root;
-  const PlayerFiles files{OpenOrFail(root.Path() + "/state/verlano"),
-                          OpenOrFail(root.Path() + "/data/verlano"),
-                          OpenOrFail(root.Path() + "/config/verlano"),
-                          OpenOrFail(root.Path() + "/data/verlano/matches")};
+  const PlayerFiles files = OpenPlayerFilesIn(root);
   MatchKeeper keeper(files, Options{}, PlayerSettings{},
                      [](const std::string& line) { ADD_FAILURE() << line; });
   Game game(Options{}, 5);

@@ -46,6 +46,7 @@ class Runner final : public RunObserver {
   Runner& operator=(const Runner&) = delete;
 
   void QuietMoment(const Game& game) override { recorder_->QuietMoment(game); }
+  void PlayMade() override {}
   void MuteChanged(bool) override {}
 
   int Play() {
