@@ -17,6 +17,7 @@
 #include "game/keyboard_play.h"
 #include "platform/headless_platform.h"
 #include "render/play_log_view.h"
+#include "rules/legal_captures.h"
 #include "rules/table_builder.h"
 
 namespace verlano {
@@ -268,6 +269,17 @@ TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
     FramesUntil(humanActs);
     if (g.turn.GameState == PlayState::HandOver) break;
     if (MayClickTable(g)) {
+      // The highlight starts on, and Tab goes round, the cards a legal capture takes, no others.
+      const TableSet legal = FindLegalCaptures(g).cards;
+      TableSet visited = 0;
+      for (int i = 0; i < 40; ++i) {
+        const int at = HighlightedTablePosition(g, r.keyboard);
+        ASSERT_GE(at, 0);
+        ASSERT_NE(legal >> at & 1U, 0U) << "the highlight is on entry " << at << ", out of any capture";
+        visited |= TableSet{1} << at;
+        press(kKeyTab);
+      }
+      EXPECT_EQ(visited, legal);
       const std::vector<int> capture = CapturesOfPlayedCard(g).front();
       const auto reach = [&](int entry) {
         for (int i = 0; i < 40 && HighlightedTablePosition(g, r.keyboard) != entry; ++i) {
