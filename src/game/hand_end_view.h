@@ -1,11 +1,12 @@
 #pragma once
 // What the player looks at once a hand is over, beyond the score page: the
-// last table kept on show until a click or Return (an option, off by
+// last table kept on show until a click, Return or Space (an option, off by
 // default), a side's pile laid open on the score page (a click on the
 // pile beside the page, or W / N for ours, T / L for theirs; a click
 // elsewhere or the same key closes it), and the review of the player's plays
 // (V opens and closes it, as does a click). Both only look: they read the game
-// and change nothing, and a click no view takes deals as it always has.
+// and change nothing. A click elsewhere, Return or Space closes what is open
+// and, with nothing open, deals the next hand (or starts the next match).
 
 #include "render/pile_sheet.h"
 
@@ -17,7 +18,7 @@ struct Game;
 struct HandEndInput {
   bool click = false;  // the left button is down
   int mouseX = 0, mouseY = 0;
-  bool release = false;    // Return
+  bool goOn = false;       // a press of Return or Space began: a key held on does not repeat it
   bool ourKey = false;     // W or N
   bool theirKey = false;   // T or L
   bool reviewKey = false;  // V
@@ -32,8 +33,8 @@ struct HandEndView {
   bool ReviewOpen = false;   // the review of the player's plays lies over the page
 };
 
-// Follows the frame's input while the hand is over, before the page's own
-// click is routed: true when the view took the click, so that it deals nothing.
+// Follows the frame's input while the hand is over: true when it deals the
+// next hand, a click or key that no view took.
 bool FollowHandEnd(HandEndView& view, const Game& game, const HandEndInput& in);
 
 // After the frame's step: a hand that has just ended keeps its table on show

@@ -138,7 +138,7 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   }
   paint.Hand(piles.Hand[0], true, notes.LiftedHandSlot, notes.LitHandSlot);
   paint.DeckStack(piles);
-  if (game.turn.GameState == PlayState::HandOver && !notes.LastTableHeld) {
+  if (ScorePageShown(game, notes)) {
     DrawScorePage(game, notes.OpenPile, slots, screen);
     DrawReviewSheet(game, notes.Review, slots, screen);
   }

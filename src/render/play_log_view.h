@@ -4,8 +4,8 @@
 // played (its index and suit, as in a fanned hand) and the corners of the
 // cards it took, a sweep named under the seat. The column is composed into
 // a picture of its own; a wide screen shows it in the margin beside the
-// table, a 4:3 one over the table's right side while L shows it. It changes
-// nothing.
+// table, a 4:3 one over the table's right side while S shows it (the score
+// page covers it there). It changes nothing.
 
 #include <cstdint>
 
@@ -20,7 +20,7 @@ inline constexpr int kPlayLogWidth = 160;
 inline constexpr std::uint16_t kPlayLogColour =
     0x1143;  // darker than the baize, lighter than the bars
 inline constexpr int kPlayLogHeight = 600;
-// Where the column lies over the 800x600 table when L shows it.
+// Where the column lies over the 800x600 table when S shows it.
 inline constexpr int kPlayLogOverTableX = 800 - kPlayLogWidth;
 
 // A picture the column's size, clipped to itself, to compose it into.
