@@ -101,6 +101,7 @@ void NoteQuietMoment(GameRun& run) {
 // the pile laid open.
 TableNotes HandEndNotes(GameRun& run, TableNotes notes) {
   notes.LastTableHeld = run.handEnd.TableHeld;
+  notes.Last = run.handEnd.Last;
   if (notes.LastTableHeld) notes.Message = P_("table", "Click or Return for scores");
   notes.OpenPile = OpenPileSheet(run.handEnd, run.game);
   if (run.handEnd.ReviewOpen) notes.Review = ReviewSheetOf(run.review);
@@ -226,7 +227,7 @@ void GameFrame(GameRun& run) {
                    HandEndNotes(run, TableTalk(run.game, talk)));
       if (run.sound.Muted()) DrawMuteMark(run.game, run.slots, run.screen);
       if (margin) {
-        ComposePlayLog(run.game, run.slots, run.logPanel, 0);
+        ComposePlayLog(run.game, run.slots, run.logPanel, 0, run.handEnd.Last);
         pf.ShowSidePanel(run.logPanel.BackBuffer);
       }
     }

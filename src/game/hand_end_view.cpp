@@ -84,6 +84,17 @@ bool FollowClick(HandEndView& view, const Game& game, const HandEndInput& in) {
   return false;
 }
 
+// The table's cards as they lie, their remainder about to go to `side`.
+LastTable KeptTable(const Game& game, int side) {
+  LastTable last{.RestSide = side};
+  const Piles& p = game.piles;
+  for (int i = 0; i < std::clamp(p.TableCount, 0, kTableEntries); ++i) {
+    const CardSprite& card = p.TablePile[static_cast<std::size_t>(i)];
+    if (card.Present) last.Cards.push_back(card);
+  }
+  return last;
+}
+
 }  // namespace
 
 bool FollowHandEnd(HandEndView& view, const Game& game, const HandEndInput& in) {
@@ -93,9 +104,16 @@ bool FollowHandEnd(HandEndView& view, const Game& game, const HandEndInput& in) 
 }
 
 void NoteHandEnd(HandEndView& view, const Game& game) {
-  const bool over = game.turn.GameState == PlayState::HandOver;
+  const PlayState state = game.turn.GameState;
+  const bool over = state == PlayState::HandOver;
+  const bool rest = state == PlayState::WeTakeRemainder || state == PlayState::TheyTakeRemainder;
+  // The remainder's state sends the cards off from its next step on: the
+  // table is kept on the first frame of it.
+  if (rest && view.Last.RestSide < 0) {
+    view.Last = KeptTable(game, state == PlayState::WeTakeRemainder ? kSideWe : kSideThey);
+  }
   if (over && !view.WasHandOver) view.TableHeld = game.settings.HoldLastTable;
-  if (!over) view = HandEndView{};
+  if (!over && !rest) view = HandEndView{};
   view.WasHandOver = over;
 }
 

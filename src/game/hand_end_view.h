@@ -8,6 +8,7 @@
 // and change nothing. A click elsewhere, Return or Space closes what is open
 // and, with nothing open, deals the next hand (or starts the next match).
 
+#include "render/last_table.h"
 #include "render/pile_sheet.h"
 
 namespace verlano {
@@ -31,14 +32,16 @@ struct HandEndView {
   bool KeyHeld = false;      // a key the view took is still down
   bool WasHandOver = false;  // the last frame's step ended at the hand's end
   bool ReviewOpen = false;   // the review of the player's plays lies over the page
+  LastTable Last;            // kept as the remainder set off, until the next deal
 };
 
 // Follows the frame's input while the hand is over: true when it deals the
 // next hand, a click or key that no view took.
 bool FollowHandEnd(HandEndView& view, const Game& game, const HandEndInput& in);
 
-// After the frame's step: a hand that has just ended keeps its table on show
-// when the options ask; a new deal closes everything.
+// After the frame's step: the table is kept as the last play left it, the
+// moment its remainder is to go; a hand that has just ended keeps that table
+// on show when the options ask; a new deal closes everything.
 void NoteHandEnd(HandEndView& view, const Game& game);
 
 // A side's pile as the score counted it: its cards by suit, the coins and

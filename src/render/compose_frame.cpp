@@ -26,7 +26,7 @@ void ComposeFrame(const Game& game, ResourceSlots& slots, Screen& screen, const 
   // The score page covers the table, the story with it: over the page the
   // column would hide their pile and the ends of the page's lines.
   if (notes.PlayLogShown && !ScorePageShown(game, notes)) {
-    ComposePlayLog(game, slots, screen, kPlayLogOverTableX);
+    ComposePlayLog(game, slots, screen, kPlayLogOverTableX, notes.Last);
   }
   BltFastClip(screen, slots.Cursor, screen.BackBuffer, Rect{0, 0, kCursorSize, kCursorSize},
               mouseX - kCursorHotSpot, mouseY - kCursorHotSpot, true);

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "platform/screen.h"
+#include "render/last_table.h"
 #include "render/resource_slots.h"
 
 namespace verlano {
@@ -34,7 +35,9 @@ Rect PlayLogRowRect(int k);
 Rect PlayLogCardRect(const Game& game, int k, int card);
 
 // Draws the column with its left edge at `left` of `screen`: 0 in a panel
-// of its own, kPlayLogOverTableX over the table.
-void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left);
+// of its own, kPlayLogOverTableX over the table. Once the hand's remainder
+// goes, a row on top says to which side, with its cards, the plays a row lower.
+void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left,
+                    const LastTable& last = {});
 
 }  // namespace verlano

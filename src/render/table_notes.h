@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "platform/screen.h"
+#include "render/last_table.h"
 #include "render/pile_sheet.h"
 #include "render/resource_slots.h"
 #include "render/review_page.h"
@@ -32,6 +33,7 @@ struct TableNotes {
   bool TableClickable = false;  // the player chooses a capture: the table cards take clicks
   int KeyTableEntry = -1;       // the table card the keyboard's highlight is on
   bool LastTableHeld = false;   // the hand is over, its table kept on show before the score page
+  LastTable Last = {};          // that table, and where its remainder went (the story says)
   PileSheet OpenPile = {};      // a side's pile laid open on the score page
   bool PlayLogShown = false;    // the hand's story over the table's right side (S, 4:3 screen)
   ReviewSheet Review = {};      // the review of the player's plays, over the score page (V)

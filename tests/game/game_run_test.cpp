@@ -319,6 +319,20 @@ TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
   EXPECT_EQ(played, g.settings.Rules.CardsPerHand);
   EXPECT_GT(captures, 0);
 
+  // The last table was kept as the last play left it: its cards are those
+  // the remainder took, the last booked to its side's pile.
+  const LastTable& last = r.handEnd.Last;
+  ASSERT_GE(last.RestSide, 0);
+  const SidePiles& pile = last.RestSide == kSideWe ? g.piles.Our : g.piles.Their;
+  std::vector<int> kept;
+  for (const CardSprite& card : last.Cards) kept.push_back(card.Card);
+  ASSERT_FALSE(kept.empty()) << "a hand whose last play left the table empty";
+  std::vector<int> booked(pile.Cards.begin() + pile.CardCount - std::ssize(kept),
+                          pile.Cards.begin() + pile.CardCount);
+  std::ranges::sort(kept);
+  std::ranges::sort(booked);
+  EXPECT_EQ(kept, booked);
+
   // The score page goes on with the keys too: Space closes the pile W laid
   // open, and Return, with nothing open, deals the next hand.
   press(kKeyW);

@@ -235,6 +235,38 @@ TEST_F(HandEndClicks, ReturnOrSpaceClosesWhatIsOnShowThenDeals) {
   EXPECT_FALSE(Frame({.goOn = true})) << "only the hand's end deals";
 }
 
+// The table is kept on the first frame of the remainder's state, before its
+// cards leave, and stays kept through the hand's end until the next deal.
+TEST_F(HandEndClicks, TheLastTableIsKeptAsTheLastPlayLeftItUntilTheNextDeal) {
+  test::LayTable(*game, {"2C", "5D", "KS"}, "7C", 3);
+  Piles& p = game->piles;
+  ASSERT_EQ(p.TableCount, 4);
+  std::vector<CardSprite> table(p.TablePile.begin(), p.TablePile.begin() + p.TableCount);
+  p.TablePile[0].Present = false;  // a card taken earlier: not kept
+  table.erase(table.begin());
+  game->settings.HoldLastTable = true;
+  game->turn.GameState = PlayState::WeTakeRemainder;
+  NoteHandEnd(view, *game);
+  EXPECT_EQ(view.Last.Cards, table);
+  EXPECT_EQ(view.Last.RestSide, kSideWe);
+  // The cards fly off and are booked; the hand ends.
+  p.TablePile[1].X += 50;
+  NoteHandEnd(view, *game);
+  p.TableCount = 0;
+  game->turn.GameState = PlayState::HandOver;
+  NoteHandEnd(view, *game);
+  EXPECT_TRUE(view.TableHeld);
+  EXPECT_EQ(view.Last.Cards, table) << "kept as it lay before the first step";
+  game->turn.GameState = PlayState::DealingCards;
+  NoteHandEnd(view, *game);
+  EXPECT_EQ(view.Last, LastTable{});
+
+  game->turn.GameState = PlayState::TheyTakeRemainder;
+  NoteHandEnd(view, *game);
+  EXPECT_EQ(view.Last.RestSide, kSideThey);
+  EXPECT_TRUE(view.Last.Cards.empty()) << "an empty table keeps no cards";
+}
+
 TEST_F(HandEndClicks, APileOpensByClickOrKeyAndClosesByAClickElsewhereOrTheSameKey) {
   EndHand(false);
   EXPECT_FALSE(Frame(ClickOnPile(kSideWe)));
