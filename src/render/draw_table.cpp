@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <span>
-#include <utility>
 
 #include "render/cint.h"
 #include "render/clock_text.h"
@@ -77,13 +76,13 @@ class TablePainter {
   // Each card's outline is drawn with it, so the cards above cover it as
   // they cover the card.
   void Table(std::span<const CardSprite> cards, TableSet lit, int keyEntry) {
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-      const CardSprite& sprite = cards[i];
+    for (int i = 0; i < std::ssize(cards); ++i) {
+      const CardSprite& sprite = cards[static_cast<std::size_t>(i)];
       if (!sprite.Present) continue;
       Card(sprite, sprite.FaceUp);
       if (sprite.FaceUp && sprite.Chosen) Picture(slots_.FrameBlue, sprite.X, sprite.Y);
       if (sprite.FaceUp && (lit >> i & 1U) != 0) Lit(sprite.Card, sprite.X, sprite.Y);
-      if (sprite.FaceUp && std::cmp_equal(i, keyEntry)) Lit(sprite.Card, sprite.X, sprite.Y, kKeyColour);
+      if (sprite.FaceUp && i == keyEntry) Lit(sprite.Card, sprite.X, sprite.Y, kKeyColour);
     }
   }
 
@@ -135,9 +134,10 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   if (notes.TableClickable) DrawLastCaptures(game, notes.LastCaptureSides, true, slots, screen);
   // The last table held on show is the one its last play left, remainder and all.
   const std::span<const CardSprite> table =
-      notes.LastTableHeld ? std::span<const CardSprite>(notes.Last.Cards)
-                          : std::span(piles.TablePile).first(static_cast<std::size_t>(
-                                std::clamp(piles.TableCount, 0, kTableEntries)));
+      notes.LastTableHeld
+          ? std::span<const CardSprite>(notes.Last.Cards)
+          : std::span(piles.TablePile)
+                .first(static_cast<std::size_t>(std::clamp(piles.TableCount, 0, kTableEntries)));
   paint.Table(table, notes.LitTable, notes.KeyTableEntry);
   for (const int seat : {2, 1, 3}) {
     paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false, -1, -1);

@@ -12,7 +12,7 @@ namespace verlano {
 
 struct LastTable {
   std::vector<CardSprite> Cards = {};  // the table's cards as they lay, in drawing order
-  int RestSide = -1;              // kSideWe or kSideThey took them; -1 before the hand's end
+  int RestSide = -1;                   // kSideWe or kSideThey took them; -1 before the hand's end
   bool operator==(const LastTable&) const = default;
 };
 

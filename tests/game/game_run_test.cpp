@@ -276,7 +276,8 @@ TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
       for (int i = 0; i < 40; ++i) {
         const int at = HighlightedTablePosition(g, r.keyboard);
         ASSERT_GE(at, 0);
-        ASSERT_NE(legal >> at & 1U, 0U) << "the highlight is on entry " << at << ", out of any capture";
+        ASSERT_NE(legal >> at & 1U, 0U)
+            << "the highlight is on entry " << at << ", out of any capture";
         visited |= TableSet{1} << at;
         press(kKeyTab);
       }
