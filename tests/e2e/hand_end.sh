@@ -40,7 +40,7 @@ steady held "$(table_rect)"
 baize held 300 480 40 20 || fail "the score page showed although the last table is held"
 keep_shot held hand_end_held
 # S lays the story over the held table's right side, its remainder on top; S again hides it.
-story_shown() { still_playing && shot story && dark $(screen_colour story $(on_screen 644 450 12 12)); }
+story_shown() { still_playing && shot story && dark $(screen_colour story $(on_screen 797 100 2 400)); }
 xdotool key s
 poll 600 story_shown || fail "S did not show the story over the held table"
 steady story "$(table_rect)"
