@@ -28,7 +28,8 @@ void OnPress(bool down, bool& latch, Act act) {
   latch = down;
 }
 
-// The hand's end's views (game/hand_end_view.h) take their clicks first.
+// The hand's end's views (game/hand_end_view.h) take their clicks and keys
+// first; what none of them takes deals the next hand.
 void RouteClicks(GameRun& run) {
   Game& game = run.game;
   Platform& pf = run.platform;
@@ -36,16 +37,16 @@ void RouteClicks(GameRun& run) {
   const HandEndInput handEnd{.click = pf.MouseButton(kMouseLeft),
                              .mouseX = pf.MouseX(),
                              .mouseY = pf.MouseY(),
-                             .release = pf.KeyDown(kKeyReturn),
+                             .goOn = pf.KeyPressed(kKeyReturn) || pf.KeyPressed(kKeySpace),
                              .ourKey = pf.KeyDown(kKeyW) || pf.KeyDown(kKeyN),
                              .theirKey = pf.KeyDown(kKeyT) || pf.KeyDown(kKeyL),
                              .reviewKey = pf.KeyDown(kKeyV)};
-  const bool viewTookClick = FollowHandEnd(run.handEnd, game, handEnd);
+  const bool deal = FollowHandEnd(run.handEnd, game, handEnd);
   if (run.handEnd.ReviewOpen) run.review.Start(game);
-  if (pf.MouseButton(kMouseLeft)) {
-    if (turn.GameState == PlayState::HandOver) {
-      if (!viewTookClick) DealHand(game);
-    } else if (HumanChoosing(turn.GameState)) {
+  if (deal) {
+    DealHand(game);
+  } else if (pf.MouseButton(kMouseLeft) && turn.GameState != PlayState::HandOver) {
+    if (HumanChoosing(turn.GameState)) {
       if (MayClickTable(game)) ClickTableCard(game, 0, pf.MouseX(), pf.MouseY());
     } else if (turn.CurrentSeat == 0 && !turn.HumanPicked && !run.screen.Paused) {
       turn.PickedHandSlot = PickHandCard(game, pf.MouseX(), pf.MouseY());
@@ -78,10 +79,8 @@ void UpdateFrame(GameRun& run) {
     run.sound.SetMuted(!run.sound.Muted());
     if (run.start.Observer != nullptr) run.start.Observer->MuteChanged(run.sound.Muted());
   });
-  // At the hand's end L opens their pile (Loro) instead: the story is not drawn there.
-  OnPress(pf.KeyDown(kKeyL), run.keys.LLatch, [&] {
-    if (game.turn.GameState != PlayState::HandOver) run.LogShown = !run.LogShown;
-  });
+  // S, the story in either language: L is their pile (Loro) on the score page.
+  OnPress(pf.KeyDown(kKeyS), run.keys.SLatch, [&] { run.LogShown = !run.LogShown; });
   if (pf.KeyDown(kKeyR)) RequestHandSort(game);
   // Before the clicks, so that a card picked in the same frame is played
   // from the turn brought back, which is told at once as the quiet moment
@@ -104,7 +103,8 @@ void UpdateFrame(GameRun& run) {
 // the pile laid open.
 TableNotes HandEndNotes(GameRun& run, TableNotes notes) {
   notes.LastTableHeld = run.handEnd.TableHeld;
-  if (notes.LastTableHeld) notes.Message = P_("table", "Hand over: click for scores");
+  notes.Last = run.handEnd.Last;
+  if (notes.LastTableHeld) notes.Message = P_("table", "Click or Return for scores");
   notes.OpenPile = OpenPileSheet(run.handEnd, run.game);
   if (run.handEnd.ReviewOpen) notes.Review = ReviewSheetOf(run.review);
   return notes;
@@ -229,7 +229,7 @@ void GameFrame(GameRun& run) {
                    HandEndNotes(run, TableTalk(run.game, talk)));
       if (run.sound.Muted()) DrawMuteMark(run.game, run.slots, run.screen);
       if (margin) {
-        ComposePlayLog(run.game, run.slots, run.logPanel, 0);
+        ComposePlayLog(run.game, run.slots, run.logPanel, 0, run.handEnd.Last);
         pf.ShowSidePanel(run.logPanel.BackBuffer);
       }
     }

@@ -76,7 +76,7 @@ struct RunStart {
 struct KeyLatch {
   bool PLatch = false;  // P is held: one press toggles the pause once
   bool MLatch = false;  // M is held: one press toggles the sound once
-  bool LLatch = false;  // L is held: one press shows or hides the hand's story once
+  bool SLatch = false;  // S is held: one press shows or hides the hand's story once
 };
 
 struct GameRun {
@@ -95,7 +95,7 @@ struct GameRun {
   Screen screen;
   Screen logPanel;  // the hand's story, composed for the margin of a wide screen
   bool Running = false;
-  bool LogShown = false;  // L: the hand's story over the table where there is no margin
+  bool LogShown = false;  // S: the hand's story over the table where there is no margin
   KeyLatch keys;
   KeyboardPlay keyboard;  // the cards played with the keys, and the highlight
   ExpertAdvice advice;    // the hint H shows, kept for the human's turn

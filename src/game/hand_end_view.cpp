@@ -25,16 +25,34 @@ int Toggled(int open, int side) {
   return open == side ? -1 : side;
 }
 
-// A key acts once a press: the view waits for every key to be let go.
-void FollowKeys(HandEndView& view, const HandEndInput& in) {
-  const bool any = in.release || in.ourKey || in.theirKey || in.reviewKey;
+// What a click on no pile, Return or Space does: the held table, the review
+// or the open pile, the first of them on show, gives way; with none, the next
+// hand is dealt (true).
+bool CloseOrDeal(HandEndView& view) {
+  if (view.TableHeld) {
+    view.TableHeld = false;
+  } else if (view.ReviewOpen) {
+    view.ReviewOpen = false;
+  } else if (view.OpenSide >= 0) {
+    view.OpenSide = -1;
+  } else {
+    return true;
+  }
+  return false;
+}
+
+// A key acts once a press: the view waits for every key to be let go (Return
+// and Space come as presses). True when the key deals.
+bool FollowKeys(HandEndView& view, const HandEndInput& in) {
+  if (in.goOn) return CloseOrDeal(view);
+  const bool any = in.ourKey || in.theirKey || in.reviewKey;
   if (view.KeyHeld || !any) {
     view.KeyHeld = any;
-    return;
+    return false;
   }
   view.KeyHeld = true;
   if (view.TableHeld) {
-    view.TableHeld = !in.release;
+    // The page's own keys wait until it shows.
   } else if (in.reviewKey) {
     view.ReviewOpen = !view.ReviewOpen;
     view.OpenSide = -1;
@@ -45,44 +63,57 @@ void FollowKeys(HandEndView& view, const HandEndInput& in) {
   } else if (in.theirKey) {
     view.OpenSide = Toggled(view.OpenSide, kSideThey);
   }
+  return false;
 }
 
-// A click on a pile opens it (or the other pile); any click with a pile open
-// closes it; a click on the held table shows the page.
+// A click on a pile opens it (or the other pile); any other click is as
+// Return. True when the click deals.
 bool FollowClick(HandEndView& view, const Game& game, const HandEndInput& in) {
   if (view.ClickHeld) {
     view.ClickHeld = in.click;
-    return in.click;
+    return false;
   }
   if (!in.click) return false;
   const int side = PileAt(game, in.mouseX, in.mouseY);
-  if (view.TableHeld) {
-    view.TableHeld = false;
-  } else if (view.ReviewOpen) {
-    view.ReviewOpen = false;
-  } else if (side >= 0 && side != view.OpenSide) {
+  if (!view.TableHeld && !view.ReviewOpen && side >= 0 && side != view.OpenSide) {
     view.OpenSide = side;
-  } else if (view.OpenSide >= 0) {
-    view.OpenSide = -1;
-  } else {
-    return false;
+  } else if (CloseOrDeal(view)) {
+    return true;
   }
   view.ClickHeld = true;
-  return true;
+  return false;
+}
+
+// The table's cards as they lie, their remainder about to go to `side`.
+LastTable KeptTable(const Game& game, int side) {
+  LastTable last{.RestSide = side};
+  const Piles& p = game.piles;
+  for (int i = 0; i < std::clamp(p.TableCount, 0, kTableEntries); ++i) {
+    const CardSprite& card = p.TablePile[static_cast<std::size_t>(i)];
+    if (card.Present) last.Cards.push_back(card);
+  }
+  return last;
 }
 
 }  // namespace
 
 bool FollowHandEnd(HandEndView& view, const Game& game, const HandEndInput& in) {
   if (game.turn.GameState != PlayState::HandOver) return false;
-  FollowKeys(view, in);
-  return FollowClick(view, game, in);
+  const bool keyDeals = FollowKeys(view, in);
+  return FollowClick(view, game, in) || keyDeals;
 }
 
 void NoteHandEnd(HandEndView& view, const Game& game) {
-  const bool over = game.turn.GameState == PlayState::HandOver;
+  const PlayState state = game.turn.GameState;
+  const bool over = state == PlayState::HandOver;
+  const bool rest = state == PlayState::WeTakeRemainder || state == PlayState::TheyTakeRemainder;
+  // The remainder's state sends the cards off from its next step on: the
+  // table is kept on the first frame of it.
+  if (rest && view.Last.RestSide < 0) {
+    view.Last = KeptTable(game, state == PlayState::WeTakeRemainder ? kSideWe : kSideThey);
+  }
   if (over && !view.WasHandOver) view.TableHeld = game.settings.HoldLastTable;
-  if (!over) view = HandEndView{};
+  if (!over && !rest) view = HandEndView{};
   view.WasHandOver = over;
 }
 

@@ -5,6 +5,7 @@
 
 #include "game/human_turn.h"
 #include "rules/game.h"
+#include "rules/legal_captures.h"
 
 namespace verlano {
 
@@ -28,13 +29,17 @@ std::vector<int> PlayableSlots(const Game& game) {
   return slots;
 }
 
-// The table cards the human may choose now, left to right, then top to bottom.
+// The table cards the human may choose now, left to right, then top to
+// bottom: those some legal capture takes, and those already chosen, so that
+// Space can leave them again.
 std::vector<int> ChoosableEntries(const Game& game) {
   std::vector<int> entries;
   if (!MayClickTable(game)) return entries;
   const Piles& p = game.piles;
+  const TableSet legal = FindLegalCaptures(game).cards;
   for (int i = 0; i < p.TableCount - 1; ++i) {
-    if (p.TablePile[i].Present) entries.push_back(i);
+    const CardSprite& card = p.TablePile[i];
+    if (card.Present && ((legal >> i & 1U) != 0 || card.Chosen)) entries.push_back(i);
   }
   std::stable_sort(entries.begin(), entries.end(), [&p](int a, int b) {
     const CardSprite& x = p.TablePile[a];
@@ -112,7 +117,7 @@ void FollowTableKeys(Game& game, KeyPresses& keys, KeyboardPlay& play) {
   Piles& p = game.piles;
   if (back) {
     // Every choice at once: taken back one by one, a part could complete the capture.
-    for (const int i : order) p.TablePile[i].Chosen = false;
+    for (int i = 0; i < p.TableCount - 1; ++i) p.TablePile[i].Chosen = false;
   } else if (space || ret) {
     const bool chosen = p.TablePile[entry].Chosen;
     if (space || !chosen) ChooseTableCard(game, entry, !chosen);

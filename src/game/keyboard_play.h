@@ -2,7 +2,8 @@
 // Playing the cards with the keyboard, through the mouse's own routines: Left
 // and Right move a highlight along the hand cards that can be played (1 to 9
 // and 0 go to the n-th) and Return plays it; while the human's card waits for
-// the cards it takes, Left, Right and Tab move along the table cards, Space
+// the cards it takes, Left, Right and Tab move along the table cards a legal
+// capture takes (and those chosen), starting on the first of them, Space
 // takes or leaves the highlighted one, Return takes it and Backspace clears
 // the choice. The highlight is the player's, not the game's: it lives beside
 // the run, changes nothing the game keeps, and shows only once a key was used.

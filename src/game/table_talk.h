@@ -19,7 +19,7 @@ struct TalkInput {
   const ExpertHint* expert = nullptr;  // H held with hints on: the expert's play
   int keyHandSlot = -1;                // the keyboard's highlight, -1 for none
   int keyTableEntry = -1;
-  bool playLog = false;    // L shows the hand's story over the table
+  bool playLog = false;    // S shows the hand's story over the table
   bool takenBack = false;  // the turn under way was brought back by U
 };
 

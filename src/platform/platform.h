@@ -35,6 +35,8 @@ inline constexpr int kKeyT = 20;
 inline constexpr int kKeyN = 49;
 inline constexpr int kKeyL = 38;
 inline constexpr int kKeyV = 47;
+// S shows or hides the hand's story over a 4:3 table.
+inline constexpr int kKeyS = 31;
 
 inline constexpr int kMouseLeft = 0;
 inline constexpr int kMouseRight = 1;

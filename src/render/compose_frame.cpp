@@ -23,7 +23,11 @@ void ComposeFrame(const Game& game, ResourceSlots& slots, Screen& screen, const 
   DrawSeatLabels(game, slots, screen);
   DrawTable(game, slots, screen, now, notes);
   DrawTableNotes(game, notes, slots, screen);
-  if (notes.PlayLogShown) ComposePlayLog(game, slots, screen, kPlayLogOverTableX);
+  // The score page covers the table, the story with it: over the page the
+  // column would hide their pile and the ends of the page's lines.
+  if (notes.PlayLogShown && !ScorePageShown(game, notes)) {
+    ComposePlayLog(game, slots, screen, kPlayLogOverTableX, notes.Last);
+  }
   BltFastClip(screen, slots.Cursor, screen.BackBuffer, Rect{0, 0, kCursorSize, kCursorSize},
               mouseX - kCursorHotSpot, mouseY - kCursorHotSpot, true);
 }

@@ -1,6 +1,7 @@
 #include "render/draw_table.h"
 
 #include <algorithm>
+#include <span>
 
 #include "render/cint.h"
 #include "render/clock_text.h"
@@ -74,10 +75,9 @@ class TablePainter {
 
   // Each card's outline is drawn with it, so the cards above cover it as
   // they cover the card.
-  void Table(const Piles& piles, TableSet lit, int keyEntry) {
-    const int count = std::clamp(piles.TableCount, 0, kTableEntries);
-    for (int i = 0; i < count; ++i) {
-      const CardSprite& sprite = piles.TablePile[static_cast<std::size_t>(i)];
+  void Table(std::span<const CardSprite> cards, TableSet lit, int keyEntry) {
+    for (int i = 0; i < std::ssize(cards); ++i) {
+      const CardSprite& sprite = cards[static_cast<std::size_t>(i)];
       if (!sprite.Present) continue;
       Card(sprite, sprite.FaceUp);
       if (sprite.FaceUp && sprite.Chosen) Picture(slots_.FrameBlue, sprite.X, sprite.Y);
@@ -132,13 +132,19 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   paint.TakenPile(piles.Their);
   // While the table takes clicks, no last capture hides a table card.
   if (notes.TableClickable) DrawLastCaptures(game, notes.LastCaptureSides, true, slots, screen);
-  paint.Table(piles, notes.LitTable, notes.KeyTableEntry);
+  // The last table held on show is the one its last play left, remainder and all.
+  const std::span<const CardSprite> table =
+      notes.LastTableHeld
+          ? std::span<const CardSprite>(notes.Last.Cards)
+          : std::span(piles.TablePile)
+                .first(static_cast<std::size_t>(std::clamp(piles.TableCount, 0, kTableEntries)));
+  paint.Table(table, notes.LitTable, notes.KeyTableEntry);
   for (const int seat : {2, 1, 3}) {
     paint.Hand(piles.Hand[static_cast<std::size_t>(seat)], false, -1, -1);
   }
   paint.Hand(piles.Hand[0], true, notes.LiftedHandSlot, notes.LitHandSlot);
   paint.DeckStack(piles);
-  if (game.turn.GameState == PlayState::HandOver && !notes.LastTableHeld) {
+  if (ScorePageShown(game, notes)) {
     DrawScorePage(game, notes.OpenPile, slots, screen);
     DrawReviewSheet(game, notes.Review, slots, screen);
   }

@@ -4,12 +4,13 @@
 // played (its index and suit, as in a fanned hand) and the corners of the
 // cards it took, a sweep named under the seat. The column is composed into
 // a picture of its own; a wide screen shows it in the margin beside the
-// table, a 4:3 one over the table's right side while L shows it. It changes
-// nothing.
+// table, a 4:3 one over the table's right side while S shows it (the score
+// page covers it there). It changes nothing.
 
 #include <cstdint>
 
 #include "platform/screen.h"
+#include "render/last_table.h"
 #include "render/resource_slots.h"
 
 namespace verlano {
@@ -20,7 +21,7 @@ inline constexpr int kPlayLogWidth = 160;
 inline constexpr std::uint16_t kPlayLogColour =
     0x1143;  // darker than the baize, lighter than the bars
 inline constexpr int kPlayLogHeight = 600;
-// Where the column lies over the 800x600 table when L shows it.
+// Where the column lies over the 800x600 table when S shows it.
 inline constexpr int kPlayLogOverTableX = 800 - kPlayLogWidth;
 
 // A picture the column's size, clipped to itself, to compose it into.
@@ -34,7 +35,9 @@ Rect PlayLogRowRect(int k);
 Rect PlayLogCardRect(const Game& game, int k, int card);
 
 // Draws the column with its left edge at `left` of `screen`: 0 in a panel
-// of its own, kPlayLogOverTableX over the table.
-void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left);
+// of its own, kPlayLogOverTableX over the table. Once the hand's remainder
+// goes, a row on top says to which side, with its cards, the plays a row lower.
+void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left,
+                    const LastTable& last = {});
 
 }  // namespace verlano

@@ -131,8 +131,8 @@ Rect ScorePageBannerRect(const Layout& layout) {
 }
 
 std::string ScorePageHint(const MatchState& match) {
-  return match.MatchOver ? P_("score page line", "Click to start a new match")
-                         : P_("score page line", "Click to deal the next hand");
+  return match.MatchOver ? P_("score page line", "Click or Return: next match")
+                         : P_("score page line", "Click or Return: next hand");
 }
 
 std::vector<ScoreMark> ScorePageMarks(const Game& game) {

@@ -42,8 +42,8 @@ struct TextRow {
   bool operator==(const TextRow&) const = default;
 };
 
-// What a click on the page does: deal the next hand, or after the match's
-// last hand start a new match.
+// What a click or Return (or Space) on the page does: deal the next hand,
+// or after the match's last hand start a new match.
 std::string ScorePageHint(const MatchState& match);
 
 // Every row the variant's page draws, in drawing order: heading, items,

@@ -18,6 +18,10 @@ constexpr int kMarkHeight = 4;
 
 }  // namespace
 
+bool ScorePageShown(const Game& game, const TableNotes& notes) {
+  return game.turn.GameState == PlayState::HandOver && !notes.LastTableHeld;
+}
+
 Rect MessageBandRect(const Game& game) {
   int top = 0;
   for (int place = 0; place < kTablePlaces; ++place) {
@@ -60,8 +64,7 @@ void DrawTableNotes(const Game& game, const TableNotes& notes, ResourceSlots& sl
     FillRect(screen, screen.BackBuffer, TurnMarkRect(game, notes.MarkerSeat), kMarkColour);
   }
   if (!notes.TableClickable) DrawLastCaptures(game, notes.LastCaptureSides, false, slots, screen);
-  const bool scorePage = game.turn.GameState == PlayState::HandOver && !notes.LastTableHeld;
-  if (scorePage) return;
+  if (ScorePageShown(game, notes)) return;
   clsDXBitmapFont& font = slots.DeluxeFont;
   int hintLine = 0;
   for (const std::string* text : {&notes.HintWhy, &notes.HintAhead}) {

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "platform/screen.h"
+#include "render/last_table.h"
 #include "render/pile_sheet.h"
 #include "render/resource_slots.h"
 #include "render/review_page.h"
@@ -32,13 +33,17 @@ struct TableNotes {
   bool TableClickable = false;  // the player chooses a capture: the table cards take clicks
   int KeyTableEntry = -1;       // the table card the keyboard's highlight is on
   bool LastTableHeld = false;   // the hand is over, its table kept on show before the score page
+  LastTable Last = {};          // that table, and where its remainder went (the story says)
   PileSheet OpenPile = {};      // a side's pile laid open on the score page
-  bool PlayLogShown = false;    // the hand's story over the table's right side (L, 4:3 screen)
+  bool PlayLogShown = false;    // the hand's story over the table's right side (S, 4:3 screen)
   ReviewSheet Review = {};      // the review of the player's plays, over the score page (V)
   std::string HintWhy = {};     // why the hint's card, over it (small font); empty for none
   std::string HintAhead = {};   // and by how much, under that
   bool operator==(const TableNotes&) const = default;
 };
+
+// The hand is over and its score page, not its last table, is on show.
+bool ScorePageShown(const Game& game, const TableNotes& notes);
 
 // The strip the message line is drawn in: between the piles, below the
 // table's lowest places and above the human's lifted hand card, a hint's

@@ -22,6 +22,7 @@ struct CardSprite {
   bool ToCapture = false;
   int Slot = 0;  // index into `TableSlots`
   bool Chosen = false;
+  bool operator==(const CardSprite&) const = default;
 };
 
 struct SweepMark {

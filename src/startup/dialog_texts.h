@@ -24,8 +24,9 @@ inline constexpr std::array<std::string_view, 12> kKeyHelp = {
        "play passes automatically to the next player."),
     N_("To play without the mouse: LEFT and RIGHT move a highlight along your cards (the keys 1 "
        "to 9 and 0 go to the first to the tenth) and RETURN plays it. When your card takes, LEFT, "
-       "RIGHT and TAB move along the table cards, SPACE takes or leaves the highlighted card, "
-       "RETURN takes it and BACKSPACE clears your choice."),
+       "RIGHT and TAB move along the table cards it can take, SPACE takes or leaves the "
+       "highlighted card, RETURN takes it and BACKSPACE clears your choice. On the score page "
+       "RETURN or SPACE deals the next hand, or starts the next match, as a click does."),
     N_("Hold SPACE to see each side's last capture, face up beside its pile: the card that took "
        "and the cards it took. Pointing at a pile shows that side's alone."),
     N_("With \"Show hints\" ticked in the Options tab, hold H on your turn to see the card and "
@@ -37,9 +38,10 @@ inline constexpr std::array<std::string_view, 12> kKeyHelp = {
     N_("On the score page, click a side's pile beside the page, or press W for ours and T for "
        "theirs (N and L do the same), to see every card it took, suit by suit, with its coins "
        "counted and its primiera; a click elsewhere or the same key closes it."),
-    N_("Press the L key to show or hide the story of the hand over the right side of the table: "
-       "who played which card and what it took, each kevro marked, the newest at the top. On a "
-       "screen wider than the table the story is always shown beside it."),
+    N_("Press the S key to show or hide the story of the hand over the right side of the table "
+       "(not over the score page): who played which card and what it took, each kevro marked, the "
+       "newest at the top, and where the cards left on the table at the end went. On a screen "
+       "wider than the table the story is always shown beside it, beside the score page too."),
     N_("With \"Allow take-backs\" ticked in the Options tab, press U to take back your last play "
        "of the hand: you are at that turn again. Press it again to go a turn further back."),
 };
@@ -76,7 +78,7 @@ Equal counts give nobody the point.
 
 WINNING
 A side wins the match when its total passes the target and is ahead of the other side: more than 20 points ("Verlano 9 cards", "10 cards Napoletane", "10 cards Umbria and Marche") or more than 40 ("10 cards Romane"). If both sides pass the target level, play goes on until one of them is ahead. Every match of a variant, the first and each later one, is played to the same target.
-After each hand the score page shows both sides' points; click to deal the next hand.
+After each hand the score page shows both sides' points; click or press Return to deal the next hand.
 
 THE SCORE PAGE
 The page has a column for We (you and your partner) and one for They. Its first rows count what each side took in the hand just played, in the variant's own rows:

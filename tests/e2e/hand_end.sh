@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The hand's end on a private X server: with "Keep the last table until I
 # click" in the settings, a hand played out with the mouse ends on its table,
-# not the score page, until a click; on the page a click on our pile lays it
+# not the score page, until a click, and S shows the story over it; on the page a click on our pile lays it
 # open and T shows theirs, T again closes it; a page whose first row carries
 # the match totals over, continued from a kept match, labels that row.
 #   hand_end.sh GAME
@@ -39,6 +39,14 @@ poll 1800 hand_over_kept || fail "the hand never ended"
 steady held "$(table_rect)"
 baize held 300 480 40 20 || fail "the score page showed although the last table is held"
 keep_shot held hand_end_held
+# S lays the story over the held table's right side, its remainder on top; S again hides it.
+story_shown() { still_playing && shot story && dark $(screen_colour story $(on_screen 797 100 2 400)); }
+xdotool key s
+poll 600 story_shown || fail "S did not show the story over the held table"
+steady story "$(table_rect)"
+keep_shot story hand_end_held_story
+xdotool key s
+poll 600 eval '! story_shown' || fail "S again did not hide the story"
 xdotool mousemove $(point 400 300) click 1
 poll 600 page_shown || fail "a click on the held table did not show the score page"
 echo "ok: the hand's last table stays until a click, then the score page shows"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Not a test: draws the README's pictures of the seat labels and the hand's
 # story under Xvfb, in English and Italian, on a 16:9 screen (the story in the
-# margin beside the table) and a 4:3 one (the labels, then L showing the
+# margin beside the table) and a 4:3 one (the labels, then S showing the
 # story over the table's right side), after the human has played three cards.
 #   story_shots.sh GAME OUT_DIR
 set -euo pipefail
@@ -28,8 +28,8 @@ for language in en it; do
     convert "$scratch/settled.ppm" "$shots/table_story_wide_$language.png"
   else
     convert "$scratch/settled.ppm" "$shots/table_labels_43_$language.png"
-    xdotool key l
-    changes story settled "" "L did not show the hand's story"
+    xdotool key s
+    changes story settled "" "S did not show the hand's story"
     convert "$scratch/story.ppm" "$shots/table_story_43_$language.png"
   fi
   xdotool key Escape

@@ -17,6 +17,8 @@
 #include "game/keyboard_play.h"
 #include "platform/headless_platform.h"
 #include "render/play_log_view.h"
+#include "render/table_areas.h"
+#include "rules/legal_captures.h"
 #include "rules/table_builder.h"
 
 namespace verlano {
@@ -268,6 +270,18 @@ TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
     FramesUntil(humanActs);
     if (g.turn.GameState == PlayState::HandOver) break;
     if (MayClickTable(g)) {
+      // The highlight starts on, and Tab goes round, the cards a legal capture takes, no others.
+      const TableSet legal = FindLegalCaptures(g).cards;
+      TableSet visited = 0;
+      for (int i = 0; i < 40; ++i) {
+        const int at = HighlightedTablePosition(g, r.keyboard);
+        ASSERT_GE(at, 0);
+        ASSERT_NE(legal >> at & 1U, 0U)
+            << "the highlight is on entry " << at << ", out of any capture";
+        visited |= TableSet{1} << at;
+        press(kKeyTab);
+      }
+      EXPECT_EQ(visited, legal);
       const std::vector<int> capture = CapturesOfPlayedCard(g).front();
       const auto reach = [&](int entry) {
         for (int i = 0; i < 40 && HighlightedTablePosition(g, r.keyboard) != entry; ++i) {
@@ -305,6 +319,30 @@ TEST_F(GameRunTest, AWholeHandPlaysWithTheKeyboardAlone) {
   }
   EXPECT_EQ(played, g.settings.Rules.CardsPerHand);
   EXPECT_GT(captures, 0);
+
+  // The last table was kept as the last play left it: its cards are those
+  // the remainder took, the last booked to its side's pile.
+  const LastTable& last = r.handEnd.Last;
+  ASSERT_GE(last.RestSide, 0);
+  const SidePiles& pile = last.RestSide == kSideWe ? g.piles.Our : g.piles.Their;
+  std::vector<int> kept;
+  for (const CardSprite& card : last.Cards) kept.push_back(card.Card);
+  ASSERT_FALSE(kept.empty()) << "a hand whose last play left the table empty";
+  std::vector<int> booked(pile.Cards.begin() + pile.CardCount - std::ssize(kept),
+                          pile.Cards.begin() + pile.CardCount);
+  std::ranges::sort(kept);
+  std::ranges::sort(booked);
+  EXPECT_EQ(kept, booked);
+
+  // The score page goes on with the keys too: Space closes the pile W laid
+  // open, and Return, with nothing open, deals the next hand.
+  press(kKeyW);
+  EXPECT_EQ(r.handEnd.OpenSide, kSideWe);
+  press(kKeySpace);
+  EXPECT_EQ(g.turn.GameState, PlayState::HandOver);
+  EXPECT_EQ(r.handEnd.OpenSide, -1);
+  press(kKeyReturn);
+  EXPECT_EQ(g.turn.GameState, PlayState::DealingCards) << "Return on the score page deals";
 }
 
 // An archive made before the small font: the table's font shrunk stands in.
@@ -323,8 +361,9 @@ TEST_F(GameRunTest, WithoutTheSmallFontTheLargeOneMadeSmallerStandsInAndTheGameP
 }
 
 // The hand's story: beside a table with a margin, always, and never over
-// it; on a 4:3 screen over the table's right side from one L to the next.
-TEST_F(GameRunTest, TheHandsStoryShowsInAWideMarginAndOverA43TableWhileLShowsIt) {
+// it; on a 4:3 screen over the table's right side from one S to the next,
+// never over the score page, and L (their pile, Loro) leaves it alone.
+TEST_F(GameRunTest, TheHandsStoryShowsInAWideMarginAndOverA43TableWhileSShowsIt) {
   const int x = kPlayLogOverTableX + 2, y = kPlayLogHeight - 2;
   pf = HeadlessPlatform(true);
   GameRun& r = Start();
@@ -338,21 +377,33 @@ TEST_F(GameRunTest, TheHandsStoryShowsInAWideMarginAndOverA43TableWhileLShowsIt)
   Frame();
   EXPECT_FALSE(overTable());
   Frame({kKeyL});
+  EXPECT_FALSE(overTable()) << "L is their pile's key, not the story's";
+  Frame({kKeyS});
   EXPECT_TRUE(overTable());
   for (int i = 0; i < 5; ++i) Frame();
   EXPECT_TRUE(overTable()) << "one press shows it until the next";
-  Frame({kKeyL});
+  Frame({kKeyS});
   EXPECT_FALSE(overTable());
   EXPECT_EQ(pf.SidePanelsShown(), 0);
+
+  // Shown as the hand ends, it gives way to the score page, and L opens their pile there.
+  Frame();
+  Frame({kKeyS});
+  EXPECT_TRUE(overTable());
+  r.game.turn.GameState = PlayState::HandOver;
+  Frame({kKeyL});
+  EXPECT_FALSE(overTable()) << "the story must not lie over the score page";
+  EXPECT_EQ(r.handEnd.OpenSide, kSideThey);
+  EXPECT_TRUE(r.LogShown);
 
   pf.SetSideMargin(kPlayLogWidth - 1);
   Frame();
   EXPECT_EQ(pf.SidePanelsShown(), 0) << "a margin too narrow for the column";
   pf.SetSideMargin(kPlayLogWidth);
-  for (const bool l : {false, true}) {
+  for (const bool s : {false, true}) {
     const int shown = pf.SidePanelsShown();
-    if (l)
-      Frame({kKeyL});
+    if (s)
+      Frame({kKeyS});
     else
       Frame();
     EXPECT_EQ(pf.SidePanelsShown(), shown + 1);

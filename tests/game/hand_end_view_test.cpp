@@ -1,7 +1,8 @@
 // The hand's end as the player looks at it: an open pile lists the side's
 // cards by suit with the coins, the primiera cards and sum the hand's score
 // counted, the score page marks the side that won each item, and the clicks
-// and keys that hold the last table or open a pile never deal a hand.
+// and keys that hold the last table or open a pile never deal a hand, while
+// a click, Return or Space with nothing open does.
 
 #include "game/hand_end_view.h"
 
@@ -175,7 +176,7 @@ class HandEndClicks : public ::testing::Test {
     NoteHandEnd(view, *game);
   }
 
-  // One frame's input; true when the view took the click.
+  // One frame's input; true when it deals the next hand.
   bool Frame(HandEndInput in) { return FollowHandEnd(view, *game, in); }
 
   HandEndInput ClickAt(int x, int y) const { return {.click = true, .mouseX = x, .mouseY = y}; }
@@ -192,33 +193,90 @@ class HandEndClicks : public ::testing::Test {
 TEST_F(HandEndClicks, TheHeldTableTakesOneClickOrReturnThenThePageDealsAsBefore) {
   EndHand(true);
   EXPECT_TRUE(view.TableHeld);
-  EXPECT_TRUE(Frame(ClickAt(400, 300)));
+  EXPECT_FALSE(Frame(ClickAt(400, 300)));
   EXPECT_FALSE(view.TableHeld);
-  EXPECT_TRUE(Frame(ClickAt(400, 300))) << "the same click, still held, must not deal";
+  EXPECT_FALSE(Frame(ClickAt(400, 300))) << "the same click, still held, must not deal";
   EXPECT_FALSE(Frame({}));
-  EXPECT_FALSE(Frame(ClickAt(400, 300))) << "a new click on the page deals";
+  EXPECT_TRUE(Frame(ClickAt(400, 300))) << "a new click on the page deals";
 
   view = {};
   EndHand(true);
-  EXPECT_FALSE(Frame({.release = true}));
+  EXPECT_FALSE(Frame({.goOn = true}));
   EXPECT_FALSE(view.TableHeld);
 
   view = {};
   EndHand(false);
   EXPECT_FALSE(view.TableHeld);
-  EXPECT_FALSE(Frame(ClickAt(400, 300)));
+  EXPECT_TRUE(Frame(ClickAt(400, 300)));
+}
+
+// Return or Space (a press each) is a click on no pile: the held table, the
+// review or an open pile gives way to the page, and the page deals.
+TEST_F(HandEndClicks, ReturnOrSpaceClosesWhatIsOnShowThenDeals) {
+  const struct {
+    bool hold;
+    HandEndInput open;  // what is laid open on the page first
+  } cases[] = {{false, {}}, {true, {}}, {false, {.ourKey = true}}, {false, {.reviewKey = true}}};
+  for (const auto& c : cases) {
+    view = {};
+    EndHand(c.hold);
+    Frame(c.open);
+    Frame({});
+    const bool open = view.TableHeld || view.ReviewOpen || view.OpenSide >= 0;
+    EXPECT_EQ(open, c.hold || c.open.ourKey || c.open.reviewKey);
+    if (open) {
+      EXPECT_FALSE(Frame({.goOn = true})) << "the press that closes deals nothing";
+      EXPECT_FALSE(view.TableHeld || view.ReviewOpen || view.OpenSide >= 0);
+    }
+    EXPECT_TRUE(Frame({.goOn = true})) << "the next press deals";
+  }
+  view = {};
+  game->turn.GameState = PlayState::DealingCards;
+  EXPECT_FALSE(Frame({.goOn = true})) << "only the hand's end deals";
+}
+
+// The table is kept on the first frame of the remainder's state, before its
+// cards leave, and stays kept through the hand's end until the next deal.
+TEST_F(HandEndClicks, TheLastTableIsKeptAsTheLastPlayLeftItUntilTheNextDeal) {
+  test::LayTable(*game, {"2C", "5D", "KS"}, "7C", 3);
+  Piles& p = game->piles;
+  ASSERT_EQ(p.TableCount, 4);
+  std::vector<CardSprite> table(p.TablePile.begin(), p.TablePile.begin() + p.TableCount);
+  p.TablePile[0].Present = false;  // a card taken earlier: not kept
+  table.erase(table.begin());
+  game->settings.HoldLastTable = true;
+  game->turn.GameState = PlayState::WeTakeRemainder;
+  NoteHandEnd(view, *game);
+  EXPECT_EQ(view.Last.Cards, table);
+  EXPECT_EQ(view.Last.RestSide, kSideWe);
+  // The cards fly off and are booked; the hand ends.
+  p.TablePile[1].X += 50;
+  NoteHandEnd(view, *game);
+  p.TableCount = 0;
+  game->turn.GameState = PlayState::HandOver;
+  NoteHandEnd(view, *game);
+  EXPECT_TRUE(view.TableHeld);
+  EXPECT_EQ(view.Last.Cards, table) << "kept as it lay before the first step";
+  game->turn.GameState = PlayState::DealingCards;
+  NoteHandEnd(view, *game);
+  EXPECT_EQ(view.Last, LastTable{});
+
+  game->turn.GameState = PlayState::TheyTakeRemainder;
+  NoteHandEnd(view, *game);
+  EXPECT_EQ(view.Last.RestSide, kSideThey);
+  EXPECT_TRUE(view.Last.Cards.empty()) << "an empty table keeps no cards";
 }
 
 TEST_F(HandEndClicks, APileOpensByClickOrKeyAndClosesByAClickElsewhereOrTheSameKey) {
   EndHand(false);
-  EXPECT_TRUE(Frame(ClickOnPile(kSideWe)));
+  EXPECT_FALSE(Frame(ClickOnPile(kSideWe)));
   EXPECT_EQ(view.OpenSide, kSideWe);
   EXPECT_EQ(OpenPileSheet(view, *game).Side, kSideWe);
   Frame({});
-  EXPECT_TRUE(Frame(ClickOnPile(kSideThey)));
+  EXPECT_FALSE(Frame(ClickOnPile(kSideThey)));
   EXPECT_EQ(view.OpenSide, kSideThey);
   Frame({});
-  EXPECT_TRUE(Frame(ClickAt(400, 300))) << "the click that closes a pile deals nothing";
+  EXPECT_FALSE(Frame(ClickAt(400, 300))) << "the click that closes a pile deals nothing";
   EXPECT_EQ(view.OpenSide, -1);
   Frame({});
 

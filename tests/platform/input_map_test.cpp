@@ -35,6 +35,7 @@ TEST(InputMap, OnlyTheGamesScanCodesMapToKeys) {
   EXPECT_EQ(ScanCodeFor(kKeyT), SDL_SCANCODE_T);
   EXPECT_EQ(ScanCodeFor(kKeyN), SDL_SCANCODE_N);
   EXPECT_EQ(ScanCodeFor(kKeyL), SDL_SCANCODE_L);
+  EXPECT_EQ(ScanCodeFor(kKeyS), SDL_SCANCODE_S);
   for (const int code : {-1, 0,  12, 13, 16, 18,  21,  24,  26,  27,  29,    34,
                          36, 48, 51, 56, 58, 202, 204, 206, 255, 256, 100000}) {
     EXPECT_EQ(ScanCodeFor(code), SDL_SCANCODE_UNKNOWN) << code;

@@ -196,5 +196,23 @@ TEST_F(TableFixture, EndOfMatchShowsThePageAndTheClockInsteadOfTheTable) {
   EXPECT_EQ(screen.BackBuffer.At(799, 572), test::GlyphPixel(0, 14, 0));
 }
 
+// Held on show, the last table is the one kept as the last play left it: the
+// game's own has sent its remainder to a pile by then.
+TEST_F(TableFixture, TheHeldLastTableShowsTheKeptCardsNotTheEmptiedTable) {
+  game.turn.GameState = PlayState::HandOver;
+  game.piles.TableCount = 1;
+  Place(game.piles.TablePile[0], 3, 400, 300, true);
+  TableNotes held;
+  held.LastTableHeld = true;
+  held.Last = {.Cards = {{}, {}}, .RestSide = 1};
+  Place(held.Last.Cards[0], 8, 100, 200, true);
+  Place(held.Last.Cards[1], 9, 120, 200, true);
+  EXPECT_EQ(Draw(100, 200, held), Face(8));
+  EXPECT_EQ(screen.BackBuffer.At(120, 200), Face(9));
+  EXPECT_NE(screen.BackBuffer.At(400, 300), Face(3)) << "the game's table is not the held one";
+  held.LastTableHeld = false;
+  EXPECT_EQ(Draw(100, 200, held), kBackground) << "the score page covers the table";
+}
+
 }  // namespace
 }  // namespace verlano

@@ -62,7 +62,7 @@ TEST_P(ScorePageRowsTest, RowsOfTheVariantsPage) {
   expected.push_back({r + 1, 233, c.newestHistoryY, "      5   12"});
   expected.push_back({9, 233, 438, "      8   13"});
   expected.push_back({10, 213, 469, ""});
-  expected.push_back({0, 183, 500, "Click to deal the next hand"});
+  expected.push_back({0, 183, 500, "Click or Return: next hand"});
   expected.push_back({0, 183, 555, "Target: over 21"});
   EXPECT_EQ(ScorePageRows(game), expected);
 }
@@ -105,10 +105,10 @@ TEST(ScorePageRows, EachResultDrawsItsLineAndHint) {
     const char* line;
     const char* hint;
   } rows[] = {
-      {MatchResult::Won, true, "We Won!", "Click to start a new match"},
-      {MatchResult::Lost, true, "We lost!", "Click to start a new match"},
-      {MatchResult::TieOverTarget, false, "", "Click to deal the next hand"},
-      {MatchResult::None, false, "", "Click to deal the next hand"},
+      {MatchResult::Won, true, "We Won!", "Click or Return: next match"},
+      {MatchResult::Lost, true, "We lost!", "Click or Return: next match"},
+      {MatchResult::TieOverTarget, false, "", "Click or Return: next hand"},
+      {MatchResult::None, false, "", "Click or Return: next hand"},
   };
   for (const auto& row : rows) {
     Game game(Options{}, 1);

@@ -213,6 +213,30 @@ TEST(PlayLogView, ShowsTheNewestPlaysFirstEachCardInItsPlaceInsideTheColumn) {
   }
 }
 
+// Once the remainder goes, its row tops the column: the side's words and its
+// cards where a play's cards lie, every play a row lower and the oldest
+// giving way, so the column still ends inside its height.
+TEST(PlayLogView, TheRemaindersRowTopsTheColumnAndThePlaysMoveDownARow) {
+  auto slots = Slots();
+  Game g(Options{}, 1);
+  for (const int plays : {3, 40}) {
+    Tell(g, plays);
+    LastTable last{.Cards = std::vector<CardSprite>(3), .RestSide = kSideThey};
+    for (int i = 0; i < 3; ++i) last.Cards[static_cast<std::size_t>(i)].Card = 30 + i;
+    Screen panel = MakePlayLogPanel();
+    ComposePlayLog(g, *slots, panel, 0, last);
+    const Rect first = PlayLogCardRect(g, 0, 0);
+    EXPECT_EQ(panel.BackBuffer.At(first.Left, first.Top + 4), kFaceBase + 30) << plays;
+    const int drop = PlayLogRowRect(1).Top - PlayLogRowRect(0).Top;
+    EXPECT_EQ(panel.BackBuffer.At(first.Left, first.Top + drop + 4), kFaceBase + plays - 1)
+        << "the newest play, a row lower";
+    EXPECT_EQ(panel.BackBuffer.At(kPlayLogWidth - 2, kPlayLogHeight - 2), kPlayLogColour);
+    // Without a remainder the plays keep their rows.
+    ComposePlayLog(g, *slots, panel, 0, LastTable{.RestSide = kSideThey});
+    EXPECT_EQ(panel.BackBuffer.At(first.Left, first.Top + 4), kFaceBase + plays - 1) << plays;
+  }
+}
+
 TEST(PlayLogView, OverTheTableOnlyWhenAskedAndUnderTheCursor) {
   auto slots = Slots();
   Game g(Options{}, 1);

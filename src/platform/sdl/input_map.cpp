@@ -45,6 +45,8 @@ SDL_Scancode ScanCodeFor(int code) {
       return SDL_SCANCODE_L;
     case kKeyV:
       return SDL_SCANCODE_V;
+    case kKeyS:
+      return SDL_SCANCODE_S;
     default:
       // SDL numbers 1 to 9 in a row, as the game does.
       if (code >= kKeyDigit1 && code < kKeyDigit0) {
