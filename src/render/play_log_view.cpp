@@ -1,6 +1,7 @@
 #include "render/play_log_view.h"
 
 #include <algorithm>
+#include <string>
 
 #include "i18n/translate.h"
 #include "render/card_corner.h"
@@ -14,14 +15,28 @@ namespace {
 
 constexpr int kMargin = 4;
 constexpr int kHeadingHeight = 24;
-constexpr int kRowHeight = 38;
-constexpr int kPlayedX = 74;  // clear of the longest seat name
-constexpr int kTakenGap = 8;
-constexpr int kTakenStep = 14;  // wide enough for an index while the row has room
-constexpr int kSweepLine = 18;  // the sweep's word under the seat's name
+constexpr int kNameHeight = 18;  // the seat's name over the row's cards
+constexpr int kRowHeight = kNameHeight + kCornerHeight + 3;
+constexpr int kMarkGap = 3;  // between the mark and the cards either side
+constexpr int kTakenX = kMargin + kCornerWidth + kMarkGap + kPlayLogMarkWidth + kMarkGap;
+constexpr int kTakenGap = 2;  // between taken cards side by side, while the row has room
 
 Rect Shifted(const Rect& r, int dx) {
   return Rect{r.Left + dx, r.Top, r.Right + dx, r.Bottom};
+}
+
+// The mark: an arrow from the card played to the cards it took, in the
+// table's gold.
+void DrawTakesMark(Screen& screen, const Rect& at) {
+  const int middle = (at.Top + at.Bottom) / 2;
+  const int head = (at.Bottom - at.Top) / 2;
+  FillRect(screen, screen.BackBuffer, Rect{at.Left, middle - 1, at.Right - head, middle + 1},
+           kMarkColour);
+  for (int i = 0; i < head; ++i) {
+    const int x = at.Right - head + i;
+    FillRect(screen, screen.BackBuffer, Rect{x, middle - head + i, x + 1, middle + head - i},
+             kMarkColour);
+  }
 }
 
 }  // namespace
@@ -30,8 +45,8 @@ Screen MakePlayLogPanel() {
   return MakeScreen(kPlayLogWidth, kPlayLogHeight);
 }
 
-int PlayLogRows(const Game& game) {
-  const int fit = (kPlayLogHeight - kHeadingHeight) / kRowHeight;
+int PlayLogRows(const Game& game, int height) {
+  const int fit = (height - kHeadingHeight) / kRowHeight;
   return std::min(LoggedPlays(game.playLog), fit);
 }
 
@@ -42,37 +57,43 @@ Rect PlayLogRowRect(int k) {
 
 Rect PlayLogCardRect(const Game& game, int k, int card) {
   const Rect row = PlayLogRowRect(k);
-  const int top = row.Top + (kRowHeight - kCornerHeight) / 2;
-  int left = kPlayedX;
+  const int top = row.Top + kNameHeight;
+  int left = kMargin;
   if (card > 0) {
-    // The taken cards close up when there are more than the row holds at full step.
+    // Side by side while they fit, closing up for a capture of many cards.
     const int taken = PlayFromNewest(game.playLog, k).Cards.TakenCount;
-    const int first = kPlayedX + kCornerWidth + kTakenGap;
-    const int room = kPlayLogWidth - kMargin - kCornerWidth - first;
-    const int step = taken > 1 ? std::min(kTakenStep, room / (taken - 1)) : 0;
-    left = first + (card - 1) * step;
+    const int room = kPlayLogWidth - kMargin - kCornerWidth - kTakenX;
+    const int step = taken > 1 ? std::min(kCornerWidth + kTakenGap, room / (taken - 1)) : 0;
+    left = kTakenX + (card - 1) * step;
   }
   return Rect{left, top, left + kCornerWidth, top + kCornerHeight};
 }
 
-void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left) {
-  FillRect(screen, screen.BackBuffer, Rect{left, 0, left + kPlayLogWidth, kPlayLogHeight},
-           kPlayLogColour);
+Rect PlayLogMarkRect(int k) {
+  const int top = PlayLogRowRect(k).Top + kNameHeight + (kCornerHeight - kPlayLogMarkHeight) / 2;
+  const int left = kMargin + kCornerWidth + kMarkGap;
+  return Rect{left, top, left + kPlayLogMarkWidth, top + kPlayLogMarkHeight};
+}
+
+void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left, int height) {
+  FillRect(screen, screen.BackBuffer, Rect{left, 0, left + kPlayLogWidth, height}, kPlayLogColour);
   clsDXBitmapFont& font = slots.SmallFont;
   DrawTextAt(font, screen, left + kMargin, kMargin, P_("table", "This hand"));
   const auto corner = [&](int card, const Rect& at) {
     DrawCardCorner(slots, screen, card, at.Left, at.Top);
   };
-  for (int k = 0; k < PlayLogRows(game); ++k) {
+  for (int k = 0; k < PlayLogRows(game, height); ++k) {
     const PlayLine& line = PlayFromNewest(game.playLog, k);
     const Rect row = PlayLogRowRect(k);
     const Rect played = Shifted(PlayLogCardRect(game, k, 0), left);
-    DrawTextAt(font, screen, left + kMargin, row.Top + 2, SeatName(line.Seat));
+    DrawTextAt(font, screen, left + kMargin, row.Top, SeatName(line.Seat));
     if (line.Sweep) {
-      DrawTextAt(font, screen, left + kMargin, row.Top + 2 + kSweepLine, "Kevro!");
+      const std::string sweep = "Kevro!";
+      DrawTextAt(font, screen, left + kPlayLogWidth - kMargin - font.TextWidth(sweep), row.Top, sweep);
       OutlineRect(screen, screen.BackBuffer, played, 1, kMarkColour);
     }
     corner(line.Cards.Taker, played);
+    if (line.Cards.TakenCount > 0) DrawTakesMark(screen, Shifted(PlayLogMarkRect(k), left));
     for (int t = 0; t < line.Cards.TakenCount; ++t) {
       corner(line.Cards.Taken[static_cast<std::size_t>(t)],
              Shifted(PlayLogCardRect(game, k, t + 1), left));

@@ -1,8 +1,9 @@
 #pragma once
 // The hand's story drawn as a column of its own: a heading, then one row a
-// play, newest at the top, each with the seat's name, the corner of the card
-// played (its index and suit, as in a fanned hand) and the corners of the
-// cards it took, a sweep named under the seat. The column is composed into
+// play, newest at the top, each with the seat's name over the corner of the
+// card played (its index and suit, as in a fanned hand), an arrow, and the
+// corners of the cards it took, each index and suit in sight; a sweep named
+// at the end of the name's line. The column is composed into
 // a picture of its own; a wide screen shows it in the margin beside the
 // table, a 4:3 one over the table's right side while L shows it. It changes
 // nothing.
@@ -26,15 +27,21 @@ inline constexpr int kPlayLogOverTableX = 800 - kPlayLogWidth;
 // A picture the column's size, clipped to itself, to compose it into.
 Screen MakePlayLogPanel();
 
-// How many plays the column shows: the newest, as many as fit.
-int PlayLogRows(const Game& game);
+// How many plays a column `height` pixels tall shows: the newest, as many as fit.
+int PlayLogRows(const Game& game, int height = kPlayLogHeight);
 // Where the k-th newest play's row lies in the column.
 Rect PlayLogRowRect(int k);
 // In that row, the card played (0) and the cards it took (1..), as drawn.
 Rect PlayLogCardRect(const Game& game, int k, int card);
+// The arrow between the card played and the cards it took, in that row.
+inline constexpr int kPlayLogMarkWidth = 10;
+inline constexpr int kPlayLogMarkHeight = 10;
+Rect PlayLogMarkRect(int k);
 
 // Draws the column with its left edge at `left` of `screen`: 0 in a panel
-// of its own, kPlayLogOverTableX over the table.
-void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left);
+// of its own, kPlayLogOverTableX over the table, where it stops `height`
+// pixels down, above the seat label and the clock at the table's foot.
+void ComposePlayLog(const Game& game, ResourceSlots& slots, Screen& screen, int left,
+                    int height = kPlayLogHeight);
 
 }  // namespace verlano
