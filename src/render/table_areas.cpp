@@ -61,10 +61,9 @@ Rect TablePlaceRect(const Game& game, int place) {
 }
 
 Rect ClockRect(const Game& game) {
-  constexpr int kCellWidth = 19, kCellHeight = 27, kCharacters = 8;
+  constexpr int kCellWidth = 19, kCellHeight = 27, kCharacters = 7;
   constexpr int kWidth = (kCharacters - 1) * (kCellWidth - 2) + kCellWidth;
-  constexpr int kStripGap = 2;
-  const int left = std::min(game.layout.ClockX, kScoreStripX - kStripGap - kWidth);
+  const int left = std::min(game.layout.ClockX, kScoreStripX - kWidth);
   return Rect{left, game.layout.ClockY, left + kWidth, game.layout.ClockY + kCellHeight};
 }
 

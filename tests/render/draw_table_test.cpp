@@ -191,9 +191,9 @@ TEST_F(TableFixture, EndOfMatchShowsThePageAndTheClockInsteadOfTheTable) {
   EXPECT_EQ(screen.BackBuffer.At(160, 4), kScorePage);
   EXPECT_EQ(screen.BackBuffer.At(213, 94), test::GlyphPixel(0, 0, 0));  // heading blank
   EXPECT_EQ(screen.BackBuffer.At(213, 125), test::GlyphPixel('C' - 32, 0, 0));
-  // "09:05 PM" whole, ending before the score sheet's binding.
+  // "09:05PM" whole, ending before the score sheet's binding.
   EXPECT_EQ(screen.BackBuffer.At(clock.Left, 572), test::GlyphPixel('0' - 32, 0, 0));
-  EXPECT_EQ(screen.BackBuffer.At(clock.Left + 7 * 17, 572), test::GlyphPixel('M' - 32, 0, 0));
+  EXPECT_EQ(screen.BackBuffer.At(clock.Left + 6 * 17, 572), test::GlyphPixel('M' - 32, 0, 0));
   EXPECT_EQ(screen.BackBuffer.At(clock.Right - 1, 572), test::GlyphPixel('M' - 32, 18, 0));
   EXPECT_LE(clock.Right, kScoreStripX);
 }

@@ -250,8 +250,8 @@ TEST(PileSheet, EachMarkIsFramedOnItsOwnCardInSight) {
 
 TEST(ClockText, TwelveHourClockWithTwoDigitsAndTheDesignator) {
   const std::vector<std::pair<TimeOfDay, std::string>> cases = {
-      {{21, 5}, "09:05 PM"},  {{0, 0}, "12:00 AM"},  {{12, 0}, "12:00 PM"},
-      {{11, 59}, "11:59 AM"}, {{13, 7}, "01:07 PM"}, {{23, 59}, "11:59 PM"}};
+      {{21, 5}, "09:05PM"},  {{0, 0}, "12:00AM"},  {{12, 0}, "12:00PM"},
+      {{11, 59}, "11:59AM"}, {{13, 7}, "01:07PM"}, {{23, 59}, "11:59PM"}};
   for (const auto& [time, text] : cases) {
     EXPECT_EQ(ClockText(time), text) << time.Hour << ":" << time.Minute;
   }

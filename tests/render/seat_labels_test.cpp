@@ -19,6 +19,7 @@
 #include "render/fill_rect.h"
 #include "render/mute_mark.h"
 #include "render/play_log_view.h"
+#include "render/score_page.h"
 #include "render/table_areas.h"
 #include "render/table_notes.h"
 #include "rules/game.h"
@@ -89,15 +90,14 @@ TEST(SeatLabels, InBothLanguagesTheyLieWhereNoCardPileHandMarkBandOrClockDoes) {
         for (int place = 0; place < kTablePlaces; ++place) {
           kept.push_back(TablePlaceRect(g, place));
         }
-        // The clock: "12:00" in the digit font's cells; the sweep marks
+        // The clock, whole; the sweep marks
         // standing over each pile, up to 30 pixels aside and 60 above it.
         const Layout& l = g.layout;
         for (const int x : {l.OurSweepMarkX, l.TheirSweepMarkX}) {
           kept.push_back(Rect{x - 30, l.SweepMarkY - 60, x + 30 + l.CardWidth,
                               l.SweepMarkY - 20 + kCardHeight});
         }
-        kept.push_back(
-            Rect{l.ClockX, l.ClockY, l.ClockX + large.TextWidth("12:00"), l.ClockY + large.height});
+        kept.push_back(ClockRect(g));
         kept.push_back(MuteMarkRect(g, large));
         for (const Words& words : languages) {
           const std::vector<Rect> labels = LabelRects(g, font, words);
@@ -285,6 +285,7 @@ TEST(TableClock, EndsBeforeTheBindingAndNoPointerHeldAtTheEdgeCoversIt) {
   DealHand(g);
   const Rect clock = ClockRect(g);
   EXPECT_LE(clock.Right, kScoreStripX) << Where(clock);
+  EXPECT_FALSE(Overlap(clock, ScorePageRect(g.layout))) << Where(clock);
   // A pointer in a wide screen's margin comes to the game held at x 800.
   for (const auto& [x, y] : {std::pair{800, clock.Top + 10}, std::pair{800, 600},
                              std::pair{clock.Left + 20, 600}}) {
