@@ -325,7 +325,8 @@ TEST_F(GameRunTest, WithoutTheSmallFontTheLargeOneMadeSmallerStandsInAndTheGameP
 // The hand's story: beside a table with a margin, always, and never over
 // it; on a 4:3 screen over the table's right side from one L to the next.
 TEST_F(GameRunTest, TheHandsStoryShowsInAWideMarginAndOverA43TableWhileLShowsIt) {
-  const int x = kPlayLogOverTableX + 2, y = kPlayLogHeight - 2;
+  // Left of every row's name and cards, halfway down the column.
+  const int x = kPlayLogOverTableX + 2, y = kPlayLogHeight / 2;
   pf = HeadlessPlatform(true);
   GameRun& r = Start();
   // The tiny background repaints nothing of the frame before: cleared here as
