@@ -140,7 +140,19 @@ Rect PileSheetShownRect(const Game& game, const PileSheet& sheet, int row, int k
   const int right =
       k + 1 < count ? std::min(card.Right, PileSheetCardRect(game, sheet, row, k + 1).Left)
                     : card.Right;
-  const int bottom = row + 1 < kSheetRows ? card.Top + kRowStep : card.Bottom;
+  // Down to the first row below that reaches under it; a short row leaves
+  // the card's foot in sight.
+  int bottom = card.Bottom;
+  for (int below = row + 1; below < kSheetRows; ++below) {
+    const auto cards = static_cast<int>(sheet.Rows[static_cast<std::size_t>(below)].size());
+    if (cards == 0) continue;
+    const Rect first = PileSheetCardRect(game, sheet, below, 0);
+    const Rect last = PileSheetCardRect(game, sheet, below, cards - 1);
+    if (first.Left < right && card.Left < last.Right) {
+      bottom = std::min(bottom, first.Top);
+      break;
+    }
+  }
   return Rect{card.Left, card.Top, right, bottom};
 }
 

@@ -42,8 +42,9 @@ Rect PileSheetPanel(const Game& game);
 // Where the k-th card of a sheet's row lies on the panel.
 Rect PileSheetCardRect(const Game& game, const PileSheet& sheet, int row, int k);
 
-// The part of that card no other card of the sheet can cover: up to the
-// next card of its row and the next row. Its marks are framed inside it.
+// The part of that card no other card of the sheet covers: up to the next
+// card of its row and the first row below reaching under it. Its marks are
+// framed inside it.
 Rect PileSheetShownRect(const Game& game, const PileSheet& sheet, int row, int k);
 
 // Both sides' piles beside the page with their keys; the open one outlined.

@@ -216,7 +216,19 @@ TEST(PileSheet, EachMarkIsFramedOnItsOwnCardInSight) {
                    std::max(cards.Right, at.Right), std::max(cards.Bottom, at.Bottom)};
       const bool gold = card == kSettebello || card == kKingOfCoins;
       const bool blue = card == sheet.Primiera[static_cast<std::size_t>(row)];
-      if (gold || blue) marked.push_back({PileSheetShownRect(game, sheet, row, k), gold, blue});
+      if (!gold && !blue) continue;
+      const Rect shown = PileSheetShownRect(game, sheet, row, k);
+      marked.push_back({shown, gold, blue});
+      EXPECT_TRUE(shown.Left == at.Left && shown.Top == at.Top && shown.Right <= at.Right &&
+                  shown.Bottom <= at.Bottom);
+      // No card drawn after it (to its right, or in a row below) lies on it.
+      for (int r2 = row; r2 < kSheetRows; ++r2) {
+        const auto& later = sheet.Rows[static_cast<std::size_t>(r2)];
+        for (int k2 = r2 == row ? k + 1 : 0; k2 < static_cast<int>(later.size()); ++k2) {
+          EXPECT_FALSE(Overlap(shown, PileSheetCardRect(game, sheet, r2, k2)))
+              << "card " << row << "." << k << " under " << r2 << "." << k2;
+        }
+      }
     }
   }
   ASSERT_EQ(marked.size(), 5u);
