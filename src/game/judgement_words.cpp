@@ -1,7 +1,6 @@
 #include "game/judgement_words.h"
 
-#include <cstdio>
-
+#include "i18n/decimal_words.h"
 #include "i18n/translate.h"
 
 namespace verlano {
@@ -45,9 +44,7 @@ std::string ReasonWords(engine::Reason reason) {
 }
 
 std::string PointsWords(double points) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", points);
-  return text;
+  return DecimalWords(points, 2);
 }
 
 std::string MadeReasonWords(const engine::PlayJudgement& made) {

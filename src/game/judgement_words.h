@@ -13,7 +13,8 @@ namespace verlano {
 // "takes the seven of coins", "leaves a sweep to the next seat", ...
 std::string ReasonWords(engine::Reason reason);
 
-// Points as the reviews print them, to the hundredth: "0.85".
+// Points as the reviews print them, to the hundredth with the language's
+// decimal separator: "0.85", "0,85" in Italian.
 std::string PointsWords(double points);
 
 // Why a play made cost what it did, for a review: its reason, or for a costly

@@ -6,6 +6,7 @@
 #include "game/expert_hint.h"
 #include "game/human_turn.h"
 #include "game/judgement_words.h"
+#include "i18n/decimal_words.h"
 #include "i18n/translate.h"
 #include "render/last_capture_view.h"
 #include "render/score_page.h"
@@ -99,10 +100,8 @@ void SayWhy(const ExpertHint& hint, TableNotes& notes) {
     return;
   }
   notes.HintWhy = ReasonWords(hint.Reason);
-  std::array<char, 16> points{};
-  std::snprintf(points.data(), points.size(), "%.1f", hint.Ahead);
-  notes.HintAhead =
-      Format(P_("coach", "%s points a hand ahead of the next best").c_str(), points.data());
+  notes.HintAhead = Format(P_("coach", "%s points a hand ahead of the next best").c_str(),
+                           DecimalWords(hint.Ahead, 1).c_str());
 }
 
 bool Inside(const Rect& r, int x, int y) {

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "i18n/font_cells.h"
 #include "platform/platform.h"
 #include "render/cint.h"
 
@@ -13,8 +14,6 @@ namespace {
 constexpr int kBadArgument = 5;
 constexpr int kFileNotFound = 53;
 constexpr int kBadPicture = 481;
-
-constexpr int kFirstGlyphCode = 32;  // the blank sits in the top-left cell
 
 }  // namespace
 
@@ -74,21 +73,23 @@ void clsDXBitmapFont::SetTransColor(int color) {
 void clsDXBitmapFont::DrawText(const Screen& screen, Surface& dstSurface, std::string_view sText,
                                bool colKey) const {
   const float advance = static_cast<float>(width - 2);
-  for (std::size_t i = 0; i < sText.size(); ++i) {
-    const int glyph = static_cast<unsigned char>(sText[i]) - kFirstGlyphCode;
-    DrawGlyph(screen, dstSurface, glyph, XPos + advance * static_cast<float>(i), colKey);
+  float x = XPos;
+  for (const char32_t c : Utf8Characters(sText)) {
+    DrawGlyph(screen, dstSurface, FontCell(c), x, colKey);
+    x += advance;
   }
 }
 
 int clsDXBitmapFont::TextWidth(std::string_view text) const {
-  const int n = static_cast<int>(text.size());
+  const int n = TextCells(text);
   return n == 0 ? 0 : (width - 2) * (n - 1) + width;
 }
 
 void clsDXBitmapFont::DrawGlyph(const Screen& screen, Surface& destination, int glyph, float x,
                                 bool transparent) const {
-  // Control characters have no cell; a code past the picture's last row finds
-  // no pixels and CopyRect leaves it out.
+  // Control characters and letters the fonts lack have no cell; a cell past
+  // the picture's last row (an older archive's font) finds no pixels and
+  // CopyRect leaves it out.
   if (glyph < 0 || width < 1 || height < 1) return;
   const int left = width * (glyph % Colums);
   const int top = height * (glyph / Colums);

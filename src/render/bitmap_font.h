@@ -1,7 +1,7 @@
 #pragma once
 // `clsDXBitmapFont`: text drawn from a picture of equal glyph cells, one cell
-// per character (code 32 in the top-left cell, then code order, `Colums` cells
-// a row). Each object holds its own copy of the picture and its own position,
+// per character (code 32 in the top-left cell, then code order, then the
+// accented letters of i18n/font_cells.h, `Colums` cells a row). Each object holds its own copy of the picture and its own position,
 // so the score page can keep one object per text row.
 
 #include <string>
@@ -34,11 +34,11 @@ class clsDXBitmapFont {
   bool ShrinkFrom(const clsDXBitmapFont& big);
   // 1 black, 2 magenta; any other value leaves the key as it is.
   void SetTransColor(int color);
-  // Draws `sText` at (XPos, YPos), characters `width` - 2 pixels apart, each
-  // glyph cut to the screen's clip rectangle.
+  // Draws UTF-8 `sText` at (XPos, YPos), characters `width` - 2 pixels apart,
+  // each glyph cut to the screen's clip rectangle.
   void DrawText(const Screen& screen, Surface& dstSurface, std::string_view sText,
                 bool colKey) const;
-  // How wide `text` is drawn: its last cell whole.
+  // How wide `text` is drawn: its last cell whole, a character a cell.
   int TextWidth(std::string_view text) const;
 
  private:

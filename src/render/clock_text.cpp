@@ -10,7 +10,7 @@ std::string ClockText(const TimeOfDay& now) {
   const int hour12 = hour24 % 12 == 0 ? 12 : hour24 % 12;
   const int minute = ((now.Minute % 60) + 60) % 60;
   char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d %s", hour12, minute, hour24 < 12 ? "AM" : "PM");
+  std::snprintf(text, sizeof text, "%02d:%02d%s", hour12, minute, hour24 < 12 ? "AM" : "PM");
   return text;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The table's clock: the time of day on the 12-hour clock as "hh:mm AM" or
-// "hh:mm PM", the designators of the C locale the game runs in.
+// The table's clock: the time of day on the 12-hour clock as "hh:mmAM" or
+// "hh:mmPM", the designators of the C locale the game runs in. No blank
+// before them: the whole clock fits between the score page and its binding.
 
 #include <string>
 

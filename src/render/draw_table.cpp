@@ -9,6 +9,7 @@
 #include "render/last_capture_view.h"
 #include "render/review_page.h"
 #include "render/score_page.h"
+#include "render/table_areas.h"
 #include "rules/game.h"
 
 namespace verlano {
@@ -150,8 +151,9 @@ void DrawTable(const Game& game, ResourceSlots& slots, Screen& screen, const Tim
   }
 
   clsDXBitmapFont& clock = slots.DigitFont;
-  clock.XPos = static_cast<float>(game.layout.ClockX);
-  clock.YPos = static_cast<float>(game.layout.ClockY);
+  const Rect clockAt = ClockRect(game);
+  clock.XPos = static_cast<float>(clockAt.Left);
+  clock.YPos = static_cast<float>(clockAt.Top);
   clock.DrawText(screen, screen.BackBuffer, ClockText(now), true);
 }
 

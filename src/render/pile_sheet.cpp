@@ -21,15 +21,19 @@ constexpr int kPanelWidth = 500;  // clear of the piles' labels beside the page
 constexpr int kPanelTop = 56;
 constexpr int kPanelBorder = 2;
 constexpr int kMarkWidth = 3;
+constexpr int kFrameWidth = 2;  // thin, inside the card: its index stays clear
 constexpr int kStackStep = 4;  // the backs of a pile beside the page, stepped
 constexpr int kStackCards = 3;
 constexpr int kPileTop = 200;
 constexpr int kSwatch = 14;
 constexpr std::uint16_t kPanelColour = 0x0100;     // a dark green under the baize's
-constexpr std::uint16_t kPrimieraColour = 0x551F;  // a light blue, apart from the gold
 
-int TextWidth(const clsDXBitmapFont& font, const std::string& text) {
-  return text.empty() ? 0 : (font.width - 2) * static_cast<int>(text.size() - 1) + font.width;
+// A frame kFrameWidth wide just inside `r` shrunk by `in` on every side.
+void InnerFrame(Screen& screen, const Rect& r, int in, std::uint16_t colour) {
+  const int edge = in + kFrameWidth;
+  OutlineRect(screen, screen.BackBuffer,
+              Rect{r.Left + edge, r.Top + edge, r.Right - edge, r.Bottom - edge}, kFrameWidth,
+              colour);
 }
 
 std::string PileLabel(int side) {
@@ -65,15 +69,21 @@ void DrawCards(const Game& game, const PileSheet& sheet, ResourceSlots& slots, S
       const Rect at = PileSheetCardRect(game, sheet, row, k);
       BltFastClip(screen, slots.CardImage[static_cast<std::size_t>(card)], back, Rect{}, at.Left,
                   at.Top, true);
-      // Drawn with the card, so the next card covers its mark as it covers the card.
+    }
+  }
+  // The marks go on the part of each card left in sight, inside its edge: a
+  // frame outside would lie on the cards around it.
+  for (int row = 0; row < kSheetRows; ++row) {
+    const std::vector<int>& cards = sheet.Rows[static_cast<std::size_t>(row)];
+    for (int k = 0; k < static_cast<int>(cards.size()); ++k) {
+      const int card = cards[static_cast<std::size_t>(k)];
       const bool primiera = card == sheet.Primiera[static_cast<std::size_t>(row)];
       const bool coinCourt = card == kSettebello || card == kKingOfCoins;
-      if (primiera) OutlineRect(screen, back, at, kMarkWidth, kPrimieraColour);
-      if (coinCourt) {
-        const int in = primiera ? kMarkWidth : 0;
-        OutlineRect(screen, back, Rect{at.Left - in, at.Top - in, at.Right + in, at.Bottom + in},
-                    kMarkWidth, kMarkColour);
-      }
+      if (!primiera && !coinCourt) continue;
+      const Rect shown = PileSheetShownRect(game, sheet, row, k);
+      const int in = coinCourt ? kFrameWidth : 0;  // the gold outermost, the blue within
+      if (coinCourt) InnerFrame(screen, shown, 0, kMarkColour);
+      if (primiera) InnerFrame(screen, shown, in, kPrimieraColour);
     }
   }
 }
@@ -89,7 +99,7 @@ void DrawLegend(const Rect& panel, int y, clsDXBitmapFont& font, Screen& screen)
              colour);
     x += kSwatch + font.width / 2;
     DrawTextAt(font, screen, x, y, words);
-    x += TextWidth(font, words) + font.width;
+    x += font.TextWidth(words) + font.width;
   }
 }
 
@@ -124,6 +134,28 @@ Rect PileSheetCardRect(const Game& game, const PileSheet& sheet, int row, int k)
   return Rect{left, top, left + game.layout.CardWidth, top + kCardHeight};
 }
 
+Rect PileSheetShownRect(const Game& game, const PileSheet& sheet, int row, int k) {
+  const Rect card = PileSheetCardRect(game, sheet, row, k);
+  const auto count = static_cast<int>(sheet.Rows[static_cast<std::size_t>(row)].size());
+  const int right =
+      k + 1 < count ? std::min(card.Right, PileSheetCardRect(game, sheet, row, k + 1).Left)
+                    : card.Right;
+  // Down to the first row below that reaches under it; a short row leaves
+  // the card's foot in sight.
+  int bottom = card.Bottom;
+  for (int below = row + 1; below < kSheetRows; ++below) {
+    const auto cards = static_cast<int>(sheet.Rows[static_cast<std::size_t>(below)].size());
+    if (cards == 0) continue;
+    const Rect first = PileSheetCardRect(game, sheet, below, 0);
+    const Rect last = PileSheetCardRect(game, sheet, below, cards - 1);
+    if (first.Left < right && card.Left < last.Right) {
+      bottom = std::min(bottom, first.Top);
+      break;
+    }
+  }
+  return Rect{card.Left, card.Top, right, bottom};
+}
+
 void DrawScorePiles(const Game& game, int openSide, ResourceSlots& slots, Screen& screen) {
   clsDXBitmapFont& font = slots.DeluxeFont;
   for (const int side : {kSideWe, kSideThey}) {
@@ -136,7 +168,7 @@ void DrawScorePiles(const Game& game, int openSide, ResourceSlots& slots, Screen
     if (side == openSide) OutlineRect(screen, screen.BackBuffer, at, kMarkWidth, kMarkColour);
     const std::string label = PileLabel(side);
     const int centre = (at.Left + at.Right) / 2;
-    DrawTextAt(font, screen, centre - TextWidth(font, label) / 2, at.Bottom + kMargin, label);
+    DrawTextAt(font, screen, centre - font.TextWidth(label) / 2, at.Bottom + kMargin, label);
   }
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // A side's pile laid open on the score page: every card it took, one row a
-// suit (coins first) in rank order, the seven and the king of coins outlined
-// in gold, the primiera cards in blue with their values and sum, and the coins
-// counted. The game works the sheet out from the hand's score
+// suit (coins first) in rank order, the seven and the king of coins framed
+// in gold, the primiera cards in blue (each frame on its own card's part in
+// sight) with their values and sum, and the coins counted. The game works the sheet out from the hand's score
 // (game/hand_end_view.h); this draws it, and the two small piles beside the
 // page that open it, and says where they lie. It changes nothing.
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "platform/screen.h"
@@ -17,6 +18,7 @@ namespace verlano {
 struct Game;
 
 inline constexpr int kSheetRows = 4;
+inline constexpr std::uint16_t kPrimieraColour = 0x551F;  // a light blue, apart from the gold
 
 struct PileSheet {
   int Side = -1;                                  // kSideWe or kSideThey; -1 when none is open
@@ -39,6 +41,11 @@ Rect PileSheetPanel(const Game& game);
 
 // Where the k-th card of a sheet's row lies on the panel.
 Rect PileSheetCardRect(const Game& game, const PileSheet& sheet, int row, int k);
+
+// The part of that card no other card of the sheet covers: up to the next
+// card of its row and the first row below reaching under it. Its marks are
+// framed inside it.
+Rect PileSheetShownRect(const Game& game, const PileSheet& sheet, int row, int k);
 
 // Both sides' piles beside the page with their keys; the open one outlined.
 void DrawScorePiles(const Game& game, int openSide, ResourceSlots& slots, Screen& screen);

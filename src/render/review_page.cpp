@@ -1,7 +1,6 @@
 #include "render/review_page.h"
 
-#include <cstdio>
-
+#include "i18n/decimal_words.h"
 #include "i18n/translate.h"
 #include "render/card_corner.h"
 #include "render/fill_rect.h"
@@ -25,12 +24,6 @@ constexpr int kGivenUpX = kMargin + kCardsWidth + 10;
 constexpr int kBestX = kGivenUpX + 70;
 constexpr int kReasonX = kBestX + kCardsWidth + 14;
 constexpr std::uint16_t kPanelColour = 0x0100;  // the pile sheet's dark green
-
-std::string Points(double points) {
-  std::array<char, 16> text{};
-  std::snprintf(text.data(), text.size(), "%.1f", points);
-  return text.data();
-}
 
 // The card played, then the cards it took a little apart, overlapping.
 void DrawCards(const ReviewCards& cards, int x, int y, ResourceSlots& slots, Screen& screen) {
@@ -77,18 +70,18 @@ void DrawReviewSheet(const Game& game, const ReviewSheet& sheet, ResourceSlots& 
     const int textTop = at.Top + (kRowHeight - small.height) / 2;
     DrawCards(row.Played, x, cardsTop, slots, screen);
     DrawTextAt(small, screen, panel.Left + kGivenUpX, textTop,
-               row.GivenUp > 0 ? "-" + Points(row.GivenUp) : P_("coach", "best"));
+               row.GivenUp > 0 ? "-" + DecimalWords(row.GivenUp, 1) : P_("coach", "best"));
     if (row.Best.Card >= 0) DrawCards(row.Best, panel.Left + kBestX, cardsTop, slots, screen);
     DrawTextAt(small, screen, panel.Left + kReasonX, textTop, row.Reason);
   }
   const int footer = ReviewRowRect(game, kMostRows).Top + kMargin / 2;
   DrawTextAt(big, screen, x, footer,
              Format(P_("coach", "Given up this hand: %s points").c_str(),
-                    Points(sheet.HandGivenUp).c_str()));
+                    DecimalWords(sheet.HandGivenUp, 1).c_str()));
   const int line = footer + big.height + 4;
   DrawTextAt(small, screen, x, line,
              Format(P_("coach", "This match so far: %s points, hands reviewed: %d").c_str(),
-                    Points(sheet.MatchGivenUp).c_str(), sheet.HandsReviewed));
+                    DecimalWords(sheet.MatchGivenUp, 1).c_str(), sheet.HandsReviewed));
   DrawTextAt(small, screen, x, line + small.height + 2,
              P_("coach", "Points a hand, expected over the cards you did not see"));
 }

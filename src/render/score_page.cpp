@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "i18n/font_cells.h"
 #include "i18n/translate.h"
 #include "render/fill_rect.h"
 #include "render/table_areas.h"
@@ -162,8 +163,9 @@ std::vector<TextRow> ScorePageRows(const Game& game) {
   int r = 1;
   for (const ScoreRow row : game.settings.Rules.ScoreRows) {
     const Item item = ItemOf(game, row);
+    const auto cells = static_cast<std::size_t>(TextCells(item.label));
     const std::string label =
-        item.label + std::string(kLabelColumns - std::min(kLabelColumns, item.label.size()), ' ');
+        item.label + std::string(kLabelColumns - std::min(kLabelColumns, cells), ' ');
     rows.push_back({r, textX, rowY(r), label + Pair(item.we, item.they, 2)});
     ++r;
   }

@@ -57,7 +57,7 @@ Rect SeatLabelRect(const Game& game, const clsDXBitmapFont& font, int seat, std:
     top = hand.Top + kInset;
     left = seat == 3 ? hand.Right + kBesideHand : hand.Left - kBesideHand - width;
   } else if (seat == 1) {
-    left = game.layout.ClockX - kClockGap - width;
+    left = ClockRect(game).Left - kClockGap - width;
   }
   return Rect{left, top, left + width, top + font.height};
 }

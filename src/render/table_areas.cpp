@@ -60,6 +60,13 @@ Rect TablePlaceRect(const Game& game, int place) {
               s.SlotX + jx + l.CardWidth + kLitOutline, s.SlotY + jy + kCardHeight + kLitOutline};
 }
 
+Rect ClockRect(const Game& game) {
+  constexpr int kCellWidth = 19, kCellHeight = 27, kCharacters = 7;
+  constexpr int kWidth = (kCharacters - 1) * (kCellWidth - 2) + kCellWidth;
+  const int left = std::min(game.layout.ClockX, kScoreStripX - kWidth);
+  return Rect{left, game.layout.ClockY, left + kWidth, game.layout.ClockY + kCellHeight};
+}
+
 bool Overlap(const Rect& a, const Rect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }

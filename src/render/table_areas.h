@@ -32,6 +32,14 @@ Rect HandRect(const Game& game, int seat);
 // A table place with the scatter of a dealt or a played card and a hint's outline.
 Rect TablePlaceRect(const Game& game, int place);
 
+// The score sheet's binding strip down the table's right edge, from here on.
+inline constexpr int kScoreStripX = 780;
+
+// The clock, "hh:mmAM" in the digit font's 19 x 27 cells: at the layout's
+// place, moved left as far as it must to end before the binding strip, still
+// clear of the score page.
+Rect ClockRect(const Game& game);
+
 bool Overlap(const Rect& a, const Rect& b);
 
 }  // namespace verlano

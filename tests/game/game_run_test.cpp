@@ -364,7 +364,8 @@ TEST_F(GameRunTest, WithoutTheSmallFontTheLargeOneMadeSmallerStandsInAndTheGameP
 // it; on a 4:3 screen over the table's right side from one S to the next,
 // never over the score page, and L (their pile, Loro) leaves it alone.
 TEST_F(GameRunTest, TheHandsStoryShowsInAWideMarginAndOverA43TableWhileSShowsIt) {
-  const int x = kPlayLogOverTableX + 2, y = kPlayLogHeight - 2;
+  // Left of every row's name and cards, halfway down the column.
+  const int x = kPlayLogOverTableX + 2, y = kPlayLogHeight / 2;
   pf = HeadlessPlatform(true);
   GameRun& r = Start();
   // The tiny background repaints nothing of the frame before: cleared here as

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "i18n/font_cells.h"
 #include "platform/platform.h"
 #include "test_pictures.h"
 
@@ -62,6 +63,26 @@ TEST_F(FontFixture, BlankIsCellZeroAndEmptyOrControlTextDrawsNothing) {
   EXPECT_EQ(PixelsDrawn(), 0);
   Draw(" ", 10, 10);
   EXPECT_EQ(At(10, 10), GlyphPixel(0, 0, 0));
+}
+
+TEST_F(FontFixture, AccentedLettersTakeTheirOwnCellOneAdvanceEach) {
+  // UTF-8 from the catalogue: "è" is two bytes but one character, drawn from
+  // its cell after "~"; a broken sequence takes a cell's room and draws nothing.
+  font = GlyphFont(test::kCellWidth, test::kCellHeight, 6);
+  const int e = FontCell(U'\u00E8');
+  ASSERT_GE(e, 95);
+  Draw("\xC3\xA8" "A", 100, 50);
+  EXPECT_EQ(At(100, 50), GlyphPixel(e, 0, 0));
+  EXPECT_EQ(At(117, 50), GlyphPixel(kGlyphA, 0, 0));
+  EXPECT_EQ(At(134, 60), GlyphPixel(kGlyphA, 17, 10));
+  EXPECT_EQ(At(136, 60), 0);
+  screen = MakeScreen(800, 600);
+  Draw("\xC3" "A", 100, 50);
+  EXPECT_EQ(At(100, 50), 0);
+  EXPECT_EQ(At(117, 50), GlyphPixel(kGlyphA, 0, 0));
+  EXPECT_EQ(font.TextWidth("pi\xC3\xB9"), font.TextWidth("piu"));
+  EXPECT_EQ(TextCells("\xC3\xA8\xE2\x82\xAC\xFF"), 3);  // a two-byte, a three-byte, a stray byte
+  EXPECT_EQ(TextCells("\xC0\xAF"), 2);                // an overlong "/" is no "/"
 }
 
 TEST_F(FontFixture, TransparentTextKeepsWhatLiesUnderTheKeyColour) {

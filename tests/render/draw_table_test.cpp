@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/fill_rect.h"
+#include "render/table_areas.h"
 #include "rules/game.h"
 #include "test_pictures.h"
 
@@ -181,7 +182,8 @@ TEST_F(TableFixture, EndOfMatchShowsThePageAndTheClockInsteadOfTheTable) {
   Place(game.piles.TablePile[0], 3, 400, 300, true);
   Place(game.piles.Hand[0][0], 5, 5, 420, true);
   EXPECT_EQ(Draw(400, 300), Face(3));
-  EXPECT_EQ(screen.BackBuffer.At(700, 572), test::GlyphPixel('0' - 32, 0, 0));
+  const Rect clock = ClockRect(game);
+  EXPECT_EQ(screen.BackBuffer.At(clock.Left, 572), test::GlyphPixel('0' - 32, 0, 0));
 
   game.turn.GameState = PlayState::HandOver;
   EXPECT_EQ(Draw(400, 300), kBackground);
@@ -189,11 +191,11 @@ TEST_F(TableFixture, EndOfMatchShowsThePageAndTheClockInsteadOfTheTable) {
   EXPECT_EQ(screen.BackBuffer.At(160, 4), kScorePage);
   EXPECT_EQ(screen.BackBuffer.At(213, 94), test::GlyphPixel(0, 0, 0));  // heading blank
   EXPECT_EQ(screen.BackBuffer.At(213, 125), test::GlyphPixel('C' - 32, 0, 0));
-  EXPECT_EQ(screen.BackBuffer.At(700, 572), test::GlyphPixel('0' - 32, 0, 0));
-  // "09:05 PM" from x 700: the blank is cut at the edge and the designator
-  // would start at 802, off the screen.
-  EXPECT_EQ(screen.BackBuffer.At(784, 572), test::GlyphPixel('5' - 32, 16, 0));
-  EXPECT_EQ(screen.BackBuffer.At(799, 572), test::GlyphPixel(0, 14, 0));
+  // "09:05PM" whole, ending before the score sheet's binding.
+  EXPECT_EQ(screen.BackBuffer.At(clock.Left, 572), test::GlyphPixel('0' - 32, 0, 0));
+  EXPECT_EQ(screen.BackBuffer.At(clock.Left + 6 * 17, 572), test::GlyphPixel('M' - 32, 0, 0));
+  EXPECT_EQ(screen.BackBuffer.At(clock.Right - 1, 572), test::GlyphPixel('M' - 32, 18, 0));
+  EXPECT_LE(clock.Right, kScoreStripX);
 }
 
 // Held on show, the last table is the one kept as the last play left it: the

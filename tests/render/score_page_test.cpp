@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "render/clock_text.h"
+#include "render/fill_rect.h"
+#include "render/pile_sheet.h"
 #include "render/table_areas.h"
 #include "rules/game.h"
+#include "test_pictures.h"
 
 namespace verlano {
 
@@ -176,10 +179,91 @@ TEST(PileSheet, ThePanelHoldsTenCardsARowAndLeavesThePilesClear) {
   }
 }
 
+// The gold and blue marks of an open pile each frame its own card, on the
+// part of it in sight: no frame lies on another card, and the seven of
+// coins, gold and blue both, keeps its gold frame whole around the blue.
+TEST(PileSheet, EachMarkIsFramedOnItsOwnCardInSight) {
+  const Game game(Options{}, 1);
+  ResourceSlots slots;
+  for (int card = 0; card < kCardImageEntries; ++card) {
+    slots.CardImage[static_cast<std::size_t>(card)] =
+        test::Solid(game.layout.CardWidth, kCardHeight, static_cast<std::uint16_t>(0x2000 + card));
+  }
+  slots.DeluxeFont = test::GlyphFont();
+  PileSheet sheet;
+  sheet.Side = 0;
+  sheet.Rows = {std::vector<int>{1, 5, 9, 13, 17, 21, kSettebello, 29, 33, kKingOfCoins},
+                std::vector<int>{2, 6, 10, 14, 18, 22}, std::vector<int>{3, 7, 11, 15},
+                std::vector<int>{4, 8, 12, 16, 20, 24, 28, 32, 36, 40}};
+  sheet.Primiera = {kSettebello, 10, 15, 20};
+  sheet.PrimieraSum = 78;
+  Screen screen = MakeScreen(800, 600);
+  SetClipToScreen(screen);
+  DrawPileSheet(game, sheet, slots, screen);
+
+  struct Marked {
+    Rect shown;
+    bool gold, blue;
+  };
+  std::vector<Marked> marked;
+  Rect cards{800, 600, 0, 0};
+  for (int row = 0; row < kSheetRows; ++row) {
+    const auto& cardsOfRow = sheet.Rows[static_cast<std::size_t>(row)];
+    for (int k = 0; k < static_cast<int>(cardsOfRow.size()); ++k) {
+      const int card = cardsOfRow[static_cast<std::size_t>(k)];
+      const Rect at = PileSheetCardRect(game, sheet, row, k);
+      cards = Rect{std::min(cards.Left, at.Left), std::min(cards.Top, at.Top),
+                   std::max(cards.Right, at.Right), std::max(cards.Bottom, at.Bottom)};
+      const bool gold = card == kSettebello || card == kKingOfCoins;
+      const bool blue = card == sheet.Primiera[static_cast<std::size_t>(row)];
+      if (!gold && !blue) continue;
+      const Rect shown = PileSheetShownRect(game, sheet, row, k);
+      marked.push_back({shown, gold, blue});
+      EXPECT_TRUE(shown.Left == at.Left && shown.Top == at.Top && shown.Right <= at.Right &&
+                  shown.Bottom <= at.Bottom);
+      // No card drawn after it (to its right, or in a row below) lies on it.
+      for (int r2 = row; r2 < kSheetRows; ++r2) {
+        const auto& later = sheet.Rows[static_cast<std::size_t>(r2)];
+        for (int k2 = r2 == row ? k + 1 : 0; k2 < static_cast<int>(later.size()); ++k2) {
+          EXPECT_FALSE(Overlap(shown, PileSheetCardRect(game, sheet, r2, k2)))
+              << "card " << row << "." << k << " under " << r2 << "." << k2;
+        }
+      }
+    }
+  }
+  ASSERT_EQ(marked.size(), 5u);
+  // Every mark's pixel, anywhere around the cards, lies on a card it marks.
+  for (int y = cards.Top - 8; y < cards.Bottom + 8; ++y) {
+    for (int x = cards.Left - 8; x < cards.Right + 8; ++x) {
+      const std::uint16_t p = screen.BackBuffer.At(x, y);
+      if (p != kMarkColour && p != kPrimieraColour) continue;
+      bool own = false;
+      for (const Marked& m : marked) {
+        const bool inside =
+            m.shown.Left <= x && x < m.shown.Right && m.shown.Top <= y && y < m.shown.Bottom;
+        own |= inside && (p == kMarkColour ? m.gold : m.blue);
+      }
+      ASSERT_TRUE(own) << "a mark at " << x << "," << y << " on no card it marks";
+    }
+  }
+  // Each frame goes all round: the gold outermost, the blue within it.
+  for (const Marked& m : marked) {
+    const int midX = (m.shown.Left + m.shown.Right) / 2, midY = (m.shown.Top + m.shown.Bottom) / 2;
+    const auto ring = [&](int in, std::uint16_t colour) {
+      EXPECT_EQ(screen.BackBuffer.At(m.shown.Left + in, midY), colour) << m.shown.Left;
+      EXPECT_EQ(screen.BackBuffer.At(m.shown.Right - 1 - in, midY), colour) << m.shown.Left;
+      EXPECT_EQ(screen.BackBuffer.At(midX, m.shown.Top + in), colour) << m.shown.Left;
+      EXPECT_EQ(screen.BackBuffer.At(midX, m.shown.Bottom - 1 - in), colour) << m.shown.Left;
+    };
+    if (m.gold) ring(0, kMarkColour);
+    if (m.blue) ring(m.gold ? 2 : 0, kPrimieraColour);
+  }
+}
+
 TEST(ClockText, TwelveHourClockWithTwoDigitsAndTheDesignator) {
   const std::vector<std::pair<TimeOfDay, std::string>> cases = {
-      {{21, 5}, "09:05 PM"},  {{0, 0}, "12:00 AM"},  {{12, 0}, "12:00 PM"},
-      {{11, 59}, "11:59 AM"}, {{13, 7}, "01:07 PM"}, {{23, 59}, "11:59 PM"}};
+      {{21, 5}, "09:05PM"},  {{0, 0}, "12:00AM"},  {{12, 0}, "12:00PM"},
+      {{11, 59}, "11:59AM"}, {{13, 7}, "01:07PM"}, {{23, 59}, "11:59PM"}};
   for (const auto& [time, text] : cases) {
     EXPECT_EQ(ClockText(time), text) << time.Hour << ":" << time.Minute;
   }

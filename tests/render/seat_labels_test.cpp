@@ -14,10 +14,12 @@
 #include <vector>
 
 #include "common/compiled_catalogue.h"
+#include "render/card_corner.h"
 #include "render/compose_frame.h"
 #include "render/fill_rect.h"
 #include "render/mute_mark.h"
 #include "render/play_log_view.h"
+#include "render/score_page.h"
 #include "render/table_areas.h"
 #include "render/table_notes.h"
 #include "rules/game.h"
@@ -88,15 +90,14 @@ TEST(SeatLabels, InBothLanguagesTheyLieWhereNoCardPileHandMarkBandOrClockDoes) {
         for (int place = 0; place < kTablePlaces; ++place) {
           kept.push_back(TablePlaceRect(g, place));
         }
-        // The clock: "12:00" in the digit font's cells; the sweep marks
+        // The clock, whole; the sweep marks
         // standing over each pile, up to 30 pixels aside and 60 above it.
         const Layout& l = g.layout;
         for (const int x : {l.OurSweepMarkX, l.TheirSweepMarkX}) {
           kept.push_back(Rect{x - 30, l.SweepMarkY - 60, x + 30 + l.CardWidth,
                               l.SweepMarkY - 20 + kCardHeight});
         }
-        kept.push_back(
-            Rect{l.ClockX, l.ClockY, l.ClockX + large.TextWidth("12:00"), l.ClockY + large.height});
+        kept.push_back(ClockRect(g));
         kept.push_back(MuteMarkRect(g, large));
         for (const Words& words : languages) {
           const std::vector<Rect> labels = LabelRects(g, font, words);
@@ -192,7 +193,7 @@ TEST(PlayLogView, ShowsTheNewestPlaysFirstEachCardInItsPlaceInsideTheColumn) {
     Screen panel = MakePlayLogPanel();
     ComposePlayLog(g, *slots, panel, 0);
     const int rows = PlayLogRows(g);
-    EXPECT_EQ(rows, std::min(plays, 15)) << plays;
+    EXPECT_EQ(rows, std::min(plays, 10)) << plays;
     for (int k = 0; k < rows; ++k) {
       const Rect row = PlayLogRowRect(k);
       EXPECT_TRUE(Inside(row, Rect{0, 0, kPlayLogWidth, kPlayLogHeight})) << k;
@@ -207,6 +208,12 @@ TEST(PlayLogView, ShowsTheNewestPlaysFirstEachCardInItsPlaceInsideTheColumn) {
       }
       const Rect played = PlayLogCardRect(g, k, 0);
       EXPECT_EQ(panel.BackBuffer.At(played.Left - 1, played.Top) == kMarkColour, line.Sweep) << k;
+      // The arrow between the card played and what it took, only when it took.
+      const Rect mark = PlayLogMarkRect(k);
+      const int middle = (mark.Top + mark.Bottom) / 2;
+      EXPECT_EQ(panel.BackBuffer.At(mark.Left + 1, middle) == kMarkColour,
+                line.Cards.TakenCount > 0)
+          << k;
     }
     // Below the last row the column is empty.
     EXPECT_EQ(panel.BackBuffer.At(kPlayLogWidth - 2, kPlayLogHeight - 2), kPlayLogColour);
@@ -237,6 +244,87 @@ TEST(PlayLogView, TheRemaindersRowTopsTheColumnAndThePlaysMoveDownARow) {
   }
 }
 
+TEST(PlayLogView, ACaptureRowReadsPlayedMarkTakenWithEveryIndexInSight) {
+  // A capture takes cards adding up to at most 10: 1+2+3+4, four, unless the
+  // first table dealt pairs, when 1+1+2+2+4 and more can lie there (seven at
+  // the very most). Four lie side by side; more close up, the left part of
+  // each index still showing.
+  constexpr int kMostCapturedCards = 7;
+  constexpr int kIndexWidth = 14;
+  Game g(Options{}, 1);
+  for (int taken = 1; taken <= kMostCapturedCards; ++taken) {
+    g.playLog = {};
+    LogPlay(g.playLog, 1, 0);
+    NewestPlay(g.playLog)->Cards.TakenCount = taken;
+    const Rect row = PlayLogRowRect(0);
+    const Rect played = PlayLogCardRect(g, 0, 0);
+    const Rect mark = PlayLogMarkRect(0);
+    const Rect first = PlayLogCardRect(g, 0, 1);
+    EXPECT_LE(played.Right, mark.Left) << taken;
+    EXPECT_LE(mark.Right, first.Left) << taken;
+    EXPECT_TRUE(Inside(mark, row)) << Where(mark);
+    EXPECT_GE(mark.Right - mark.Left, 6) << "a mark one can see";
+    for (int c = 1; c <= taken; ++c) {
+      const Rect card = PlayLogCardRect(g, 0, c);
+      EXPECT_TRUE(Inside(card, Rect{0, 0, kPlayLogWidth, kPlayLogHeight}))
+          << taken << " taken, card " << c << " " << Where(card);
+      const int shown =
+          c < taken ? PlayLogCardRect(g, 0, c + 1).Left - card.Left : card.Right - card.Left;
+      EXPECT_GE(shown, taken <= 4 ? kCornerWidth : kIndexWidth) << taken << " taken, card " << c;
+    }
+    if (taken <= 4) {
+      for (int c = 1; c < taken; ++c) {
+        EXPECT_GE(PlayLogCardRect(g, 0, c + 1).Left, PlayLogCardRect(g, 0, c).Right) << taken;
+      }
+    }
+  }
+}
+
+TEST(PlayLogView, OverTheTableItLeavesTheRightSeatsLabelAndTheClockInSight) {
+  auto slots = Slots();
+  for (const PlayerLevel level : {PlayerLevel::Classic, PlayerLevel::Master}) {
+    Game g(Options{.opponents = level}, 1);
+    DealHand(g);
+    Tell(g, 40);
+    Screen screen = MakeScreen(800, 600);
+    SetClipToScreen(screen);
+    TableNotes notes;
+    notes.PlayLogShown = true;
+    ComposeFrame(g, *slots, screen, TimeOfDay{}, 10, 10, notes);
+    const Rect label = SeatLabelRect(g, slots->SmallFont, 1, SeatLabelText(g, 1));
+    const Rect column{kPlayLogOverTableX, 0, 800, 600};
+    for (const Rect& r : {label, ClockRect(g)}) {
+      for (int y = r.Top; y < r.Bottom; ++y) {
+        for (int x = std::max(r.Left, column.Left); x < r.Right; ++x) {
+          ASSERT_NE(screen.BackBuffer.At(x, y), kPlayLogColour) << x << "," << y << " covered";
+        }
+      }
+    }
+  }
+}
+
+TEST(TableClock, EndsBeforeTheBindingAndNoPointerHeldAtTheEdgeCoversIt) {
+  auto slots = Slots();
+  Game g(Options{}, 1);
+  DealHand(g);
+  const Rect clock = ClockRect(g);
+  EXPECT_LE(clock.Right, kScoreStripX) << Where(clock);
+  EXPECT_FALSE(Overlap(clock, ScorePageRect(g.layout))) << Where(clock);
+  // A pointer in a wide screen's margin comes to the game held at x 800.
+  for (const auto& [x, y] : {std::pair{800, clock.Top + 10}, std::pair{800, 600},
+                             std::pair{clock.Left + 20, 600}}) {
+    Screen screen = MakeScreen(800, 600);
+    SetClipToScreen(screen);
+    ComposeFrame(g, *slots, screen, TimeOfDay{}, x, y, TableNotes{});
+    for (int py = std::max(0, y - 16); py < std::min(600, y + 16); ++py) {
+      for (int px = std::max(0, x - 16); px < std::min(800, x + 16); ++px) {
+        ASSERT_NE(screen.BackBuffer.At(px, py), 0x0003)
+            << "pointer held at " << x << "," << y << " drawn at " << px << "," << py;
+      }
+    }
+  }
+}
+
 TEST(PlayLogView, OverTheTableOnlyWhenAskedAndUnderTheCursor) {
   auto slots = Slots();
   Game g(Options{}, 1);
@@ -246,10 +334,10 @@ TEST(PlayLogView, OverTheTableOnlyWhenAskedAndUnderTheCursor) {
   SetClipToScreen(screen);
   TableNotes notes;
   ComposeFrame(g, *slots, screen, TimeOfDay{}, 790, 300, notes);
-  EXPECT_NE(screen.BackBuffer.At(kPlayLogOverTableX + 2, 598), kPlayLogColour);
+  EXPECT_NE(screen.BackBuffer.At(kPlayLogOverTableX + 1, 1), kPlayLogColour);
   notes.PlayLogShown = true;
   ComposeFrame(g, *slots, screen, TimeOfDay{}, 790, 300, notes);
-  EXPECT_EQ(screen.BackBuffer.At(kPlayLogOverTableX + 2, 598), kPlayLogColour);
+  EXPECT_EQ(screen.BackBuffer.At(kPlayLogOverTableX + 1, 1), kPlayLogColour);
   EXPECT_EQ(screen.BackBuffer.At(790, 300), 0x0003) << "the cursor is drawn over the column";
   const Rect played = PlayLogCardRect(g, 0, 0);
   EXPECT_EQ(screen.BackBuffer.At(kPlayLogOverTableX + played.Left, played.Top + 4), kFaceBase + 2);

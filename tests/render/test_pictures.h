@@ -29,10 +29,12 @@ inline std::uint16_t GlyphPixel(int g, int cx, int cy) {
 }
 
 // The table's fonts' cells by default; the small font's with its cell size.
-inline clsDXBitmapFont GlyphFont(int cellWidth = kCellWidth, int cellHeight = kCellHeight) {
+// `rows` of cells: the accented letters lie past the third.
+inline clsDXBitmapFont GlyphFont(int cellWidth = kCellWidth, int cellHeight = kCellHeight,
+                                 int rows = kFontRows) {
   clsDXBitmapFont font;
   font.SetGrid(cellWidth, cellHeight, kFontColumns);
-  font.dds = MakeSurface(cellWidth * kFontColumns, cellHeight * kFontRows);
+  font.dds = MakeSurface(cellWidth * kFontColumns, cellHeight * rows);
   for (int y = 0; y < font.dds.Height; ++y) {
     for (int x = 0; x < font.dds.Width; ++x) {
       const int g = (y / cellHeight) * kFontColumns + x / cellWidth;

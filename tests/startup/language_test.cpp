@@ -9,6 +9,8 @@
 
 #include "common/run_command.h"
 #include "common/scratch_files.h"
+#include "game/judgement_words.h"
+#include "i18n/decimal_words.h"
 #include "i18n/translate.h"
 
 namespace verlano {
@@ -85,14 +87,23 @@ TEST(Language, ItalianDesktopGetsTheItalianWordsWithoutItsLocaleInstalled) {
   EXPECT_STREQ(_("Deck"), "Mazzo");
   EXPECT_EQ(P_("score page", "Cards:"), "Carte:");
   EXPECT_EQ(Format(_("Version %s"), "1.0.0"), "Versione 1.0.0");
-  // Numbers are still written the C way.
+  // Numbers are still written the C way by printf...
   EXPECT_EQ(Format("%.1f", 0.5), "0.5");
+  // ...but the points the coach and the reviews show carry the Italian comma.
+  EXPECT_EQ(DecimalWords(0.85, 2), "0,85");
+  EXPECT_EQ(PointsWords(-12.5), "-12,50");
+  EXPECT_EQ(DecimalWords(3, 0), "3");
+  EXPECT_EQ(Format(P_("coach", "%s points a hand ahead of the next best").c_str(),
+                   DecimalWords(0.75, 1).c_str()),
+            "0,8 punti per mano in pi\u00f9 della seconda giocata");
 }
 
 TEST(Language, OtherDesktopsGetTheEnglishAsWritten) {
   SpeakWith("fr", "fr_FR.UTF-8");
   EXPECT_STREQ(_("Deck"), "Deck");
   EXPECT_EQ(P_("score page", "Cards:"), "Cards:");
+  EXPECT_EQ(DecimalWords(0.85, 2), "0.85");
+  EXPECT_EQ(PointsWords(-12.5), "-12.50");
 }
 
 // The built game, whose catalogue lies beside it: its help and its first

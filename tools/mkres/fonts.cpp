@@ -32,10 +32,10 @@ GlyphBox Measure(const Layout& layout) {
 
 // A face "has" a character when it maps it to a glyph that leaves ink; some
 // faces map punctuation to an empty glyph, which would draw nothing.
-bool HasGlyph(cairo_t* cr, const std::string& face, char c) {
-  Layout layout = LayoutText(cr, std::string(1, c), face, kProbeSize);
+bool HasGlyph(cairo_t* cr, const std::string& face, char32_t c) {
+  Layout layout = LayoutText(cr, Utf8Of(c), face, kProbeSize);
   if (pango_layout_get_unknown_glyphs_count(layout.get()) != 0) return false;
-  return c == ' ' || Measure(layout).width > 0;
+  return c == U' ' || Measure(layout).width > 0;
 }
 
 // The pen's scratch pad: layouts need a context even when nothing is drawn.
@@ -58,12 +58,19 @@ double UsableHeight(const FontStyle& style) {
   return style.cellHeight - 2 * kInset;
 }
 
+// Fitted to the face's plain characters: an accented capital, taller than
+// any of them, is pressed into the cell on its own (DrawGlyph) rather than
+// shrinking every letter of the font.
 FaceFit FitFace(cairo_t* cr, const FontStyle& style, const std::string& face,
-                const std::string& chars) {
+                const std::u32string& chars) {
+  std::u32string plain;
+  for (const char32_t c : chars) {
+    if (c <= kLastAsciiCode) plain += c;
+  }
   const double outline = style.outlineWidth;
   double widest = 0, above = 0, below = 0;
-  for (char c : chars) {
-    const GlyphBox box = Measure(LayoutText(cr, std::string(1, c), face, kProbeSize));
+  for (const char32_t c : plain.empty() ? chars : plain) {
+    const GlyphBox box = Measure(LayoutText(cr, Utf8Of(c), face, kProbeSize));
     if (box.width <= 0) continue;
     widest = std::max(widest, box.width);
     above = std::max(above, box.above);
@@ -79,23 +86,27 @@ FaceFit FitFace(cairo_t* cr, const FontStyle& style, const std::string& face,
   return {kProbeSize * scale, kInset + outline + scale * above + (UsableHeight(style) - used) / 2};
 }
 
-void DrawGlyph(cairo_t* cr, const FontStyle& style, const FaceFit& fit, char c, int cellX,
+void DrawGlyph(cairo_t* cr, const FontStyle& style, const FaceFit& fit, char32_t c, int cellX,
                int cellY) {
   const std::string& face = FaceForCharacter(style, c);
-  Layout layout = LayoutText(cr, std::string(1, c), face, fit.size);
+  Layout layout = LayoutText(cr, Utf8Of(c), face, fit.size);
   if (pango_layout_get_unknown_glyphs_count(layout.get()) != 0) {
-    throw std::runtime_error(std::string("no face of ") + style.fileName + " has the character '" +
-                             c + "'");
+    throw std::runtime_error("no face of " + style.fileName + " has the character '" + Utf8Of(c) +
+                             "'");
   }
   const GlyphBox box = Measure(layout);
   const double fullWidth = box.width + 2 * style.outlineWidth;
   const double usable = UsableWidth(style);
   const double squeeze = fullWidth > usable ? usable / fullWidth : 1.0;
+  // Ink rising past the cell's top (an accent over a capital) is pressed
+  // down towards the baseline, the letter's foot staying on the line.
+  const double room = fit.baseline - kInset - style.outlineWidth;
+  const double press = box.above > room ? room / box.above : 1.0;
   const double baseline =
       static_cast<double>(pango_layout_get_baseline(layout.get())) / PANGO_SCALE;
   cairo_save(cr);
   cairo_translate(cr, cellX + style.cellWidth / 2.0, cellY + fit.baseline);
-  cairo_scale(cr, squeeze, 1.0);
+  cairo_scale(cr, squeeze, press);
   cairo_move_to(cr, -(box.left + box.width / 2), -baseline);
   pango_cairo_layout_path(cr, layout.get());
   if (style.outlineWidth > 0) {
@@ -158,15 +169,30 @@ std::array<const FontStyle*, 4> FontStyles() {
   return {&HandFontStyle(), &DigitFontStyle(), &DeluxeFontStyle(), &SmallFontStyle()};
 }
 
-const std::string& FaceForCharacter(const FontStyle& style, char c) {
+const std::string& FaceForCharacter(const FontStyle& style, char32_t c) {
   Scratch scratch;
   return HasGlyph(scratch.cr.get(), style.face, c) ? style.face : style.fallbackFace;
 }
 
+std::string Utf8Of(char32_t c) {
+  std::string bytes;
+  if (c < 0x80) {
+    bytes += static_cast<char>(c);
+  } else if (c < 0x800) {
+    bytes += static_cast<char>(0xC0 | (c >> 6));
+    bytes += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    bytes += static_cast<char>(0xE0 | (c >> 12));
+    bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    bytes += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return bytes;
+}
+
 Surface RenderFont(const FontStyle& style) {
-  std::map<std::string, std::string> charsByFace;
-  for (int code = kFirstCode; code <= kLastCode; ++code) {
-    const char c = static_cast<char>(code);
+  std::map<std::string, std::u32string> charsByFace;
+  for (int cell = 0; cell < kFontCells; ++cell) {
+    const char32_t c = FontCellCharacter(cell);
     charsByFace[FaceForCharacter(style, c)] += c;
   }
   Surface picture = NewSurface(kFontColumns * style.cellWidth, kFontRows * style.cellHeight);
@@ -175,11 +201,10 @@ Surface RenderFont(const FontStyle& style) {
   for (const auto& [face, chars] : charsByFace) {
     fits[face] = FitFace(cr.get(), style, face, chars);
   }
-  for (int code = kFirstCode; code <= kLastCode; ++code) {
-    const char c = static_cast<char>(code);
-    const int g = code - kFirstCode;
+  for (int cell = 0; cell < kFontCells; ++cell) {
+    const char32_t c = FontCellCharacter(cell);
     DrawGlyph(cr.get(), style, fits.at(FaceForCharacter(style, c)), c,
-              (g % kFontColumns) * style.cellWidth, (g / kFontColumns) * style.cellHeight);
+              (cell % kFontColumns) * style.cellWidth, (cell / kFontColumns) * style.cellHeight);
   }
   return picture;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The game's bitmap fonts. Each picture is a grid of cells, 20 to a row,
-// holding the characters from the blank (code 32) to "~" (126) in code order:
-// five rows. The three table fonts have 19 x 27 cells, the small one for the
+// holding the characters from the blank (code 32) to "~" (126) in code order,
+// then the accented letters of i18n/font_cells.h: six rows. The three table fonts have 19 x 27 cells, the small one for the
 // seat labels and the hand's story 10 x 18. Glyphs are scaled so that every
 // one sits inside its cell with a pixel to spare, on a common baseline, so a
 // text drawn cell by cell at an advance of the cell's width less 2 reads as
@@ -10,6 +10,7 @@
 #include <array>
 #include <string>
 
+#include "i18n/font_cells.h"
 #include "picture.h"
 
 namespace verlano::mkres {
@@ -17,9 +18,7 @@ namespace verlano::mkres {
 inline constexpr int kGlyphWidth = 19;
 inline constexpr int kGlyphHeight = 27;
 inline constexpr int kFontColumns = 20;
-inline constexpr int kFirstCode = 32;
-inline constexpr int kLastCode = 126;
-inline constexpr int kFontRows = (kLastCode - kFirstCode) / kFontColumns + 1;
+inline constexpr int kFontRows = (kFontCells - 1) / kFontColumns + 1;
 inline constexpr int kGlyphMargin = 1;  // pixels kept clear on every side of a cell
 
 struct InkColour {
@@ -56,6 +55,9 @@ std::array<const FontStyle*, 4> FontStyles();
 Surface RenderFont(const FontStyle& style);
 
 // The face that draws `c` in this style: its own when it has the glyph.
-const std::string& FaceForCharacter(const FontStyle& style, char c);
+const std::string& FaceForCharacter(const FontStyle& style, char32_t c);
+
+// `c` in UTF-8, as pango takes it.
+std::string Utf8Of(char32_t c);
 
 }  // namespace verlano::mkres

@@ -57,11 +57,13 @@ void Blit(cairo_t* cr, const Surface& picture, double x, double y, double zoom =
 void FontText(cairo_t* cr, const Surface& font, int x, int y, const std::string& text,
               const FontStyle& style = DeluxeFontStyle()) {
   const int w = style.cellWidth, h = style.cellHeight;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const int g = static_cast<unsigned char>(text[i]) - kFirstCode;
+  int left = x - (w - 2);
+  for (const char32_t c : Utf8Characters(text)) {
+    left += w - 2;
+    const int g = FontCell(c);
+    if (g < 0) continue;
     const int cellX = (g % kFontColumns) * w;
     const int cellY = (g / kFontColumns) * h;
-    const int left = x + (w - 2) * static_cast<int>(i);
     cairo_save(cr);
     cairo_rectangle(cr, left, y, w, h);
     cairo_clip(cr);
@@ -108,8 +110,9 @@ Surface FontSheet(const std::vector<NamedPicture>& fonts) {
   Surface sheet = NewSurface(gridW + 40, static_cast<int>(fonts.size()) * bandH + 20);
   Context cr = NewContext(sheet);
   Fill(cr.get(), 0.25, 0.25, 0.27);
-  const char* samples[] = {"Cards: 24   16 We Won! Kevro:", "09:05 PM  12:47 am",
-                           "Verlano 1-2-3!", "Partner (Classic)  THEY  Kevro"};
+  const char* samples[] = {"Cards: 24   16 We Won! Kevro: \u00e8", "09:05 PM  12:47 am",
+                           "Verlano 1-2-3! Pi\u00f9 \u00c8 gi\u00e0",
+                           "Partner (Classic)  THEY  Kevro  \u00e8 pi\u00f9 \u00c8"};
   for (std::size_t i = 0; i < fonts.size(); ++i) {
     const FontStyle& style = *FontStyles().at(i);
     const int cellW = style.cellWidth * 2, cellH = style.cellHeight * 2;
