@@ -62,6 +62,12 @@ std::string WalkRecord(const MatchRecord& record, RecordWalker& walker) {
     if (result == MatchResult::Won || result == MatchResult::Lost) {
       return where + " follows the hand that decided the match";
     }
+    // The lead passes to the next seat each hand; else the plays are told of other seats.
+    if (const int next = h > 0 ? (record.hands[static_cast<std::size_t>(h - 1)].leader + 1) % engine::kSeats : hand.leader;
+        hand.leader != next) {
+      return where + " is led by seat " + std::to_string(hand.leader) + " where the lead is seat " +
+             std::to_string(next) + "'s";
+    }
     if (hand.playCount > handPlays || (hand.playCount < handPlays && h + 1 < hands)) {
       return where + " has " + std::to_string(hand.playCount) + " plays where a hand has " +
              std::to_string(handPlays);
