@@ -95,7 +95,8 @@ void ScoreEach(const Position& p, const Shared& shared, Visit&& visit,
   for (int h = 0; h < p.handCount[p.toPlay]; ++h) {
     const int card = p.hands[p.toPlay][h];
     const double keep = KeepOf(p, shared, card);
-    ForEachCapture(p, h, [&](const Move& m) { visit(Score(p, shared, card, keep, m)); }, reach);
+    ForEachCapture(
+        p, h, [&](const Move& m) { visit(Score(p, shared, card, keep, m)); }, reach);
   }
 }
 
@@ -134,7 +135,8 @@ ScoredMove ClassicMove(const Position& p, const ClassicMemory& memory) {
 void ClassicScores(const Position& p, const ClassicMemory& memory, std::vector<ScoredMove>& out,
                    CaptureReach reach) {
   out.clear();
-  ScoreEach(p, ShareOf(p, memory), [&](const ScoredMove& m) { out.push_back(m); }, reach);
+  ScoreEach(
+      p, ShareOf(p, memory), [&](const ScoredMove& m) { out.push_back(m); }, reach);
 }
 
 double KeepValue(const Position& p, const ClassicMemory& memory, int handIndex) {

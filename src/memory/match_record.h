@@ -21,8 +21,8 @@ namespace verlano {
 inline constexpr std::string_view kRecordHeader = "verlano-record 1";
 inline constexpr int kRecordPackCards = 40;
 inline constexpr int kRecordMaxTaken = kMostTakenCards;  // as many as the rules let a capture take
-inline constexpr int kRecordMaxPlays = 40;   // the whole pack played
-inline constexpr int kRecordMaxHands = 500;  // far more than any match lasts
+inline constexpr int kRecordMaxPlays = 40;               // the whole pack played
+inline constexpr int kRecordMaxHands = 500;              // far more than any match lasts
 
 struct RecordedPlay {
   int seat = 0;

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "position_builder.h"
 

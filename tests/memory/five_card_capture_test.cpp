@@ -46,8 +46,8 @@ class Recording : public RunObserver {
  public:
   explicit Recording(const GameFolder& folder)
       : recorder_(
-            folder, FiveCardOptions(),
-            [](const std::string& line) { ADD_FAILURE() << line; }, [] { return "five"; }) {}
+            folder, FiveCardOptions(), [](const std::string& line) { ADD_FAILURE() << line; },
+            [] { return "five"; }) {}
   void QuietMoment(const Game& game) override { recorder_.QuietMoment(game); }
   void MuteChanged(bool) override {}
 
@@ -119,9 +119,8 @@ TEST_F(FiveCardCapture, IsRecordedReplayedReviewedAndTakenBack) {
   RecordReview review;
   ASSERT_EQ(ReviewRecord(record, 0, judge, review), "");
   ASSERT_EQ(review.hands.size(), 1U);
-  const auto five = std::ranges::find_if(review.hands[0].plays, [](const ReviewedPlay& play) {
-    return play.play == 3;
-  });
+  const auto five = std::ranges::find_if(review.hands[0].plays,
+                                         [](const ReviewedPlay& play) { return play.play == 3; });
   ASSERT_NE(five, review.hands[0].plays.end());
   ASSERT_LT(five->played, five->judged.size());
   EXPECT_EQ(five->Made().move.count, 5);

@@ -19,8 +19,8 @@
 #include "engine/deal_position.h"
 #include "engine/hand_score.h"
 #include "memory/match_record.h"
-#include "memory/records.h"
 #include "memory/record_review.h"
+#include "memory/records.h"
 #include "sim/review.h"
 
 namespace verlano::sim {

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <array>
 #include <filesystem>
 #include <string>
 
 #include "common/scratch_files.h"
-
 #include "rules/game.h"
 #include "sim/answers.h"
 #include "sim/line_fields.h"
@@ -188,9 +185,8 @@ TEST(PlayArguments, ARecordFolderIsTakenAsEveryToolTakesIt) {
   std::filesystem::current_path(scratch.path());
   test::WriteFile(scratch / "plain", {'x'});
   const auto parse = [](const std::string& folder, std::string& error) {
-    return ParsePlayArguments({"--variant", "nine", "--matches", "1", "--seed", "1", "--record",
-                               folder},
-                              error);
+    return ParsePlayArguments(
+        {"--variant", "nine", "--matches", "1", "--seed", "1", "--record", folder}, error);
   };
   std::string error;
   const auto made = parse("recs/", error);

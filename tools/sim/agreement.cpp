@@ -69,7 +69,8 @@ void PutTableCard(Piles& piles, int card) {
 std::vector<engine::Move> EngineCaptures(const Position& p, int handIndex,
                                          engine::CaptureReach reach) {
   std::vector<engine::Move> moves;
-  engine::ForEachCapture(p, handIndex, [&](const engine::Move& m) { moves.push_back(m); }, reach);
+  engine::ForEachCapture(
+      p, handIndex, [&](const engine::Move& m) { moves.push_back(m); }, reach);
   return moves;
 }
 
