@@ -2,7 +2,8 @@
 # Builds the fuzz targets (scripts/fuzz_build.sh) and runs one or all of them
 # for a bounded time from the seed corpus in fuzz/corpus/TARGET.
 # Usage: fuzz.sh [TARGET] [SECONDS] [JOBS]
-#   TARGET   pak_read, pak_unpack, match_load or all (default all, one after the other)
+#   TARGET   pak_read, pak_unpack, match_load, record_read or all (default all, one after
+#            the other)
 #   SECONDS  wall-clock time per target (default 30)
 #   JOBS     fuzzer processes per target, side by side on one shared corpus (default 1)
 # New inputs go to build/fuzz/corpus/TARGET, crashes to build/fuzz/artifacts/TARGET.
@@ -15,9 +16,10 @@ target=${1:-all}
 seconds=${2:-30}
 jobs=${3:-1}
 case "$target" in
-  all) targets="pak_read pak_unpack match_load" ;;
-  pak_read | pak_unpack | match_load) targets=$target ;;
-  *) echo "usage: fuzz.sh [pak_read|pak_unpack|match_load|all] [SECONDS] [JOBS]" >&2; exit 2 ;;
+  all) targets="pak_read pak_unpack match_load record_read" ;;
+  pak_read | pak_unpack | match_load | record_read) targets=$target ;;
+  *) echo "usage: fuzz.sh [pak_read|pak_unpack|match_load|record_read|all] [SECONDS] [JOBS]" >&2
+     exit 2 ;;
 esac
 [[ "$seconds" =~ ^[1-9][0-9]*$ && "$jobs" =~ ^[1-9][0-9]*$ ]] ||
   { echo "fuzz.sh: SECONDS and JOBS are whole numbers from 1" >&2; exit 2; }
@@ -31,9 +33,12 @@ for t in $targets; do
   logs=$build/logs/$t
   mkdir -p "$corpus" "$artifacts" "$logs"
   rm -f "$logs"/job-*.log
-  # A match file is some 13 to 20 KB; an archive's header and directory far less.
-  max_len=4096
-  [ "$t" != match_load ] || max_len=65536
+  # A match file is some 13 to 20 KB, a match's record as much; an archive's
+  # header and directory far less.
+  case "$t" in
+    match_load | record_read) max_len=65536 ;;
+    *) max_len=4096 ;;
+  esac
   pids=()
   for ((j = 1; j <= jobs; j++)); do
     "$build/bin/fuzz_$t" "$corpus" "fuzz/corpus/$t" -max_total_time="$seconds" -max_len="$max_len" \

@@ -10,5 +10,5 @@ mkdir -p "$build"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DVERLANO_FUZZ=ON -DVERLANO_SANITIZE=ON \
   >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
-cmake --build "$build" -j"$(nproc)" --target fuzz_pak_read fuzz_pak_unpack fuzz_match_load \
+cmake --build "$build" -j"$(nproc)" --target fuzz_pak_read fuzz_pak_unpack fuzz_match_load fuzz_record_read \
   verlano-pak verlano_archive >/dev/null

@@ -3,8 +3,10 @@
 // read, in the order the classic player weighs them: when table cards equal
 // its value, exactly one of them (each in table order); otherwise every set of
 // four, then three, then two table cards adding up to its value (an ace has no
-// sums); a card that takes nothing is laid down (count 0). A sum needs at most
-// four cards: the human's card must take only where such a capture exists.
+// sums); a card that takes nothing is laid down (count 0). The computer
+// players add up at most four cards, and the card must take only where such a
+// capture exists; there the human may choose any set adding up, which the
+// lawful list holds too, the larger sets after the others.
 
 #include <array>
 
@@ -33,12 +35,16 @@ void ExtendSet(const std::array<std::int8_t, kMaxTable>& values, int n, int firs
 
 }  // namespace detail
 
+// Which captures a list holds: the computer players' own, or every one the
+// rules allow a seat (the human's choices among them).
+enum class CaptureReach { Searched, Lawful };
+
 // Calls `visit(const Move&)` for each capture `card` may make on the first
 // `tableCount` cards of `table`, or once for laying it down; every move
 // names `handIndex` as the hand position of the card.
 template <typename Visit>
 void ForEachCaptureOf(int card, int handIndex, const std::int8_t* table, int tableCount,
-                      Visit&& visit) {
+                      Visit&& visit, CaptureReach reach = CaptureReach::Searched) {
   const CardFacts& facts = Facts();
   const int value = facts.value[card];
   Move move;
@@ -61,8 +67,13 @@ void ForEachCaptureOf(int card, int handIndex, const std::int8_t* table, int tab
       any = true;
       visit(m);
     };
-    for (int size = kMaxTaken; size >= 2; --size) {
+    for (int size = kMostSummed; size >= 2; --size) {
       detail::ExtendSet(values, tableCount, 0, size, value, move, counting);
+    }
+    if (any && reach == CaptureReach::Lawful) {
+      for (int size = kMostSummed + 1; size <= kMaxTaken; ++size) {
+        detail::ExtendSet(values, tableCount, 0, size, value, move, visit);
+      }
     }
     if (any) return;
   }
@@ -71,8 +82,10 @@ void ForEachCaptureOf(int card, int handIndex, const std::int8_t* table, int tab
 
 // The same for the card at `handIndex` of the seat to play, on the position's table.
 template <typename Visit>
-void ForEachCapture(const Position& p, int handIndex, Visit&& visit) {
-  ForEachCaptureOf(p.hands[p.toPlay][handIndex], handIndex, p.table.data(), p.tableCount, visit);
+void ForEachCapture(const Position& p, int handIndex, Visit&& visit,
+                    CaptureReach reach = CaptureReach::Searched) {
+  ForEachCaptureOf(p.hands[p.toPlay][handIndex], handIndex, p.table.data(), p.tableCount, visit,
+                   reach);
 }
 
 }  // namespace verlano::engine

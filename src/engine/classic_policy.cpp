@@ -90,11 +90,13 @@ ScoredMove Score(const Position& p, const Shared& s, int card, double keep, cons
 }
 
 template <typename Visit>
-void ScoreEach(const Position& p, const Shared& shared, Visit&& visit) {
+void ScoreEach(const Position& p, const Shared& shared, Visit&& visit,
+               CaptureReach reach = CaptureReach::Searched) {
   for (int h = 0; h < p.handCount[p.toPlay]; ++h) {
     const int card = p.hands[p.toPlay][h];
     const double keep = KeepOf(p, shared, card);
-    ForEachCapture(p, h, [&](const Move& m) { visit(Score(p, shared, card, keep, m)); });
+    ForEachCapture(
+        p, h, [&](const Move& m) { visit(Score(p, shared, card, keep, m)); }, reach);
   }
 }
 
@@ -130,9 +132,11 @@ ScoredMove ClassicMove(const Position& p, const ClassicMemory& memory) {
   return Best(p, ShareOf(p, memory), nullptr);
 }
 
-void ClassicScores(const Position& p, const ClassicMemory& memory, std::vector<ScoredMove>& out) {
+void ClassicScores(const Position& p, const ClassicMemory& memory, std::vector<ScoredMove>& out,
+                   CaptureReach reach) {
   out.clear();
-  ScoreEach(p, ShareOf(p, memory), [&](const ScoredMove& m) { out.push_back(m); });
+  ScoreEach(
+      p, ShareOf(p, memory), [&](const ScoredMove& m) { out.push_back(m); }, reach);
 }
 
 double KeepValue(const Position& p, const ClassicMemory& memory, int handIndex) {

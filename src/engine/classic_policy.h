@@ -12,6 +12,7 @@
 #include <array>
 #include <vector>
 
+#include "engine/captures.h"
 #include "engine/position.h"
 
 namespace verlano::engine {
@@ -49,9 +50,10 @@ ScoredMove ClassicMove(const Position& position, long* scored = nullptr);
 ScoredMove ClassicMove(const Position& position, const ClassicMemory& memory);
 
 // Every legal play of the seat to play with its classic score, in the
-// player's order; `out` is cleared first.
+// player's order (the lawful captures the player never makes after its own);
+// `out` is cleared first.
 void ClassicScores(const Position& position, const ClassicMemory& memory,
-                   std::vector<ScoredMove>& out);
+                   std::vector<ScoredMove>& out, CaptureReach reach = CaptureReach::Searched);
 
 // How readily the player lays down the card at `handIndex` of the seat to
 // play: cards of a value already seen count for it; the seven of coins, a

@@ -12,14 +12,17 @@ PlayFault FindPlay(const Position& p, int seat, int card, CardSet taken, Move& f
   }
   if (handIndex < 0) return PlayFault::NotHeld;
   bool legal = false;
-  ForEachCapture(p, handIndex, [&](const Move& move) {
-    CardSet took = 0;
-    for (int i = 0; i < move.count; ++i) took |= Bit(p.table[move.positions[i]]);
-    if (took == taken && !legal) {
-      found = move;
-      legal = true;
-    }
-  });
+  ForEachCapture(
+      p, handIndex,
+      [&](const Move& move) {
+        CardSet took = 0;
+        for (int i = 0; i < move.count; ++i) took |= Bit(p.table[move.positions[i]]);
+        if (took == taken && !legal) {
+          found = move;
+          legal = true;
+        }
+      },
+      CaptureReach::Lawful);
   return legal ? PlayFault::None : PlayFault::NotLegal;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A play told as cards (the card played and the table cards it took), found
-// among the plays the rules allow where it was made: how a recorded play or
-// a line of the hand's story becomes a move of the engine again.
+// among the plays the rules allow where it was made (the human's larger
+// captures too): how a recorded play or a line of the hand's story becomes a
+// move of the engine again.
 
 #include "engine/card_set.h"
 #include "engine/position.h"

@@ -157,7 +157,8 @@ void Judge::Rank() {
 
 const std::vector<PlayJudgement>& Judge::Weigh(const Position& position, std::uint64_t seed) {
   const Position seen = SeenBy(position);
-  StartSearch(seen, std::numeric_limits<int>::max(), legal_, totals_);
+  // The human's larger captures are weighed too: a review meets them.
+  StartSearch(seen, std::numeric_limits<int>::max(), legal_, totals_, CaptureReach::Lawful);
   PlayDeals(seen, seed);
   Rank();
   return plays_;

@@ -16,8 +16,8 @@ Position SeenBy(const Position& position) {
 }
 
 bool StartSearch(const Position& seen, int most, std::vector<ScoredMove>& plays,
-                 std::vector<long>& totals) {
-  ClassicScores(seen, MemoryOf(seen), plays);
+                 std::vector<long>& totals, CaptureReach reach) {
+  ClassicScores(seen, MemoryOf(seen), plays, reach);
   // Best first, ties kept in order: an insertion sort, as the plays are few
   // and std::stable_sort would allocate a buffer on every decision.
   for (std::size_t i = 1; i < plays.size(); ++i) {

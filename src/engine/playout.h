@@ -16,11 +16,12 @@ namespace verlano::engine {
 // their cards (their counts kept).
 Position SeenBy(const Position& position);
 
-// Every play of the seat to play into `plays`, the classic player's own choice
-// first and ties as it breaks them, and a zero total for each of the first
-// `most` in `totals`, the plays a search tries; false when there is only one.
+// Every play of the seat to play (of `reach`) into `plays`, the classic
+// player's own choice first and ties as it breaks them, and a zero total for
+// each of the first `most` in `totals`, the plays a search tries; false when
+// there is only one.
 bool StartSearch(const Position& seen, int most, std::vector<ScoredMove>& plays,
-                 std::vector<long>& totals);
+                 std::vector<long>& totals, CaptureReach reach = CaptureReach::Searched);
 
 // The seen position with the unseen cards dealt at random to the other seats.
 Position SampleDeal(const Position& seen, Random& rng);

@@ -10,12 +10,17 @@
 #include "engine/card_set.h"
 #include "engine/engine_rules.h"
 #include "engine/play_rules.h"
+#include "rules/piles.h"
 
 namespace verlano::engine {
 
 inline constexpr int kMaxHand = 10;
 inline constexpr int kMaxTable = 40;
-inline constexpr int kMaxTaken = 4;  // the game takes one equal card or a set of two to four
+// The computer players take one equal card or a set of two to four adding up.
+inline constexpr int kMostSummed = 4;
+// The human may choose a larger set where the card must take at all, up to
+// the most the rules let a capture take.
+inline constexpr int kMaxTaken = kMostTakenCards;
 
 // A play: the hand position of the card and the table positions it takes
 // (none: the card is laid on the table).

@@ -65,7 +65,8 @@ class FieldWriter {
   template <std::size_t N>
   void Cards(const char* key, const std::array<int, N>& values, int count) {
     std::string list;
-    for (int i = 0; i < count; ++i) {
+    // Never past the array: a count beyond it leaves a list its reader refuses.
+    for (int i = 0; i < count && i < static_cast<int>(N); ++i) {
       if (i > 0) list += ',';
       list += CardWord(cards_, values[i]);
     }

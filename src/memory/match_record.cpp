@@ -1,5 +1,6 @@
 #include "memory/match_record.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <type_traits>
 
@@ -75,10 +76,10 @@ RecordedHand RecordHand(const Game& game) {
     RecordedPlay& play = hand.plays[static_cast<std::size_t>(n)];
     play.seat = line.Seat;
     play.card = line.Cards.Taker;
-    play.takenCount = line.Cards.TakenCount;
-    for (int t = 0; t < play.takenCount && t < kRecordMaxTaken; ++t) {
-      play.taken[static_cast<std::size_t>(t)] = line.Cards.Taken[static_cast<std::size_t>(t)];
-    }
+    // A story line holds no more than a play of the record: both hold a capture.
+    static_assert(std::tuple_size_v<decltype(line.Cards.Taken)> == kRecordMaxTaken);
+    play.takenCount = std::clamp(line.Cards.TakenCount, 0, kRecordMaxTaken);
+    std::copy_n(line.Cards.Taken.begin(), play.takenCount, play.taken.begin());
   }
   return hand;
 }

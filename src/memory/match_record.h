@@ -13,15 +13,16 @@
 
 #include "rules/cards.h"
 #include "rules/game.h"
+#include "rules/piles.h"
 #include "rules/settings.h"
 
 namespace verlano {
 
 inline constexpr std::string_view kRecordHeader = "verlano-record 1";
 inline constexpr int kRecordPackCards = 40;
-inline constexpr int kRecordMaxTaken = 4;    // one equal card, or two to four adding up
-inline constexpr int kRecordMaxPlays = 40;   // the whole pack played
-inline constexpr int kRecordMaxHands = 500;  // far more than any match lasts
+inline constexpr int kRecordMaxTaken = kMostTakenCards;  // as many as the rules let a capture take
+inline constexpr int kRecordMaxPlays = 40;               // the whole pack played
+inline constexpr int kRecordMaxHands = 500;              // far more than any match lasts
 
 struct RecordedPlay {
   int seat = 0;

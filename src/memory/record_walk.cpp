@@ -55,6 +55,7 @@ std::string WalkRecord(const MatchRecord& record, RecordWalker& walker) {
   const int handPlays = engine::kSeats * rules.cardsPerHand;
   std::array<int, 2> totals{};
   MatchResult result = MatchResult::None;
+  int previousLeader = 0;
   const int hands = static_cast<int>(record.hands.size());
   for (int h = 0; h < hands; ++h) {
     const RecordedHand& hand = record.hands[static_cast<std::size_t>(h)];
@@ -62,6 +63,14 @@ std::string WalkRecord(const MatchRecord& record, RecordWalker& walker) {
     if (result == MatchResult::Won || result == MatchResult::Lost) {
       return where + " follows the hand that decided the match";
     }
+    // The lead passes to the next seat each hand: another leader would tell
+    // the plays of other seats than the ones that made them.
+    const int lead = h == 0 ? hand.leader : (previousLeader + 1) % engine::kSeats;
+    if (hand.leader != lead) {
+      return where + " is led by seat " + std::to_string(hand.leader) + " where the lead is seat " +
+             std::to_string(lead) + "'s";
+    }
+    previousLeader = hand.leader;
     if (hand.playCount > handPlays || (hand.playCount < handPlays && h + 1 < hands)) {
       return where + " has " + std::to_string(hand.playCount) + " plays where a hand has " +
              std::to_string(handPlays);

@@ -1,5 +1,8 @@
 #include "render/review_page.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "i18n/decimal_words.h"
 #include "i18n/translate.h"
 #include "render/card_corner.h"
@@ -19,7 +22,9 @@ constexpr int kRowHeight = 44;
 constexpr int kFooter = 84;
 constexpr int kMostRows = 10;  // a hand's plays of one seat
 constexpr int kTakenStep = 16;
-constexpr int kCardsWidth = kCornerWidth + 4 + kTakenStep * (kReviewTaken - 1) + kCornerWidth;
+// Four taken cards at the full step; the human's rare capture of five closes up.
+constexpr int kTakenSpan = kTakenStep * 3;
+constexpr int kCardsWidth = kCornerWidth + 4 + kTakenSpan + kCornerWidth;
 constexpr int kGivenUpX = kMargin + kCardsWidth + 10;
 constexpr int kBestX = kGivenUpX + 70;
 constexpr int kReasonX = kBestX + kCardsWidth + 14;
@@ -28,9 +33,11 @@ constexpr std::uint16_t kPanelColour = 0x0100;  // the pile sheet's dark green
 // The card played, then the cards it took a little apart, overlapping.
 void DrawCards(const ReviewCards& cards, int x, int y, ResourceSlots& slots, Screen& screen) {
   DrawCardCorner(slots, screen, cards.Card, x, y);
-  for (int t = 0; t < cards.TakenCount && t < kReviewTaken; ++t) {
+  const int shown = std::min(cards.TakenCount, kReviewTaken);
+  const int step = shown > 1 ? std::min(kTakenStep, kTakenSpan / (shown - 1)) : kTakenStep;
+  for (int t = 0; t < shown; ++t) {
     DrawCardCorner(slots, screen, cards.Taken[static_cast<std::size_t>(t)],
-                   x + kCornerWidth + 4 + t * kTakenStep, y);
+                   x + kCornerWidth + 4 + t * step, y);
   }
 }
 

@@ -13,12 +13,13 @@
 
 #include "platform/screen.h"
 #include "render/resource_slots.h"
+#include "rules/piles.h"
 
 namespace verlano {
 
 struct Game;
 
-inline constexpr int kReviewTaken = 4;
+inline constexpr int kReviewTaken = kMostTakenCards;
 
 // A play as its cards: the one played and the table cards it took.
 struct ReviewCards {

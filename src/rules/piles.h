@@ -50,8 +50,12 @@ inline constexpr int kTableSlotEntries = 31;
 inline constexpr int kTablePlaces = 14;  // slots with a position of their own
 inline constexpr int kCardHeight = 153;
 
-// The most cards a capture takes: they add up to at most a king's 10.
-inline constexpr int kMostTakenCards = 10;
+// The most cards a capture takes. A card is laid only where no set of up to
+// four table cards adds up to it, and only the deal lays two cards of a value
+// on the table (a card played onto its value takes it), at most four of them;
+// so no set of six adds up to a king's 10, and five do: the four aces dealt
+// and a six, where a seven laid with them lets the king take three aces too.
+inline constexpr int kMostTakenCards = 5;
 
 // A side's latest capture of the hand, kept for the player to look back at:
 // the card that took and the cards it took. No rule reads it.

@@ -1,12 +1,16 @@
 // What a card may capture, the one list the game's rules and players read:
 // an equal card rules out every sum, an ace takes only an ace, sums of four,
-// three then two cards in table order, none of more than four cards, no card
-// counted twice, and every one of the thousand a king may have kept.
+// three then two cards in table order, none of more than four cards but the
+// human's where the card must take, no card counted twice, every one of the
+// thousand a king may have kept, and no table the rules lay out offers a
+// capture of more cards than the most one takes.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <vector>
 
 #include "position_builder.h"
 
@@ -43,9 +47,21 @@ TEST(Captures, SumsOfFourThenThreeThenTwoInTableOrder) {
   EXPECT_EQ(CapturesOf("5S", {"JC", "2D", "3H"}), (Sets{{1, 2}}));
 }
 
-// Sums of five cards are no capture: the human may not be made to find one.
-TEST(Captures, NoSumOfMoreThanFourCards) {
+// Sums of five cards are no capture of the computer's, nor a reason to take:
+// the human may not be made to find one. Where the card must take, the human
+// may choose one, and the lawful list holds it after the others.
+TEST(Captures, NoSumOfMoreThanFourCardsButTheHumansChoice) {
   EXPECT_EQ(CapturesOf("KC", {"AC", "AD", "2H", "3S", "3C"}), kLayDown);
+  EXPECT_EQ(CapturesOf("KC", {"AC", "AD", "2H", "3S", "3C"}, CaptureReach::Lawful), kLayDown);
+  const test::Codes table = {"AC", "AD", "AH", "AS", "6C", "7C"};
+  const Sets threeAcesAndTheSeven = {{0, 1, 2, 5}, {0, 1, 3, 5}, {0, 2, 3, 5}, {1, 2, 3, 5}};
+  EXPECT_EQ(CapturesOf("KS", table), threeAcesAndTheSeven);
+  Sets lawful = threeAcesAndTheSeven;
+  lawful.push_back({0, 1, 2, 3, 4});
+  EXPECT_EQ(CapturesOf("KS", table, CaptureReach::Lawful), lawful);
+  // An equal card still rules out every sum, however large.
+  EXPECT_EQ(CapturesOf("KS", {"AC", "AD", "AH", "AS", "6C", "KC"}, CaptureReach::Lawful),
+            (Sets{{5}}));
 }
 
 TEST(Captures, NoCardCountsTwice) {
@@ -93,6 +109,98 @@ TEST(Captures, AFullTableKeepsEveryCaptureInSearchOrder) {
   }
   EXPECT_GT(expected.size(), 1000u);
   EXPECT_EQ(CapturesOf("KC", table), expected);
+}
+
+// A table as how many cards of each value (1 to 10) lie on it.
+using ValueCounts = std::array<std::int8_t, kHighestValue + 1>;
+
+int Key(const ValueCounts& counts) {
+  int key = 0;
+  for (int v = kHighestValue; v >= 1; --v) key = key * 5 + counts[v];
+  return key;
+}
+
+// The `n`-th card (from 0) of value `v`.
+std::int8_t CardOf(int v, int n) {
+  CardSet cards = Facts().ofValue[v];
+  for (int k = 0; k < n; ++k) cards &= cards - 1;
+  return static_cast<std::int8_t>(Lowest(cards));
+}
+
+std::vector<std::int8_t> TableOf(const ValueCounts& counts) {
+  std::vector<std::int8_t> table;
+  for (int v = 1; v <= kHighestValue; ++v) {
+    for (int n = 0; n < counts[v]; ++n) table.push_back(CardOf(v, n));
+  }
+  return table;
+}
+
+// The most cards any capture takes on a table the rules can lay out from
+// `dealt` table cards: a card is laid only where it takes nothing, and any
+// cards may go (more than the plays could take), so this is at least the
+// true most.
+int MostTakenFrom(int dealt) {
+  std::vector<bool> seen(9765625);  // 5 to the 10th: every ValueCounts
+  std::vector<ValueCounts> todo;
+  const auto reach = [&](const ValueCounts& counts) {
+    if (!seen[static_cast<std::size_t>(Key(counts))]) {
+      seen[static_cast<std::size_t>(Key(counts))] = true;
+      todo.push_back(counts);
+    }
+  };
+  // Every deal of `dealt` values, as counts that add up to it.
+  std::vector<ValueCounts> deals(1);
+  for (int k = 0; k < dealt; ++k) {
+    std::vector<ValueCounts> more;
+    for (const ValueCounts& d : deals) {
+      for (int v = 1; v <= kHighestValue; ++v) {
+        ValueCounts next = d;
+        if (next[v]++ < 4) more.push_back(next);
+      }
+    }
+    deals = more;
+  }
+  for (const ValueCounts& d : deals) reach(d);
+  int most = 0;
+  while (!todo.empty()) {
+    const ValueCounts counts = todo.back();
+    todo.pop_back();
+    const std::vector<std::int8_t> table = TableOf(counts);
+    const int n = static_cast<int>(table.size());
+    for (int v = 1; v <= kHighestValue; ++v) {
+      if (counts[v] == 4) continue;
+      bool laid = false;
+      ForEachCaptureOf(
+          CardOf(v, counts[v]), 0, table.data(), n,
+          [&](const Move& m) {
+            laid = m.count == 0;
+            most = std::max(most, static_cast<int>(m.count));
+          },
+          CaptureReach::Lawful);
+      if (laid) {
+        ValueCounts more = counts;
+        ++more[v];
+        reach(more);
+      }
+      if (counts[v] > 0) {
+        ValueCounts fewer = counts;
+        --fewer[v];
+        reach(fewer);
+      }
+    }
+  }
+  return most;
+}
+
+// Four table cards dealt make room for five taken, never six; none dealt,
+// four at most. The variants deal no more than four.
+TEST(Captures, NoTableTheRulesLayOutOffersMoreThanTheMostACaptureTakes) {
+  EXPECT_EQ(MostTakenFrom(0), 4);
+  int most = 0;
+  for (const VariantRules& rules : AllVariantRules()) {
+    most = std::max(most, MostTakenFrom(rules.TableCardsAtDeal));
+  }
+  EXPECT_EQ(most, kMaxTaken);
 }
 
 }  // namespace

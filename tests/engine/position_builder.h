@@ -38,12 +38,14 @@ inline std::vector<int> Taken(const Move& move) {
 
 // The table positions of each capture `card` may make on `table`, in the
 // engine's order; a lay-down is an empty set.
-inline Sets CapturesOf(std::string_view card, const Codes& table) {
+inline Sets CapturesOf(std::string_view card, const Codes& table,
+                       CaptureReach reach = CaptureReach::Searched) {
   std::vector<std::int8_t> cards;
   for (std::string_view code : table) cards.push_back(static_cast<std::int8_t>(Card(code)));
   Sets sets;
-  ForEachCaptureOf(Card(card), 0, cards.data(), static_cast<int>(cards.size()),
-                   [&sets](const Move& move) { sets.push_back(Taken(move)); });
+  ForEachCaptureOf(
+      Card(card), 0, cards.data(), static_cast<int>(cards.size()),
+      [&sets](const Move& move) { sets.push_back(Taken(move)); }, reach);
   return sets;
 }
 

@@ -29,6 +29,7 @@
 #include "memory/statistics.h"
 #include "platform/headless_platform.h"
 #include "quiet_game.h"
+#include "table_run.h"
 #include "temp_folder.h"
 
 namespace verlano {
@@ -47,7 +48,7 @@ PlayerFiles OpenPlayerFilesIn(const test::TempFolder& root) {
           OpenOrFail(root.Path() + "/data/verlano/matches")};
 }
 
-class TakeBackRun : public ::testing::Test {
+class TakeBackRun : public test::TableRun {
  protected:
   // Nine cards; seeded opponents, so that the seats' searches and their
   // seeds are part of what a take-back must bring back.
@@ -60,75 +61,10 @@ class TakeBackRun : public ::testing::Test {
   }
 
   GameRun& Start(bool allowed, const std::string& kept = "", RunObserver* observer = nullptr) {
-    run.reset();
-    pf = HeadlessPlatform();
     const Options options = TableOptions(allowed);
-    ResourceFolder folder{[this](std::string_view gamePath) {
-                            std::string name(gamePath);
-                            std::replace(name.begin(), name.end(), '\\', '_');
-                            test::WriteFile(dir / name, test::TinyBmp());
-                            return dir / name;
-                          },
-                          [] {},
-                          {}};
-    run = std::make_unique<GameRun>(options, 29, pf, std::move(folder));
-    run->start.matchText = MatchFileText();
-    run->start.Observer = observer;
-    if (!kept.empty()) run->start.Resume = [kept](Game& game) { ReadMatch(kept, game); };
-    EXPECT_TRUE(StartRun(*run));
-    return *run;
+    if (kept.empty()) return StartWith(options, {}, observer);
+    return StartWith(options, [kept](Game& game) { ReadMatch(kept, game); }, observer);
   }
-
-  void Frame() { GameFrame(*run); }
-  void Tap(int key) {
-    pf.TapKey(key);
-    Frame();
-  }
-
-  bool PlayersMove() const {
-    const Game& g = run->game;
-    return MayPlayHandCard(g) || MayClickTable(g) || g.turn.GameState == PlayState::HandOver;
-  }
-
-  // Frames until the player may act: play a card, choose a capture, or the hand is over.
-  void UntilPlayersMove() {
-    for (int i = 0; i < 20000 && !PlayersMove(); ++i) Frame();
-    ASSERT_TRUE(PlayersMove()) << StateName(run->game.turn.GameState);
-  }
-
-  // The player's play of the `n`-th card that can be played (from 0), with
-  // the first capture it can make, then frames until `done` holds.
-  void Play(int n, const std::function<bool()>& done) {
-    ASSERT_TRUE(MayPlayHandCard(run->game));
-    Tap(kKeyDigit1 + n);
-    Tap(kKeyReturn);
-    ASSERT_TRUE(run->game.turn.HumanPicked);
-    for (int i = 0; i < 20000 && !done(); ++i) {
-      if (MayClickTable(run->game)) {
-        const std::vector<int> capture = CapturesOfPlayedCard(run->game).front();
-        for (const int entry : capture) ChooseTableCard(run->game, entry, true);
-      }
-      Frame();
-    }
-    ASSERT_TRUE(done()) << StateName(run->game.turn.GameState);
-  }
-  // ... up to the player's next move.
-  void Play(int n) {
-    Play(n, [this] {
-      return MayPlayHandCard(run->game) || run->game.turn.GameState == PlayState::HandOver;
-    });
-  }
-
-  // The match as its file keeps it, without the clock's readings (a turn
-  // brought back goes on at a later reading) and the take-back's flag.
-  std::string Kept() const {
-    static const std::regex readings("(clock|pause-start)=[0-9]+| taken-back=[01]");
-    return std::regex_replace(WriteMatch(run->game), readings, "");
-  }
-
-  test::TempDir dir;
-  HeadlessPlatform pf;
-  std::unique_ptr<GameRun> run;
 };
 
 TEST_F(TakeBackRun, TheSamePlayAfterATakeBackGoesOnTheSameWay) {

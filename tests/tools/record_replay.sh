@@ -3,10 +3,11 @@
 # (and with searching seats), then `verlano-sim replay` of its records prints
 # the hand and match lines play printed, byte for byte; a record with a play
 # spoilt is refused with the file and the reason. A run kept and reloaded
-# at every third quiet moment records the same matches.
+# at every third quiet moment records the same matches. A --record folder is
+# named relative to the working folder; one that cannot be used is a usage error.
 #   record_replay.sh SIM
 set -euo pipefail
-sim=$1
+sim=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -50,3 +51,25 @@ fi
 grep -q "spoilt.rec: hand 2, play 1: seat [0-3] plays where seat [0-3] is to play" \
   "$work/spoilt.err" || fail "the spoilt record's reason: $(cat "$work/spoilt.err")"
 echo "ok: a spoilt record is refused with its hand and play"
+
+# The folder named as to any tool, relative to the working folder, made when
+# missing (a folder above it too), records what the run played.
+(cd "$work" && "$sim" play --variant nine --matches 2 --seed 3 --record recs/new/) |
+  grep -v '^summary ' >"$work/relative.played" || fail "a relative --record folder was refused"
+"$sim" replay "$work/recs/new"/match-*.rec >"$work/relative.replayed" ||
+  fail "the records of a relative folder did not replay"
+cmp -s "$work/relative.played" "$work/relative.replayed" ||
+  fail "the records of a relative folder differ from the play"
+echo "ok: a relative --record folder is made and recorded in"
+
+# A folder that cannot be used is a fault of the command line: its reason
+# and the usage, status 2, and no run begun.
+: >"$work/plain"
+status=0
+"$sim" play --variant nine --matches 1 --seed 3 --record "$work/plain" >/dev/null \
+  2>"$work/plain.err" || status=$?
+[ "$status" -eq 2 ] || fail "--record naming a file exited $status"
+grep -q "^verlano-sim play: the folder .*plain is a file" "$work/plain.err" &&
+  grep -q "^usage: " "$work/plain.err" && ! grep -q "broken check" "$work/plain.err" ||
+  fail "--record naming a file: $(cat "$work/plain.err")"
+echo "ok: an unusable --record folder is a usage error"

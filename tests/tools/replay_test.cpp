@@ -6,6 +6,7 @@
 #include "sim/replay.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <random>
@@ -18,6 +19,7 @@
 #include "engine/deal_position.h"
 #include "engine/hand_score.h"
 #include "memory/match_record.h"
+#include "memory/record_review.h"
 #include "memory/records.h"
 #include "sim/review.h"
 
@@ -36,8 +38,9 @@ CardTables Cards() {
   return cards;
 }
 
-// A whole match of random legal plays on the engine, recorded as the game records it.
-Played RandomMatch(const Options& options, std::uint32_t seed) {
+// A whole match of random legal plays on the engine, recorded as the game
+// records it; the lead passes `leaderStep` seats a hand (the game's one).
+Played RandomMatch(const Options& options, std::uint32_t seed, int leaderStep = 1) {
   Played played;
   played.record.options = options;
   Settings settings;
@@ -53,7 +56,7 @@ Played RandomMatch(const Options& options, std::uint32_t seed) {
   std::array<int, 2> totals{};
   for (int leader = static_cast<int>(seed % 4);
        played.result == MatchResult::None || played.result == MatchResult::TieOverTarget;
-       leader = (leader + 1) % 4) {
+       leader = (leader + leaderStep) % 4) {
     RecordedHand hand;
     hand.leader = leader;
     std::shuffle(pack.begin(), pack.end(), rng);
@@ -192,6 +195,17 @@ TEST(MatchRecord, ReplayRefusesEveryPlayTheRulesDoNotAllow) {
             std::string::npos);
   // A match left during its last hand replays up to where it was left.
   EXPECT_EQ(ReplayProblem([](MatchRecord& r) { r.hands.back().playCount = 5; }), "");
+  // Every play legal, but each hand led by the same seat: its plays are not
+  // the seats' the record names, and a review would judge another seat's.
+  const MatchRecord stuck = RandomMatch(Options{}, 7, 0).record;
+  const int leader = stuck.hands[0].leader;
+  std::ostringstream out;
+  EXPECT_EQ(ReplayMatch(stuck, 1, out), "hand 2 is led by seat " + std::to_string(leader) +
+                                            " where the lead is seat " +
+                                            std::to_string((leader + 1) % 4) + "'s");
+  engine::Judge judge({.deals = 2, .minDeals = 1});
+  RecordReview review;
+  EXPECT_NE(ReviewRecord(stuck, 0, judge, review), "");
 }
 
 // The numbers of a review line: "given-up G" and the like.
@@ -268,6 +282,22 @@ TEST(MatchRecord, ReviewOfASpoiltOrMissingRecordExitsOneWithTheReason) {
   EXPECT_EQ(RunReview({path, "--seat", "4"}, out, usage), 2);
 }
 
+// Anything but a regular file is refused in the words `resume` and the game use.
+TEST(MatchRecord, ReplayAndReviewOfAnythingButAFileSayItIsNotARegularFile) {
+  const test::TempDir folder;
+  const std::string fifo = folder / "fifo.rec";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {folder.path().string(), fifo, std::string("/dev/null")}) {
+    std::ostringstream out;
+    std::ostringstream replayed;
+    EXPECT_EQ(RunReplay({path}, out, replayed), 1);
+    EXPECT_EQ(replayed.str(), "verlano-sim replay: " + path + ": it is not a regular file\n");
+    std::ostringstream reviewed;
+    EXPECT_EQ(RunReview({path}, out, reviewed), 1);
+    EXPECT_EQ(reviewed.str(), "verlano-sim review: " + path + ": it is not a regular file\n");
+  }
+}
+
 TEST(MatchRecord, DamagedTextIsRefusedInOneLine) {
   const CardTables cards = Cards();
   const std::string good = WriteRecord(RandomMatch(Options{}, 3).record, cards);
@@ -293,6 +323,10 @@ TEST(MatchRecord, DamagedTextIsRefusedInOneLine) {
   EXPECT_NE(refused(replaced("plays=36", "plays=35")).find("does not count"), std::string::npos);
   EXPECT_NE(refused(replaced("seat=", "seat=4 x=")), "read");
   EXPECT_NE(refused(replaced("leader=", "leader=9 y=")), "read");
+  // More cards than the rules let a capture take, each a card of the pack.
+  EXPECT_NE(refused(replaced("taken-count=0 taken=", "taken-count=6 taken=AC,2C,3C,4C,5C,6C"))
+                .find("taken-count"),
+            std::string::npos);
   // The first pack's first card given twice.
   const std::size_t pack = good.find("pack=") + 5;
   const std::string first = good.substr(pack, good.find(',', pack) - pack);

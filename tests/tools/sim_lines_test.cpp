@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <string>
 
+#include "common/scratch_files.h"
 #include "rules/game.h"
 #include "sim/answers.h"
 #include "sim/line_fields.h"
@@ -151,6 +153,8 @@ TEST(AnswerScore, RefusesMalformedLines) {
 }
 
 TEST(PlayArguments, MatchesAndSeedMustBeGiven) {
+  const test::TempDir scratch;
+  const std::string records = scratch / "records";
   const struct {
     std::vector<std::string> args;
     const char* error;  // empty when the line is good
@@ -159,7 +163,8 @@ TEST(PlayArguments, MatchesAndSeedMustBeGiven) {
       {{"--variant", "nine", "--seed", "1"}, "--matches is required"},
       {{"--variant", "nine", "--matches", "1"}, "--seed is required"},
       {{"--variant", "nine"}, "--matches is required"},
-      {{"--variant", "nine", "--matches", "1", "--seed", "1", "--record", "d", "--save-every", "3"},
+      {{"--variant", "nine", "--matches", "1", "--seed", "1", "--record", records, "--save-every",
+        "3"},
        ""},
       {{"--variant", "nine", "--matches", "1", "--seed", "1", "--record"},
        "unknown or incomplete argument '--record'"},
@@ -170,6 +175,35 @@ TEST(PlayArguments, MatchesAndSeedMustBeGiven) {
     EXPECT_EQ(config.has_value(), *row.error == '\0') << row.error;
     EXPECT_TRUE(error.starts_with(row.error)) << error;
   }
+}
+
+// The folder is named as to any tool: relative to the working folder, made
+// when missing; one that cannot be used is a fault of the line.
+TEST(PlayArguments, ARecordFolderIsTakenAsEveryToolTakesIt) {
+  const test::TempDir scratch;
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(scratch.path());
+  test::WriteFile(scratch / "plain", {'x'});
+  const auto parse = [](const std::string& folder, std::string& error) {
+    return ParsePlayArguments(
+        {"--variant", "nine", "--matches", "1", "--seed", "1", "--record", folder}, error);
+  };
+  std::string error;
+  const auto made = parse("recs/", error);
+  const auto named = parse("recs", error);
+  std::string refusal;
+  const auto plain = parse("plain", refusal);
+  std::string empty;
+  const auto none = parse("", empty);
+  std::filesystem::current_path(before);
+  ASSERT_TRUE(made.has_value()) << error;
+  EXPECT_TRUE(std::filesystem::is_directory(scratch / "recs"));
+  EXPECT_EQ(made->records.PathOf("match-0001.rec"), scratch / "recs/match-0001.rec");
+  ASSERT_TRUE(named.has_value()) << error;
+  EXPECT_FALSE(plain.has_value());
+  EXPECT_NE(refusal.find("plain is a file, not a folder"), std::string::npos) << refusal;
+  EXPECT_FALSE(none.has_value());
+  EXPECT_EQ(empty, "unknown or incomplete argument '--record'");
 }
 
 }  // namespace

@@ -66,9 +66,11 @@ void PutTableCard(Piles& piles, int card) {
   piles.TableCards[piles.TableCardCount++] = card;
 }
 
-std::vector<engine::Move> EngineCaptures(const Position& p, int handIndex) {
+std::vector<engine::Move> EngineCaptures(const Position& p, int handIndex,
+                                         engine::CaptureReach reach) {
   std::vector<engine::Move> moves;
-  engine::ForEachCapture(p, handIndex, [&](const engine::Move& m) { moves.push_back(m); });
+  engine::ForEachCapture(
+      p, handIndex, [&](const engine::Move& m) { moves.push_back(m); }, reach);
   return moves;
 }
 
@@ -92,11 +94,11 @@ void MarkChosen(Piles& piles, TableSet mask, bool chosen) {
   }
 }
 
-// The choices of one to four table cards `CheckSelection` accepts, as sorted masks.
-std::vector<TableSet> AcceptedChoices(Game& game) {
+// The choices of one to `most` table cards `CheckSelection` accepts, as sorted masks.
+std::vector<TableSet> AcceptedChoices(Game& game, int most) {
   const int n = game.piles.TableCount - 1;
   std::vector<TableSet> accepted;
-  for (int size = 1; size <= std::min(n, engine::kMaxTaken); ++size) {
+  for (int size = 1; size <= std::min(n, most); ++size) {
     // Every mask of `size` bits below bit n, each from the last (Gosper's step).
     for (TableSet mask = (TableSet{1} << size) - 1; mask < (TableSet{1} << n);) {
       MarkChosen(game.piles, mask, true);
@@ -112,15 +114,16 @@ std::vector<TableSet> AcceptedChoices(Game& game) {
 }
 
 // The human's rules against the engine's captures of the card just played:
-// the choices of up to four cards `CheckSelection` accepts are the engine's
-// captures; the hint lights each of their cards and counts no fewer (the
-// human may take more cards than four); and the game's question whether the
-// card must take reads the engine's first capture.
-bool RulesAgree(Game& game, int card, const std::vector<engine::Move>& moves) {
+// where the card must take (the game asks the engine's first capture), the
+// choices `CheckSelection` accepts are the engine's lawful captures, and
+// where it is laid it accepts none of up to four cards; the hint lights each
+// of their cards and counts no fewer.
+bool RulesAgree(Game& game, int card, const std::vector<engine::Move>& searched,
+                const std::vector<engine::Move>& lawful) {
   PutTableCard(game.piles, card);
   std::vector<TableSet> captures;
   TableSet lit = 0;
-  for (const engine::Move& move : moves) {
+  for (const engine::Move& move : lawful) {
     if (move.count == 0) continue;
     captures.push_back(MaskOf(move));
     lit |= captures.back();
@@ -129,8 +132,9 @@ bool RulesAgree(Game& game, int card, const std::vector<engine::Move>& moves) {
   const LegalCaptures legal = FindLegalCaptures(game);
   const bool hintHolds =
       (legal.cards & lit) == lit && legal.count >= std::min<int>(2, std::ssize(captures));
-  return AcceptedChoices(game) == captures && hintHolds &&
-         FirstCaptureSize(game) == moves.front().count;
+  const bool mustTake = searched.front().count > 0;
+  return AcceptedChoices(game, mustTake ? engine::kMaxTaken : engine::kMostSummed) == captures &&
+         hintHolds && FirstCaptureSize(game) == searched.front().count;
 }
 
 // A position of a real hand: a deal, then some random legal plays.
@@ -206,7 +210,10 @@ Agreement CheckCaptures(std::uint64_t seed, long positions) {
       p.table[i] = static_cast<std::int8_t>(UnusedCard(rng, used));
       PutTableCard(game.piles, p.table[i]);
     }
-    if (!RulesAgree(game, p.hands[0][0], EngineCaptures(p, 0))) Disagree(result, Describe(p));
+    if (!RulesAgree(game, p.hands[0][0], EngineCaptures(p, 0, engine::CaptureReach::Searched),
+                    EngineCaptures(p, 0, engine::CaptureReach::Lawful))) {
+      Disagree(result, Describe(p));
+    }
   }
   return result;
 }

@@ -50,10 +50,7 @@ class Runner final : public RunObserver {
   void MuteChanged(bool) override {}
 
   int Play() {
-    if (!config_.recordFolder.empty()) {
-      std::string note;
-      records_ = GameFolder::Open(config_.recordFolder, note);
-      if (!records_.Usable()) return Broken(note);
+    if (config_.records.Usable()) {
       NewRecorder();
       run_.start.Observer = this;
     }
@@ -137,7 +134,8 @@ class Runner final : public RunObserver {
   // number in the run.
   void NewRecorder() {
     recorder_.emplace(
-        records_, config_.options, [this](const std::string& problem) { recordProblem_ = problem; },
+        config_.records, config_.options,
+        [this](const std::string& problem) { recordProblem_ = problem; },
         [this] {
           char name[32];
           std::snprintf(name, sizeof name, "match-%04d", matches_ + 1);
@@ -217,7 +215,6 @@ class Runner final : public RunObserver {
   bool wasQuiet_ = false;
   long quietMoments_ = 0;
   int reloads_ = 0;
-  GameFolder records_;                     // with --record, where the records go
   std::optional<MatchRecorder> recorder_;  // with --record
   std::string recordProblem_;              // what the recorder last said, if anything
   int searchesAtFirstReload_ = 0;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/game_run.h"
+#include "memory/game_folder.h"
 #include "platform/headless_platform.h"
 #include "rules/settings.h"
 
@@ -23,7 +24,7 @@ struct PlayConfig {
   bool everyFrame = false;  // run the quiet frames of a pause too (to check the skip)
   int saveEvery = 0;        // keep the match at every K-th quiet moment and go on from the file
   bool resumed = false;     // goes on from a kept match, which may already be decided
-  std::string recordFolder;  // each finished match recorded there as match-K.rec
+  GameFolder records;       // when usable, each match recorded there as match-K.rec
 };
 
 // Plays the matches with the archive found in `archiveFolder`. Returns 0, 1

@@ -1,6 +1,7 @@
 #include "sim/play_arguments.h"
 
 #include <charconv>
+#include <filesystem>
 
 #include "memory/option_words.h"
 #include "sim/line_fields.h"
@@ -26,6 +27,14 @@ bool ReadLevel(const std::string& text, PlayerLevel& level) {
   return false;
 }
 
+// A folder named on the command line, as every tool takes it: relative to the
+// working folder ("recs", "./recs/"), its trailing slash dropped.
+std::string FolderPath(const std::string& named) {
+  std::filesystem::path path = std::filesystem::absolute(named).lexically_normal();
+  if (!path.has_filename() && path != path.root_path()) path = path.parent_path();
+  return path.string();
+}
+
 bool ReadDeck(const std::string& text, DeckChoice& deck) {
   if (text == "trevigiano")
     deck = DeckChoice::Trevigiano;
@@ -43,6 +52,7 @@ bool ReadDeck(const std::string& text, DeckChoice& deck) {
 std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& args,
                                              std::string& error) {
   PlayConfig config;
+  std::string recordFolder;
   bool haveVariant = false;
   bool haveMatches = false;
   bool haveSeed = false;
@@ -82,8 +92,8 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
         error = "bad --save-every '" + args[i] + "' (a whole number from 1)";
         return std::nullopt;
       }
-    } else if (a == "--record" && hasValue) {
-      config.recordFolder = args[++i];
+    } else if (a == "--record" && hasValue && !args[i + 1].empty()) {
+      recordFolder = FolderPath(args[++i]);
     } else if (a == "--seed" && hasValue) {
       if (!ReadNumber<std::uint64_t>(args[++i], 0, config.seed)) {
         error = "bad --seed '" + args[i] + "'";
@@ -118,6 +128,11 @@ std::optional<PlayConfig> ParsePlayArguments(const std::vector<std::string>& arg
   }
   config.options.deck = deck;
   config.options.animation = speed;
+  // Made when missing, once the rest of the line is good.
+  if (!recordFolder.empty()) {
+    config.records = GameFolder::Open(recordFolder, error);
+    if (!config.records.Usable()) return std::nullopt;
+  }
   return config;
 }
 

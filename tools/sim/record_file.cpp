@@ -1,6 +1,7 @@
 #include "sim/record_file.h"
 
 #include "files/read_file.h"
+#include "memory/folder_steps.h"
 #include "memory/records.h"
 
 namespace verlano::sim {
@@ -14,7 +15,8 @@ constexpr std::size_t kLongestRecord = 1 << 20;
 
 std::string ReadRecordFile(const std::string& path, MatchRecord& record) {
   std::string text;
-  if (const std::error_code ec = ReadSmallFile(path, kLongestRecord, text)) return ec.message();
+  // In the words `resume` and the game use.
+  if (const std::error_code ec = ReadSmallFile(path, kLongestRecord, text)) return Reason(ec);
   CardTables cards;
   BuildCardNames(cards);
   try {
