@@ -84,6 +84,7 @@ std::optional<KeptMatch> LoadKeptMatch(const GameFolder& folder, std::string& no
                            kept.we = game.match.OurMatchTotal;
                            kept.they = game.match.TheirMatchTotal;
                            kept.takenBack = game.match.TakenBack;
+                           kept.tally = game.match.Tally;
                            return kept;
                          });
 }

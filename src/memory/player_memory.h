@@ -41,6 +41,7 @@ struct KeptMatch {
   std::string text;
   int we = 0, they = 0;    // the match totals so far
   bool takenBack = false;  // a play was taken back: counted apart when given up
+  MatchTally tally{};      // the hands a give-up counts with it
 };
 
 // The options a continued match plays with: the kept match's rules, deck and

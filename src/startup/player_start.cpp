@@ -89,7 +89,7 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
           start.files.data,
           [&](Statistics& stats) {
             if (start.kept->takenBack) return CountTakenBackMatch(stats, start.kept->options, {});
-            CountGivenUp(stats, start.kept->options);
+            CountGivenUp(stats, start.kept->options, start.kept->tally);
           },
           Say);
       Say(ForgetFile(start.files.state, kMatchFile));

@@ -3,8 +3,9 @@
 // same play then goes on the same way, the seeded seats included), goes a
 // turn further back each press, and does nothing with the option off, before
 // the hand's first play of the player or once the hand is over. A match with
-// a take-back is counted apart and never rated, and the files with and
-// without the new fields load.
+// a take-back is counted apart, its hands with it, and never rated; every
+// column of a row counts the same matches; and the files with and without
+// the new fields load.
 
 #include <gtest/gtest.h>
 
@@ -30,19 +31,34 @@
 #include "temp_folder.h"
 
 namespace verlano {
+
+// A row in its fields' names, where a check on it fails.
+void PrintTo(const StatisticsRow& r, std::ostream* out) {
+  *out << "played=" << r.played << " won=" << r.won << " lost=" << r.lost << " hands=" << r.hands
+       << " sweeps=" << r.sweeps << " points=" << r.pointsFor << "-" << r.pointsAgainst
+       << " streaks=" << r.bestStreak << "," << r.streak << " taken-back=" << r.takenBackPlayed
+       << "," << r.takenBackWon << "," << r.takenBackLost;
+}
+
 namespace {
 
 class TakeBackRun : public ::testing::Test {
  protected:
   // Nine cards; seeded opponents, so that the seats' searches and their
   // seeds are part of what a take-back must bring back.
-  GameRun& Start(bool allowed, const std::string& kept = "") {
-    run.reset();
-    pf = HeadlessPlatform();
+  static Options Playing(bool allowed) {
     Options options;
     options.opponents = PlayerLevel::Strong;
     options.partner = PlayerLevel::Beginner;
     options.allowTakeBacks = allowed;
+    return options;
+  }
+
+  // `observer`, when given, is told of the run as the game's files are.
+  GameRun& Start(bool allowed, const std::string& kept = "", RunObserver* observer = nullptr) {
+    run.reset();
+    pf = HeadlessPlatform();
+    const Options options = Playing(allowed);
     ResourceFolder folder{[this](std::string_view gamePath) {
                             std::string name(gamePath);
                             std::replace(name.begin(), name.end(), '\\', '_');
@@ -53,6 +69,7 @@ class TakeBackRun : public ::testing::Test {
                           {}};
     run = std::make_unique<GameRun>(options, 29, pf, std::move(folder));
     run->start.matchText = MatchFileText();
+    run->start.Observer = observer;
     if (!kept.empty()) run->start.Resume = [kept](Game& game) { ReadMatch(kept, game); };
     EXPECT_TRUE(StartRun(*run));
     return *run;
@@ -96,6 +113,36 @@ class TakeBackRun : public ::testing::Test {
     Play(n, [this] {
       return MayPlayHandCard(run->game) || run->game.turn.GameState == PlayState::HandOver;
     });
+  }
+
+  // A click on the score page deals the next hand.
+  void DealNext() {
+    pf.SetMouse(400, 300);
+    pf.SetButton(kMouseLeft, true);
+    Frame();
+    pf.SetButton(kMouseLeft, false);
+  }
+
+  // Plays the player's first card each turn until the hand is over, and
+  // adds it to `seen` as the score page shows it.
+  void PlayOutHand(MatchTally& seen) {
+    UntilPlayersMove();
+    while (!HasFatalFailure() && run->game.turn.GameState != PlayState::HandOver) Play(0);
+    if (HasFatalFailure()) return;
+    const HandScore& score = run->game.score;
+    seen.Hands += 1;
+    seen.Sweeps += score.We.Sweeps;
+    seen.PointsFor += score.We.Total;
+    seen.PointsAgainst += score.They.Total;
+  }
+
+  // ... and each next hand until the match is decided.
+  void PlayOutMatch(MatchTally& seen) {
+    for (;;) {
+      PlayOutHand(seen);
+      if (HasFatalFailure() || run->game.match.MatchOver) return;
+      DealNext();
+    }
   }
 
   // The match as its file keeps it, without the clock's readings (a turn
@@ -204,14 +251,18 @@ GameFolder OpenOrFail(const std::string& path) {
   return folder;
 }
 
+PlayerFiles FilesIn(const test::TempFolder& root) {
+  return {OpenOrFail(root.Path() + "/state/verlano"), OpenOrFail(root.Path() + "/data/verlano"),
+          OpenOrFail(root.Path() + "/config/verlano"),
+          OpenOrFail(root.Path() + "/data/verlano/matches")};
+}
+
 // Kept at the player's turn after a take-back, the match says so when
-// continued; decided, it lands in its own counts and the rating stays.
+// continued; decided, it lands in its own counts, its hands with it, and the
+// rating stays.
 TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
   test::TempFolder root;
-  const PlayerFiles files{OpenOrFail(root.Path() + "/state/verlano"),
-                          OpenOrFail(root.Path() + "/data/verlano"),
-                          OpenOrFail(root.Path() + "/config/verlano"),
-                          OpenOrFail(root.Path() + "/data/verlano/matches")};
+  const PlayerFiles files = FilesIn(root);
   MatchKeeper keeper(files, Options{}, PlayerSettings{},
                      [](const std::string& line) { ADD_FAILURE() << line; });
   Game game(Options{}, 5);
@@ -226,14 +277,12 @@ TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
   game.turn.GameState = PlayState::HandOver;
   game.score.We.Total = 4;
   game.score.They.Total = 7;
+  game.match.Tally = {1, 0, 4, 7};
   game.match.MatchOver = true;
   game.match.Result = MatchResult::Lost;
   keeper.QuietMoment(game);
   Statistics counted = LoadStatistics(files.data, note);
   StatisticsRow apart{};
-  apart.hands = 1;
-  apart.pointsFor = 4;
-  apart.pointsAgainst = 7;
   apart.takenBackPlayed = 1;
   apart.takenBackLost = 1;
   EXPECT_EQ(counted.rows.at("nine.classic"), apart);
@@ -243,6 +292,56 @@ TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
   EXPECT_EQ(counted.rows.at("nine.classic").takenBackPlayed, 2);
   EXPECT_EQ(counted.rows.at("nine.classic").played, 0);
   EXPECT_EQ(ReadStatistics(WriteStatistics(counted)), counted);
+}
+
+// Every column of the row counts the same matches, both played out at the
+// table: one with a take-back leaves its hands, sweeps and points out with
+// it, and one without brings them all in once it is decided, none while it
+// goes on.
+TEST_F(TakeBackRun, EveryColumnOfTheRowCountsTheSameMatches) {
+  test::TempFolder root;
+  const PlayerFiles files = FilesIn(root);
+  MatchKeeper keeper(files, Playing(true), PlayerSettings{},
+                     [](const std::string& line) { ADD_FAILURE() << line; });
+  const Game& g = Start(true, "", &keeper).game;
+  const auto row = [&] {
+    std::string note;
+    const Statistics counted = LoadStatistics(files.data, note);
+    EXPECT_EQ(note, "");
+    const auto it = counted.rows.find("nine.strong");
+    return it == counted.rows.end() ? StatisticsRow{} : it->second;
+  };
+  UntilPlayersMove();
+  Play(0);
+  Tap(kKeyU);
+  ASSERT_TRUE(g.match.TakenBack);
+  MatchTally first;
+  ASSERT_NO_FATAL_FAILURE(PlayOutMatch(first));
+  StatisticsRow expected{};
+  expected.takenBackPlayed = 1;
+  (g.match.Result == MatchResult::Won ? expected.takenBackWon : expected.takenBackLost) = 1;
+  EXPECT_EQ(row(), expected) << first.Hands << " hands";
+
+  DealNext();
+  MatchTally second;
+  ASSERT_NO_FATAL_FAILURE(PlayOutHand(second));
+  ASSERT_FALSE(g.match.TakenBack);
+  if (!g.match.MatchOver) {
+    EXPECT_EQ(row(), expected) << "a hand of a match going on";
+    DealNext();
+    ASSERT_NO_FATAL_FAILURE(PlayOutMatch(second));
+  }
+  const bool won = g.match.Result == MatchResult::Won;
+  expected.played = 1;
+  (won ? expected.won : expected.lost) = 1;
+  expected.bestStreak = expected.streak = won ? 1 : 0;
+  expected.hands = second.Hands;
+  expected.sweeps = second.Sweeps;
+  expected.pointsFor = second.PointsFor;
+  expected.pointsAgainst = second.PointsAgainst;
+  EXPECT_EQ(row(), expected);
+  EXPECT_EQ(second.PointsFor, g.match.OurMatchTotal);
+  EXPECT_EQ(second.PointsAgainst, g.match.TheirMatchTotal);
 }
 
 TEST(TakeBackCounts, FilesWithAndWithoutTheNewFieldsLoad) {
