@@ -139,6 +139,16 @@ void VisitSideScore(V& v, S& s) {
   v.Int("most-cards", s.MostCards, 0, kFar);
 }
 
+// Files written before the tally lack it: their hands so far were counted
+// at their ends, so none is left to count.
+template <typename V, typename T>
+void VisitTally(V& v, T& t) {
+  v.IntIfPresent("tally-hands", t.Hands, 0, kFar);
+  v.IntIfPresent("tally-sweeps", t.Sweeps, 0, kFar);
+  v.IntIfPresent("tally-we", t.PointsFor, 0, kFar);
+  v.IntIfPresent("tally-they", t.PointsAgainst, 0, kFar);
+}
+
 template <typename V, typename M>
 void VisitMatch(V& v, M& m) {
   v.Int("we", m.OurMatchTotal, 0, kFar);
@@ -152,6 +162,7 @@ void VisitMatch(V& v, M& m) {
   v.Flag("over", m.MatchOver);
   // Files written before take-backs lack it: none was made.
   v.FlagIfPresent("taken-back", m.TakenBack);
+  VisitTally(v, m.Tally);
   // A tie above the target is this flag, as files have always kept it; a won
   // or lost result is a word of the "random" line (match_file.cpp).
   bool tie = m.Result == MatchResult::TieOverTarget;

@@ -19,25 +19,21 @@ void MatchKeeper::Resumed(const Game& game) {
 }
 
 void MatchKeeper::QuietMoment(const Game& game) {
-  const bool handEnded = game.turn.GameState == PlayState::HandOver;
-  const bool decided = handEnded && game.match.MatchOver;
+  const bool decided = game.turn.GameState == PlayState::HandOver && game.match.MatchOver;
   // The match goes first: a run stopped between the two writes may miss a
-  // hand in the statistics, but never counts one twice.
+  // match in the statistics, but never counts one twice.
   Say(decided ? ForgetFile(files_.state, kMatchFile)
               : KeepFile(files_.state, kMatchFile, WriteMatch(game)));
   PrepareLeftAfterPlay(game);
   recorder_.QuietMoment(game);
-  if (!handEnded) return;
+  if (!decided) return;
   UpdateStatistics(
       files_.data,
       [&](Statistics& stats) {
-        CountHand(stats, options_, game.score.We.Sweeps, game.score.We.Total,
-                  game.score.They.Total);
-        if (!decided) return;
         const bool won = game.match.Result == MatchResult::Won;
         // A match helped by take-backs says nothing of the player's strength.
         if (game.match.TakenBack) return CountTakenBackMatch(stats, options_, won);
-        CountMatch(stats, options_, won);
+        CountMatch(stats, options_, game.match.Tally, won);
         RateMatch(stats, options_, won);
       },
       [this](const std::string& problem) { Say(problem); });

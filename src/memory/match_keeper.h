@@ -2,8 +2,8 @@
 // What the table keeps of a run in the player's files: the match at every
 // quiet moment (removed once the match is decided), marked the moment the
 // player's play from it is made (so that a run left before the next quiet
-// moment never undoes a play unflagged), and its record, the
-// statistics at each hand's end, and the sound's M in the settings. A file
+// moment never undoes a play unflagged), and its record, the statistics once
+// the match is decided, and the sound's M in the settings. A file
 // that cannot be written is said once on standard error; the game plays on.
 
 #include <functional>

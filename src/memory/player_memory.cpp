@@ -85,6 +85,7 @@ std::optional<KeptMatch> LoadKeptMatch(const GameFolder& folder, std::string& no
                            kept.they = game.match.TheirMatchTotal;
                            kept.takenBack = game.match.TakenBack;
                            kept.leftAfterPlay = LeftAfterPlay(text);
+                           kept.tally = game.match.Tally;
                            return kept;
                          });
 }

@@ -44,6 +44,7 @@ struct KeptMatch {
   // Kept at the player's turn and left after the play from it: continued, it
   // goes back before that play, and is taken back (given up, it is given up).
   bool leftAfterPlay = false;
+  MatchTally tally{};      // the hands a give-up counts with it
 };
 
 // Loads the kept match into `game`, made fresh with its options to continue

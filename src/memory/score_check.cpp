@@ -1,8 +1,9 @@
 // The match and the hand's score as the rules keep them: the target is the
 // variant's; the history is one score page (its rows adding up to the
-// totals, less the equal totals a tie above the target carried over); a
-// match goes on only while no side is past the target and ahead; and once
-// a side has taken a card, the hand's score is the one its cards give.
+// totals, less the equal totals a tie above the target carried over, and
+// the statistics' tally no more than they); a match goes on only while no
+// side is past the target and ahead; and once a side has taken a card, the
+// hand's score is the one its cards give.
 
 #include "game/engine_view.h"
 #include "memory/match_check.h"
@@ -37,6 +38,10 @@ void CheckHistory(const Game& game) {
   // A carried row starts a page the totals carried over to, so the rows add up.
   Require(!m.FirstRowCarried || (m.HistoryCount > 0 && ours == 0),
           "its history carries a row it cannot hold");
+  // The tally sums the hands' points since the totals were last zero, or
+  // fewer in a match kept before it.
+  Require(m.Tally.PointsFor <= m.OurMatchTotal && m.Tally.PointsAgainst <= m.TheirMatchTotal,
+          "its tally counts more points than its totals");
 }
 
 void CheckOutcome(const Game& game) {

@@ -93,35 +93,39 @@ bool KnownStatisticsKey(std::string_view key) {
   return keys.contains(key);
 }
 
-void CountHand(Statistics& stats, const Options& options, int sweeps, int pointsFor,
-               int pointsAgainst) {
-  StatisticsRow& row = RowFor(stats, options);
-  AddUpTo(row.hands, 1);
-  AddUpTo(row.sweeps, sweeps);
-  AddUpTo(row.pointsFor, pointsFor);
-  AddUpTo(row.pointsAgainst, pointsAgainst);
-}
-
 int WinPercent(const StatisticsRow& row) {
   if (row.played <= 0) return -1;
   return static_cast<int>((200LL * row.won + row.played) / (2LL * row.played));
 }
 
-void CountMatch(Statistics& stats, const Options& options, bool won) {
+namespace {
+
+// The row a match of `options` ends in, with the match played and its hands
+// counted; none once played is at its limit, which bounds every other count
+// of matches, so that the row stands still.
+StatisticsRow* CountPlayed(Statistics& stats, const Options& options, const MatchTally& tally) {
   StatisticsRow& row = RowFor(stats, options);
-  // Played bounds every other count of matches: at its limit the row stands still.
-  if (row.played == kMost) return;
+  if (row.played == kMost) return nullptr;
   row.played += 1;
-  (won ? row.won : row.lost) += 1;
-  row.streak = won ? row.streak + 1 : 0;
-  if (row.streak > row.bestStreak) row.bestStreak = row.streak;
+  AddUpTo(row.hands, tally.Hands);
+  AddUpTo(row.sweeps, tally.Sweeps);
+  AddUpTo(row.pointsFor, tally.PointsFor);
+  AddUpTo(row.pointsAgainst, tally.PointsAgainst);
+  return &row;
 }
 
-void CountGivenUp(Statistics& stats, const Options& options) {
-  StatisticsRow& row = RowFor(stats, options);
-  if (row.played == kMost) return;
-  row.played += 1;
-  row.streak = 0;
+}  // namespace
+
+void CountMatch(Statistics& stats, const Options& options, const MatchTally& tally, bool won) {
+  StatisticsRow* row = CountPlayed(stats, options, tally);
+  if (row == nullptr) return;
+  (won ? row->won : row->lost) += 1;
+  row->streak = won ? row->streak + 1 : 0;
+  if (row->streak > row->bestStreak) row->bestStreak = row->streak;
+}
+
+void CountGivenUp(Statistics& stats, const Options& options, const MatchTally& tally) {
+  if (StatisticsRow* row = CountPlayed(stats, options, tally)) row->streak = 0;
 }
 
 void CountTakenBackMatch(Statistics& stats, const Options& options, std::optional<bool> won) {

@@ -1,10 +1,11 @@
 #pragma once
 // The player's record, per variant and opponents' level ("nine.classic",
-// "romane-extra.expert"): matches played, won and lost, hands, sweeps of the
-// player's side, the points each side scored, and the best and current
-// winning streaks; apart from these, the matches in which a play was taken
-// back. A match given up for a new one counts as played, neither won nor
-// lost, and ends the streak.
+// "romane-extra.expert"): matches played, won and lost, their hands, the
+// player's side's sweeps and the points each side scored in them, and the
+// best and current winning streaks; apart from these, the matches in which a
+// play was taken back. A match is counted, hands and all, when it ends, so
+// every column counts the same matches. A match given up for a new one
+// counts as played, neither won nor lost, and ends the streak.
 // Beside the rows, the player's rating in each variant played to its end
 // ("nine.rating"; memory/player_rating.h reckons it).
 
@@ -14,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "rules/scoring.h"
 #include "rules/settings.h"
 
 namespace verlano {
@@ -62,12 +64,11 @@ std::string RatingKey(const Options& options);
 // Every row name the game can count.
 bool KnownStatisticsKey(std::string_view key);
 
-// A hand at its end: our side's sweeps, and the points each side scored.
-void CountHand(Statistics& stats, const Options& options, int sweeps, int pointsFor,
-               int pointsAgainst);
-void CountMatch(Statistics& stats, const Options& options, bool won);
-void CountGivenUp(Statistics& stats, const Options& options);
-// A match in which a play was taken back, won, lost or (nothing) given up.
+// A match decided or given up, with the hands, sweeps and points of `tally`.
+void CountMatch(Statistics& stats, const Options& options, const MatchTally& tally, bool won);
+void CountGivenUp(Statistics& stats, const Options& options, const MatchTally& tally);
+// A match in which a play was taken back, won, lost or (nothing) given up:
+// its hands stay out of the row with it.
 void CountTakenBackMatch(Statistics& stats, const Options& options, std::optional<bool> won);
 
 // The share of the matches played that were won, in whole percent rounded to

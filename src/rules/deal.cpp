@@ -47,6 +47,7 @@ void RestartMatchIfDecided(Game& game) {
     m.HistoryCount = 0;
     m.FirstRowCarried = false;
     m.TakenBack = false;
+    m.Tally = {};
     m.OurMatchTotal = 0;
     m.TheirMatchTotal = 0;
     // The same target as the first match of the run, whatever the variant.

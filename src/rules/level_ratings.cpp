@@ -9,17 +9,17 @@ namespace {
 static_assert(static_cast<std::size_t>(PlayerLevel::Master) + 1 == kLevelsWeakestFirst.size(),
               "a row of ratings is read by the level's place, weakest first");
 
-// Beginner, Classic, Strong, Expert, Master, rounded to tens: each level's
-// step over the one below it chained from Classic, the step's Elo gap from a
-// 400-match `verlano-sim duel --variant V --matches 400 --seed 31 --us UPPER
-// --them LOWER --threads 1` (the Master's at --seed 2026); the README's
-// "Levels and the ladder" has the duels.
+// Beginner, Classic, Strong, Expert, Master: the ratings fitted to every
+// pair's duel by the Release build's `verlano-sim ladder --variant V
+// --matches 400 --seed 41 --threads T` (4,000 matches a variant, the same on
+// any number of threads), Classic held at 1500; the README's "The all-pairs
+// ladder at 400 matches a pair" has their intervals.
 using Row = std::array<int, kLevelsWeakestFirst.size()>;
-constexpr Row kNine = {1070, 1500, 1660, 1800, 1970};
-constexpr Row kRomane = {1120, 1500, 1600, 1750, 1920};
-constexpr Row kRomaneExtra = {1250, 1500, 1580, 1740, 1930};
-constexpr Row kNapoletane = {840, 1500, 1610, 1750, 1930};
-constexpr Row kUmbria = {880, 1500, 1590, 1720, 1880};
+constexpr Row kNine = {1073, 1500, 1717, 1862, 2039};
+constexpr Row kRomane = {1315, 1500, 1560, 1736, 1929};
+constexpr Row kRomaneExtra = {1405, 1500, 1558, 1716, 1931};
+constexpr Row kNapoletane = {943, 1500, 1607, 1797, 2005};
+constexpr Row kUmbria = {1070, 1500, 1610, 1775, 1978};
 
 const Row& RowOf(Variant variant, bool extraCoinPoints) {
   switch (variant) {

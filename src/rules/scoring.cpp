@@ -25,6 +25,10 @@ void RecordHandScore(Game& game) {
   m.HistoryCount += 1;
   m.OurMatchTotal += game.score.We.Total;
   m.TheirMatchTotal += game.score.They.Total;
+  m.Tally.Hands += 1;
+  m.Tally.Sweeps += game.score.We.Sweeps;
+  m.Tally.PointsFor += game.score.We.Total;
+  m.Tally.PointsAgainst += game.score.They.Total;
   m.Result = MatchResultOf(m.OurMatchTotal, m.TheirMatchTotal, m.MatchTarget);
   if (m.Result == MatchResult::Won || m.Result == MatchResult::Lost) m.MatchOver = true;
   game.sound->PlaySound(m.Result == MatchResult::Won    ? kMatchWonSound

@@ -33,6 +33,18 @@ struct HandScore {
 // score page's and the match file's own.
 enum class MatchResult { None, Won, Lost, TieOverTarget };
 
+// What a match brings to the player's statistics when it ends, summed at each
+// hand's end: its hands, our side's sweeps and each side's points. The
+// statistics count them with the match, so that every column of a row counts
+// the same matches. No rule reads them.
+struct MatchTally {
+  int Hands = 0;
+  int Sweeps = 0;
+  int PointsFor = 0;
+  int PointsAgainst = 0;
+  bool operator==(const MatchTally&) const = default;
+};
+
 struct MatchState {
   int OurMatchTotal = 0;
   int TheirMatchTotal = 0;
@@ -49,6 +61,9 @@ struct MatchState {
   // A play of this match was taken back: the statistics count it apart and
   // the player's rating leaves it out. No rule reads it.
   bool TakenBack = false;
+  // A match kept before the tally holds only the hands played since: the
+  // hands before were counted at their ends.
+  MatchTally Tally{};
 };
 
 void RecordHandScore(Game& game);

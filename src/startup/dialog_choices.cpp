@@ -1,5 +1,6 @@
 #include "startup/dialog_choices.h"
 
+#include "memory/player_rating.h"
 #include "rules/level_ratings.h"
 
 namespace verlano {
@@ -8,10 +9,6 @@ namespace {
 
 PlayerLevel LevelInRow(std::size_t row) {
   return row < kLevelOptions.size() ? kLevelOptions[row].value : PlayerLevel::Classic;
-}
-
-Variant VariantInRow(std::size_t row) {
-  return kVariantOptions[row < kVariantOptions.size() ? row : 0].value;
 }
 
 }  // namespace
@@ -73,9 +70,33 @@ DialogState DialogStateFrom(const Options& options, int volume) {
   return state;
 }
 
+namespace {
+
+// The variant chosen, as Play hands it over: what the ratings depend on.
+Options VariantChosen(std::size_t variantRow, bool extraPointsTicked) {
+  DialogState state;
+  state.variantRow = variantRow;
+  state.extraPointsTicked = extraPointsTicked;
+  return OptionsFromDialog(state);
+}
+
+}  // namespace
+
 std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extraPointsTicked) {
-  return std::to_string(LevelRating(level, VariantInRow(variantRow),
-                                    extraPointsTicked && ExtraPointsAllowed(variantRow)));
+  const Options variant = VariantChosen(variantRow, extraPointsTicked);
+  return std::to_string(LevelRating(level, variant.variant, variant.extraCoinPoints));
+}
+
+std::string MatchMyLevelNote(const Statistics& stats, std::size_t variantRow,
+                             bool extraPointsTicked) {
+  const Options variant = VariantChosen(variantRow, extraPointsTicked);
+  const std::string level = _(LevelCaption(LevelNearPlayer(stats, variant)));
+  const std::optional<PlayerRating> rating = RatingOf(stats, variant);
+  const std::string now =
+      rating ? Format(_("Your rating in this variant: %d, so %s now."), rating->rating,
+                      level.c_str())
+             : Format(_("No rating in this variant yet, so %s now."), level.c_str());
+  return now + " " + _(kMatchMyLevelNote);
 }
 
 std::string VariantWords(const Options& options) {

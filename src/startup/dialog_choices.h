@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "i18n/translate.h"
+#include "memory/statistics.h"
 #include "rules/level_names.h"
 #include "rules/settings.h"
 
@@ -147,6 +148,11 @@ std::string VariantWords(const Options& options);
 
 // A level's rating in the chosen variant as the dialog shows it: "1500".
 std::string LevelRatingText(PlayerLevel level, std::size_t variantRow, bool extraPointsTicked);
+
+// "Match my level"'s line in the chosen variant, before Play: the player's
+// rating there and the level Play would pick, then how it picks.
+std::string MatchMyLevelNote(const Statistics& stats, std::size_t variantRow,
+                             bool extraPointsTicked);
 
 // The extra coin points belong to the Romane variant only.
 bool ExtraPointsAllowed(std::size_t variantRow);

@@ -84,7 +84,8 @@ GtkWidget* GridRadio(GtkWidget* grid, GtkWidget* groupMember, int column, int ro
 
 // The levels as a table: a column of radio buttons for the opponents and one
 // for the partner, then each level's name, its rating and how it plays;
-// "Match my level" under them, for the opponents alone.
+// "Match my level" under them, for the opponents alone, its line filled in
+// for the chosen variant.
 void AddLevelTable(GtkWidget* box, OptionsPage& options) {
   GtkWidget* grid = gtk_grid_new();
   gtk_grid_set_column_spacing(GTK_GRID(grid), 10);
@@ -99,9 +100,12 @@ void AddLevelTable(GtkWidget* box, OptionsPage& options) {
     gtk_grid_attach(GTK_GRID(grid),
                     TextLabel(_(level ? kLevelOptions[i].caption : kMatchMyLevelCaption), 0), 2,
                     row, level ? 1 : 2, 1);
-    gtk_grid_attach(GTK_GRID(grid), DimLabel(_(level ? kLevelOptions[i].note : kMatchMyLevelNote)),
-                    4, row, 1, 1);
-    if (!level) continue;
+    GtkWidget* note = DimLabel(level ? _(kLevelOptions[i].note) : "");
+    gtk_grid_attach(GTK_GRID(grid), note, 4, row, 1, 1);
+    if (!level) {
+      options.matchMyLevelNote = note;
+      continue;
+    }
     options.partner[i] = GridRadio(grid, options.partner[0], 1, row);
     options.ratings[i] = TextLabel("", 0);
     gtk_grid_attach(GTK_GRID(grid), options.ratings[i], 3, row, 1, 1);

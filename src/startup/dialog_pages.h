@@ -29,6 +29,7 @@ struct OptionsPage {
   std::array<GtkWidget*, kLevelOptions.size() + 1> opponents{};
   std::array<GtkWidget*, kLevelOptions.size()> partner{};
   std::array<GtkWidget*, kLevelOptions.size()> ratings{};  // labels, for the chosen variant
+  GtkWidget* matchMyLevelNote = nullptr;  // the player's rating and the level it picks
   GtkWidget* volume = nullptr;                             // a slider, 0 to 100 percent
   GtkWidget* hints = nullptr;                              // check box
   GtkWidget* onlyCapture = nullptr;                        // check box

@@ -89,12 +89,12 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
           start.files.data,
           [&](Statistics& stats) {
             if (start.kept->takenBack) return CountTakenBackMatch(stats, start.kept->options, {});
-            CountGivenUp(stats, start.kept->options);
+            CountGivenUp(stats, start.kept->options, start.kept->tally);
           },
           Say);
       Say(ForgetFile(start.files.state, kMatchFile));
     }
-    if (options.matchMyLevel) options.opponents = LevelNearPlayer(start.memory.statistics, options);
+    if (options.matchMyLevel) options.opponents = LevelNearPlayer(dialog.ShownStatistics(), options);
   }
   MatchKeeper keeper(start.files, options, start.settings, Say);
   run.Observer = &keeper;

@@ -249,6 +249,7 @@ void StartupDialog::OnReset(GtkWidget*, gpointer self) {
       dialog->memory_.resetStatistics ? dialog->memory_.resetStatistics() : std::string();
   if (problem.empty()) dialog->memory_.statistics = Statistics{};
   ShowStatistics(dialog->statistics_, dialog->memory_.statistics, problem);
+  dialog->ShowLevelRatings();
 }
 
 void StartupDialog::OnReview(GtkWidget*, gpointer self) {
@@ -319,6 +320,8 @@ void StartupDialog::ShowLevelRatings() {
     gtk_label_set_text(GTK_LABEL(options_.ratings[i]),
                        LevelRatingText(kLevelOptions[i].value, variantRow, extra).c_str());
   }
+  gtk_label_set_text(GTK_LABEL(options_.matchMyLevelNote),
+                     MatchMyLevelNote(memory_.statistics, variantRow, extra).c_str());
 }
 
 DialogState StartupDialog::Selected() const {

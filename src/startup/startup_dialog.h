@@ -56,6 +56,10 @@ class StartupDialog {
   // until Exit, the close box, Escape or a quit signal (then false).
   bool WaitForLock(const std::function<bool()>& tryTake);
 
+  // The statistics as the dialog shows them, Reset heeded: "Match my level"
+  // picks from these, the level its line on the Options tab says.
+  const Statistics& ShownStatistics() const { return memory_.statistics; }
+
   // A message box over the dialog, waiting until it is dismissed.
   void ShowError(const std::string& message);
 
@@ -82,7 +86,8 @@ class StartupDialog {
   bool GiveUpKeptMatch();
   void ShowChosenPreview();
   void UpdateExtraPoints();
-  // The levels' ratings of the variant chosen.
+  // The levels' ratings of the variant chosen, and the player's with the
+  // level "Match my level" would pick.
   void ShowLevelRatings();
   DialogState Selected() const;
   void Open(const DialogState& state);

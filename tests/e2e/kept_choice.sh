@@ -4,9 +4,11 @@
 # first, and Escape, Return or No leave the match kept and the dialog open;
 # SIGTERM with the question open ends the game as Escape would, the match
 # kept; Yes gives the match up, counted as played (neither won nor lost) with
-# its row's streak ended, and a new match is dealt.
+# its row's streak ended, and a new match is dealt. "Match my level" after
+# Reset picks from the statistics the dialog shows, none.
 #   kept_choice.sh GAME
-# VERLANO_SHOTS=DIR keeps the dialog's question there.
+# VERLANO_SHOTS=DIR keeps the dialog's question there, and the Options tab's
+# levels with a player's rating.
 set -euo pipefail
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,6 +34,7 @@ question() {  # WHAT
 # Its two buttons fill its bottom edge: No on the left, Yes on the right.
 answer() { xdotool mousemove $((QX + QW * $1 / 4)) $((QY + QH - 17)) click 1; }  # 1 (No) or 3 (Yes)
 no_question() { ! box_window >/dev/null; }
+reset_button=(108 349)  # on the Statistics tab, with a row counted
 # The question is gone and the dialog still waits, the match kept.
 still_offered() {  # WHAT
   poll 600 no_question || fail "$1: the question stayed"
@@ -113,3 +116,34 @@ grep -qx 'nine.classic played=4 won=3 lost=0 hands=25 sweeps=2 best-streak=3 str
 xdotool key Escape
 ends_with 0 "Escape after giving up"
 echo "ok: Yes gives the match up, counted as played and not lost, its streak ended, and a new match is dealt"
+
+# 5. "Match my level" picks from the statistics the dialog shows: once Reset
+# has forgotten the player's rating, Play deals the Classic opponents the
+# Options tab then names, not the Master the forgotten rating was nearest.
+rm -f "$(match_file)"
+mkdir -p "$XDG_CONFIG_HOME/verlano"
+printf 'verlano-settings 1\noptions match-my-level=1\nend\n' >"$XDG_CONFIG_HOME/verlano/settings"
+printf 'verlano-statistics 1\nnine.classic played=20 won=18 lost=2 hands=90 sweeps=9 best-streak=9 streak=9\nnine.rating rating=2100 matches=20\nend\n' \
+  >"$statistics"
+rated() { [ -e "$statistics" ]; }
+start "$scratch/game/verlano"
+if [ -n "${VERLANO_SHOTS:-}" ]; then  # the Options page's levels, the rating's pick beside "Match my level"
+  click "${tab_x[4]}" "$tab_y"
+  wheel_down 300 250 6 "the wheel did not scroll the Options page"
+  convert "$scratch/wheeled.ppm" "$VERLANO_SHOTS/dialog_options_match_level.png"
+fi
+click "${tab_x[5]}" "$tab_y"
+press "${reset_button[@]}"
+question "Reset"
+answer 3
+poll 600 no_question || fail "Reset: the question stayed"
+poll 600 eval '! rated' || fail "Reset left the statistics: $(cat "$statistics")"
+press "${play_button[@]}"
+screen_area
+wait_for_hand 9
+poll 600 match_kept || fail "no match kept after Play"
+grep -Eq '^options .* opponents=classic( |$)' "$(match_file)" ||
+  fail "after Reset Play picked: $(grep '^options ' "$(match_file)")"
+xdotool key Escape
+ends_with 0 "Escape after Reset and Play"
+echo "ok: after Reset, \"Match my level\" deals Classic opponents, as the reset statistics say"

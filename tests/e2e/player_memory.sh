@@ -54,13 +54,18 @@ xdotool key Escape
 ends_with 0 "Escape after Continue"
 
 # 3. The kept match, its total put at the target, is continued and its hands
-# played out with the mouse until it is decided: it counts once, in its row
-# alone, and the kept match is gone, also after Escape on the score page.
+# played out with the mouse until it is decided: it counts once, its hands
+# with it, in its row alone, and the kept match is gone, also after Escape on
+# the score page.
 statistics=$XDG_DATA_HOME/verlano/statistics
 row() { grep "^$1 " "$statistics" 2>/dev/null; }  # KEY
 counted() { row nine.classic | grep -q " hands=$1 "; }  # HANDS
+# The match file keeps the hands played in its tally until the match is
+# decided; then it is removed.
+hand_kept() { [ ! -e "$(match_file)" ] || grep -Eq "^match .* tally-hands=$1( |$)" "$(match_file)"; }  # HANDS
 next_hand() { xdotool mousemove $(point 400 300) click 1; hand_shows 9; }
 other_row=$(row romane.expert)
+first_row=$(row nine.classic)
 make_deciding
 start "$scratch/game/verlano"
 xdotool key alt+c
@@ -70,11 +75,13 @@ hands_played=0
 while :; do
   play_out_hand 9
   hands_played=$((hands_played + 1))
-  poll 1800 counted $((68 + hands_played)) || fail "the hand played out was not counted: $(row nine.classic)"
-  # The match file is kept or removed before the hand is counted.
+  poll 1800 hand_kept $hands_played || fail "the hand played out was not kept: $(grep '^match ' "$(match_file)")"
   [ -e "$(match_file)" ] || break
+  [ "$(row nine.classic)" = "$first_row" ] || fail "a hand of the match going on was counted: $(row nine.classic)"
   poll 600 next_hand || fail "the score page did not deal the next hand"
 done
+# The match file is removed before the match is counted.
+poll 1800 counted $((68 + hands_played)) || fail "the decided match was not counted: $(row nine.classic)"
 # Our side may still lose: it can score nothing hand after hand while theirs
 # passes the target. Either way the match counts once, in its result's column.
 result=$(row nine.classic | awk -v hands=$((68 + hands_played)) '

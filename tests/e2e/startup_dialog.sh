@@ -17,15 +17,6 @@ tabs=(deck keys rules credits options)
 # The Volume slider once the Options page is scrolled to its end: its knob at 98.
 volume_knob=(303 102)
 
-# NOTCHES clicks of the wheel down with the pointer at DX DY in the dialog,
-# which must change what it shows.
-wheel_down() {  # DX DY NOTCHES WHAT
-  xdotool mousemove $((X + $1)) $((Y + $2))
-  steady hover "$(dialog_area)"
-  xdotool click --repeat "$3" --delay 50 5
-  changes wheeled hover "$(dialog_area)" "$4"
-}
-
 if [ "$mode" = dialog ]; then
   before=$(private_folders)
   # The dialog shows with its title; the tabs; the extra points follow the variant; Exit.

@@ -231,6 +231,14 @@ click() {  # DX DY
 }
 # A click on a button that ends the dialog: the caller waits for what follows.
 press() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }  # DX DY
+# NOTCHES clicks of the wheel down with the pointer at DX DY in the dialog,
+# which must change what it shows.
+wheel_down() {  # DX DY NOTCHES WHAT
+  xdotool mousemove $((X + $1)) $((Y + $2))
+  steady hover "$(dialog_area)"
+  xdotool click --repeat "$3" --delay 50 5
+  changes wheeled hover "$(dialog_area)" "$4"
+}
 
 # Places inside the dialog, from its top-left corner.
 tab_x=(48 111 177 250 330 410) tab_y=28

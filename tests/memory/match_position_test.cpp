@@ -63,6 +63,8 @@ TEST_F(KeptPosition, AHistoryLongerThanTheScorePageIsRefused) {
       "does not add up");
   ExpectRefused("a (carried row on an empty page)", WithField(text_, "match", "carried-row", "1"),
                 "carries a row it cannot hold");
+  ExpectRefused("a (a tally of more points than the totals)",
+                WithField(text_, "match", "tally-they", "1"), "tally counts more points");
 }
 
 TEST_F(KeptPosition, AHandOfTheWrongSizeIsRefused) {

@@ -37,6 +37,10 @@ struct KeyCounter {
     ++keys;
   }
   template <typename... A>
+  void IntIfPresent(A&&...) {
+    ++keys;
+  }
+  template <typename... A>
   void Unsigned(A&&...) {
     ++keys;
   }
@@ -136,8 +140,11 @@ TEST(MatchRoundTrip, EveryMemberOfEveryStructHasItsKey) {
             MemberCount<CaptureState>() - 1 + MemberCount<CaptureChoice>());
   EXPECT_EQ(Keys([&](auto& v) { VisitSideScore(v, score); }), MemberCount<SideScore>());
   EXPECT_EQ(MemberCount<HandScore>(), 2);
-  // The result is the tie's flag here (and a word of the "random" line).
-  EXPECT_EQ(Keys([&](auto& v) { VisitMatch(v, match); }), MemberCount<MatchState>());
+  // The result is the tie's flag here (and a word of the "random" line); the
+  // tally's members are keys of the match line.
+  EXPECT_EQ(Keys([&](auto& v) { VisitTally(v, match.Tally); }), MemberCount<MatchTally>());
+  EXPECT_EQ(Keys([&](auto& v) { VisitMatch(v, match); }),
+            MemberCount<MatchState>() - 1 + MemberCount<MatchTally>());
   EXPECT_EQ(Keys([&](auto& v) { VisitTurn(v, turn); }), MemberCount<TurnState>());
   EXPECT_EQ(Keys([&](auto& v) { VisitMemory(v, memory); }), MemberCount<CardMemory>());
 }

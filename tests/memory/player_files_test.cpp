@@ -218,12 +218,11 @@ TEST(PlayerFiles, StatisticsCountStreaksAndGivenUpMatches) {
   romaneExtra.extraCoinPoints = true;
   romaneExtra.opponents = PlayerLevel::Expert;
   Statistics s;
-  for (const bool won : {true, true, false, true}) CountMatch(s, nine, won);
-  CountHand(s, nine, 2, 5, 3);
-  CountHand(s, nine, 0, 1, 6);
-  CountGivenUp(s, romaneExtra);
-  EXPECT_EQ(s.rows["nine.classic"], (StatisticsRow{4, 3, 1, 2, 2, 2, 1, 6, 9}));
-  EXPECT_EQ(s.rows["romane-extra.expert"], (StatisticsRow{1, 0, 0, 0, 0, 0, 0}));
+  for (const bool won : {true, true, false, true}) CountMatch(s, nine, {2, 1, 21, 9}, won);
+  CountGivenUp(s, romaneExtra, {1, 0, 3, 4});
+  CountGivenUp(s, romaneExtra, {});
+  EXPECT_EQ(s.rows["nine.classic"], (StatisticsRow{4, 3, 1, 8, 4, 2, 1, 84, 36}));
+  EXPECT_EQ(s.rows["romane-extra.expert"], (StatisticsRow{2, 0, 0, 1, 0, 0, 0, 3, 4}));
   EXPECT_EQ(ReadStatistics(WriteStatistics(s)), s);
   // The win rate counts a given-up match as played and not won.
   EXPECT_EQ(WinPercent(s.rows["nine.classic"]), 75);
@@ -258,21 +257,20 @@ TEST(PlayerFiles, StatisticsAtTheirLimitStillReadBack) {
     s.rows["nine.classic"] = start;
     ASSERT_NO_THROW(ReadStatistics(WriteStatistics(s)));
     for (int i = 0; i < 3; ++i) {
-      CountHand(s, nine, 7, kLimit, 1);
-      CountMatch(s, nine, i != 1);
-      CountMatch(s, nine, true);
-      CountGivenUp(s, nine);
+      CountMatch(s, nine, {7, 7, kLimit, 1}, i != 1);
+      CountMatch(s, nine, {}, true);
+      CountGivenUp(s, nine, {1, 0, 0, kLimit});
       ASSERT_NO_THROW(ReadStatistics(WriteStatistics(s))) << WriteStatistics(s);
     }
   }
 }
 
-// Two copies counting hands at once lose none of each other's: the read,
+// Two copies counting matches at once lose none of each other's: the read,
 // the change and the write happen under the statistics' lock.
 TEST(PlayerFiles, TwoCopiesCountingAtOnceLoseNothing) {
   test::TempFolder root;
   const std::string path = root.Path() + "/verlano";
-  constexpr int kHands = 150;
+  constexpr int kMatches = 150;
   pid_t copies[2];
   for (pid_t& copy : copies) {
     copy = fork();
@@ -281,11 +279,11 @@ TEST(PlayerFiles, TwoCopiesCountingAtOnceLoseNothing) {
       std::string note;
       const GameFolder folder = GameFolder::Open(path, note);
       int problems = 0;
-      for (int i = 0; i < kHands; ++i) {
+      for (int i = 0; i < kMatches; ++i) {
         // Each copy updates in a tight loop, far more often than a game
         // does, so the wait is long: it only stops a hang.
         UpdateStatistics(
-            folder, [](Statistics& s) { CountHand(s, Options{}, 1, 2, 0); },
+            folder, [](Statistics& s) { CountGivenUp(s, Options{}, {2, 1, 2, 0}); },
             [&](const std::string&) { ++problems; }, std::chrono::seconds(60));
       }
       _exit(problems == 0 && folder.Usable() ? 0 : 1);
@@ -299,8 +297,9 @@ TEST(PlayerFiles, TwoCopiesCountingAtOnceLoseNothing) {
   std::string note;
   const Statistics counted = LoadStatistics(OpenOrFail(path), note);
   EXPECT_EQ(note, "");
-  EXPECT_EQ(counted.rows.at("nine.classic").hands, 2 * kHands);
-  EXPECT_EQ(counted.rows.at("nine.classic").sweeps, 2 * kHands);
+  EXPECT_EQ(counted.rows.at("nine.classic").played, 2 * kMatches);
+  EXPECT_EQ(counted.rows.at("nine.classic").hands, 4 * kMatches);
+  EXPECT_EQ(counted.rows.at("nine.classic").sweeps, 2 * kMatches);
 }
 
 // The match's lock belongs to one holder at a time, and is free again once
@@ -387,6 +386,7 @@ TEST(PlayerFiles, TheKeeperKeepsTheMatchUntilItIsDecided) {
   game.score.We.Sweeps = 3;
   game.score.We.Total = 4;
   game.score.They.Total = 7;
+  game.match.Tally = {1, 3, 4, 7};
   game.match.MatchOver = true;
   game.match.Result = MatchResult::Won;
   keeper.QuietMoment(game);

@@ -133,7 +133,7 @@ TEST(PlayerRating, MatchMyLevelPicksTheNearestLevel) {
 
 TEST(PlayerRating, TheStatisticsFileKeepsRatingsAndRefusesDamagedOnes) {
   Statistics s;
-  CountMatch(s, Options{}, true);
+  CountMatch(s, Options{}, {}, true);
   RateMatch(s, Options{}, true);
   Options romane;
   romane.variant = Variant::Romane;

@@ -3,9 +3,10 @@
 // same play then goes on the same way, the seeded seats included), goes a
 // turn further back each press, and does nothing with the option off, before
 // the hand's first play of the player or once the hand is over. A match with
-// a take-back is counted apart and never rated, and the files with and
-// without the new fields load. With the option off, leaving the run after a
-// play never undoes it unflagged.
+// a take-back is counted apart, its hands with it, and never rated; every
+// column of a row counts the same matches; and the files with and without
+// the new fields load. With the option off, leaving the run after a play
+// never undoes it unflagged.
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,15 @@
 #include "temp_folder.h"
 
 namespace verlano {
+
+// A row in its fields' names, where a check on it fails.
+void PrintTo(const StatisticsRow& r, std::ostream* out) {
+  *out << "played=" << r.played << " won=" << r.won << " lost=" << r.lost << " hands=" << r.hands
+       << " sweeps=" << r.sweeps << " points=" << r.pointsFor << "-" << r.pointsAgainst
+       << " streaks=" << r.bestStreak << "," << r.streak << " taken-back=" << r.takenBackPlayed
+       << "," << r.takenBackWon << "," << r.takenBackLost;
+}
+
 namespace {
 
 GameFolder OpenOrFail(const std::string& path) {
@@ -64,6 +74,36 @@ class TakeBackRun : public test::TableRun {
     const Options options = TableOptions(allowed);
     if (kept.empty()) return StartWith(options, {}, observer);
     return StartWith(options, [kept](Game& game) { ReadMatch(kept, game); }, observer);
+  }
+
+  // A click on the score page deals the next hand.
+  void DealNext() {
+    pf.SetMouse(400, 300);
+    pf.SetButton(kMouseLeft, true);
+    Frame();
+    pf.SetButton(kMouseLeft, false);
+  }
+
+  // Plays the player's first card each turn until the hand is over, and
+  // adds it to `seen` as the score page shows it.
+  void PlayOutHand(MatchTally& seen) {
+    UntilPlayersMove();
+    while (!HasFatalFailure() && run->game.turn.GameState != PlayState::HandOver) Play(0);
+    if (HasFatalFailure()) return;
+    const HandScore& score = run->game.score;
+    seen.Hands += 1;
+    seen.Sweeps += score.We.Sweeps;
+    seen.PointsFor += score.We.Total;
+    seen.PointsAgainst += score.They.Total;
+  }
+
+  // ... and each next hand until the match is decided.
+  void PlayOutMatch(MatchTally& seen) {
+    for (;;) {
+      PlayOutHand(seen);
+      if (HasFatalFailure() || run->game.match.MatchOver) return;
+      DealNext();
+    }
   }
 };
 
@@ -203,7 +243,8 @@ TEST_F(TakeBackRun, UDoesNothingWithTheOptionOffOrOnceTheHandIsOver) {
 }
 
 // Kept at the player's turn after a take-back, the match says so when
-// continued; decided, it lands in its own counts and the rating stays.
+// continued; decided, it lands in its own counts, its hands with it, and the
+// rating stays.
 TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
   test::TempFolder root;
   const PlayerFiles files = OpenPlayerFilesIn(root);
@@ -221,14 +262,12 @@ TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
   game.turn.GameState = PlayState::HandOver;
   game.score.We.Total = 4;
   game.score.They.Total = 7;
+  game.match.Tally = {1, 0, 4, 7};
   game.match.MatchOver = true;
   game.match.Result = MatchResult::Lost;
   keeper.QuietMoment(game);
   Statistics counted = LoadStatistics(files.data, note);
   StatisticsRow apart{};
-  apart.hands = 1;
-  apart.pointsFor = 4;
-  apart.pointsAgainst = 7;
   apart.takenBackPlayed = 1;
   apart.takenBackLost = 1;
   EXPECT_EQ(counted.rows.at("nine.classic"), apart);
@@ -238,6 +277,56 @@ TEST(TakeBackCounts, AMatchWithATakeBackIsCountedApartAndNeverRated) {
   EXPECT_EQ(counted.rows.at("nine.classic").takenBackPlayed, 2);
   EXPECT_EQ(counted.rows.at("nine.classic").played, 0);
   EXPECT_EQ(ReadStatistics(WriteStatistics(counted)), counted);
+}
+
+// Every column of the row counts the same matches, both played out at the
+// table: one with a take-back leaves its hands, sweeps and points out with
+// it, and one without brings them all in once it is decided, none while it
+// goes on.
+TEST_F(TakeBackRun, EveryColumnOfTheRowCountsTheSameMatches) {
+  test::TempFolder root;
+  const PlayerFiles files = OpenPlayerFilesIn(root);
+  MatchKeeper keeper(files, TableOptions(true), PlayerSettings{},
+                     [](const std::string& line) { ADD_FAILURE() << line; });
+  const Game& g = Start(true, "", &keeper).game;
+  const auto row = [&] {
+    std::string note;
+    const Statistics counted = LoadStatistics(files.data, note);
+    EXPECT_EQ(note, "");
+    const auto it = counted.rows.find("nine.strong");
+    return it == counted.rows.end() ? StatisticsRow{} : it->second;
+  };
+  UntilPlayersMove();
+  Play(0);
+  Tap(kKeyU);
+  ASSERT_TRUE(g.match.TakenBack);
+  MatchTally first;
+  ASSERT_NO_FATAL_FAILURE(PlayOutMatch(first));
+  StatisticsRow expected{};
+  expected.takenBackPlayed = 1;
+  (g.match.Result == MatchResult::Won ? expected.takenBackWon : expected.takenBackLost) = 1;
+  EXPECT_EQ(row(), expected) << first.Hands << " hands";
+
+  DealNext();
+  MatchTally second;
+  ASSERT_NO_FATAL_FAILURE(PlayOutHand(second));
+  ASSERT_FALSE(g.match.TakenBack);
+  if (!g.match.MatchOver) {
+    EXPECT_EQ(row(), expected) << "a hand of a match going on";
+    DealNext();
+    ASSERT_NO_FATAL_FAILURE(PlayOutMatch(second));
+  }
+  const bool won = g.match.Result == MatchResult::Won;
+  expected.played = 1;
+  (won ? expected.won : expected.lost) = 1;
+  expected.bestStreak = expected.streak = won ? 1 : 0;
+  expected.hands = second.Hands;
+  expected.sweeps = second.Sweeps;
+  expected.pointsFor = second.PointsFor;
+  expected.pointsAgainst = second.PointsAgainst;
+  EXPECT_EQ(row(), expected);
+  EXPECT_EQ(second.PointsFor, g.match.OurMatchTotal);
+  EXPECT_EQ(second.PointsAgainst, g.match.TheirMatchTotal);
 }
 
 TEST(TakeBackCounts, FilesWithAndWithoutTheNewFieldsLoad) {

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "memory/player_rating.h"
 #include "rules/level_ratings.h"
 
 namespace verlano {
@@ -156,7 +159,8 @@ TEST(DialogChoices, EachSeatGroupGetsTheLevelOfItsOwnRow) {
 }
 
 // The ratings shown beside the levels are the chosen variant's, the extra
-// points' own only while they may be ticked.
+// points' own only while they may be ticked, and the player's rating is
+// reckoned against the very numbers shown, whoever plays on either side.
 TEST(DialogChoices, TheLevelsRatingsFollowTheVariant) {
   for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
     for (const bool ticked : {false, true}) {
@@ -165,9 +169,72 @@ TEST(DialogChoices, TheLevelsRatingsFollowTheVariant) {
         EXPECT_EQ(LevelRatingText(level.value, row, ticked),
                   std::to_string(LevelRating(level.value, kVariantOptions[row].value, extra)));
       }
+      DialogState state;
+      state.variantRow = row;
+      state.extraPointsTicked = ticked;
+      for (state.opponentsRow = 0; state.opponentsRow < kLevelOptions.size(); ++state.opponentsRow) {
+        for (state.partnerRow = 0; state.partnerRow < kLevelOptions.size(); ++state.partnerRow) {
+          const Options options = OptionsFromDialog(state);
+          const int theirs = std::stoi(LevelRatingText(options.opponents, row, ticked));
+          const int partners = std::stoi(LevelRatingText(options.partner, row, ticked));
+          for (const int player : {700, 1500, 2300}) {
+            const double shown =
+                1 / (1 + std::pow(10.0, (theirs - (player + partners) / 2.0) / 400));
+            EXPECT_DOUBLE_EQ(ExpectedScore(player, options), shown)
+                << row << ticked << state.opponentsRow << state.partnerRow;
+          }
+        }
+      }
     }
   }
   EXPECT_EQ(LevelRatingText(PlayerLevel::Classic, kVariantOptions.size(), true), "1500");
+}
+
+// "Match my level" says, before Play, the player's rating in the chosen
+// variant and the level Play picks from it: Classic before any rating, the
+// extra points' own rating only while they may be ticked.
+TEST(DialogChoices, MatchMyLevelSaysTheRatingAndTheLevelPlayPicks) {
+  const std::string how = std::string(kMatchMyLevelNote);
+  Statistics none;
+  for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
+    EXPECT_EQ(MatchMyLevelNote(none, row, true), "No rating in this variant yet, so Classic now. " + how);
+  }
+  // Each variant's rating between two levels, the extra points' apart.
+  Statistics rated;
+  const auto rate = [&](Variant variant, bool extra, int rating) {
+    Options o;
+    o.variant = variant;
+    o.extraCoinPoints = extra;
+    rated.ratings[RatingKey(o)] = PlayerRating{rating, 4};
+  };
+  rate(Variant::Nine, false, 1800);
+  rate(Variant::Napoletane, false, 1200);
+  rate(Variant::Romane, false, 1400);
+  rate(Variant::Romane, true, 1540);
+  const struct {
+    std::size_t row;
+    bool ticked;
+    const char* said;
+  } cases[] = {
+      {0, false, "Your rating in this variant: 1800, so Expert now. "},
+      {0, true, "Your rating in this variant: 1800, so Expert now. "},
+      {1, false, "Your rating in this variant: 1200, so Beginner now. "},
+      {2, true, "No rating in this variant yet, so Classic now. "},
+      {3, false, "Your rating in this variant: 1400, so Beginner now. "},
+      {3, true, "Your rating in this variant: 1540, so Strong now. "},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MatchMyLevelNote(rated, c.row, c.ticked), c.said + how) << c.row << c.ticked;
+    DialogState state;
+    state.variantRow = c.row;
+    state.extraPointsTicked = c.ticked;
+    state.opponentsRow = kMatchMyLevelRow;
+    const Options play = OptionsFromDialog(state);
+    ASSERT_TRUE(play.matchMyLevel);
+    const std::string picked(LevelCaption(LevelNearPlayer(rated, play)));
+    EXPECT_NE(std::string(c.said).find(", so " + picked + " now."), std::string::npos)
+        << "Play picks " << picked;
+  }
 }
 
 TEST(DialogChoices, EachDeckPreviewComesFromItsOwnDeckFolder) {
