@@ -49,6 +49,7 @@ class Recording : public RunObserver {
             folder, FiveCardOptions(), [](const std::string& line) { ADD_FAILURE() << line; },
             [] { return "five"; }) {}
   void QuietMoment(const Game& game) override { recorder_.QuietMoment(game); }
+  void PlayMade() override {}
   void MuteChanged(bool) override {}
 
   static Options FiveCardOptions() {
