@@ -49,8 +49,8 @@ void MatchKeeper::PlayMade() {
 }
 
 void MatchKeeper::PrepareLeftAfterPlay(const Game& game) {
-  leftAfterPlay_ = game.turn.GameState == PlayState::HandOver ? std::string()
-                                                                : WriteMatchLeftAfterPlay(game);
+  leftAfterPlay_ =
+      game.turn.GameState == PlayState::HandOver ? std::string() : WriteMatchLeftAfterPlay(game);
 }
 
 void MatchKeeper::MuteChanged(bool muted) {

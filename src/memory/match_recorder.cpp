@@ -24,7 +24,8 @@ constexpr std::size_t kRecordsSearched = 10;
 constexpr const char* kRecordsLock = "records.lock";
 
 bool Listed(const std::vector<FolderFile>& files, const std::string& name) {
-  return std::any_of(files.begin(), files.end(), [&](const FolderFile& f) { return f.name == name; });
+  return std::any_of(files.begin(), files.end(),
+                     [&](const FolderFile& f) { return f.name == name; });
 }
 
 bool SameDeal(const RecordedHand& a, const RecordedHand& b) {
