@@ -1,8 +1,9 @@
 #pragma once
 // What the table keeps of a run in the player's files: the match at every
 // quiet moment (removed once the match is decided) and its record, the
-// statistics once the match is decided, and the sound's M in the settings. A file
-// that cannot be written is said once on standard error; the game plays on.
+// statistics once the match is decided, and the sound's M in the settings.
+// A file that cannot be written is said once on standard error; the game
+// plays on.
 
 #include <functional>
 #include <string>
