@@ -2,7 +2,8 @@
 // The score of the hand under way, item by item (the engine counts it from
 // both sides' taken cards after every capture: `ScoreHand` in
 // game/engine_view.h), and the match: totals, the score page's history, the
-// target and the won / lost / tie-above-target decision at each hand's end.
+// target and the won / lost / tie-above-target decision at each hand's end,
+// and the match's tally for the player's statistics.
 
 #include <array>
 

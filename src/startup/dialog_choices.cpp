@@ -93,9 +93,9 @@ std::string MatchMyLevelNote(const Statistics& stats, std::size_t variantRow,
   const std::string level = _(LevelCaption(LevelNearPlayer(stats, variant)));
   const std::optional<PlayerRating> rating = RatingOf(stats, variant);
   const std::string now =
-      rating ? Format(_("Your rating in this variant: %d, so %s now."), rating->rating,
-                      level.c_str())
-             : Format(_("No rating in this variant yet, so %s now."), level.c_str());
+      rating
+          ? Format(_("Your rating in this variant: %d, so %s now."), rating->rating, level.c_str())
+          : Format(_("No rating in this variant yet, so %s now."), level.c_str());
   return now + " " + _(kMatchMyLevelNote);
 }
 

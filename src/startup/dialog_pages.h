@@ -30,11 +30,11 @@ struct OptionsPage {
   std::array<GtkWidget*, kLevelOptions.size()> partner{};
   std::array<GtkWidget*, kLevelOptions.size()> ratings{};  // labels, for the chosen variant
   GtkWidget* matchMyLevelNote = nullptr;  // the player's rating and the level it picks
-  GtkWidget* volume = nullptr;                             // a slider, 0 to 100 percent
-  GtkWidget* hints = nullptr;                              // check box
-  GtkWidget* onlyCapture = nullptr;                        // check box
-  GtkWidget* holdTable = nullptr;                          // check box
-  GtkWidget* takeBacks = nullptr;                          // check box
+  GtkWidget* volume = nullptr;            // a slider, 0 to 100 percent
+  GtkWidget* hints = nullptr;             // check box
+  GtkWidget* onlyCapture = nullptr;       // check box
+  GtkWidget* holdTable = nullptr;         // check box
+  GtkWidget* takeBacks = nullptr;         // check box
 };
 
 // `pak` holds the archive's directory, or nothing when it could not be read:

@@ -94,7 +94,8 @@ int PlayChosen(StartupDialog& dialog, PlayerStart& start, const DialogState& cho
           Say);
       Say(ForgetFile(start.files.state, kMatchFile));
     }
-    if (options.matchMyLevel) options.opponents = LevelNearPlayer(dialog.ShownStatistics(), options);
+    if (options.matchMyLevel)
+      options.opponents = LevelNearPlayer(dialog.ShownStatistics(), options);
   }
   MatchKeeper keeper(start.files, options, start.settings, Say);
   run.Observer = &keeper;

@@ -172,7 +172,8 @@ TEST(DialogChoices, TheLevelsRatingsFollowTheVariant) {
       DialogState state;
       state.variantRow = row;
       state.extraPointsTicked = ticked;
-      for (state.opponentsRow = 0; state.opponentsRow < kLevelOptions.size(); ++state.opponentsRow) {
+      for (state.opponentsRow = 0; state.opponentsRow < kLevelOptions.size();
+           ++state.opponentsRow) {
         for (state.partnerRow = 0; state.partnerRow < kLevelOptions.size(); ++state.partnerRow) {
           const Options options = OptionsFromDialog(state);
           const int theirs = std::stoi(LevelRatingText(options.opponents, row, ticked));
@@ -197,7 +198,8 @@ TEST(DialogChoices, MatchMyLevelSaysTheRatingAndTheLevelPlayPicks) {
   const std::string how = std::string(kMatchMyLevelNote);
   Statistics none;
   for (std::size_t row = 0; row < kVariantOptions.size(); ++row) {
-    EXPECT_EQ(MatchMyLevelNote(none, row, true), "No rating in this variant yet, so Classic now. " + how);
+    EXPECT_EQ(MatchMyLevelNote(none, row, true),
+              "No rating in this variant yet, so Classic now. " + how);
   }
   // Each variant's rating between two levels, the extra points' apart.
   Statistics rated;
